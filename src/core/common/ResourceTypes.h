@@ -1,0 +1,75 @@
+#pragma once
+// What the resource script holds: dialog templates (in dialog units), menus and the string table.
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+struct ResourceRect {
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+    bool operator==(const ResourceRect&) const = default;
+};
+
+// One control of a dialog template.
+struct ControlTemplate {
+    QString keyword;   // LTEXT, EDITTEXT, COMBOBOX, PUSHBUTTON, CONTROL, ...
+    QString text;      // caption ("" for fields)
+    int id = -1;       // -1 is IDC_STATIC (65535 as an unsigned 16-bit id)
+    QString className; // the window class of a CONTROL statement ("" otherwise)
+    QStringList styles;    // style symbols that are set, e.g. CBS_DROPDOWN, WS_TABSTOP
+    QStringList notStyles; // style symbols removed with NOT, e.g. WS_VISIBLE
+    ResourceRect rect;
+    int line = 0;
+
+    bool HasStyle(const QString& style) const { return styles.contains(style); }
+    bool LacksStyle(const QString& style) const { return notStyles.contains(style); }
+};
+
+struct DialogTemplate {
+    int id = 0;
+    QString symbol;
+    ResourceRect rect;
+    QString caption;
+    int fontSize = 8;
+    QString fontFace = QStringLiteral("Tahoma");
+    QStringList styles;
+    QVector<ControlTemplate> controls;
+    int line = 0;
+
+    const ControlTemplate* Control(int controlId) const;
+    int IndexOf(int controlId) const; // -1 when absent
+};
+
+struct MenuItem {
+    QString text;
+    int id = 0;
+    bool separator = false;
+    QStringList flags; // GRAYED, CHECKED, INACTIVE ...
+    QVector<MenuItem> children; // a POPUP has children
+    bool IsPopup() const { return !separator && id == 0 && !children.isEmpty(); }
+};
+
+struct MenuTemplate {
+    int id = 0;
+    QString symbol;
+    QVector<MenuItem> items;
+    int line = 0;
+};
+
+struct ResourceSet {
+    QMap<QString, int> symbols; // from resource.h and the predefined ones (IDOK, IDC_STATIC ...)
+    QMap<int, DialogTemplate> dialogs;
+    QMap<int, MenuTemplate> menus;
+    QMap<int, QString> strings;
+};
+
+struct ResourceError {
+    QString file;
+    int line = 0;
+    QString message;
+    QString ToText() const { return file + ':' + QString::number(line) + ": " + message; }
+};

@@ -1,0 +1,19 @@
+#pragma once
+// The program's resources: the embedded resource script and header, parsed once.
+
+#include "core/common/ResourceTypes.h"
+
+// Parses the embedded script if not done yet. False (with the file and line) when it is
+// malformed; the program then stops.
+bool LoadResources(ResourceError* error);
+
+// The parsed resources. Parses on first use; a malformed script ends the program with its file
+// and line (the start-up code calls LoadResources first to report it properly).
+const ResourceSet& Resources();
+
+// A string of the string table; "" when the id has none.
+QString LoadString(int id);
+
+// Parses a resource header and script read from files (used by tools and tests).
+bool ParseResourceFiles(const QString& headerPath, const QString& scriptPath, ResourceSet* set,
+                        ResourceError* error);

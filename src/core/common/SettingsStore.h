@@ -1,0 +1,21 @@
+#pragma once
+// The settings store: integer and text values by name in one section, each read with the
+// caller's default. A value that is missing, or an integer value that does not read as an
+// integer, yields the default. Implementations: IniSettingsStore (the program's file) and
+// MemorySettingsStore (tests, which also records the order of writes).
+
+#include <QString>
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    virtual int ReadInt(const QString& name, int defaultValue) const = 0;
+    virtual void WriteInt(const QString& name, int value) = 0;
+    virtual QString ReadText(const QString& name, const QString& defaultValue = QString()) const = 0;
+    virtual void WriteText(const QString& name, const QString& value) = 0;
+};
+
+// Parses a stored integer: optional sign and decimal digits only, within the range of a
+// 32-bit value (unsigned values above the signed range wrap as a DWORD does). Nothing on failure.
+bool ParseStoredInt(const QString& text, int* value);

@@ -1,0 +1,7 @@
+// Trevallion: a pilot's flight computer.
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return 0;
+}

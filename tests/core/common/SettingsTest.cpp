@@ -1,0 +1,107 @@
+#include "core/common/AppSettings.h"
+#include "core/common/IniSettingsStore.h"
+#include "core/common/MemorySettingsStore.h"
+
+#include "support/TempFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AppSettings, DefaultsOnAnEmptyStore) {
+    MemorySettingsStore store;
+    const AppSettings s = ReadAppSettings(store);
+    EXPECT_DOUBLE_EQ(s.jetDensity, 7.0);
+    EXPECT_DOUBLE_EQ(s.avgasDensity, 6.01);
+    EXPECT_FALSE(s.metric);
+    EXPECT_FALSE(s.secondsFormat);
+    EXPECT_FALSE(s.kilosPerLitre);
+    EXPECT_EQ(s.timeZoneOffset, 0);
+    EXPECT_EQ(s.graphOptions, 0xFFFFFFFFu);
+    EXPECT_EQ(s.takeoffGroundSpeed, 0u);
+    EXPECT_EQ(s.gpsPort, 0u);
+    EXPECT_EQ(s.viewId, 32881u);
+}
+
+TEST(AppSettings, ReadsStoredValues) {
+    MemorySettingsStore store;
+    store.WriteText("JetWeight", "0.83");
+    store.WriteText("AvGasWeight", "");
+    store.WriteInt("Preferences", 6);
+    store.WriteInt("TimeZone", -300);
+    store.WriteInt("View", 33127);
+    const AppSettings s = ReadAppSettings(store);
+    EXPECT_DOUBLE_EQ(s.jetDensity, 0.83);
+    EXPECT_DOUBLE_EQ(s.avgasDensity, 6.01); // an empty text keeps the default
+    EXPECT_FALSE(s.metric);
+    EXPECT_TRUE(s.secondsFormat);
+    EXPECT_TRUE(s.kilosPerLitre);
+    EXPECT_EQ(s.timeZoneOffset, -300);
+    EXPECT_EQ(s.viewId, 33127u);
+}
+
+TEST(AppSettings, NonNumericDensityTextReadsAsZero) {
+    MemorySettingsStore store;
+    store.WriteText("JetWeight", "heavy");
+    EXPECT_DOUBLE_EQ(ReadAppSettings(store).jetDensity, 0.0);
+}
+
+TEST(AppSettings, SavesPreferencesInOrderAndFormat) {
+    MemorySettingsStore store;
+    AppSettings s;
+    s.jetDensity = 7.034;
+    s.avgasDensity = 6.0;
+    s.secondsFormat = true;
+    s.kilosPerLitre = true;
+    s.timeZoneOffset = -300;
+    SavePreferences(store, s);
+    EXPECT_EQ(store.WriteLog(), QStringList({"JetWeight=7.03", "AvGasWeight=6.00",
+                                             "Preferences=6", "TimeZone=-300"}));
+}
+
+TEST(IniSettingsStore, KeepsTypesAndDefaults) {
+    TempFolder folder;
+    IniSettingsStore store(folder.File("Orvenda Technologies/Trevallion.ini"));
+    EXPECT_EQ(store.ReadInt("View", 32881), 32881);
+    EXPECT_EQ(store.ReadText("Airports"), QString());
+    store.WriteInt("View", 33030);
+    store.WriteInt("TimeZone", -300);
+    store.WriteText("Airports", "KSEA,KBFI,");
+    store.WriteText("Name", "Timer 1");
+    store.WriteText("JetWeight", "7.00");
+    IniSettingsStore reopened(store.Path());
+    EXPECT_EQ(reopened.ReadInt("View", 0), 33030);
+    EXPECT_EQ(reopened.ReadInt("TimeZone", 0), -300);
+    EXPECT_EQ(reopened.ReadText("Airports"), QStringLiteral("KSEA,KBFI,"));
+    EXPECT_EQ(reopened.ReadText("JetWeight"), QStringLiteral("7.00"));
+    // A text where an integer is expected counts as missing.
+    EXPECT_EQ(reopened.ReadInt("Name", 42), 42);
+    EXPECT_EQ(reopened.ReadInt("JetWeight", 42), 42);
+}
+
+TEST(IniSettingsStore, HandEditedListValueReadsWhole) {
+    TempFolder folder;
+    const QString path = folder.File("s.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nAirports=KSEA,KBFI,\nPreferences=0x10\n");
+    file.close();
+    IniSettingsStore store(path);
+    EXPECT_EQ(store.ReadText("Airports"), QStringLiteral("KSEA,KBFI,"));
+    EXPECT_EQ(store.ReadInt("Preferences", 3), 3);
+}
+
+TEST(ParseStoredInt, AcceptsSigned32BitAndDwordRange) {
+    int v = 0;
+    EXPECT_TRUE(ParseStoredInt("4294967295", &v));
+    EXPECT_EQ(v, -1);
+    EXPECT_TRUE(ParseStoredInt(" -300 ", &v));
+    EXPECT_EQ(v, -300);
+    EXPECT_FALSE(ParseStoredInt("4294967296", &v));
+    EXPECT_FALSE(ParseStoredInt("12abc", &v));
+    EXPECT_FALSE(ParseStoredInt("", &v));
+}
+
+} // namespace
