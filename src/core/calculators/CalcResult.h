@@ -1,0 +1,31 @@
+#pragma once
+// What a calculator computes from its dialog's input texts: the output texts in the dialog's
+// order, or the message that stopped it. A stopped calculation may still carry outputs: the
+// texts the dialog shows after the message (often cleared fields).
+
+#include "core/common/Outcome.h"
+
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+struct CalcField {
+    QString label; // the dialog's label of the field, without the colon
+    QString text;  // exactly as the dialog shows it
+    bool operator==(const CalcField&) const = default;
+};
+
+struct CalcResult {
+    QVector<CalcField> outputs;
+    std::optional<Message> stop;
+
+    bool Stopped() const { return stop.has_value(); }
+    // The text of the output with this label; "" when absent.
+    QString Text(const QString& label) const {
+        for (const CalcField& f : outputs)
+            if (f.label == label)
+                return f.text;
+        return {};
+    }
+};

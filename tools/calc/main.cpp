@@ -1,0 +1,86 @@
+// trevallion-calc: runs one calculator from the command line, printing what its dialog shows.
+#include "CalcCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+QList<CalcCommand>& Registry() {
+    static QList<CalcCommand> commands;
+    return commands;
+}
+
+void PrintHelp(QTextStream& stream) {
+    stream << "Usage: trevallion-calc NAME [--key value ...]\n"
+              "Prints the calculator's results as 'Label: text' lines, exactly as its dialog\n"
+              "shows them. A refused input prints the dialog's message on standard error and\n"
+              "exits 1; bad usage exits 2.\n\nCalculators:\n";
+    QList<CalcCommand> commands = CalcCommands();
+    std::sort(commands.begin(), commands.end(),
+              [](const CalcCommand& a, const CalcCommand& b) { return a.name < b.name; });
+    for (const CalcCommand& c : commands) {
+        stream << "  " << c.name << "  (" << c.title << ")\n     ";
+        for (const CalcKey& k : c.keys)
+            stream << " --" << k.key << (c.repeatableKeys ? " ..." : "");
+        stream << '\n';
+    }
+}
+
+const CalcCommand* Find(const QString& name) {
+    for (const CalcCommand& c : CalcCommands())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+bool KnownKey(const CalcCommand& command, const QString& key) {
+    return std::any_of(command.keys.begin(), command.keys.end(),
+                       [&](const CalcKey& k) { return k.key == key; });
+}
+
+} // namespace
+
+CalcCommandRegistration::CalcCommandRegistration(CalcCommand command) {
+    Registry().append(std::move(command));
+}
+
+const QList<CalcCommand>& CalcCommands() {
+    return Registry();
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
+        PrintHelp(args.isEmpty() ? err : out);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const CalcCommand* command = Find(args.first());
+    if (!command) {
+        err << "trevallion-calc: unknown calculator '" << args.first() << "'\n";
+        return 2;
+    }
+    CalcArgs::Pairs pairs;
+    for (int i = 1; i < args.size(); i += 2) {
+        const QString key = args[i].startsWith("--") ? args[i].mid(2) : QString();
+        if (key.isEmpty() || i + 1 >= args.size() || !KnownKey(*command, key)) {
+            err << "trevallion-calc: bad argument '" << args[i] << "' for " << command->name
+                << " (see --help)\n";
+            return 2;
+        }
+        pairs.append({key, args[i + 1]});
+    }
+    const CalcResult result = command->run(CalcArgs(pairs));
+    if (result.Stopped()) {
+        err << result.stop->text << '\n';
+        return 1;
+    }
+    for (const CalcField& field : result.outputs)
+        out << field.label << ": " << field.text << '\n';
+    return 0;
+}
