@@ -1,0 +1,20 @@
+#include "core/checklists/ChecklistInstall.h"
+
+#include "core/checklists/ChecklistData.h"
+#include "core/common/DeviceFolders.h"
+#include "core/common/FileIo.h"
+
+#include <QFileInfo>
+
+Status InstallDefaultChecklists() {
+    const QString target = ChecklistFilePath();
+    if (QFileInfo::exists(target) || ProgramFolder().isEmpty())
+        return {};
+    const QString shipped = ProgramFolder() + QStringLiteral("checklist.db");
+    if (!QFileInfo(shipped).isFile())
+        return {};
+    const Outcome<QByteArray> bytes = ReadWholeFile(shipped, kChecklistSaveFailedText);
+    if (!bytes)
+        return bytes.error();
+    return WriteWholeFile(target, bytes.value(), kChecklistSaveFailedText);
+}
