@@ -1,0 +1,178 @@
+#include "core/weight-balance/AircraftStore.h"
+
+#include "core/common/DeviceFolders.h"
+#include "core/common/FileIo.h"
+#include "core/weight-balance/AircraftFileFormat.h"
+#include "core/weight-balance/AircraftFileReader.h"
+#include "core/weight-balance/AircraftFileWriter.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+const QString kFileName = QStringLiteral("aircraft.db");
+const QString kSaveError = QStringLiteral("Error: Unable to save the aircraft data file.\n");
+
+// Capacity after loading `count` elements into an array that started with `initial` places.
+int LoadedCapacity(qsizetype count, int initial) {
+    return count < initial ? initial : static_cast<int>(count) + AircraftStore::kGrowth;
+}
+
+template <typename List, typename Pred> auto FindIn(List& list, Pred pred) {
+    const auto it = std::find_if(list.begin(), list.end(), pred);
+    return it == list.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+AircraftStore::AircraftStore(QString dataFolder, QString programFolder)
+    : dataFolder_(std::move(dataFolder)), programFolder_(std::move(programFolder)) {
+    Reset();
+}
+
+void AircraftStore::Reset() {
+    fleet_ = DefaultAircraftFleet();
+    typeCapacity_ = kInitialTypeCapacity;
+    aircraftCapacity_ = kInitialAircraftCapacity;
+    refusedFileAtSavePath_ = false;
+}
+
+QString AircraftStore::FilePath() const {
+    return QDir(dataFolder_.isEmpty() ? DataFolder() : dataFolder_).filePath(kFileName);
+}
+
+QString AircraftStore::FallbackFilePath() const {
+    const QString folder = programFolder_.isEmpty() ? ProgramFolder() : programFolder_;
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(kFileName);
+}
+
+Status AircraftStore::LoadAircraftFile() {
+    Reset();
+    bool atSavePath = true;
+    Outcome<QByteArray> bytes = ReadWholeFile(FilePath(), {});
+    if (!bytes.ok() && !FallbackFilePath().isEmpty()) {
+        atSavePath = false;
+        bytes = ReadWholeFile(FallbackFilePath(), {});
+    }
+    if (!bytes.ok())
+        return {};
+    Outcome<AircraftFileContents> contents = AircraftFileReader::Read(bytes.value());
+    if (!contents.ok()) {
+        refusedFileAtSavePath_ = atSavePath;
+        return contents.error();
+    }
+    fleet_ = std::move(contents.value().fleet);
+    typeCapacity_ = LoadedCapacity(fleet_.types.size(), kInitialTypeCapacity);
+    aircraftCapacity_ = LoadedCapacity(fleet_.aircraft.size(), kInitialAircraftCapacity);
+    fleet_.types.reserve(typeCapacity_);
+    fleet_.aircraft.reserve(aircraftCapacity_);
+    if (contents.value().version != kAircraftFileVersion)
+        return SaveAircraftFile();
+    return {};
+}
+
+// A refused file is replaced only once a copy of it is safe beside it.
+Status AircraftStore::KeepRefusedFile() {
+    if (!refusedFileAtSavePath_)
+        return {};
+    const Outcome<QByteArray> old = ReadWholeFile(FilePath(), {});
+    if (old.ok()) {
+        const Status kept =
+            WriteWholeFile(FilePath() + QStringLiteral(".bad"), old.value(), kSaveError);
+        if (!kept.ok())
+            return kept;
+    }
+    refusedFileAtSavePath_ = false;
+    return {};
+}
+
+Status AircraftStore::SaveAircraftFile() {
+    const Status kept = KeepRefusedFile();
+    if (!kept.ok())
+        return kept;
+    return WriteWholeFile(FilePath(), AircraftFileWriter::Write(fleet_), kSaveError);
+}
+
+Status AircraftStore::AddAircraftType(AircraftType& type) {
+    type.id = fleet_.nextTypeId++;
+    if (fleet_.types.size() == typeCapacity_)
+        typeCapacity_ += kGrowth;
+    fleet_.types.reserve(typeCapacity_);
+    fleet_.types.append(type);
+    return SaveAircraftFile();
+}
+
+Status AircraftStore::AddAircraft(Aircraft& aircraft) {
+    aircraft.id = fleet_.nextAircraftId++;
+    if (fleet_.aircraft.size() == aircraftCapacity_)
+        aircraftCapacity_ += kGrowth;
+    fleet_.aircraft.reserve(aircraftCapacity_);
+    fleet_.aircraft.append(aircraft);
+    return SaveAircraftFile();
+}
+
+Status AircraftStore::UpdateAircraftType(const AircraftType& type) {
+    AircraftType* found =
+        FindIn(fleet_.types, [&](const AircraftType& t) { return t.id == type.id; });
+    if (!found)
+        return {};
+    *found = type;
+    return SaveAircraftFile();
+}
+
+Status AircraftStore::UpdateAircraft(const Aircraft& aircraft) {
+    Aircraft* found =
+        FindIn(fleet_.aircraft, [&](const Aircraft& a) { return a.id == aircraft.id; });
+    if (!found)
+        return {};
+    *found = aircraft;
+    return SaveAircraftFile();
+}
+
+Status AircraftStore::DeleteAircraft(int id) {
+    if (fleet_.aircraft.removeIf([id](const Aircraft& a) { return a.id == id; }) == 0)
+        return {};
+    return SaveAircraftFile();
+}
+
+Status AircraftStore::DeleteAircraftType(int id) {
+    if (!FindAircraftType(id))
+        return {};
+    fleet_.aircraft.removeIf([id](const Aircraft& a) { return a.typeId == id; });
+    fleet_.types.removeIf([id](const AircraftType& t) { return t.id == id; });
+    return SaveAircraftFile();
+}
+
+const AircraftType* AircraftStore::FindAircraftType(int id) const {
+    return FindIn(fleet_.types, [id](const AircraftType& t) { return t.id == id; });
+}
+
+const Aircraft* AircraftStore::FindAircraft(int id) const {
+    return FindIn(fleet_.aircraft, [id](const Aircraft& a) { return a.id == id; });
+}
+
+const AircraftType* AircraftStore::FindAircraftTypeByName(const QString& name) const {
+    return FindIn(fleet_.types, [&](const AircraftType& t) { return t.name == name; });
+}
+
+const Aircraft* AircraftStore::FindAircraftByIdent(const QString& ident) const {
+    return FindIn(fleet_.aircraft, [&](const Aircraft& a) { return a.ident == ident; });
+}
+
+QList<AircraftTypeChoice> AircraftStore::AircraftTypeChoices() const {
+    QList<AircraftTypeChoice> choices;
+    for (const AircraftType& t : fleet_.types)
+        choices.append({t.name, t.id});
+    return choices;
+}
+
+QList<Aircraft> AircraftStore::AircraftOfType(int typeId) const {
+    QList<Aircraft> list;
+    for (const Aircraft& a : fleet_.aircraft) {
+        if (a.typeId == typeId)
+            list.append(a);
+    }
+    return list;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The checks of a computed loading against the type's maximum weights and CG envelope.
+
+#include "core/weight-balance/AircraftType.h"
+
+#include <QString>
+
+struct CgLimits {
+    double forward = 0.0;
+    double aft = 0.0;
+
+    bool operator==(const CgLimits&) const = default;
+};
+
+// The forward and aft CG limits at a weight: the forward limit on the first rising segment of
+// the envelope that spans the weight, the aft limit on the first falling one. Both are 0 when
+// no rising segment spans the weight; the aft limit alone is 0 when no falling one does. On a
+// segment whose two points both lie at exactly that weight, the whole segment is within the
+// envelope: its forward-most arm is the forward limit and its aft-most arm the aft limit.
+CgLimits CgLimitsAtWeight(const AircraftType& type, double weight);
+
+// Sets the four within-limits flags from the computed results and the status message: the last
+// failure of the station, ramp, zero fuel, take-off and landing checks, or "Aircraft is within
+// limits.". True when nothing failed. A value equal to its limit passes.
+bool CheckLimits(AircraftType& type, QString& message);

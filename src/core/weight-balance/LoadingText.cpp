@@ -1,0 +1,77 @@
+#include "core/weight-balance/LoadingText.h"
+
+#include "core/common/KeyValueText.h"
+#include "core/common/NumberText.h"
+#include "core/weight-balance/FuelSelection.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+const QString kAircraftKey = QStringLiteral("Aircraft");
+
+// The value of a key that starts a line, so that a name never matches the end of a longer one
+// ("seat" inside "Pilot seat").
+QString LineValue(const QString& text, const QString& key) {
+    return GetKeyValue(QLatin1Char('\n') + text, QLatin1Char('\n') + key);
+}
+
+} // namespace
+
+QString MakeLoadingText(const AircraftType& type, const Aircraft& aircraft) {
+    QString text = kAircraftKey + QLatin1Char('=') + aircraft.ident + kLineEnd;
+    for (int i = 0; i < std::clamp(type.stationCount, 0, AircraftType::kMaxStations); ++i) {
+        const Station& s = type.stations[i];
+        if (s.weight != 0.0)
+            text += s.name + QString::asprintf("=%.1f", s.weight) + kLineEnd;
+    }
+    text += QStringLiteral("Fuel=") + FuelSelectionName(type, type.fuelSelection) + kLineEnd;
+    for (int i = 0; i < std::clamp(type.tankCount, 0, AircraftType::kMaxTanks); ++i) {
+        const FuelTank& t = type.tanks[i];
+        text += t.name + QString::asprintf("=%.1f,%.1f", t.rampQuantity, t.burn) + kLineEnd;
+    }
+    return text;
+}
+
+Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& text,
+                                                        const AircraftStore& store) {
+    using Result = Outcome<std::optional<WorkingLoading>>;
+    const QString ident = LineValue(text, kAircraftKey);
+    if (ident.isEmpty())
+        return Result(std::optional<WorkingLoading>());
+    const Aircraft* aircraft = store.FindAircraftByIdent(ident);
+    if (!aircraft)
+        return Result::Fail(QStringLiteral("Unknown aircraft.\n") + ident,
+                            MessageIcon::Information);
+    const AircraftType* type = store.FindAircraftType(aircraft->typeId);
+    if (!type)
+        return Result::Fail(QStringLiteral("Invalid aircraft type."), MessageIcon::Information);
+
+    WorkingLoading loading{*type, *aircraft};
+    AircraftType& t = loading.type;
+    for (int i = 0; i < std::clamp(t.stationCount, 0, AircraftType::kMaxStations); ++i)
+        t.stations[i].weight = TextToDouble(LineValue(text, t.stations[i].name));
+    t.fuelSelection = FuelSelectionFromName(t, LineValue(text, QStringLiteral("Fuel")));
+    for (int i = 0; i < std::clamp(t.tankCount, 0, AircraftType::kMaxTanks); ++i) {
+        const QString value = LineValue(text, t.tanks[i].name);
+        const qsizetype comma = value.indexOf(QLatin1Char(','));
+        if (comma < 0)
+            continue;
+        t.tanks[i].rampQuantity = TextToDouble(QStringView(value).left(comma));
+        t.tanks[i].burn = TextToDouble(QStringView(value).mid(comma + 1));
+    }
+    return Result(std::optional<WorkingLoading>(std::move(loading)));
+}
+
+QString WithLoadingAircraft(const QString& text, const QString& ident) {
+    const QString marker = kAircraftKey + QLatin1Char('=');
+    QStringList lines = text.split(kLineEnd);
+    lines.removeIf([&](const QString& line) { return line.startsWith(marker); });
+    QString result = lines.join(kLineEnd);
+    if (!result.isEmpty() && !result.endsWith(kLineEnd))
+        result += kLineEnd;
+    return result + marker + ident + kLineEnd;
+}
