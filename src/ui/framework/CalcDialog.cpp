@@ -1,0 +1,264 @@
+#include "ui/framework/CalcDialog.h"
+
+#include "core/common/NumberText.h"
+#include "core/common/Resources.h"
+#include "core/common/SettingsStore.h"
+#include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/DeviceScreen.h"
+#include "ui/framework/TitleBand.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+QLineEdit* LineEditOf(QWidget* widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(widget);
+}
+
+void SendKey(QWidget* target, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+// The square screen's Cancel button: left = width - 52, top = 1, right = width - 2, bottom = 19.
+QRect SquareCancelRect(int screenWidth) {
+    return QRect(screenWidth - 52, 1, 50, 18);
+}
+
+bool IsKeypadId(int id) {
+    return std::find(std::begin(CCalcDialog::kKeypadIds), std::end(CCalcDialog::kKeypadIds), id) !=
+           std::end(CCalcDialog::kKeypadIds);
+}
+
+} // namespace
+
+CCalcDialog::CCalcDialog(LayoutTriple templates, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), CTemplateWindow(this, templates) {
+    const DeviceScreen& screen = CurrentPlatform().Screen();
+    chosenTemplate_ = templates.square != 0 && screen.IsSquare() ? templates.square
+                                                                 : templates.portrait;
+    const auto& dialogs = Resources().dialogs;
+    if (dialogs.contains(chosenTemplate_))
+        caption_ = dialogs[chosenTemplate_].caption;
+    setWindowTitle(MessageBoxTitle(caption_));
+    setFont(DialogFont());
+    setAutoFillBackground(true);
+    connect(&CurrentPlatform().Screen(), &DeviceScreen::Changed, this, [this] { FitToScreen(); });
+}
+
+bool CCalcDialog::Create() {
+    if (created_)
+        return createError_.isEmpty();
+    created_ = true;
+    if (!CreateControls(chosenTemplate_, &createError_))
+        return false;
+    FitToScreen();
+    return OnInitDialog();
+}
+
+int CCalcDialog::DoModal() {
+    if (!Create()) {
+        if (!createError_.isEmpty())
+            ShowMessage(createError_, MessageButtons::Ok, MessageIcon::Error);
+        return kIdCancel;
+    }
+    return CurrentPlatform().RunModal(this);
+}
+
+bool CCalcDialog::OnInitDialog() {
+    if (CurrentPlatform().Screen().IsSquare())
+        InitSquareScreen();
+    WireKeypad();
+    return true;
+}
+
+void CCalcDialog::InitSquareScreen() {
+    // The keypad block: from its first button up to and including its frame (id -1).
+    bool inKeypad = false;
+    for (QWidget* control : ControlsInOrder()) {
+        const int id = ControlId(control);
+        if (id == kKeypadFirst)
+            inKeypad = true;
+        if (!inKeypad)
+            continue;
+        control->hide();
+        control->setEnabled(false);
+        if (id == kKeypadFrame)
+            break;
+    }
+    for (int id : {static_cast<int>(kIdOk), kCloseButton})
+        if (QWidget* w = GetDlgItem(id))
+            w->hide();
+    if (QWidget* cancel = GetDlgItem(kIdCancel)) {
+        cancel->hide();
+        if (!noCancel_) {
+            const int w = CurrentPlatform().Screen().Width();
+            squareCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+            squareCancel_->setProperty("controlId", kCancelOnSquare);
+            squareCancel_->setAutoDefault(false);
+            squareCancel_->setGeometry(SquareCancelRect(w));
+            squareCancel_->show();
+            connect(squareCancel_, &QPushButton::clicked, this, [this] { OnCommand(kCancelOnSquare); });
+        }
+    }
+}
+
+void CCalcDialog::WireKeypad() {
+    if (!GetDlgItem(kKeypadFirst))
+        return;
+    for (int id : kKeypadIds)
+        if (QWidget* key = GetDlgItem(id))
+            key->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* control : ControlsInOrder()) {
+        QLineEdit* edit = LineEditOf(control);
+        if (edit && !edit->isReadOnly())
+            ReportFocus(ControlId(control));
+    }
+}
+
+void CCalcDialog::ReportFocus(int id) {
+    QWidget* field = GetDlgItem(id);
+    if (!field)
+        return;
+    field->installEventFilter(this);
+    if (QLineEdit* edit = LineEditOf(field); edit && edit != field)
+        edit->installEventFilter(this);
+}
+
+bool CCalcDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        QWidget* widget = qobject_cast<QWidget*>(watched);
+        int id = ControlId(widget);
+        if (id == 0 && widget && widget->parentWidget())
+            id = ControlId(widget->parentWidget()); // the line edit inside a combo box
+        if (id != 0)
+            OnEditFocused(id);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CCalcDialog::OnCommand(int id) {
+    if (id == kCancelOnSquare || id == kCloseButton) {
+        OnClose();
+        return;
+    }
+    if (IsKeypadId(id)) {
+        PressKeypad(id);
+        return;
+    }
+    switch (id) {
+    case kIdOk:
+        OnOK();
+        return;
+    case kIdCancel:
+        OnCancel();
+        return;
+    default:
+        CTemplateWindow::OnCommand(id);
+    }
+}
+
+void CCalcDialog::PressKeypad(int buttonId) {
+    if (focusEditId_ == 0)
+        return;
+    QWidget* field = GetDlgItem(focusEditId_);
+    QLineEdit* edit = LineEditOf(field);
+    if (!field || !edit)
+        return;
+    if (buttonId == 1340) { // "C" clears
+        edit->clear();
+    } else if (buttonId == 1339) { // "CE" is a backspace
+        SendKey(edit, Qt::Key_Backspace, QStringLiteral("\b"));
+    } else if (edit->text().size() < edit->maxLength()) {
+        QChar c;
+        if (buttonId >= 1327 && buttonId <= 1335)
+            c = QChar('1' + (buttonId - 1327));
+        else if (buttonId == 1336)
+            c = '0';
+        else
+            c = buttonId == 1064 ? '.' : buttonId == 1046 ? ':' : '-';
+        SendKey(edit, c.unicode(), QString(c));
+    }
+    field->setFocus();
+}
+
+int CCalcDialog::ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) {
+    return ShowMessageBox(this, text, MessageBoxTitle(caption_), buttons, icon);
+}
+
+int CCalcDialog::ShowMessage(int stringId, MessageButtons buttons, MessageIcon icon) {
+    return ShowMessage(LoadString(stringId), buttons, icon);
+}
+
+void CCalcDialog::SetEditDouble(int id, double value) {
+    if (QLineEdit* edit = LineEditOf(GetDlgItem(id))) {
+        edit->setMaxLength(7);
+        edit->setText(QString::asprintf("%.1f", value));
+    }
+}
+
+double CCalcDialog::GetEditDouble(int id) const {
+    return TextToDouble(GetDlgItemText(id));
+}
+
+void CCalcDialog::RestoreLastValue(const QString& name, int id) {
+    const QString text = CurrentPlatform().Settings().ReadText(name);
+    if (!text.isEmpty())
+        SetDlgItemText(id, text);
+}
+
+void CCalcDialog::SaveLastValue(const QString& name, int id) {
+    CurrentPlatform().Settings().WriteText(name, GetDlgItemText(id));
+}
+
+void CCalcDialog::OpenContextHelp() {
+    QString topic = caption_;
+    CurrentPlatform().OpenHelp(topic.remove(' '));
+}
+
+void CCalcDialog::FitToScreen() {
+    resize(CurrentPlatform().Screen().Size());
+}
+
+void CCalcDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (noTitle_)
+        return;
+    QPainter painter(this);
+    PaintTitleBand(painter, font(), caption_, CurrentPlatform().Screen().Width());
+}
+
+void CCalcDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    RelayoutFromTemplate();
+    if (squareCancel_) {
+        squareCancel_->setGeometry(SquareCancelRect(CurrentPlatform().Screen().Width()));
+    }
+}
+
+void CCalcDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        OpenContextHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CCalcDialog::showEvent(QShowEvent* event) {
+    // Dialogs cover the device screen of the window they belong to.
+    if (QWidget* owner = parentWidget())
+        move(owner->window()->mapToGlobal(QPoint(0, 0)));
+    QDialog::showEvent(event);
+}

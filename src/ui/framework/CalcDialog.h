@@ -1,0 +1,104 @@
+#pragma once
+// The base of every modal dialog: picks the portrait or square template at construction,
+// re-lays itself out when the screen changes, supplies the on-screen keypad, the painted title,
+// the square-screen Cancel button, context help by caption, message boxes titled with the
+// caption, and helpers for numeric fields and remembered values.
+//
+// Life: construct on the stack with the LayoutTriple, then DoModal() (which calls Create():
+// controls from the template, then OnInitDialog()). Results: kIdOk (1) or kIdCancel (2).
+
+#include "ui/framework/LayoutTriple.h"
+#include "ui/framework/Platform.h"
+#include "ui/framework/TemplateWindow.h"
+
+#include <QDialog>
+
+class QPushButton;
+
+class CCalcDialog : public QDialog, public CTemplateWindow {
+    Q_OBJECT
+public:
+    // Keypad buttons and the characters they send; Backspace is "CE", Clear is "C".
+    static constexpr int kKeypadIds[] = {1327, 1328, 1329, 1330, 1331, 1332, 1333, 1334,
+                                         1335, 1336, 1064, 1046, 1065, 1339, 1340};
+    static constexpr int kKeypadFirst = 1327;
+    static constexpr int kKeypadFrame = -1;
+    static constexpr int kCancelOnSquare = 160;
+    static constexpr int kCloseButton = 1577;
+    static constexpr int kFocusNotifyCode = 7;
+
+    explicit CCalcDialog(LayoutTriple templates, QWidget* parent = nullptr);
+
+    // Creates the controls and runs OnInitDialog, once. False when the template is broken (the
+    // reason then is in CreateError()).
+    bool Create();
+    const QString& CreateError() const { return createError_; }
+    // Creates the dialog and runs it modally through the platform.
+    int DoModal();
+    // Ends a modal run with this result.
+    void EndDialog(int result) { done(result); }
+
+    // The caption as the template gives it ("Heading && Time").
+    QString Caption() const { return caption_; }
+    void SetNoTitle(bool noTitle) { noTitle_ = noTitle; }
+    void SetNoCancel(bool noCancel) { noCancel_ = noCancel; }
+
+    // A message box titled with the caption ("&&" shown as "&"); returns the pressed button.
+    int ShowMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                    MessageIcon icon = MessageIcon::Information);
+    int ShowMessage(int stringId, MessageButtons buttons = MessageButtons::Ok,
+                    MessageIcon icon = MessageIcon::Information);
+
+    // The field shows the number with "%.1f" and takes at most 7 characters.
+    void SetEditDouble(int id, double value);
+    // The field's text as a number (empty or non-numeric text gives 0).
+    double GetEditDouble(int id) const;
+    // Restores a field from the remembered text value `name` when that is not empty.
+    void RestoreLastValue(const QString& name, int id);
+    // Remembers the field's text under `name`.
+    void SaveLastValue(const QString& name, int id);
+
+    // The numeric field that last reported focus (0 = none).
+    int FocusEditId() const { return focusEditId_; }
+    // Makes a field report when it gets the focus (keypad dialogs do this for their fields).
+    void ReportFocus(int id);
+    // A keypad button was pressed.
+    void PressKeypad(int buttonId);
+    // Opens the help topic of this dialog: the caption without spaces.
+    void OpenContextHelp();
+
+protected:
+    // Called once the controls exist. The base does the square-screen set-up and wires the
+    // keypad; derived dialogs call it first. False ends the dialog.
+    virtual bool OnInitDialog();
+    virtual void OnOK() { done(kIdOk); }
+    virtual void OnCancel() { done(kIdCancel); }
+    // The Close buttons (1577 and the square screen's Cancel 160); cancels by default.
+    virtual void OnClose() { OnCancel(); }
+    // A focus-reporting field got the focus; records FocusEditId.
+    virtual void OnEditFocused(int id) { focusEditId_ = id; }
+
+    void OnCommand(int id) override;
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void InitSquareScreen();
+    void WireKeypad();
+    void FitToScreen();
+
+    int chosenTemplate_ = 0;
+    QString caption_;
+    QString createError_;
+    bool created_ = false;
+    bool noTitle_ = false;
+    bool noCancel_ = false;
+    int focusEditId_ = 0;
+    QPushButton* squareCancel_ = nullptr;
+};

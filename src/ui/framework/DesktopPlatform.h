@@ -1,0 +1,39 @@
+#pragma once
+// The platform on a Linux desktop or touchscreen: Qt message boxes and file dialogs, the
+// INI settings store, the help file in the user's browser, the system clipboard and sounds.
+
+#include "core/common/IniSettingsStore.h"
+#include "ui/framework/DeviceScreen.h"
+#include "ui/framework/Platform.h"
+
+#include <memory>
+
+class QSoundEffect;
+
+class DesktopPlatform : public Platform {
+public:
+    explicit DesktopPlatform(QString settingsPath = IniSettingsStore::DefaultPath());
+    ~DesktopPlatform() override;
+
+    DeviceScreen& Screen() override { return screen_; }
+    SettingsStore& Settings() override { return settings_; }
+    int MessageBox(QWidget* parent, const QString& text, const QString& title,
+                   MessageButtons buttons, MessageIcon icon) override;
+    int RunModal(QDialog* dialog) override;
+    QString GetOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void OpenHelp(const QString& topic) override;
+    bool StartProcess(const QString& program, const QStringList& arguments) override;
+    void SetClipboardText(const QString& text) override;
+    QString ClipboardText() override;
+    void PlaySound(const QString& wavePath) override;
+    void Beep() override;
+
+private:
+    DeviceScreen screen_;
+    IniSettingsStore settings_;
+    std::unique_ptr<QSoundEffect> sound_;
+};
+
+// The help file's address for a topic: <program folder>/trevallion.htm#topic.
+QString HelpFilePath();

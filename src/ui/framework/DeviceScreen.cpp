@@ -1,0 +1,49 @@
+#include "ui/framework/DeviceScreen.h"
+
+#include <QRegularExpression>
+
+DeviceScreen::DeviceScreen(QSize size, QObject* parent)
+    : QObject(parent), natural_(size), size_(size) {}
+
+QSize DeviceScreen::ParseSize(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{3,4})\\s*[xX]\\s*(\\d{3,4})\\s*$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return {};
+    const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+    if (size.width() < 100 || size.height() < 100 || size.width() > 4000 || size.height() > 4000)
+        return {};
+    return size;
+}
+
+QSize DeviceScreen::DefaultSize() {
+    const QSize fromEnvironment = ParseSize(qEnvironmentVariable("TREVALLION_SCREEN"));
+    return fromEnvironment.isValid() ? fromEnvironment : QSize(240, 320);
+}
+
+int DeviceScreen::SupportedOrientations() const {
+    // A square screen looks the same in every orientation; others turn both ways.
+    return natural_.width() == natural_.height() ? 0 : (kSupports90 | kSupports270);
+}
+
+void DeviceScreen::SetOrientation(int angle) {
+    if (angle == angle_)
+        return;
+    const int supported = SupportedOrientations();
+    if ((angle == Angle90 && !(supported & kSupports90)) ||
+        (angle == Angle270 && !(supported & kSupports270)) ||
+        (angle != Angle0 && angle != Angle90 && angle != Angle270))
+        return;
+    angle_ = angle;
+    size_ = angle == Angle0 ? natural_ : natural_.transposed();
+    emit Changed(size_);
+}
+
+void DeviceScreen::SetSize(QSize size) {
+    natural_ = size;
+    angle_ = Angle0;
+    if (size_ == size)
+        return;
+    size_ = size;
+    emit Changed(size_);
+}

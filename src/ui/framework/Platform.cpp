@@ -1,0 +1,30 @@
+#include "ui/framework/Platform.h"
+
+#include <QtGlobal>
+
+namespace {
+Platform* g_platform = nullptr;
+}
+
+Platform& CurrentPlatform() {
+    if (!g_platform)
+        qFatal("No platform installed");
+    return *g_platform;
+}
+
+void InstallPlatform(Platform* platform) {
+    g_platform = platform;
+}
+
+bool HasPlatform() {
+    return g_platform != nullptr;
+}
+
+int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
+                   MessageButtons buttons, MessageIcon icon) {
+    return CurrentPlatform().MessageBox(parent, text, title, buttons, icon);
+}
+
+void ShowError(QWidget* parent, const Message& message, const QString& title) {
+    ShowMessageBox(parent, message.text, title, MessageButtons::Ok, message.icon);
+}

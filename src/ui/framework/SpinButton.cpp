@@ -1,0 +1,29 @@
+#include "ui/framework/SpinButton.h"
+
+#include <QToolButton>
+
+CSpinButton::CSpinButton(Qt::Orientation orientation, QWidget* parent)
+    : QWidget(parent), orientation_(orientation), up_(new QToolButton(this)),
+      down_(new QToolButton(this)) {
+    const bool vertical = orientation == Qt::Vertical;
+    up_->setArrowType(vertical ? Qt::UpArrow : Qt::RightArrow);
+    down_->setArrowType(vertical ? Qt::DownArrow : Qt::LeftArrow);
+    for (QToolButton* b : {up_, down_}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
+    connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
+}
+
+void CSpinButton::resizeEvent(QResizeEvent*) {
+    const int w = width();
+    const int h = height();
+    if (orientation_ == Qt::Vertical) {
+        up_->setGeometry(0, 0, w, h / 2);
+        down_->setGeometry(0, h / 2, w, h - h / 2);
+    } else {
+        down_->setGeometry(0, 0, w / 2, h);
+        up_->setGeometry(w / 2, 0, w - w / 2, h);
+    }
+}

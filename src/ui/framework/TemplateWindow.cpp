@@ -1,0 +1,208 @@
+#include "ui/framework/TemplateWindow.h"
+
+#include "core/common/Resources.h"
+#include "ui/framework/ControlFactory.h"
+#include "ui/framework/DeviceScreen.h"
+#include "ui/framework/DialogUnits.h"
+#include "ui/framework/OwnerDrawArea.h"
+#include "ui/framework/Platform.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+CTemplateWindow::CTemplateWindow(QWidget* host, LayoutTriple templates)
+    : host_(host), templates_(templates) {}
+
+QWidget* CTemplateWindow::CreateControl(const ControlTemplate&) {
+    return nullptr;
+}
+
+void CTemplateWindow::OnCommand(int id) {
+    const auto it = handlers_.constFind(id);
+    if (it != handlers_.constEnd() && *it)
+        (*it)();
+}
+
+void CTemplateWindow::Bind(int id, std::function<void()> handler) {
+    handlers_[id] = std::move(handler);
+}
+
+bool CTemplateWindow::CreateControls(int templateId, QString* error) {
+    const auto& dialogs = Resources().dialogs;
+    const auto found = dialogs.constFind(templateId);
+    const DialogTemplate* dialog = found == dialogs.constEnd() ? nullptr : &*found;
+    if (!dialog) {
+        *error = QStringLiteral("Dialog template %1 is missing.").arg(templateId);
+        return false;
+    }
+    QList<QWidget*> created;
+    for (const ControlTemplate& control : dialog->controls) {
+        QWidget* widget = CreateControl(control);
+        if (!widget)
+            widget = CreateStandardControl(control, host_);
+        if (!widget) {
+            qDeleteAll(created);
+            *error = QStringLiteral("Template %1, line %2: control '%3' (class '%4') is unknown.")
+                         .arg(templateId)
+                         .arg(control.line)
+                         .arg(control.keyword, control.className);
+            return false;
+        }
+        widget->setParent(host_);
+        created.append(widget);
+    }
+    for (int i = 0; i < created.size(); ++i)
+        Register(created[i], dialog->controls[i]);
+    GroupRadioButtons(*dialog);
+    for (int i = 1; i < controls_.size(); ++i)
+        QWidget::setTabOrder(controls_[i - 1], controls_[i]);
+    createdTemplate_ = templateId;
+    ApplyTemplateGeometry(templateId);
+    return true;
+}
+
+void CTemplateWindow::Register(QWidget* widget, const ControlTemplate& control) {
+    widget->setProperty("controlId", control.id);
+    controls_.append(widget);
+    if (!byId_.contains(control.id))
+        byId_.insert(control.id, widget);
+    if (control.LacksStyle("WS_VISIBLE"))
+        widget->hide();
+    else
+        widget->show();
+    if (control.HasStyle("WS_DISABLED"))
+        widget->setEnabled(false);
+    if (qobject_cast<QGroupBox*>(widget))
+        widget->lower(); // a frame behind the controls it surrounds
+    const int id = control.id;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        QObject::connect(button, &QAbstractButton::clicked, host_, [this, id] { OnCommand(id); });
+    else if (auto* area = qobject_cast<COwnerDrawArea*>(widget))
+        QObject::connect(area, &COwnerDrawArea::clicked, host_, [this, id] { OnCommand(id); });
+}
+
+void CTemplateWindow::GroupRadioButtons(const DialogTemplate& dialog) {
+    // A group runs from a control with WS_GROUP to the next one; its radio buttons exclude
+    // each other.
+    QButtonGroup* group = nullptr;
+    for (int i = 0; i < dialog.controls.size(); ++i) {
+        if (dialog.controls[i].HasStyle("WS_GROUP"))
+            group = nullptr;
+        auto* radio = qobject_cast<QRadioButton*>(controls_[i]);
+        if (!radio)
+            continue;
+        if (!group)
+            group = new QButtonGroup(host_);
+        group->addButton(radio);
+    }
+}
+
+bool CTemplateWindow::ApplyTemplateGeometry(int templateId) {
+    const auto& dialogs = Resources().dialogs;
+    const auto found = dialogs.constFind(templateId);
+    if (found == dialogs.constEnd())
+        return false;
+    const DialogTemplate& layout = *found;
+    if (layout.controls.size() != controls_.size())
+        return false;
+    for (int i = 0; i < controls_.size(); ++i)
+        if (layout.controls[i].id != ControlId(controls_[i]))
+            return false;
+    host_->setUpdatesEnabled(false);
+    for (int i = 0; i < controls_.size(); ++i)
+        controls_[i]->setGeometry(ControlPixelRect(layout.controls[i]));
+    host_->setUpdatesEnabled(true);
+    currentLayout_ = templateId;
+    return true;
+}
+
+void CTemplateWindow::RelayoutFromTemplate() {
+    const DeviceScreen& screen = CurrentPlatform().Screen();
+    if (screen.IsSquare() || templates_.landscape == 0 || createdTemplate_ == 0)
+        return;
+    ApplyTemplateGeometry(screen.IsLandscapeWidth() ? templates_.landscape : templates_.portrait);
+}
+
+QWidget* CTemplateWindow::GetDlgItem(int id) const {
+    return byId_.value(id);
+}
+
+QLineEdit* CTemplateWindow::Edit(int id) const {
+    QWidget* w = GetDlgItem(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(w);
+}
+
+QComboBox* CTemplateWindow::Combo(int id) const {
+    return Item<QComboBox>(id);
+}
+
+QPushButton* CTemplateWindow::Button(int id) const {
+    return Item<QPushButton>(id);
+}
+
+QLabel* CTemplateWindow::Label(int id) const {
+    return Item<QLabel>(id);
+}
+
+QAbstractButton* CTemplateWindow::CheckBox(int id) const {
+    return Item<QAbstractButton>(id);
+}
+
+int CTemplateWindow::ControlId(const QWidget* control) const {
+    if (!control)
+        return 0;
+    const QVariant id = control->property("controlId");
+    return id.isValid() ? id.toInt() : 0;
+}
+
+QString CTemplateWindow::GetDlgItemText(int id) const {
+    QWidget* w = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+        return text->toPlainText();
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        return group->title();
+    return {};
+}
+
+void CTemplateWindow::SetDlgItemText(int id, const QString& text) {
+    QWidget* w = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->setCurrentText(text);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(text);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(w))
+        plain->setPlainText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(w))
+        group->setTitle(text);
+}
+
+bool CTemplateWindow::IsDlgButtonChecked(int id) const {
+    const QAbstractButton* button = CheckBox(id);
+    return button && button->isChecked();
+}
+
+void CTemplateWindow::CheckDlgButton(int id, bool checked) {
+    if (QAbstractButton* button = CheckBox(id))
+        button->setChecked(checked);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Screens of the gallery. A subsystem registers each of its dialogs and views from its own
+// source file with a static GalleryRegistration:
+//
+//   static const GalleryRegistration kAbout{"CAboutDlg", CAboutDlg::kTemplates,
+//       [](GalleryContext& context) { return MakeDialog<CAboutDlg>(context); }};
+//
+// The factory creates the screen on the current device screen and returns it ready to show
+// (controls created, initialised, filled with sample values where that helps a reviewer).
+
+#include "ui/framework/CalcDialog.h"
+#include "ui/framework/LayoutTriple.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// What the gallery offers the factories: a parent window standing in for the main frame.
+struct GalleryContext {
+    QWidget* frame = nullptr;
+};
+
+using GalleryFactory = std::function<std::unique_ptr<QWidget>(GalleryContext&)>;
+
+struct GalleryScreen {
+    QString className;
+    LayoutTriple templates;
+    GalleryFactory create;
+};
+
+struct GalleryRegistration {
+    GalleryRegistration(QString className, LayoutTriple templates, GalleryFactory create);
+};
+
+const QList<GalleryScreen>& GalleryScreens();
+
+// Creates a dialog of class T (constructible from a parent widget) and runs its initialisation.
+template <typename T> std::unique_ptr<QWidget> MakeDialog(GalleryContext& context) {
+    auto dialog = std::make_unique<T>(context.frame);
+    if (!dialog->Create())
+        return nullptr;
+    return dialog;
+}

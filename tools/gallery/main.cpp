@@ -1,0 +1,112 @@
+// trevallion-gallery OUTDIR [NAME-FILTER]: renders every registered screen in each layout it has
+// (portrait 240x320, landscape 320x240, square 240x240) to OUTDIR/<Class>_<template>_<layout>.png.
+#include "GalleryScreen.h"
+
+#include "core/common/DeviceFolders.h"
+#include "core/common/Resources.h"
+#include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/DesktopPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+QList<GalleryScreen>& Registry() {
+    static QList<GalleryScreen> screens;
+    return screens;
+}
+
+struct Layout {
+    const char* name;
+    QSize size;
+    int LayoutTriple::*templateId;
+};
+
+const Layout kLayouts[] = {{"portrait", {240, 320}, &LayoutTriple::portrait},
+                           {"landscape", {320, 240}, &LayoutTriple::landscape},
+                           {"square", {240, 240}, &LayoutTriple::square}};
+
+bool Render(const GalleryScreen& screen, const Layout& layout, DeviceScreen& device,
+            const QDir& out, QTextStream& err) {
+    device.SetSize(layout.size);
+    GalleryContext context;
+    QWidget frame;
+    frame.resize(layout.size);
+    context.frame = &frame;
+    std::unique_ptr<QWidget> widget = screen.create(context);
+    if (!widget) {
+        err << "cannot create " << screen.className << " (" << layout.name << ")\n";
+        return false;
+    }
+    widget->resize(layout.size);
+    widget->show();
+    QApplication::processEvents();
+    const QString file = QStringLiteral("%1_%2_%3.png")
+                             .arg(screen.className)
+                             .arg(screen.templates.*layout.templateId)
+                             .arg(layout.name);
+    if (!widget->grab().save(out.filePath(file))) {
+        err << "cannot write " << out.filePath(file) << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+GalleryRegistration::GalleryRegistration(QString className, LayoutTriple templates,
+                                         GalleryFactory create) {
+    Registry().append(GalleryScreen{std::move(className), templates, std::move(create)});
+}
+
+const QList<GalleryScreen>& GalleryScreens() {
+    return Registry();
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first().startsWith('-')) {
+        err << "Usage: trevallion-gallery OUTDIR [NAME-FILTER]\n";
+        return 2;
+    }
+    const QDir out(args.first());
+    if (!QDir().mkpath(out.path())) {
+        err << "cannot create " << out.path() << '\n';
+        return 1;
+    }
+    LocateProgramFolder(QApplication::applicationDirPath());
+    LoadApplicationFonts();
+    ResourceError error;
+    if (!LoadResources(&error)) {
+        err << error.ToText() << '\n';
+        return 1;
+    }
+    // Never touch the user's own settings or files.
+    QTemporaryDir scratch;
+    SetDocumentsFolder(scratch.filePath("Documents"));
+    DesktopPlatform platform(scratch.filePath("Trevallion.ini"));
+    InstallPlatform(&platform);
+
+    int rendered = 0;
+    bool ok = true;
+    for (const GalleryScreen& screen : GalleryScreens()) {
+        if (args.size() > 1 && !screen.className.contains(args[1], Qt::CaseInsensitive))
+            continue;
+        for (const Layout& layout : kLayouts) {
+            if (screen.templates.*layout.templateId == 0)
+                continue;
+            ok = Render(screen, layout, platform.Screen(), out, err) && ok;
+            ++rendered;
+        }
+    }
+    InstallPlatform(nullptr);
+    QTextStream(stdout) << "Rendered " << rendered << " pictures into " << out.path() << '\n';
+    return ok ? 0 : 1;
+}
