@@ -44,3 +44,8 @@ void IniSettingsStore::WriteText(const QString& name, const QString& value) {
     QSettings settings(path_, QSettings::IniFormat);
     settings.setValue(Key(name), value);
 }
+
+void IniSettingsStore::Remove(const QString& name) {
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.remove(Key(name));
+}

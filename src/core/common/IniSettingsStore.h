@@ -20,6 +20,7 @@ public:
     void WriteInt(const QString& name, int value) override;
     QString ReadText(const QString& name, const QString& defaultValue = QString()) const override;
     void WriteText(const QString& name, const QString& value) override;
+    void Remove(const QString& name) override;
 
 private:
     QString Key(const QString& name) const { return section_ + '/' + name; }

@@ -19,3 +19,9 @@ void MemorySettingsStore::WriteText(const QString& name, const QString& value) {
     texts_[name] = value;
     log_.append(name + '=' + value);
 }
+
+void MemorySettingsStore::Remove(const QString& name) {
+    ints_.remove(name);
+    texts_.remove(name);
+    log_.append('-' + name);
+}

@@ -13,8 +13,9 @@ public:
     void WriteInt(const QString& name, int value) override;
     QString ReadText(const QString& name, const QString& defaultValue = QString()) const override;
     void WriteText(const QString& name, const QString& value) override;
+    void Remove(const QString& name) override;
 
-    // "name=value" for each write, oldest first.
+    // "name=value" for each write and "-name" for each removal, oldest first.
     const QStringList& WriteLog() const { return log_; }
     void ClearWriteLog() { log_.clear(); }
 

@@ -14,6 +14,9 @@ public:
     virtual void WriteInt(const QString& name, int value) = 0;
     virtual QString ReadText(const QString& name, const QString& defaultValue = QString()) const = 0;
     virtual void WriteText(const QString& name, const QString& value) = 0;
+    // Deletes a value, so that the next read yields the caller's default. A store that cannot
+    // delete keeps an empty text, which readers of text values treat as missing.
+    virtual void Remove(const QString& name) { WriteText(name, QString()); }
 };
 
 // Parses a stored integer: optional sign and decimal digits only, within the range of a

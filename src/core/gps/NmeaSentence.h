@@ -1,0 +1,19 @@
+#pragma once
+// Decoding of the two NMEA 0183 sentences the receiver uses, RMC and GGA, from any talker.
+// No checksum is checked and the RMC status is not looked at; a missing field reads as 0.
+
+#include "core/gps/GpsFix.h"
+
+#include <QByteArrayView>
+
+enum class NmeaType { Other, Rmc, Gga };
+
+// The sentence type from the three characters after "$" and the two-letter talker.
+NmeaType NmeaSentenceType(QByteArrayView sentence);
+
+// Field n: the text after the n-th comma up to the next comma or the end; empty beyond the end.
+QByteArrayView NmeaField(QByteArrayView sentence, int n);
+
+// Updates the values from an RMC sentence (heading, speed, latitude, longitude, time) or a GGA
+// sentence (altitude). Returns false, leaving the values alone, for any other sentence.
+bool DecodeNmeaSentence(QByteArrayView sentence, GpsValues* values);

@@ -1,0 +1,90 @@
+#include "core/times/WorldClocks.h"
+
+#include "core/common/Clock.h"
+#include "core/common/NumberText.h"
+#include "core/common/SettingsStore.h"
+#include "core/times/ZoneTable.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+QString ValueName(int i) {
+    return QString::asprintf("TimeZone%i", i);
+}
+
+} // namespace
+
+WorldClocks WorldClocks::Load(const SettingsStore& store) {
+    WorldClocks clocks;
+    for (int i = 0;; ++i) {
+        const QString value = store.ReadText(ValueName(i));
+        if (value.isEmpty())
+            break;
+        clocks.valuesRead_ = i + 1;
+        const qsizetype equals = value.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        clocks.places.append({value.left(equals), TextToInt(QStringView(value).mid(equals + 1))});
+    }
+    if (clocks.places.isEmpty()) {
+        clocks.places = {{QStringLiteral("London"), 90},
+                         {QStringLiteral("Toronto"), 35},
+                         {QStringLiteral("Seattle"), 4},
+                         {QStringLiteral("Sydney"), 255}};
+    }
+    return clocks;
+}
+
+void WorldClocks::Save(SettingsStore& store) {
+    for (int i = 0; i < valuesRead_; ++i)
+        store.Remove(ValueName(i));
+    for (int i = 0; i < places.size(); ++i)
+        store.WriteText(ValueName(i), places[i].name + QString::asprintf("=%i", places[i].key));
+    valuesRead_ = static_cast<int>(places.size());
+}
+
+QVector<WorldClockRow> WorldClocks::Rows(const QDateTime& utc, const QDate& deviceLocalDate) const {
+    QVector<WorldClockRow> rows;
+    for (const WorldClock& place : places)
+        if (place.Shown())
+            rows.append({place.name, WorldClockTime(place.key, utc, deviceLocalDate)});
+    return rows;
+}
+
+QVector<WorldClockRow> WorldClocks::Rows() const {
+    const QDateTime utc = CurrentClock().NowUtc();
+    return Rows(utc, utc.toTimeZone(CurrentClock().LocalZone()).date());
+}
+
+void WorldClocks::SetShown(int index, bool shown) {
+    if (index < 0 || index >= places.size())
+        return;
+    const int key = places[index].key;
+    const int magnitude =
+        key == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(key);
+    places[index].key = shown ? magnitude : -magnitude;
+}
+
+QString WorldClockTime(int key, const QDateTime& utc, const QDate& deviceLocalDate) {
+    const QDateTime moment = utc.toUTC();
+    const QDateTime local = moment.addSecs(static_cast<qint64>(ZoneOffset(key, moment)) * 60);
+    QString text = QString::asprintf("%02u:%02u", static_cast<unsigned>(local.time().hour()),
+                                     static_cast<unsigned>(local.time().minute()));
+    // Whole dates are compared, so the sign is right across month and year ends too.
+    if (local.date() == deviceLocalDate.addDays(1))
+        text += QLatin1Char('+');
+    else if (local.date() == deviceLocalDate.addDays(-1))
+        text += QLatin1Char('-');
+    return text;
+}
+
+QVector<std::pair<QString, int>> SortedZoneNames() {
+    QVector<std::pair<QString, int>> names;
+    for (const ZoneRule& rule : ZoneTable())
+        names.append({QString::fromUtf8(rule.name), rule.key});
+    std::sort(names.begin(), names.end());
+    return names;
+}
