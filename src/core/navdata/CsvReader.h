@@ -1,0 +1,24 @@
+#pragma once
+// Reads comma-separated values as published by OurAirports (RFC 4180): UTF-8 text, records
+// ending with LF or CRLF, fields in double quotes that may hold commas, line breaks and doubled
+// quotes. The first record usually names the columns (see Column).
+
+#include <QByteArray>
+#include <QStringList>
+
+class CsvReader {
+public:
+    explicit CsvReader(QByteArray data);
+
+    // The next record's fields; false at the end of the data. An empty line gives one empty field.
+    bool Next(QStringList* fields);
+
+    // The position of `name` in a header record; -1 when absent.
+    static int Column(const QStringList& header, const QString& name);
+    // The field at `column`, "" when the column is -1 or the record is shorter.
+    static QString Field(const QStringList& fields, int column);
+
+private:
+    QByteArray data_;
+    qsizetype pos_ = 0;
+};

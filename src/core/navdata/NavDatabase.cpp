@@ -1,0 +1,217 @@
+#include "core/navdata/NavDatabase.h"
+
+#include "core/navdata/AirportBodyReader.h"
+#include "core/navdata/NavFileFormat.h"
+#include "core/navdata/NavTextMatcher.h"
+
+#include "core/common/SettingsStore.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kLookupWindowBytes = 4096;
+constexpr qint64 kSearchWindowBytes = 1 << 20;
+constexpr int kMaxReasonChars = 1024;
+
+QString OpenFailureText() {
+    return QStringLiteral("Error:\nUnable to open Airport file.\n");
+}
+
+// Classic binary search over entries 0 to count - 1 by the byte-swapped keys; -1 when absent.
+template <typename Entry> qint64 BinarySearch(const std::vector<Entry>& entries, IdentKey key) {
+    qint64 low = 0;
+    qint64 high = static_cast<qint64>(entries.size()) - 1;
+    while (low <= high) {
+        const qint64 mid = (low + high) / 2;
+        const IdentKey found = entries[static_cast<size_t>(mid)].key;
+        if (key == found)
+            return mid;
+        if (key < found)
+            high = mid - 1;
+        else
+            low = mid + 1;
+    }
+    return -1;
+}
+
+template <typename Entry, typename ReadEntry>
+std::vector<Entry> ReadTable(const QByteArray& bytes, int count, ReadEntry read) {
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<size_t>(count));
+    ByteReader in(bytes);
+    for (int i = 0; i < count; ++i)
+        entries.push_back(read(in));
+    return entries;
+}
+
+} // namespace
+
+NavDatabase::NavDatabase(SettingsStore* settings) : settings_(settings) {
+    if (settings_ != nullptr) {
+        recentAirports_.Load(*settings_);
+        recentNavAids_.Load(*settings_);
+    }
+}
+
+void NavDatabase::Clear() {
+    window_.Close();
+    description_.clear();
+    validityDate_ = 0;
+    index_ = {};
+    navAids_ = {};
+}
+
+Status NavDatabase::LoadNavData(const QString& path) {
+    Clear();
+    path_ = path;
+    QString reason;
+    if (!window_.Open(path, &reason))
+        return Status::Fail(OpenFailureText() + reason.left(kMaxReasonChars), MessageIcon::Error);
+    Status status = ReadTables(OpenFailureText() + QStringLiteral("The file is damaged."));
+    if (!status)
+        Clear();
+    return status;
+}
+
+Status NavDatabase::ReadTables(const QString& damaged) {
+    ByteReader head(window_.ReadAt(0, navfile::kHeaderBytes));
+    const NavFileHeader header = ReadNavFileHeader(head);
+    if (!head.Ok() || header.version != navfile::kVersion)
+        return Status::Fail(QStringLiteral("Unsupported Airport file."), MessageIcon::None);
+    if (header.airportCount < 0 || header.navAidCount < 0)
+        return Status::Fail(damaged);
+    const qint64 indexStart = navfile::kHeaderBytes + qint64{header.descriptionBytes};
+    const qint64 indexBytes = qint64{header.airportCount} * navfile::kIndexEntryBytes;
+    const qint64 tableBytes = qint64{header.navAidCount} * navfile::kNavAidBytes;
+    if (indexStart + indexBytes + tableBytes > window_.Size())
+        return Status::Fail(damaged);
+
+    const QByteArray description = window_.ReadAt(navfile::kHeaderBytes, header.descriptionBytes);
+    const QByteArray index = window_.ReadAt(indexStart, indexBytes);
+    const QByteArray table = window_.ReadAt(indexStart + indexBytes, tableBytes);
+    if (description.size() != header.descriptionBytes || index.size() != indexBytes ||
+        table.size() != tableBytes)
+        return Status::Fail(damaged);
+    description_ = FromNavText(CountedText(description, navfile::kTextBufferBytes));
+    validityDate_ = header.validityDate;
+    index_ = ReadTable<AirportIndexEntry>(index, header.airportCount, ReadAirportIndexEntry);
+    navAids_ = ReadTable<NavAidRecord>(table, header.navAidCount, ReadNavAidRecord);
+    return {};
+}
+
+int32_t NavDatabase::FindAirportOffset(IdentKey key) const {
+    const qint64 i = BinarySearch(index_, key);
+    return i < 0 ? 0 : index_[static_cast<size_t>(i)].offset;
+}
+
+bool NavDatabase::GetAirportSummary(QStringView ident, AirportRecord* record, QString* name) {
+    *record = AirportRecord();
+    name->clear();
+    const std::optional<IdentKey> key = IdentKey::FromText(ident);
+    const int32_t offset = key ? FindAirportOffset(*key) : 0;
+    if (offset <= 0)
+        return false;
+    const ParseStatus status = window_.ParseAt(offset, kLookupWindowBytes, [&](ByteReader& in) {
+        AirportText text;
+        const ParseStatus s = ReadAirportText(in, *key, false, record, &text);
+        *name = FromNavText(text.name);
+        return s;
+    });
+    if (status == ParseStatus::Ok)
+        return true;
+    *record = AirportRecord();
+    name->clear();
+    return false;
+}
+
+int32_t NavDatabase::SelectAirport(const QString& ident) {
+    current_ = AirportDetails();
+    const std::optional<IdentKey> key = IdentKey::FromText(ident);
+    const int32_t offset = key ? FindAirportOffset(*key) : 0;
+    if (offset <= 0)
+        return 0;
+    AirportDetails details;
+    const ParseStatus status = window_.ParseAt(offset, kLookupWindowBytes, [&](ByteReader& in) {
+        return ReadAirportDetails(in, *key, &details);
+    });
+    if (status != ParseStatus::Ok)
+        return 0;
+    current_ = std::move(details);
+    recentAirports_.Push(ident, settings_);
+    return offset;
+}
+
+const NavAidRecord* NavDatabase::FindNavAidRecord(IdentKey key) const {
+    const qint64 i = BinarySearch(navAids_, key);
+    return i < 0 ? nullptr : &navAids_[static_cast<size_t>(i)];
+}
+
+bool NavDatabase::FindNavAid(const QString& ident, NavAidRecord* record, QString* name) {
+    *record = NavAidRecord();
+    name->clear();
+    const std::optional<IdentKey> key = IdentKey::FromText(ident);
+    const NavAidRecord* found = key ? FindNavAidRecord(*key) : nullptr;
+    if (found == nullptr)
+        return false;
+    if (found->nameOffset != 0) {
+        const ParseStatus status =
+            window_.ParseAt(found->nameOffset, kLookupWindowBytes, [&](ByteReader& in) {
+                *name = ReadCountedString(in, navfile::kTextBufferBytes);
+                return in.Ok() ? ParseStatus::Ok : ParseStatus::OutOfData;
+            });
+        if (status != ParseStatus::Ok) {
+            name->clear();
+            return false; // the name lies outside the file: a damaged record
+        }
+    }
+    *record = *found;
+    recentNavAids_.Push(ident, settings_);
+    return true;
+}
+
+QVector<SearchRow> NavDatabase::SearchAirports(const QString& text) {
+    const NavTextMatcher matcher(text);
+    QVector<SearchRow> rows;
+    for (const AirportIndexEntry& entry : index_) {
+        window_.ParseAt(entry.offset, kSearchWindowBytes, [&](ByteReader& in) {
+            AirportRecord record;
+            AirportText found;
+            const ParseStatus status = ReadAirportText(in, entry.key, true, &record, &found);
+            if (status == ParseStatus::Ok &&
+                (matcher.Matches(found.name) || matcher.Matches(found.city)))
+                rows.append({entry.key.Text(), FromNavText(found.name), FromNavText(found.city)});
+            return status;
+        });
+    }
+    window_.ReleaseWindow();
+    std::reverse(rows.begin(), rows.end()); // each match goes to the top of the list
+    return rows;
+}
+
+QVector<SearchRow> NavDatabase::SearchNavAids(const QString& text) {
+    const NavTextMatcher matcher(text);
+    QVector<SearchRow> rows;
+    for (const NavAidRecord& aid : navAids_) {
+        QString name;
+        bool matched = false;
+        if (aid.nameOffset != 0) {
+            const ParseStatus status =
+                window_.ParseAt(aid.nameOffset, kSearchWindowBytes, [&](ByteReader& in) {
+                    const QByteArrayView bytes = ReadCountedBytes(in, navfile::kTextBufferBytes);
+                    matched = in.Ok() && matcher.Matches(bytes);
+                    if (matched)
+                        name = FromNavText(bytes);
+                    return in.Ok() ? ParseStatus::Ok : ParseStatus::OutOfData;
+                });
+            if (status != ParseStatus::Ok || !matched)
+                continue;
+        } else if (!matcher.Matches({})) {
+            continue;
+        }
+        rows.append({aid.key.Text(), name, NavAidTypeText(aid.type)});
+    }
+    window_.ReleaseWindow();
+    std::reverse(rows.begin(), rows.end());
+    return rows;
+}

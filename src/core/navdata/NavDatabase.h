@@ -1,0 +1,80 @@
+#pragma once
+// The navigation data set of the document: one open .nav file with its airport index and nav aid
+// table in memory (airport bodies and nav aid names stay in the file and are read on demand),
+// the current airport, and the recent airport and nav aid lists.
+//
+// Look-ups report "not found" (false, 0, no rows) for unknown identifiers, damaged records and
+// when no file is loaded; after a failed load the data set is empty.
+
+#include "core/navdata/NavFileWindow.h"
+#include "core/navdata/NavRecords.h"
+#include "core/navdata/RecentList.h"
+
+#include "core/common/Outcome.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class SettingsStore;
+
+class NavDatabase {
+public:
+    // Reads the recent lists ("Airports", "Nav") from `settings`, which receives them again after
+    // every push. Without a store the lists live in memory only. The store is not owned.
+    explicit NavDatabase(SettingsStore* settings = nullptr);
+
+    // Closes the open file and loads another. Failures: "Error:\nUnable to open Airport file.\n"
+    // and the system's reason; "Unsupported Airport file." for a version other than 2; the same
+    // open message with "The file is damaged." when the tables do not fit the file.
+    Status LoadNavData(const QString& path);
+
+    bool IsLoaded() const { return window_.IsOpen(); }
+    const QString& Path() const { return path_; }
+    const QString& Description() const { return description_; }
+    uint32_t ValidityDate() const { return validityDate_; }
+    int AirportCount() const { return static_cast<int>(index_.size()); }
+    int NavAidCount() const { return static_cast<int>(navAids_.size()); }
+    const std::vector<AirportIndexEntry>& AirportIndex() const { return index_; }
+    const std::vector<NavAidRecord>& NavAidTable() const { return navAids_; }
+
+    // Binary search of the airport index: the airport's file offset, or 0 when absent.
+    int32_t FindAirportOffset(IdentKey key) const;
+
+    // The record and name of an airport; changes neither the current airport nor the recent list.
+    bool GetAirportSummary(QStringView ident, AirportRecord* record, QString* name);
+    // Loads the airport into CurrentAirport() and pushes the identifier (as given) onto the recent
+    // airports. Returns the airport's file offset, or 0 (current airport cleared) when not found.
+    int32_t SelectAirport(const QString& ident);
+    const AirportDetails& CurrentAirport() const { return current_; }
+    void ClearCurrentAirport() { current_ = AirportDetails(); }
+
+    // The record and name of a nav aid; on success pushes the identifier onto the recent nav aids.
+    bool FindNavAid(const QString& ident, NavAidRecord* record, QString* name);
+
+    // Every airport whose name or city contains the text, ignoring letter case, and every nav aid
+    // whose name does. Rows are in list order: the reverse of file order, as each match is
+    // inserted at the top. Airport rows hold the city, nav aid rows the type text.
+    QVector<SearchRow> SearchAirports(const QString& text);
+    QVector<SearchRow> SearchNavAids(const QString& text);
+
+    const QStringList& RecentAirports() const { return recentAirports_.Entries(); }
+    const QStringList& RecentNavAids() const { return recentNavAids_.Entries(); }
+
+private:
+    void Clear();
+    Status ReadTables(const QString& openFailure);
+    const NavAidRecord* FindNavAidRecord(IdentKey key) const;
+    QString ReadNavAidName(int32_t offset);
+
+    SettingsStore* settings_;
+    NavFileWindow window_;
+    QString path_;
+    QString description_;
+    uint32_t validityDate_ = 0;
+    std::vector<AirportIndexEntry> index_;
+    std::vector<NavAidRecord> navAids_;
+    AirportDetails current_;
+    RecentList recentAirports_{QStringLiteral("Airports")};
+    RecentList recentNavAids_{QStringLiteral("Nav")};
+};

@@ -1,0 +1,185 @@
+#include "core/navdata/NavFileFormat.h"
+
+#include <bit>
+
+namespace {
+
+float ReadFloat(ByteReader& in) {
+    return std::bit_cast<float>(in.U32());
+}
+
+void WriteFloat(ByteWriter& out, float value) {
+    out.U32(std::bit_cast<uint32_t>(value));
+}
+
+// A runway designator field: four bytes, at most three characters and a zero.
+QString ReadDesignator(ByteReader& in) {
+    const QByteArray bytes = in.Bytes(4);
+    return FromNavText(CountedText(bytes, 4));
+}
+
+void WriteDesignator(ByteWriter& out, const QString& text) {
+    QByteArray bytes = ToNavText(text).left(3);
+    bytes.append(4 - bytes.size(), '\0');
+    out.Bytes(bytes);
+}
+
+} // namespace
+
+NavFileHeader ReadNavFileHeader(ByteReader& in) {
+    NavFileHeader h;
+    in.Skip(4);
+    h.version = in.U16();
+    in.Skip(2);
+    h.validityDate = in.U32();
+    h.airportCount = in.I32();
+    h.navAidCount = in.I32();
+    h.descriptionBytes = in.U16();
+    return h;
+}
+
+void WriteNavFileHeader(ByteWriter& out, const NavFileHeader& h) {
+    out.Bytes(QByteArrayLiteral("TNAV")); // not interpreted by readers
+    out.U16(h.version);
+    out.Zeros(2);
+    out.U32(h.validityDate);
+    out.I32(h.airportCount);
+    out.I32(h.navAidCount);
+    out.U16(h.descriptionBytes);
+}
+
+AirportIndexEntry ReadAirportIndexEntry(ByteReader& in) {
+    AirportIndexEntry e;
+    e.key = IdentKey(in.U32());
+    e.offset = in.I32();
+    return e;
+}
+
+void WriteAirportIndexEntry(ByteWriter& out, const AirportIndexEntry& e) {
+    out.U32(e.key.Raw());
+    out.I32(e.offset);
+}
+
+NavAidRecord ReadNavAidRecord(ByteReader& in) {
+    NavAidRecord r;
+    r.key = IdentKey(in.U32());
+    r.type = in.I32();
+    r.latitude = in.I32();
+    r.longitude = in.I32();
+    r.variation = ReadFloat(in);
+    r.frequency = ReadFloat(in);
+    r.nameOffset = in.I32();
+    return r;
+}
+
+void WriteNavAidRecord(ByteWriter& out, const NavAidRecord& r) {
+    out.U32(r.key.Raw());
+    out.I32(r.type);
+    out.I32(r.latitude);
+    out.I32(r.longitude);
+    WriteFloat(out, r.variation);
+    WriteFloat(out, r.frequency);
+    out.I32(r.nameOffset);
+}
+
+AirportRecord ReadAirportRecord(ByteReader& in) {
+    AirportRecord r;
+    r.key = IdentKey(in.U32());
+    r.latitude = in.I32();
+    r.longitude = in.I32();
+    r.runwayCount = in.U16();
+    r.commCount = in.U16();
+    r.elevation = in.I32();
+    r.variation = ReadFloat(in);
+    r.utcOffset = in.I32();
+    return r;
+}
+
+void WriteAirportRecord(ByteWriter& out, const AirportRecord& r) {
+    out.U32(r.key.Raw());
+    out.I32(r.latitude);
+    out.I32(r.longitude);
+    out.U16(r.runwayCount);
+    out.U16(r.commCount);
+    out.I32(r.elevation);
+    WriteFloat(out, r.variation);
+    out.I32(r.utcOffset);
+}
+
+RunwayRecord ReadRunwayRecord(ByteReader& in) {
+    RunwayRecord r;
+    r.end1 = ReadDesignator(in);
+    r.end2 = ReadDesignator(in);
+    r.latitude1 = in.I32();
+    r.latitude2 = in.I32();
+    r.longitude1 = in.I32();
+    r.longitude2 = in.I32();
+    r.length = in.I32();
+    r.width = in.I32();
+    return r;
+}
+
+void WriteRunwayRecord(ByteWriter& out, const RunwayRecord& r) {
+    WriteDesignator(out, r.end1);
+    WriteDesignator(out, r.end2);
+    out.I32(r.latitude1);
+    out.I32(r.latitude2);
+    out.I32(r.longitude1);
+    out.I32(r.longitude2);
+    out.I32(r.length);
+    out.I32(r.width);
+}
+
+QByteArrayView CountedText(QByteArrayView bytes, int bufferBytes) {
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0)
+        end = bytes.size();
+    return bytes.first(qMin<qsizetype>(end, bufferBytes - 1));
+}
+
+QByteArrayView ReadCountedBytes(ByteReader& in, int bufferBytes) {
+    const uint16_t count = in.U16();
+    const qsizetype start = in.Position();
+    if (!in.Skip(count))
+        return {};
+    return CountedText(QByteArrayView(in.Data()).sliced(start, count), bufferBytes);
+}
+
+QString ReadCountedString(ByteReader& in, int bufferBytes) {
+    return FromNavText(ReadCountedBytes(in, bufferBytes));
+}
+
+bool SkipCountedString(ByteReader& in) {
+    const uint16_t count = in.U16();
+    return in.Skip(count);
+}
+
+void WriteCountedString(ByteWriter& out, const QString& text, int bufferBytes) {
+    QByteArray bytes = ToNavText(text).left(bufferBytes - 1);
+    bytes.append('\0');
+    out.U16(static_cast<uint16_t>(bytes.size()));
+    out.Bytes(bytes);
+}
+
+QByteArray ToNavText(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() <= 0xFF) {
+            bytes.append(static_cast<char>(c.unicode()));
+            continue;
+        }
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue; // an accent written apart from its letter
+        const QString decomposed = c.decomposition();
+        if (!decomposed.isEmpty() && decomposed[0].unicode() <= 0xFF && decomposed[0] != '\0')
+            bytes.append(static_cast<char>(decomposed[0].unicode()));
+        else if (!c.isLowSurrogate())
+            bytes.append('?');
+    }
+    return bytes;
+}
+
+QString FromNavText(QByteArrayView bytes) {
+    return QString::fromLatin1(bytes.data(), bytes.size());
+}

@@ -1,0 +1,48 @@
+#include "core/navdata/NavFileWindow.h"
+
+bool NavFileWindow::Open(const QString& path, QString* reason) {
+    Close();
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        *reason = file_.errorString();
+        return false;
+    }
+    size_ = file_.size();
+    return true;
+}
+
+void NavFileWindow::Close() {
+    if (file_.isOpen())
+        file_.close();
+    size_ = 0;
+    ReleaseWindow();
+}
+
+QByteArray NavFileWindow::ReadAt(qint64 offset, qint64 count) {
+    if (!IsOpen() || offset < 0 || offset >= size_ || count <= 0)
+        return {};
+    count = qMin(count, size_ - offset);
+    if (!file_.seek(offset))
+        return {};
+    return file_.read(count);
+}
+
+void NavFileWindow::ReleaseWindow() {
+    window_ = QByteArray();
+    windowStart_ = 0;
+}
+
+bool NavFileWindow::Covers(qint64 offset, qint64 count) const {
+    if (window_.isEmpty() || offset < windowStart_)
+        return false;
+    const qint64 end = qMin(offset + count, size_);
+    return end <= windowStart_ + window_.size();
+}
+
+void NavFileWindow::Load(qint64 offset, qint64 count) {
+    window_ = ReadAt(offset, count);
+    windowStart_ = offset;
+    // A file that shrank since it was opened ends where the read ended.
+    if (window_.size() < qMin(count, size_ - offset))
+        size_ = offset + window_.size();
+}

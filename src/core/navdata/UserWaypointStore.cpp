@@ -1,0 +1,135 @@
+#include "core/navdata/UserWaypointStore.h"
+
+#include "core/navdata/UserWaypointFile.h"
+
+#include "core/common/DeviceFolders.h"
+#include "core/common/FileIo.h"
+#include "core/common/SettingsStore.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kFileName = QStringLiteral("waypoints.db");
+const QString kSecondsSetting = QStringLiteral("Waypoint.Seconds");
+
+int Compare(const UserWaypoint& a, const UserWaypoint& b) {
+    return QString::compare(a.ident, b.ident, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString UserWaypointStore::DefaultPath() {
+    return DataFolder() + kFileName;
+}
+
+QString UserWaypointStore::DefaultFallbackPath() {
+    return ProgramFolder().isEmpty() ? QString() : ProgramFolder() + kFileName;
+}
+
+UserWaypointStore::UserWaypointStore(QString path, QString fallbackPath)
+    : path_(std::move(path)), fallbackPath_(std::move(fallbackPath)) {}
+
+Status UserWaypointStore::LoadUserWaypoints() {
+    waypoints_.clear();
+    capacity_ = kMinimumCapacity;
+    refusedFileAtPath_ = false;
+    QString readFrom = path_;
+    Outcome<QByteArray> bytes = ReadWholeFile(path_, {});
+    if (!bytes && !fallbackPath_.isEmpty()) {
+        readFrom = fallbackPath_;
+        bytes = ReadWholeFile(fallbackPath_, {});
+    }
+    if (!bytes)
+        return {}; // no waypoints yet
+    const UserWaypointFileContent content = ParseUserWaypointFile(bytes.value());
+    waypoints_ = content.waypoints;
+    if (content.version == 2 || content.version == 3)
+        capacity_ = static_cast<int>(waypoints_.size()) + kMinimumCapacity;
+    waypoints_.reserve(capacity_);
+    Sort();
+    if (!content.problem.isEmpty()) {
+        refusedFileAtPath_ = readFrom == path_;
+        return Status::Fail(QStringLiteral("Error:\nUnable to read all user waypoints from ") +
+                                readFrom + QStringLiteral(".\n") + content.problem,
+                            MessageIcon::Warning);
+    }
+    if (content.version == 2)
+        return SaveUserWaypoints(); // rewritten as version 3 at once
+    return {};
+}
+
+Status UserWaypointStore::KeepRefusedFile() {
+    if (!refusedFileAtPath_)
+        return {};
+    const QString copy = path_ + QStringLiteral(".bad");
+    QFile::remove(copy);
+    if (!QFile::copy(path_, copy))
+        return Status::Fail(QStringLiteral("Error:\nUnable to save the user waypoints.\n") +
+                            QStringLiteral("The damaged file could not be kept as ") + copy);
+    refusedFileAtPath_ = false;
+    return {};
+}
+
+Status UserWaypointStore::SaveUserWaypoints() {
+    if (Status kept = KeepRefusedFile(); !kept)
+        return kept;
+    return WriteWholeFile(path_, BuildUserWaypointFile(waypoints_),
+                          QStringLiteral("Error:\nUnable to save the user waypoints.\n"));
+}
+
+void UserWaypointStore::Sort() {
+    // An exchange sort: every later record that is smaller swaps with the one at i.
+    for (qsizetype i = 0; i + 1 < waypoints_.size(); ++i) {
+        for (qsizetype j = i + 1; j < waypoints_.size(); ++j) {
+            if (Compare(waypoints_[j], waypoints_[i]) < 0)
+                std::swap(waypoints_[i], waypoints_[j]);
+        }
+    }
+}
+
+bool UserWaypointStore::FindUserWaypoint(const QString& ident, UserWaypoint* waypoint) const {
+    for (const UserWaypoint& w : waypoints_) {
+        if (QString::compare(w.ident, ident, Qt::CaseInsensitive) == 0) {
+            *waypoint = w;
+            return true;
+        }
+    }
+    return false;
+}
+
+Status UserWaypointStore::AddUserWaypoint(const UserWaypoint& waypoint) {
+    if (waypoints_.size() >= capacity_) {
+        capacity_ += kGrowth;
+        waypoints_.reserve(capacity_);
+    }
+    waypoints_.append(waypoint);
+    Sort();
+    return SaveUserWaypoints();
+}
+
+Status UserWaypointStore::DeleteUserWaypoint(int index) {
+    if (index < 0 || index >= waypoints_.size())
+        return {};
+    waypoints_.removeAt(index);
+    return SaveUserWaypoints();
+}
+
+Status UserWaypointStore::ReplaceUserWaypoint(int index, const UserWaypoint& waypoint) {
+    if (index < 0 || index >= waypoints_.size())
+        return {};
+    waypoints_[index] = waypoint;
+    return SaveUserWaypoints();
+}
+
+bool WaypointSecondsFormat(const SettingsStore& settings, bool preferenceSecondsFormat) {
+    const QString stored = settings.ReadText(kSecondsSetting);
+    if (stored.isEmpty())
+        return preferenceSecondsFormat;
+    return stored == QLatin1String("Yes");
+}
+
+void StoreWaypointSecondsFormat(SettingsStore& settings, bool secondsFormat) {
+    settings.WriteText(kSecondsSetting,
+                       secondsFormat ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
