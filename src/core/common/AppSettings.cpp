@@ -1,4 +1,5 @@
 #include "core/common/AppSettings.h"
+#include "core/common/Format.h"
 
 #include "core/common/NumberText.h"
 #include "core/common/SettingsStore.h"
@@ -37,8 +38,8 @@ AppSettings ReadAppSettings(const SettingsStore& store) {
 }
 
 void SavePreferences(SettingsStore& store, const AppSettings& s) {
-    store.WriteText(QStringLiteral("JetWeight"), QString::asprintf("%.2f", s.jetDensity));
-    store.WriteText(QStringLiteral("AvGasWeight"), QString::asprintf("%.2f", s.avgasDensity));
+    store.WriteText(QStringLiteral("JetWeight"), FormatText("%.2f", s.jetDensity));
+    store.WriteText(QStringLiteral("AvGasWeight"), FormatText("%.2f", s.avgasDensity));
     store.WriteInt(QStringLiteral("Preferences"), s.PreferenceBits());
     store.WriteInt(QStringLiteral("TimeZone"), s.timeZoneOffset);
 }

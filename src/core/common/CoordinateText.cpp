@@ -1,4 +1,5 @@
 #include "core/common/CoordinateText.h"
+#include "core/common/Format.h"
 
 #include "core/common/Constants.h"
 
@@ -14,8 +15,8 @@ QString AngleText(int secondsOfArc, bool secondsFormat) {
     const int minutes = rest / 60;
     const int seconds = rest % 60;
     if (secondsFormat)
-        return QString::asprintf("%02i:%02i:%02i", degrees, minutes, seconds);
-    return QString::asprintf("%02i:%05.02f", degrees, minutes + seconds * units::kOneSixtieth);
+        return FormatText("%02i:%02i:%02i", degrees, minutes, seconds);
+    return FormatText("%02i:%05.02f", degrees, minutes + seconds * units::kOneSixtieth);
 }
 
 } // namespace
@@ -30,11 +31,11 @@ QString LongitudeText(int secondsOfArc, bool secondsFormat) {
 
 QString LengthText(int feet, bool metric) {
     if (metric)
-        return QString::asprintf("%.0fM", feet * units::kFeetToMetres);
-    return QString::asprintf("%i'", feet);
+        return FormatText("%.0fM", feet * units::kFeetToMetres);
+    return FormatText("%i'", feet);
 }
 
 QString RunwaySizeText(int lengthFeet, int widthFeet, bool metric) {
     const double factor = metric ? units::kFeetToMetres : 1.0;
-    return QString::asprintf("%.0f X %.0f", lengthFeet * factor, widthFeet * factor);
+    return FormatText("%.0f X %.0f", lengthFeet * factor, widthFeet * factor);
 }

@@ -1,4 +1,5 @@
 #include "core/common/DensityText.h"
+#include "core/common/Format.h"
 
 #include "core/common/Constants.h"
 #include "core/common/NumberText.h"
@@ -6,5 +7,5 @@
 QString ConvertDensityText(const QString& shown, bool toKilosPerLitre) {
     const double factor = toKilosPerLitre ? units::kPoundsPerGallonToKilosPerLitre
                                           : units::kKilosPerLitreToPoundsPerGallon;
-    return QString::asprintf("%.2f", TextToDouble(shown) * factor);
+    return FormatText("%.2f", TextToDouble(shown) * factor);
 }

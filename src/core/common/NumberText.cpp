@@ -71,8 +71,8 @@ double TextToDouble(QStringView text) {
         const size_t exponent = ascii.find_first_of("eE");
         const size_t mantissaEnd = std::min(ascii.find('.'), exponent);
         const bool wholeDigits = ascii.find_first_of("123456789") < mantissaEnd;
-        const bool negativeExponent =
-            exponent != std::string::npos && exponent + 1 < ascii.size() && ascii[exponent + 1] == '-';
+        const bool negativeExponent = exponent != std::string::npos &&
+                                      exponent + 1 < ascii.size() && ascii[exponent + 1] == '-';
         const double magnitude =
             wholeDigits && !negativeExponent ? std::numeric_limits<double>::infinity() : 0.0;
         return negative ? -magnitude : magnitude;

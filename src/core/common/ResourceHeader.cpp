@@ -3,16 +3,16 @@
 #include <QRegularExpression>
 
 QMap<QString, int> PredefinedResourceSymbols() {
-    return {{QStringLiteral("IDOK"), 1},    {QStringLiteral("IDCANCEL"), 2},
-            {QStringLiteral("IDABORT"), 3}, {QStringLiteral("IDRETRY"), 4},
+    return {{QStringLiteral("IDOK"), 1},     {QStringLiteral("IDCANCEL"), 2},
+            {QStringLiteral("IDABORT"), 3},  {QStringLiteral("IDRETRY"), 4},
             {QStringLiteral("IDIGNORE"), 5}, {QStringLiteral("IDYES"), 6},
-            {QStringLiteral("IDNO"), 7},    {QStringLiteral("IDC_STATIC"), -1}};
+            {QStringLiteral("IDNO"), 7},     {QStringLiteral("IDC_STATIC"), -1}};
 }
 
 bool ParseResourceHeader(const QString& text, const QString& fileName, QMap<QString, int>* symbols,
                          ResourceError* error) {
-    static const QRegularExpression define(
-        QStringLiteral(R"(^\s*#\s*define\s+([A-Za-z_][A-Za-z0-9_]*)\s+\(?\s*(-?)\s*(0[xX][0-9A-Fa-f]+|\d+|[A-Za-z_][A-Za-z0-9_]*)\s*\)?\s*(//.*)?$)"));
+    static const QRegularExpression define(QStringLiteral(
+        R"(^\s*#\s*define\s+([A-Za-z_][A-Za-z0-9_]*)\s+\(?\s*(-?)\s*(0[xX][0-9A-Fa-f]+|\d+|[A-Za-z_][A-Za-z0-9_]*)\s*\)?\s*(//.*)?$)"));
     static const QRegularExpression allowed(
         QStringLiteral(R"(^\s*(//.*|#\s*(pragma|ifndef|ifdef|endif|if|else|undef)\b.*)?$)"));
     const QStringList lines = text.split('\n');

@@ -7,8 +7,8 @@
 namespace {
 
 const QSet<QString> kTextFirstControls = {
-    "LTEXT",      "RTEXT",        "CTEXT",          "PUSHBUTTON",  "DEFPUSHBUTTON",
-    "GROUPBOX",   "AUTOCHECKBOX", "AUTORADIOBUTTON", "CHECKBOX",   "RADIOBUTTON"};
+    "LTEXT",    "RTEXT",        "CTEXT",           "PUSHBUTTON", "DEFPUSHBUTTON",
+    "GROUPBOX", "AUTOCHECKBOX", "AUTORADIOBUTTON", "CHECKBOX",   "RADIOBUTTON"};
 const QSet<QString> kIdFirstControls = {"EDITTEXT", "COMBOBOX", "LISTBOX", "SCROLLBAR"};
 
 class Parser {
@@ -98,8 +98,9 @@ private:
             return Next().number;
         if (token.kind == ResourceToken::Name && set_->symbols.contains(token.text))
             return set_->symbols.value(Next().text);
-        Fail(token.kind == ResourceToken::Name ? QStringLiteral("unknown symbol '%1'").arg(token.text)
-                                              : QStringLiteral("expected a number or symbol"));
+        Fail(token.kind == ResourceToken::Name
+                 ? QStringLiteral("unknown symbol '%1'").arg(token.text)
+                 : QStringLiteral("expected a number or symbol"));
         return 0;
     }
     int Id() { return static_cast<int>(Value()); }
@@ -247,9 +248,9 @@ void Parser::Control(DialogTemplate* dialog) {
         Styles(&ignored, &ignoredRemoved);
     }
     if (ok_ && c.id != -1 && dialog->IndexOf(c.id) >= 0) {
-        FailAt(line, QStringLiteral("control id %1 appears twice in dialog %2")
-                         .arg(c.id)
-                         .arg(dialog->id));
+        FailAt(
+            line,
+            QStringLiteral("control id %1 appears twice in dialog %2").arg(c.id).arg(dialog->id));
         return;
     }
     dialog->controls.append(c);

@@ -16,10 +16,10 @@ struct ResourceRect {
 
 // One control of a dialog template.
 struct ControlTemplate {
-    QString keyword;   // LTEXT, EDITTEXT, COMBOBOX, PUSHBUTTON, CONTROL, ...
-    QString text;      // caption ("" for fields)
-    int id = -1;       // -1 is IDC_STATIC (65535 as an unsigned 16-bit id)
-    QString className; // the window class of a CONTROL statement ("" otherwise)
+    QString keyword;       // LTEXT, EDITTEXT, COMBOBOX, PUSHBUTTON, CONTROL, ...
+    QString text;          // caption ("" for fields)
+    int id = -1;           // -1 is IDC_STATIC (65535 as an unsigned 16-bit id)
+    QString className;     // the window class of a CONTROL statement ("" otherwise)
     QStringList styles;    // style symbols that are set, e.g. CBS_DROPDOWN, WS_TABSTOP
     QStringList notStyles; // style symbols removed with NOT, e.g. WS_VISIBLE
     ResourceRect rect;
@@ -48,7 +48,7 @@ struct MenuItem {
     QString text;
     int id = 0;
     bool separator = false;
-    QStringList flags; // GRAYED, CHECKED, INACTIVE ...
+    QStringList flags;          // GRAYED, CHECKED, INACTIVE ...
     QVector<MenuItem> children; // a POPUP has children
     bool IsPopup() const { return !separator && id == 0 && !children.isEmpty(); }
 };

@@ -34,6 +34,8 @@ const LoadedResources& Loaded() {
     return resources;
 }
 
+const ResourceSet* g_override = nullptr;
+
 } // namespace
 
 bool ParseResourceFiles(const QString& headerPath, const QString& scriptPath, ResourceSet* set,
@@ -53,7 +55,13 @@ bool LoadResources(ResourceError* error) {
     return r.ok;
 }
 
+void OverrideResourcesForTesting(const ResourceSet* set) {
+    g_override = set;
+}
+
 const ResourceSet& Resources() {
+    if (g_override)
+        return *g_override;
     const LoadedResources& r = Loaded();
     if (!r.ok)
         qFatal("%s", qPrintable(r.error.ToText()));

@@ -11,6 +11,10 @@ bool LoadResources(ResourceError* error);
 // and line (the start-up code calls LoadResources first to report it properly).
 const ResourceSet& Resources();
 
+// Replaces the resources the program uses (tests of the screen framework use templates of their
+// own); nullptr restores the embedded ones. The caller keeps the set alive while it is in use.
+void OverrideResourcesForTesting(const ResourceSet* set);
+
 // A string of the string table; "" when the id has none.
 QString LoadString(int id);
 

@@ -12,7 +12,8 @@ public:
 
     virtual int ReadInt(const QString& name, int defaultValue) const = 0;
     virtual void WriteInt(const QString& name, int value) = 0;
-    virtual QString ReadText(const QString& name, const QString& defaultValue = QString()) const = 0;
+    virtual QString ReadText(const QString& name,
+                             const QString& defaultValue = QString()) const = 0;
     virtual void WriteText(const QString& name, const QString& value) = 0;
     // Deletes a value, so that the next read yields the caller's default. A store that cannot
     // delete keeps an empty text, which readers of text values treat as missing.

@@ -1,4 +1,5 @@
 #include "ui/framework/CalcDialog.h"
+#include "core/common/Format.h"
 
 #include "core/common/NumberText.h"
 #include "core/common/Resources.h"
@@ -47,8 +48,8 @@ bool IsKeypadId(int id) {
 CCalcDialog::CCalcDialog(LayoutTriple templates, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), CTemplateWindow(this, templates) {
     const DeviceScreen& screen = CurrentPlatform().Screen();
-    chosenTemplate_ = templates.square != 0 && screen.IsSquare() ? templates.square
-                                                                 : templates.portrait;
+    chosenTemplate_ =
+        templates.square != 0 && screen.IsSquare() ? templates.square : templates.portrait;
     const auto& dialogs = Resources().dialogs;
     if (dialogs.contains(chosenTemplate_))
         caption_ = dialogs[chosenTemplate_].caption;
@@ -110,7 +111,8 @@ void CCalcDialog::InitSquareScreen() {
             squareCancel_->setAutoDefault(false);
             squareCancel_->setGeometry(SquareCancelRect(w));
             squareCancel_->show();
-            connect(squareCancel_, &QPushButton::clicked, this, [this] { OnCommand(kCancelOnSquare); });
+            connect(squareCancel_, &QPushButton::clicked, this,
+                    [this] { OnCommand(kCancelOnSquare); });
         }
     }
 }
@@ -205,7 +207,7 @@ int CCalcDialog::ShowMessage(int stringId, MessageButtons buttons, MessageIcon i
 void CCalcDialog::SetEditDouble(int id, double value) {
     if (QLineEdit* edit = LineEditOf(GetDlgItem(id))) {
         edit->setMaxLength(7);
-        edit->setText(QString::asprintf("%.1f", value));
+        edit->setText(FormatText("%.1f", value));
     }
 }
 
@@ -229,7 +231,9 @@ void CCalcDialog::OpenContextHelp() {
 }
 
 void CCalcDialog::FitToScreen() {
+    // A hidden dialog gets its resize event only when shown, so lay it out here as well.
     resize(CurrentPlatform().Screen().Size());
+    RelayoutFromTemplate();
 }
 
 void CCalcDialog::paintEvent(QPaintEvent* event) {

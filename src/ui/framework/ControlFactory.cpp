@@ -49,7 +49,8 @@ QWidget* CreateLabel(const ControlTemplate& c, QWidget* parent) {
         horizontal = Qt::AlignRight;
     else if (c.keyword == QLatin1String("CTEXT") || c.HasStyle("SS_CENTER"))
         horizontal = Qt::AlignHCenter;
-    label->setAlignment(horizontal | (c.HasStyle("SS_CENTERIMAGE") ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setAlignment(horizontal |
+                        (c.HasStyle("SS_CENTERIMAGE") ? Qt::AlignVCenter : Qt::AlignTop));
     label->setWordWrap(!c.HasStyle("SS_LEFTNOWORDWRAP"));
     if (c.HasStyle("SS_SUNKEN") || c.HasStyle("WS_BORDER")) {
         label->setFrameShape(QFrame::Panel);

@@ -6,7 +6,8 @@ DeviceScreen::DeviceScreen(QSize size, QObject* parent)
     : QObject(parent), natural_(size), size_(size) {}
 
 QSize DeviceScreen::ParseSize(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{3,4})\\s*[xX]\\s*(\\d{3,4})\\s*$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{3,4})\\s*[xX]\\s*(\\d{3,4})\\s*$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch())
         return {};

@@ -31,8 +31,9 @@ QRect DialogRectToPixels(const ResourceRect& r) {
 
 QRect ControlPixelRect(const ControlTemplate& control) {
     ResourceRect r = control.rect;
-    const bool combo = control.keyword == QLatin1String("COMBOBOX") ||
-                       control.className.compare(QLatin1String("ComboBox"), Qt::CaseInsensitive) == 0;
+    const bool combo =
+        control.keyword == QLatin1String("COMBOBOX") ||
+        control.className.compare(QLatin1String("ComboBox"), Qt::CaseInsensitive) == 0;
     if (combo && r.cy > kComboClosedHeightUnits)
         r.cy = kComboClosedHeightUnits;
     return DialogRectToPixels(r);

@@ -11,8 +11,8 @@ void PaintTitleBand(QPainter& painter, const QFont& font, const QString& caption
     painter.setFont(bold);
     painter.setPen(QColor(0, 0, 156));
     const QRect band(6, 0, screenWidth - 6, kTitleBandHeight);
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine |
-                               Qt::TextShowMnemonic,
+    painter.drawText(band,
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic,
                      caption);
     painter.setPen(Qt::black);
     painter.drawLine(0, kTitleBandHeight, screenWidth, kTitleBandHeight);

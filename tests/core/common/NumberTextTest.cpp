@@ -1,3 +1,4 @@
+#include "core/common/Format.h"
 #include "core/common/NumberText.h"
 #include "core/common/Rounding.h"
 
@@ -43,7 +44,8 @@ TEST(TextToDouble, DecimalPointIgnoresTheLocale) {
     const char* cLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     EXPECT_DOUBLE_EQ(TextToDouble(u"  12.5abc"), 12.5);
     EXPECT_DOUBLE_EQ(TextToDouble(u"1,5"), 1.0);
-    EXPECT_EQ(QString::asprintf("%.1f", 12.5), QStringLiteral("12.5"));
+    EXPECT_EQ(FormatText("%.1f", 12.5), QStringLiteral("12.5"));
+    EXPECT_EQ(FormatText("%.2f", 0.5), QStringLiteral("0.50"));
     if (cLocale)
         std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(before);
@@ -84,6 +86,24 @@ TEST(Rounding, RoundWholeAddsAHalfAndSaturates) {
     EXPECT_EQ(RoundWhole(-5.0), 0u);
     EXPECT_EQ(RoundWhole(std::nan("")), 0u);
     EXPECT_EQ(RoundWhole(1e20), std::numeric_limits<unsigned>::max());
+}
+
+} // namespace
+
+namespace {
+
+TEST(FormatText, RoundsHalvesLikeTheCLibrary) {
+    const struct {
+        const char* format;
+        double value;
+        const char* expected;
+    } cases[] = {{"%.1f", 0.25, "0.2"},  {"%.0f", 2.5, "2"},      {"%.0f", 3.5, "4"},
+                 {"%.2f", 0.125, "0.12"}, {"%.1f", 300.25, "300.2"}, {"%.0f", -0.5, "-0"},
+                 {"%.1f°", 12.35, "12.3°"}, {"%.2f", 7.034, "7.03"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatText(c.format, c.value), QString::fromUtf8(c.expected)) << c.format;
+    EXPECT_EQ(FormatText("%02u:%02u", 7u, 5u), QStringLiteral("07:05"));
+    EXPECT_EQ(FormatText("%s", QString(300, 'x').toUtf8().constData()).size(), 300);
 }
 
 } // namespace

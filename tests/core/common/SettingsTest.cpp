@@ -93,6 +93,21 @@ TEST(IniSettingsStore, HandEditedListValueReadsWhole) {
     EXPECT_EQ(store.ReadInt("Preferences", 3), 3);
 }
 
+TEST(SettingsStore, RemovedValuesReadAsMissing) {
+    TempFolder folder;
+    IniSettingsStore ini(folder.File("s.ini"));
+    MemorySettingsStore memory;
+    for (SettingsStore* store : {static_cast<SettingsStore*>(&ini), &memory}) {
+        store->WriteText("TimeZone0", "Home=35");
+        store->WriteInt("TimerVal0", 60);
+        store->Remove("TimeZone0");
+        store->Remove("TimerVal0");
+        EXPECT_EQ(store->ReadText("TimeZone0", "none"), QStringLiteral("none"));
+        EXPECT_EQ(store->ReadInt("TimerVal0", 7), 7);
+    }
+    EXPECT_EQ(memory.WriteLog().last(), QStringLiteral("-TimerVal0"));
+}
+
 TEST(ParseStoredInt, AcceptsSigned32BitAndDwordRange) {
     int v = 0;
     EXPECT_TRUE(ParseStoredInt("4294967295", &v));

@@ -1,0 +1,59 @@
+#include "ui/framework/DeviceScreen.h"
+#include "ui/framework/ControlFactory.h"
+#include "ui/framework/DialogUnits.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DeviceScreen, ParsesSizesFromText) {
+    EXPECT_EQ(DeviceScreen::ParseSize("240x240"), QSize(240, 240));
+    EXPECT_EQ(DeviceScreen::ParseSize(" 320X240 "), QSize(320, 240));
+    EXPECT_FALSE(DeviceScreen::ParseSize("240").isValid());
+    EXPECT_FALSE(DeviceScreen::ParseSize("0x0").isValid());
+    EXPECT_FALSE(DeviceScreen::ParseSize("99999x240").isValid());
+}
+
+TEST(DeviceScreen, RotationSwapsWidthAndHeight) {
+    DeviceScreen screen(QSize(240, 320));
+    QSignalSpy changed(&screen, &DeviceScreen::Changed);
+    EXPECT_EQ(screen.SupportedOrientations(),
+              DeviceScreen::kSupports90 | DeviceScreen::kSupports270);
+    screen.SetOrientation(DeviceScreen::Angle270);
+    EXPECT_EQ(screen.Size(), QSize(320, 240));
+    EXPECT_TRUE(screen.IsLandscapeWidth());
+    EXPECT_EQ(screen.Orientation(), 270);
+    screen.SetOrientation(DeviceScreen::Angle270); // already there
+    screen.SetOrientation(DeviceScreen::Angle0);
+    EXPECT_EQ(screen.Size(), QSize(240, 320));
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST(DeviceScreen, SquareScreenDoesNotTurn) {
+    DeviceScreen screen(QSize(240, 240));
+    EXPECT_TRUE(screen.IsSquare());
+    EXPECT_EQ(screen.SupportedOrientations(), 0);
+    screen.SetOrientation(DeviceScreen::Angle90);
+    EXPECT_EQ(screen.Orientation(), 0);
+}
+
+TEST(DialogUnits, FixedBaseUnits) {
+    EXPECT_EQ(DialogUnitsToPixelsX(160), 240);
+    EXPECT_EQ(DialogUnitsToPixelsY(170), 276);
+    EXPECT_EQ(DialogRectToPixels({1, 1, 1, 1}), QRect(2, 2, 1, 1)); // 1.5 and 1.625 round up
+    ControlTemplate combo;
+    combo.keyword = "COMBOBOX";
+    combo.rect = {10, 10, 40, 80};
+    EXPECT_EQ(ControlPixelRect(combo).height(),
+              DialogUnitsToPixelsY(22) - DialogUnitsToPixelsY(10));
+}
+
+TEST(ControlFactory, StaticTextsLoseMnemonicMarkers) {
+    EXPECT_EQ(StaticDisplayText("Weight && Balance"), QStringLiteral("Weight & Balance"));
+    EXPECT_EQ(StaticDisplayText("&Wind:"), QStringLiteral("Wind:"));
+    EXPECT_EQ(StaticDisplayText("A&&&B"), QStringLiteral("A&B"));
+}
+
+} // namespace
