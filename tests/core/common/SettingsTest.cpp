@@ -97,7 +97,7 @@ TEST(SettingsStore, RemovedValuesReadAsMissing) {
     TempFolder folder;
     IniSettingsStore ini(folder.File("s.ini"));
     MemorySettingsStore memory;
-    for (SettingsStore* store : {static_cast<SettingsStore*>(&ini), &memory}) {
+    for (SettingsStore* store : std::initializer_list<SettingsStore*>{&ini, &memory}) {
         store->WriteText("TimeZone0", "Home=35");
         store->WriteInt("TimerVal0", 60);
         store->Remove("TimeZone0");
