@@ -161,6 +161,21 @@ void WriteCountedString(ByteWriter& out, const QString& text, int bufferBytes) {
     out.Bytes(bytes);
 }
 
+namespace {
+
+// Typographic punctuation that Latin-1 lacks, as its plain form; 0 for other characters.
+char PlainPunctuation(char16_t c) {
+    if (c >= 0x2010 && c <= 0x2015)
+        return '-'; // hyphens and dashes
+    if (c >= 0x2018 && c <= 0x201B)
+        return '\'';
+    if (c >= 0x201C && c <= 0x201F)
+        return '"';
+    return 0;
+}
+
+} // namespace
+
 QByteArray ToNavText(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
@@ -171,6 +186,10 @@ QByteArray ToNavText(const QString& text) {
         }
         if (c.category() == QChar::Mark_NonSpacing)
             continue; // an accent written apart from its letter
+        if (const char plain = PlainPunctuation(c.unicode()); plain != 0) {
+            bytes.append(plain);
+            continue;
+        }
         const QString decomposed = c.decomposition();
         if (!decomposed.isEmpty() && decomposed[0].unicode() <= 0xFF && decomposed[0] != '\0')
             bytes.append(static_cast<char>(decomposed[0].unicode()));

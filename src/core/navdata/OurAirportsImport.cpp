@@ -17,7 +17,6 @@ constexpr double kRegionMarginDegrees = 0.5;
 
 struct PendingAirport {
     AirportDetails details;
-    QString id;
     QStringList idents; // the ident, then gps_code and local_code
     double latitude = 0.0;
     double longitude = 0.0; // east positive, as published
@@ -32,11 +31,11 @@ bool Selected(const OurAirportsOptions& options, const QString& country, const Q
 
 Status ReadAirports(const OurAirportsOptions& options, QVector<PendingAirport>* airports) {
     OurAirportsCsv csv;
-    const QStringList required = {"id", "ident", "type", "name", "latitude_deg", "longitude_deg"};
+    const QStringList required = {"ident", "type", "name", "latitude_deg", "longitude_deg"};
     if (Status s = csv.Open(options.folder, "airports.csv", required); !s)
         return s;
-    const int id = csv.Col("id"), ident = csv.Col("ident"), type = csv.Col("type"),
-              name = csv.Col("name"), lat = csv.Col("latitude_deg"), lon = csv.Col("longitude_deg"),
+    const int ident = csv.Col("ident"), type = csv.Col("type"), name = csv.Col("name"),
+              lat = csv.Col("latitude_deg"), lon = csv.Col("longitude_deg"),
               elevation = csv.Col("elevation_ft"), country = csv.Col("iso_country"),
               region = csv.Col("iso_region"), city = csv.Col("municipality"),
               gps = csv.Col("gps_code"), local = csv.Col("local_code");
@@ -47,7 +46,6 @@ Status ReadAirports(const OurAirportsOptions& options, QVector<PendingAirport>* 
             CsvReader::Field(f, lat).isEmpty() || CsvReader::Field(f, lon).isEmpty())
             continue;
         PendingAirport a;
-        a.id = CsvReader::Field(f, id);
         a.idents = {CsvReader::Field(f, ident).trimmed(), CsvReader::Field(f, gps).trimmed(),
                     CsvReader::Field(f, local).trimmed()};
         a.latitude = TextToDouble(CsvReader::Field(f, lat));
@@ -101,20 +99,21 @@ int32_t EndCoordinate(const QString& text, bool longitude) {
     return longitude ? -seconds : seconds;
 }
 
-Status ReadRunways(const OurAirportsOptions& options, const QHash<QString, int>& byId,
+Status ReadRunways(const OurAirportsOptions& options, const QHash<QString, int>& byIdent,
                    QVector<AirportDetails>* airports, OurAirportsSummary* summary) {
     OurAirportsCsv csv;
-    if (Status s = csv.Open(options.folder, "runways.csv", {"airport_ref", "le_ident", "he_ident"});
+    if (Status s =
+            csv.Open(options.folder, "runways.csv", {"airport_ident", "le_ident", "he_ident"});
         !s)
         return s;
-    const int ref = csv.Col("airport_ref"), length = csv.Col("length_ft"),
+    const int ref = csv.Col("airport_ident"), length = csv.Col("length_ft"),
               width = csv.Col("width_ft"), closed = csv.Col("closed"), le = csv.Col("le_ident"),
               he = csv.Col("he_ident"), leLat = csv.Col("le_latitude_deg"),
               leLon = csv.Col("le_longitude_deg"), heLat = csv.Col("he_latitude_deg"),
               heLon = csv.Col("he_longitude_deg");
     QStringList f;
     while (csv.Next(&f)) {
-        const int at = byId.value(CsvReader::Field(f, ref), -1);
+        const int at = byIdent.value(CsvReader::Field(f, ref), -1);
         if (at < 0 || CsvReader::Field(f, closed) == QLatin1String("1"))
             continue;
         QVector<RunwayRecord>& runways = (*airports)[at].runways;
@@ -136,18 +135,18 @@ Status ReadRunways(const OurAirportsOptions& options, const QHash<QString, int>&
     return {};
 }
 
-Status ReadFrequencies(const OurAirportsOptions& options, const QHash<QString, int>& byId,
+Status ReadFrequencies(const OurAirportsOptions& options, const QHash<QString, int>& byIdent,
                        QVector<AirportDetails>* airports) {
     OurAirportsCsv csv;
     if (Status s = csv.Open(options.folder, "airport-frequencies.csv",
-                            {"airport_ref", "type", "frequency_mhz"});
+                            {"airport_ident", "type", "frequency_mhz"});
         !s)
         return s;
-    const int ref = csv.Col("airport_ref"), type = csv.Col("type"),
+    const int ref = csv.Col("airport_ident"), type = csv.Col("type"),
               description = csv.Col("description"), frequency = csv.Col("frequency_mhz");
     QStringList f;
     while (csv.Next(&f)) {
-        const int at = byId.value(CsvReader::Field(f, ref), -1);
+        const int at = byIdent.value(CsvReader::Field(f, ref), -1);
         if (at < 0 || (*airports)[at].comm.size() >= 0xFFFF)
             continue;
         CommEntry line;
@@ -179,11 +178,14 @@ struct Area {
 
 bool NavAidSelected(const OurAirportsOptions& options, const OurAirportsNavAid& aid,
                     const Area& area) {
-    if (options.region.isEmpty())
-        return Selected(options, aid.country, {});
-    const QString regionCountry = options.region.section(QLatin1Char('-'), 0, 0);
-    return aid.country.compare(regionCountry, Qt::CaseInsensitive) == 0 &&
-           Selected(options, aid.country, {}) && area.Holds(aid.latitude, aid.longitude);
+    const auto sameCountry = [&](const QString& code) {
+        return code.isEmpty() || aid.country.compare(code, Qt::CaseInsensitive) == 0;
+    };
+    if (!sameCountry(options.country))
+        return false;
+    return options.region.isEmpty() ||
+           (sameCountry(options.region.section(QLatin1Char('-'), 0, 0)) &&
+            area.Holds(aid.latitude, aid.longitude));
 }
 
 } // namespace
@@ -204,20 +206,20 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
     data.description = options.description;
     data.validityDate = options.validityDate;
     const VariationFinder finder(std::move(variationPoints));
-    QHash<QString, int> byId;
+    QHash<QString, int> byIdent;
     Area area;
     for (PendingAirport& a : pending) {
         if (!a.keep)
             continue;
         a.details.record.variation =
             finder.Nearest(a.latitude, a.longitude, kVariationRangeNm).value_or(0.0f);
-        byId.insert(a.id, static_cast<int>(data.airports.size()));
+        byIdent.insert(a.idents[0], static_cast<int>(data.airports.size()));
         data.airports.append(std::move(a.details));
         area.Add(a.latitude, a.longitude);
     }
-    if (Status s = ReadRunways(options, byId, &data.airports, summary); !s)
+    if (Status s = ReadRunways(options, byIdent, &data.airports, summary); !s)
         return s.error();
-    if (Status s = ReadFrequencies(options, byId, &data.airports); !s)
+    if (Status s = ReadFrequencies(options, byIdent, &data.airports); !s)
         return s.error();
     for (const OurAirportsNavAid& aid : aids) {
         if (NavAidSelected(options, aid, area))

@@ -1,0 +1,63 @@
+#pragma once
+// Small navigation data sets for the tests, written as .nav files into a temporary folder.
+
+#include "core/navdata/NavFileWriter.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+inline IdentKey Key(const QString& ident) {
+    return *IdentKey::FromText(ident);
+}
+
+// An airport with `runways` runways and `comm` communication lines, positioned by its number.
+inline AirportDetails TestAirport(const QString& ident, const QString& name, const QString& city,
+                                  int runways = 0, int comm = 0, int number = 1) {
+    AirportDetails a;
+    a.record.key = Key(ident);
+    a.record.latitude = 170000 + number;
+    a.record.longitude = -440000 - number; // east
+    a.record.elevation = 100 * number;
+    a.record.variation = -17.5f;
+    a.record.utcOffset = -8;
+    for (int i = 0; i < runways; ++i) {
+        const int n = i + 1;
+        a.runways.append({QString::asprintf("%02d", n), QString::asprintf("%02d", n + 18), 1000 + n,
+                          2000 + n, 3000 + n, 4000 + n, 5000 + n, 75 + n});
+    }
+    for (int i = 0; i < comm; ++i)
+        a.comm.append({QStringLiteral("TWR%1").arg(i), QString::asprintf("118.%d", i)});
+    a.name = name;
+    a.city = city;
+    a.record.runwayCount = static_cast<uint16_t>(a.runways.size());
+    a.record.commCount = static_cast<uint16_t>(a.comm.size());
+    return a;
+}
+
+inline NavAid TestNavAid(const QString& ident, int32_t type, const QString& name) {
+    NavAid aid;
+    aid.record.key = Key(ident);
+    aid.record.type = type;
+    aid.record.latitude = -120000; // south
+    aid.record.longitude = 300000;
+    aid.record.variation = 12.5f;
+    aid.record.frequency = 116.8f;
+    aid.name = name;
+    return aid;
+}
+
+inline QString WriteNavFile(const TempFolder& folder, const QByteArray& bytes,
+                            const QString& name = QStringLiteral("test.nav")) {
+    const QString path = folder.File(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+inline QByteArray NavBytes(const NavDataSet& data) {
+    const Outcome<QByteArray> bytes = NavFileWriter::Build(data);
+    EXPECT_TRUE(bytes.ok()) << bytes.error().text.toStdString();
+    return bytes.ok() ? bytes.value() : QByteArray();
+}

@@ -1,0 +1,161 @@
+// trevallion-data nav: inspects .nav navigation data files and builds them from OurAirports data.
+#include "DataCommand.h"
+
+#include "core/navdata/NavDatabase.h"
+#include "core/navdata/NavFileWriter.h"
+#include "core/navdata/NavJson.h"
+#include "core/navdata/OurAirportsImport.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+constexpr char kUsage[] =
+    "info FILE | airport FILE IDENT | navaid FILE IDENT | search FILE TEXT [--navaids] |\n"
+    "      build OUTPUT --from FOLDER [--country CC] [--region CC-RR] [--description TEXT]\n"
+    "      [--valid-until YYYY-MM-DD]";
+
+void Print(QTextStream& out, const QJsonDocument& document) {
+    out << document.toJson(QJsonDocument::Indented);
+}
+
+int BadUsage(QTextStream& err) {
+    err << "Usage: trevallion-data nav " << kUsage << '\n';
+    return 2;
+}
+
+// Opens FILE (the first argument after the action); prints the failure and returns false.
+bool Load(NavDatabase& data, const QString& path, QTextStream& err) {
+    const Status loaded = data.LoadNavData(path);
+    if (!loaded)
+        err << loaded.error().text << '\n';
+    return loaded.ok();
+}
+
+int RunQuery(const QString& action, const QStringList& args, QTextStream& out, QTextStream& err) {
+    NavDatabase data; // no settings: the recent lists are not stored
+    if (!Load(data, args[0], err))
+        return 1;
+    if (action == QLatin1String("info")) {
+        Print(out, QJsonDocument(NavInfoJson(data)));
+        return 0;
+    }
+    const QString ident = args[1].toUpper(); // as the program's identifier fields do
+    if (action == QLatin1String("airport")) {
+        if (data.SelectAirport(ident) == 0) {
+            err << "Airport " << ident << " not found.\n";
+            return 1;
+        }
+        Print(out, QJsonDocument(AirportJson(data.CurrentAirport())));
+        return 0;
+    }
+    NavAidRecord record;
+    QString name;
+    if (!data.FindNavAid(ident, &record, &name)) {
+        err << "Nav aid " << ident << " not found.\n";
+        return 1;
+    }
+    Print(out, QJsonDocument(NavAidJson(record, name)));
+    return 0;
+}
+
+int RunSearch(QStringList args, QTextStream& out, QTextStream& err) {
+    const bool navAids = args.removeAll(QStringLiteral("--navaids")) > 0;
+    if (args.size() != 2)
+        return BadUsage(err);
+    NavDatabase data;
+    if (!Load(data, args[0], err))
+        return 1;
+    const QVector<SearchRow> rows =
+        navAids ? data.SearchNavAids(args[1]) : data.SearchAirports(args[1]);
+    Print(out, QJsonDocument(SearchRowsJson(rows, !navAids)));
+    return 0;
+}
+
+// Reads "--name value" options; false on an unknown option or a missing value.
+bool ReadOptions(const QStringList& args, OurAirportsOptions* options, QString* validUntil) {
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        if (i + 1 >= args.size())
+            return false;
+        const QString& name = args[i];
+        const QString& value = args[i + 1];
+        if (name == QLatin1String("--from"))
+            options->folder = value;
+        else if (name == QLatin1String("--country"))
+            options->country = value.toUpper();
+        else if (name == QLatin1String("--region"))
+            options->region = value.toUpper();
+        else if (name == QLatin1String("--description"))
+            options->description = value;
+        else if (name == QLatin1String("--valid-until"))
+            *validUntil = value;
+        else
+            return false;
+    }
+    return !options->folder.isEmpty();
+}
+
+QString DefaultDescription(const OurAirportsOptions& options) {
+    const QString area = !options.region.isEmpty()    ? options.region
+                         : !options.country.isEmpty() ? options.country
+                                                      : QStringLiteral("World");
+    return QStringLiteral("OurAirports ") + area;
+}
+
+int RunBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
+    OurAirportsOptions options;
+    QString validUntil;
+    if (args.isEmpty() || !ReadOptions(args.mid(1), &options, &validUntil))
+        return BadUsage(err);
+    if (!validUntil.isEmpty()) {
+        options.validityDate = PackValidityDate(QDate::fromString(validUntil, Qt::ISODate));
+        if (options.validityDate == 0) {
+            err << "trevallion-data nav build: --valid-until needs a date as YYYY-MM-DD\n";
+            return 2;
+        }
+    }
+    if (options.description.isEmpty())
+        options.description = DefaultDescription(options);
+    OurAirportsSummary summary;
+    const Outcome<NavDataSet> data = ImportOurAirports(options, &summary);
+    if (!data) {
+        err << data.error().text << '\n';
+        return 1;
+    }
+    if (const Status written = NavFileWriter::Write(args[0], data.value()); !written) {
+        err << written.error().text << '\n';
+        return 1;
+    }
+    Print(out, QJsonDocument(QJsonObject{{"file", args[0]},
+                                         {"description", options.description},
+                                         {"airports", summary.airports},
+                                         {"navAids", summary.navAids},
+                                         {"airportsWithoutIdent", summary.airportsWithoutIdent},
+                                         {"duplicateIdents", summary.duplicateIdents},
+                                         {"runwaysDropped", summary.runwaysDropped}}));
+    return 0;
+}
+
+int RunNav(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.isEmpty())
+        return BadUsage(err);
+    const QString action = args[0];
+    const QStringList rest = args.mid(1);
+    if (action == QLatin1String("info") && rest.size() == 1)
+        return RunQuery(action, rest, out, err);
+    if ((action == QLatin1String("airport") || action == QLatin1String("navaid")) &&
+        rest.size() == 2)
+        return RunQuery(action, rest, out, err);
+    if (action == QLatin1String("search"))
+        return RunSearch(rest, out, err);
+    if (action == QLatin1String("build"))
+        return RunBuild(rest, out, err);
+    return BadUsage(err);
+}
+
+const DataCommandRegistration kNav{"nav", kUsage,
+                                   "print a .nav navigation data file as JSON, or build one "
+                                   "from OurAirports CSV files",
+                                   &RunNav};
+
+} // namespace
