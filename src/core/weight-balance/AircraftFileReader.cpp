@@ -107,15 +107,17 @@ void AircraftFileReader::ReadStations(AircraftType& t) {
 
 void AircraftFileReader::ReadStation(Station& s, bool rotary) {
     if (version_ == kAircraftFileOldVersion) {
-        // The whole in-memory record; only the stored fields are taken, the working ones
-        // (weight, an unused value, moment, lateral moment) start at 0 as in version 6.
+        // The whole in-memory record; only the fields version 6 stores are taken, so that the
+        // rewrite loses nothing: the working ones (weight, an unused value, moment, lateral
+        // moment) start at 0, and the lateral offset counts only for rotary types.
         s.name = ReadName();
         in_.F64();
         s.maxWeight = ReadNumber();
         in_.F64();
         s.arm = ReadNumber();
         in_.F64();
-        s.lateralOffset = ReadNumber();
+        const double lateralOffset = ReadNumber();
+        s.lateralOffset = rotary ? lateralOffset : 0.0;
         in_.F64();
         return;
     }

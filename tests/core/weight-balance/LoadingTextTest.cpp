@@ -1,0 +1,148 @@
+#include "TestFleets.h"
+
+#include "core/weight-balance/FuelSelection.h"
+#include "core/weight-balance/LoadingText.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LoadingTextTest : public ::testing::Test {
+protected:
+    TempFolder data;
+    AircraftStore store{data.Path(), data.Path()};
+
+    WorkingLoading Applied(const QString& text) {
+        Outcome<std::optional<WorkingLoading>> applied = ApplyLoadingText(text, store);
+        EXPECT_TRUE(applied.ok()) << applied.error().text.toStdString();
+        EXPECT_TRUE(applied.ok() && applied.value().has_value());
+        return applied.ok() && applied.value() ? *applied.value() : WorkingLoading{};
+    }
+
+    // A second type sharing one station name with the C172, and one aircraft of it.
+    void AddSecondType() {
+        AircraftType t;
+        t.name = QStringLiteral("PA28");
+        t.stations[0].name = QStringLiteral("Pilot seat");
+        t.stations[1].name = QStringLiteral("seat");
+        t.stationCount = 2;
+        t.tanks[0].name = QStringLiteral("Left");
+        t.tankCount = 1;
+        ASSERT_TRUE(store.AddAircraftType(t).ok());
+        Aircraft a{0, t.id, QStringLiteral("G-ABCD"), 1400.0, 86.0, 0.0};
+        ASSERT_TRUE(store.AddAircraft(a).ok());
+    }
+};
+
+TEST_F(LoadingTextTest, MadeWithCrLfLinesAndWithoutEmptyStations) {
+    AircraftType type = store.Types()[0];
+    type.stations[0].weight = 170.0;
+    type.stations[4].weight = 20.5;
+    type.fuelSelection = kFuelThreeQuarters;
+    type.tanks[0].rampQuantity = 37.5;
+    type.tanks[0].burn = 9.0;
+    EXPECT_EQ(MakeLoadingText(type, store.AircraftList()[0]),
+              QStringLiteral("Aircraft=N123A\r\nPilot seat=170.0\r\nBaggage 1=20.5\r\n"
+                             "Fuel=3/4\r\nMain fuel=37.5,9.0\r\n"));
+}
+
+TEST_F(LoadingTextTest, RoundTripWithTheDefaultFleet) {
+    AircraftType type = store.Types()[0];
+    type.stations[1].weight = 155.5;
+    type.stations[5].weight = 12.0;
+    type.fuelSelection = kFuelCustom;
+    type.tanks[0].rampQuantity = 41.3;
+    type.tanks[0].burn = 18.7;
+    const WorkingLoading back = Applied(MakeLoadingText(type, store.AircraftList()[0]));
+    EXPECT_EQ(back.aircraft, store.AircraftList()[0]);
+    for (int i = 0; i < type.stationCount; ++i)
+        EXPECT_EQ(back.type.stations[i].weight, type.stations[i].weight) << i;
+    EXPECT_EQ(back.type.fuelSelection, kFuelCustom);
+    EXPECT_DOUBLE_EQ(back.type.tanks[0].rampQuantity, 41.3);
+    EXPECT_DOUBLE_EQ(back.type.tanks[0].burn, 18.7);
+}
+
+TEST_F(LoadingTextTest, RefusalsAndTextsWithoutAnAircraft) {
+    const Outcome<std::optional<WorkingLoading>> unknown =
+        ApplyLoadingText(QStringLiteral("Aircraft=N999\r\nPilot seat=80.0\r\n"), store);
+    ASSERT_FALSE(unknown.ok());
+    EXPECT_EQ(unknown.error().text, QStringLiteral("Unknown aircraft.\nN999"));
+
+    Aircraft orphan{0, 99, QStringLiteral("N-ORPH"), 1000.0, 40.0, 0.0};
+    ASSERT_TRUE(store.AddAircraft(orphan).ok());
+    const Outcome<std::optional<WorkingLoading>> invalid =
+        ApplyLoadingText(QStringLiteral("Aircraft=N-ORPH\r\n"), store);
+    ASSERT_FALSE(invalid.ok());
+    EXPECT_EQ(invalid.error().text, QStringLiteral("Invalid aircraft type."));
+
+    for (const char* text : {"", "Pilot seat=80.0\r\n", "Aircraft=N123A"}) {
+        const Outcome<std::optional<WorkingLoading>> none =
+            ApplyLoadingText(QString::fromLatin1(text), store);
+        ASSERT_TRUE(none.ok()) << text;
+        EXPECT_FALSE(none.value().has_value()) << text;
+    }
+}
+
+TEST_F(LoadingTextTest, ValuesByLineKeyWithTheNumberTextRule) {
+    AddSecondType();
+    const WorkingLoading loading = Applied(QStringLiteral(
+        "Aircraft=G-ABCD\r\nPilot seat= 80.5kg\r\nFuel=1/2\r\nLeft=abc\r\nMain fuel=9,9\r\n"));
+    EXPECT_EQ(loading.type.name, QStringLiteral("PA28"));
+    EXPECT_EQ(loading.type.stations[0].weight, 80.5);
+    EXPECT_EQ(loading.type.stations[1].weight, 0.0); // "seat" is not "Pilot seat"
+    EXPECT_EQ(loading.type.fuelSelection, kFuelHalf);
+    EXPECT_EQ(loading.type.tanks[0].rampQuantity, 0.0); // no comma: the copy's value stays
+
+    const WorkingLoading bad = Applied(QStringLiteral("Aircraft=N123A\r\nMain fuel=x,\r\n"));
+    EXPECT_EQ(bad.type.tanks[0].rampQuantity, 0.0);
+}
+
+TEST_F(LoadingTextTest, ATypeChangeCarriesMatchingStationsOver) {
+    AddSecondType();
+    AircraftType c172 = store.Types()[0];
+    c172.stations[0].weight = 170.0; // "Pilot seat", also in the PA28
+    c172.stations[2].weight = 90.0;  // "Rear left", not in the PA28
+    c172.fuelSelection = kFuelCustom;
+    const QString text =
+        WithLoadingAircraft(MakeLoadingText(c172, store.AircraftList()[0]), "G-ABCD");
+    EXPECT_EQ(text.count(QStringLiteral("Aircraft=")), 1);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Aircraft=G-ABCD\r\n")));
+    const WorkingLoading moved = Applied(text);
+    EXPECT_EQ(moved.aircraft.ident, QStringLiteral("G-ABCD"));
+    EXPECT_EQ(moved.type.stations[0].weight, 170.0);
+    EXPECT_EQ(moved.type.stations[1].weight, 0.0);
+    EXPECT_EQ(moved.type.fuelSelection, kFuelCustom);
+    EXPECT_EQ(WithLoadingAircraft(QStringLiteral("Fuel=Full"), "N1"),
+              QStringLiteral("Fuel=Full\r\nAircraft=N1\r\n"));
+}
+
+TEST(FuelSelection, NamesAndLoads) {
+    AircraftType type = DefaultAircraftFleet().types[0];
+    type.fuelQuantities[0] = {QStringLiteral("Tabs"), {17.0}};
+    type.fuelQuantityCount = 1;
+    const struct {
+        int selection;
+        const char* name;
+        double load;
+    } cases[] = {{kFuelFull, "Full", 50.0},
+                 {kFuelThreeQuarters, "3/4", 37.5},
+                 {kFuelHalf, "1/2", 25.0},
+                 {kFuelQuarter, "1/4", 12.5},
+                 {kFirstFuelQuantity, "Tabs", 17.0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FuelSelectionName(type, c.selection), QString::fromLatin1(c.name));
+        EXPECT_EQ(FuelSelectionFromName(type, QString::fromLatin1(c.name)), c.selection);
+        ApplyFuelSelection(type, c.selection);
+        EXPECT_EQ(type.tanks[0].rampQuantity, c.load) << c.name;
+    }
+    EXPECT_EQ(FuelSelectionFromName(type, QStringLiteral("Custom")), kFuelCustom);
+    EXPECT_EQ(FuelSelectionFromName(type, QStringLiteral("half")), kFuelFull);
+    ApplyFuelSelection(type, kFirstFuelQuantity + 1); // no such quantity: loads kept
+    EXPECT_EQ(type.fuelSelection, kFuelCustom);
+    EXPECT_EQ(type.tanks[0].rampQuantity, 17.0);
+    EXPECT_EQ(FuelSelectionName(type, 9), QStringLiteral("Custom"));
+}
+
+} // namespace

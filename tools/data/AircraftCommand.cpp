@@ -1,0 +1,140 @@
+// trevallion-data aircraft: the fleet of an aircraft.db (or the default fleet) as JSON.
+#include "DataCommand.h"
+
+#include "core/common/FileIo.h"
+#include "core/weight-balance/AircraftFileReader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr char kUsage[] = "FILE | --default";
+
+QJsonArray Envelope(const AircraftType& t) {
+    QJsonArray points;
+    for (int i = 0; i < t.envelopeCount; ++i)
+        points.append(QJsonObject{{"weight", t.envelope[i].weight}, {"arm", t.envelope[i].arm}});
+    return points;
+}
+
+QJsonArray LateralEnvelope(const AircraftType& t) {
+    QJsonArray points;
+    for (int i = 0; i < t.lateralCount; ++i)
+        points.append(QJsonObject{{"arm", t.lateralEnvelope[i].arm},
+                                  {"lateralOffset", t.lateralEnvelope[i].lateralOffset}});
+    return points;
+}
+
+QJsonArray Stations(const AircraftType& t) {
+    QJsonArray stations;
+    for (int i = 0; i < t.stationCount; ++i) {
+        const Station& s = t.stations[i];
+        QJsonObject o{{"name", s.name}, {"maxWeight", s.maxWeight}, {"arm", s.arm}};
+        if (t.IsRotary())
+            o.insert("lateralOffset", s.lateralOffset);
+        stations.append(o);
+    }
+    return stations;
+}
+
+QJsonArray Tanks(const AircraftType& t) {
+    QJsonArray tanks;
+    for (int i = 0; i < t.tankCount; ++i) {
+        const FuelTank& tank = t.tanks[i];
+        QJsonArray rows;
+        for (int r = 0; r < tank.rowCount; ++r)
+            rows.append(QJsonObject{{"capacity", tank.rowCapacities[r]}, {"arm", tank.rowArms[r]}});
+        QJsonObject o{{"name", tank.name},
+                      {"capacity", tank.capacity},
+                      {"arm", tank.arm},
+                      {"startupQuantity", tank.startupQuantity},
+                      {"armTable", rows}};
+        if (t.IsRotary())
+            o.insert("lateralOffset", tank.lateralOffset);
+        tanks.append(o);
+    }
+    return tanks;
+}
+
+QJsonArray FuelQuantities(const AircraftType& t) {
+    QJsonArray list;
+    for (int i = 0; i < t.fuelQuantityCount; ++i) {
+        QJsonArray quantities;
+        for (double q : t.fuelQuantities[i].quantities)
+            quantities.append(q);
+        list.append(QJsonObject{{"title", t.fuelQuantities[i].title}, {"quantities", quantities}});
+    }
+    return list;
+}
+
+QJsonObject TypeObject(const AircraftType& t) {
+    QJsonObject o{{"id", t.id},
+                  {"name", t.name},
+                  {"lastChange", static_cast<qint64>(t.lastChange)},
+                  {"flags", static_cast<qint64>(t.flags.bits)},
+                  {"maxRampWeight", t.maxRampWeight},
+                  {"maxZeroFuelWeight", t.maxZeroFuelWeight},
+                  {"maxTakeoffWeight", t.maxTakeoffWeight},
+                  {"maxLandingWeight", t.maxLandingWeight},
+                  {"macLeadingEdge", t.macLeadingEdge},
+                  {"macLength", t.macLength},
+                  {"trueAirspeed", t.trueAirspeed},
+                  {"fuelBurn", t.fuelBurn},
+                  {"envelope", Envelope(t)},
+                  {"stations", Stations(t)},
+                  {"tanks", Tanks(t)},
+                  {"fuelQuantities", FuelQuantities(t)}};
+    if (t.IsRotary())
+        o.insert("lateralEnvelope", LateralEnvelope(t));
+    return o;
+}
+
+QJsonObject FleetObject(const AircraftFleet& fleet, int version) {
+    QJsonArray types;
+    for (const AircraftType& t : fleet.types)
+        types.append(TypeObject(t));
+    QJsonArray aircraft;
+    for (const Aircraft& a : fleet.aircraft)
+        aircraft.append(QJsonObject{{"id", a.id},
+                                    {"typeId", a.typeId},
+                                    {"ident", a.ident},
+                                    {"emptyWeight", a.emptyWeight},
+                                    {"emptyArm", a.emptyArm},
+                                    {"emptyLateralArm", a.emptyLateralArm}});
+    return QJsonObject{{"version", version},
+                       {"nextTypeId", fleet.nextTypeId},
+                       {"nextAircraftId", fleet.nextAircraftId},
+                       {"types", types},
+                       {"aircraft", aircraft}};
+}
+
+int RunAircraft(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.size() != 1) {
+        err << "Usage: trevallion-data aircraft " << kUsage << '\n';
+        return 2;
+    }
+    AircraftFileContents contents{6, DefaultAircraftFleet()};
+    if (args[0] != QLatin1String("--default")) {
+        const Outcome<QByteArray> bytes =
+            ReadWholeFile(args[0], QStringLiteral("Error: Unable to read the file.\n"));
+        Outcome<AircraftFileContents> read = bytes ? AircraftFileReader::Read(bytes.value())
+                                                   : Outcome<AircraftFileContents>(bytes.error());
+        if (!read) {
+            err << "trevallion-data: " << args[0] << ":\n" << read.error().text << '\n';
+            return 1;
+        }
+        contents = std::move(read.value());
+    }
+    out << QJsonDocument(FleetObject(contents.fleet, contents.version))
+               .toJson(QJsonDocument::Indented);
+    return 0;
+}
+
+const DataCommandRegistration kAircraft{
+    "aircraft", kUsage,
+    "print the aircraft types and aircraft of an aircraft.db, or the default fleet, as JSON",
+    &RunAircraft};
+
+} // namespace
