@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 inline IdentKey Key(const QString& ident) {
     return *IdentKey::FromText(ident);
 }
