@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -12,6 +13,11 @@ namespace {
 // rest of the file before anything is allocated for it.
 constexpr qsizetype kMinTypeBytes = 4 + 5 + 4 + 4 + 8 * 8 + 4 * 4;
 constexpr qsizetype kMinAircraftBytes = 4 + 4 + 5 + 3 * 8;
+
+// An id in use leaves room for the next one.
+bool ValidId(int id) {
+    return id >= 1 && id < std::numeric_limits<int>::max();
+}
 
 } // namespace
 
@@ -56,11 +62,19 @@ bool AircraftFileReader::ReadFleet(AircraftFleet& fleet) {
     }
     if (!in_.Ok())
         return false;
-    // A damaged counter must not hand out an id that is already in use.
-    for (const AircraftType& t : fleet.types)
+    // Ids are 1 and up (0 means "none"); a damaged counter must not hand out an id in use.
+    for (const AircraftType& t : fleet.types) {
+        if (!ValidId(t.id))
+            return false;
         fleet.nextTypeId = std::max(fleet.nextTypeId, t.id + 1);
-    for (const Aircraft& a : fleet.aircraft)
+    }
+    for (const Aircraft& a : fleet.aircraft) {
+        if (!ValidId(a.id))
+            return false;
         fleet.nextAircraftId = std::max(fleet.nextAircraftId, a.id + 1);
+    }
+    fleet.nextTypeId = std::max(fleet.nextTypeId, 1);
+    fleet.nextAircraftId = std::max(fleet.nextAircraftId, 1);
     return true;
 }
 

@@ -9,11 +9,13 @@
 #include <QDir>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 const QString kFileName = QStringLiteral("aircraft.db");
 const QString kSaveError = QStringLiteral("Error: Unable to save the aircraft data file.\n");
+const QString kNoMoreIds = QStringLiteral("Error: No more aircraft ids are left.");
 
 // Capacity after loading `count` elements into an array that started with `initial` places.
 int LoadedCapacity(qsizetype count, int initial) {
@@ -95,8 +97,18 @@ Status AircraftStore::SaveAircraftFile() {
     return WriteWholeFile(FilePath(), AircraftFileWriter::Write(fleet_), kSaveError);
 }
 
+// The next id from a counter, or 0 when the counter has run out (never in practice).
+int AircraftStore::TakeId(int& counter) {
+    if (counter < 1 || counter == std::numeric_limits<int>::max())
+        return 0;
+    return counter++;
+}
+
 Status AircraftStore::AddAircraftType(AircraftType& type) {
-    type.id = fleet_.nextTypeId++;
+    const int id = TakeId(fleet_.nextTypeId);
+    if (id == 0)
+        return Status::Fail(kNoMoreIds);
+    type.id = id;
     if (fleet_.types.size() == typeCapacity_)
         typeCapacity_ += kGrowth;
     fleet_.types.reserve(typeCapacity_);
@@ -105,7 +117,10 @@ Status AircraftStore::AddAircraftType(AircraftType& type) {
 }
 
 Status AircraftStore::AddAircraft(Aircraft& aircraft) {
-    aircraft.id = fleet_.nextAircraftId++;
+    const int id = TakeId(fleet_.nextAircraftId);
+    if (id == 0)
+        return Status::Fail(kNoMoreIds);
+    aircraft.id = id;
     if (fleet_.aircraft.size() == aircraftCapacity_)
         aircraftCapacity_ += kGrowth;
     fleet_.aircraft.reserve(aircraftCapacity_);

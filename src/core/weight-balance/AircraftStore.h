@@ -41,6 +41,7 @@ public:
     Status SaveAircraftFile();
 
     // Give the record the next id (also written into the caller's record), append it, save.
+    // Fails without a change only when the id counter has run out.
     Status AddAircraftType(AircraftType& type);
     Status AddAircraft(Aircraft& aircraft);
     // Overwrite the element with the same id and save; an unknown id changes and saves nothing.
@@ -73,6 +74,7 @@ public:
 
 private:
     void Reset();
+    static int TakeId(int& counter);
     Status KeepRefusedFile();
 
     AircraftFleet fleet_;

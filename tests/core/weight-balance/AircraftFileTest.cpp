@@ -107,6 +107,9 @@ TEST(AircraftFile, CountsAndTextsBeyondTheirLimitsAreRefused) {
         int32_t value;
         const char* what;
     } cases[] = {
+        {kTypeCountAt + 4, 0, "type id 0"},
+        {kTypeCountAt + 4, 0x7FFFFFFF, "type id leaving no next id"},
+        {kAircraftCountAt + 4, -3, "negative aircraft id"},
         {kTypeCountAt, -1, "negative type count"},
         {kTypeCountAt, 0x7FFFFFFF, "huge type count"},
         {kTypeNameAt, 257, "text count above 256"},

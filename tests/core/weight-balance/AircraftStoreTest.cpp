@@ -132,6 +132,16 @@ TEST_F(AircraftStoreTest, IdsAreNeverReused) {
     EXPECT_EQ(Reloaded().Fleet().nextTypeId, 4);
 }
 
+TEST_F(AircraftStoreTest, AnExhaustedIdCounterRefusesToAdd) {
+    AircraftFleet fleet = DefaultAircraftFleet();
+    fleet.nextAircraftId = 0x7FFFFFFF;
+    Put(DataFile(), AircraftFileWriter::Write(fleet));
+    ASSERT_TRUE(store.LoadAircraftFile().ok());
+    Aircraft a{0, 1, QStringLiteral("N9"), 1500.0, 39.0, 0.0};
+    EXPECT_FALSE(store.AddAircraft(a).ok());
+    EXPECT_EQ(store.Fleet(), fleet);
+}
+
 TEST_F(AircraftStoreTest, CapacitiesFollowTheLoadedCounts) {
     const struct {
         int types, aircraft, typeCapacity, aircraftCapacity;
