@@ -1,0 +1,20 @@
+#include "core/gps/GpsSettings.h"
+
+#include "core/common/AppSettings.h"
+#include "core/common/NumberText.h"
+#include "core/common/SettingsStore.h"
+
+#include <algorithm>
+
+QString TakeoffSpeedText(const AppSettings& settings) {
+    return QString::asprintf("%u", settings.takeoffGroundSpeed);
+}
+
+void SaveGpsSettings(SettingsStore& store, AppSettings& settings, const QString& takeoffText,
+                     uint32_t portNumber) {
+    // A negative threshold would read as a huge unsigned speed and record a landing at once.
+    settings.takeoffGroundSpeed = static_cast<uint32_t>(std::max(TextToInt(takeoffText), 0));
+    settings.gpsPort = portNumber;
+    store.WriteInt(QStringLiteral("TakeoffGS"), static_cast<int>(settings.takeoffGroundSpeed));
+    store.WriteInt(QStringLiteral("GPSPort"), static_cast<int>(settings.gpsPort));
+}
