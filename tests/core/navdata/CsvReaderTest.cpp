@@ -1,0 +1,45 @@
+#include "core/navdata/CsvReader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QList<QStringList> ReadAll(const QByteArray& data) {
+    CsvReader reader(data);
+    QList<QStringList> records;
+    QStringList fields;
+    while (reader.Next(&fields))
+        records << fields;
+    return records;
+}
+
+TEST(CsvReader, QuotedFieldsAndLineEnds) {
+    struct Case {
+        const char* what;
+        QByteArray data;
+        QList<QStringList> records;
+    } cases[] = {
+        {"plain", "a,b,c\n1,2,3\n", {{"a", "b", "c"}, {"1", "2", "3"}}},
+        {"comma in quotes", "\"Alpha, Main\",x\n", {{"Alpha, Main", "x"}}},
+        {"doubled quotes", "\"say \"\"hi\"\"\",\"\"\n", {{"say \"hi\"", ""}}},
+        {"line break in quotes", "\"two\nlines\",z\r\nnext\r\n", {{"two\nlines", "z"}, {"next"}}},
+        {"empty fields", ",,\n", {{"", "", ""}}},
+        {"no final line end", "a,b", {{"a", "b"}}},
+        {"byte order mark and UTF-8", "\xEF\xBB\xBFZ\xC3\xBCrich\n", {{"Zürich"}}},
+        {"empty line", "a\n\nb\n", {{"a"}, {""}, {"b"}}},
+        {"unterminated quote", "\"open,end\n", {{"open,end\n"}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadAll(c.data), c.records) << c.what;
+}
+
+TEST(CsvReader, ColumnsByName) {
+    const QStringList header = {"id", "ident", "name"};
+    EXPECT_EQ(CsvReader::Column(header, "name"), 2);
+    EXPECT_EQ(CsvReader::Column(header, "gps_code"), -1);
+    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, 1), "KSEA");
+    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, 2), "");
+    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, -1), "");
+}
+
+} // namespace
