@@ -19,6 +19,13 @@ struct CalcField {
 struct CalcResult {
     QVector<CalcField> outputs;
     std::optional<Message> stop;
+    // The value the dialog stores as the run-wide last calculator result, when it stores one.
+    std::optional<double> lastCalcResult;
+    // A message the dialog shows while the calculation goes on (e.g. a setting replaced by its
+    // default); the outputs are still valid.
+    std::optional<Message> notice;
+    // The label of the input field a stop message names, which then takes the focus; "" if none.
+    QString focusLabel;
 
     bool Stopped() const { return stop.has_value(); }
     // The text of the output with this label; "" when absent.
