@@ -11,7 +11,7 @@
 namespace {
 
 constexpr qint64 kLookupWindowBytes = 4096;
-constexpr qint64 kSearchWindowBytes = 1 << 20;
+constexpr qint64 kSearchWindowBytes = 256 * 1024;
 constexpr int kMaxReasonChars = 1024;
 
 QString OpenFailureText() {

@@ -1,0 +1,190 @@
+// Navigation data benchmarks on a world file built from OurAirports data: loading, look-ups by
+// identifier and full-text searches, plus the memory a loaded data set takes.
+//
+//   bench_NavDataBench [--ourairports=DIR | --nav=FILE] [Google Benchmark flags]
+//
+// DIR defaults to $TREVALLION_OURAIRPORTS, else ../shared/data/ourairports beside the
+// repository. The world file is built in a child process so that building leaves no trace in the
+// heap that the memory figures are taken from.
+#include "core/navdata/NavDatabase.h"
+#include "core/navdata/NavFileWriter.h"
+#include "core/navdata/OurAirportsImport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+QString g_navFile;
+
+// Bytes in use on the heap, small and large (mmapped) blocks.
+size_t HeapBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+long ResidentBytes() {
+    long size = 0;
+    long resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &size, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+bool BuildWorldFile(const QString& source, const QString& target) {
+    const pid_t child = fork();
+    if (child == 0) {
+        OurAirportsOptions options;
+        options.folder = source;
+        options.description = QStringLiteral("OurAirports World");
+        OurAirportsSummary summary;
+        const Outcome<NavDataSet> data = ImportOurAirports(options, &summary);
+        const bool ok = data.ok() && NavFileWriter::Write(target, data.value()).ok();
+        if (!ok)
+            std::fprintf(stderr, "%s\n", qPrintable(data.ok() ? QString() : data.error().text));
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+void ReportMemory() {
+    const long residentBefore = ResidentBytes();
+    const size_t heapBefore = HeapBytes();
+    auto* db = new NavDatabase;
+    if (!db->LoadNavData(g_navFile))
+        return;
+    const long tables = db->AirportCount() * 8L + db->NavAidCount() * 28L;
+    std::printf("file %s: %lld bytes, %d airports, %d nav aids\n", qPrintable(g_navFile),
+                static_cast<long long>(QFileInfo(g_navFile).size()), db->AirportCount(),
+                db->NavAidCount());
+    std::printf("after load: index + table %ld bytes, heap +%zu bytes, resident +%ld bytes\n",
+                tables, HeapBytes() - heapBefore, ResidentBytes() - residentBefore);
+    db->SearchAirports(QStringLiteral("RIVER"));
+    db->SelectAirport(QStringLiteral("KSEA"));
+    std::printf("after a search and a look-up: heap +%zu bytes, resident +%ld bytes\n",
+                HeapBytes() - heapBefore, ResidentBytes() - residentBefore);
+    delete db;
+}
+
+NavDatabase& LoadedDatabase() {
+    static NavDatabase* db = [] {
+        auto* loaded = new NavDatabase;
+        loaded->LoadNavData(g_navFile);
+        return loaded;
+    }();
+    return *db;
+}
+
+// Identifiers of existing airports in random order.
+QStringList RandomIdents(int count) {
+    const auto& index = LoadedDatabase().AirportIndex();
+    QRandomGenerator random(4711);
+    QStringList idents;
+    for (int i = 0; i < count && !index.empty(); ++i)
+        idents << index[random.bounded(static_cast<quint32>(index.size()))].key.Text();
+    return idents;
+}
+
+void BM_LoadNavData(benchmark::State& state) {
+    NavDatabase db;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(db.LoadNavData(g_navFile).ok());
+    state.counters["airports"] = db.AirportCount();
+}
+BENCHMARK(BM_LoadNavData)->Unit(benchmark::kMillisecond);
+
+void BM_GetAirportSummary(benchmark::State& state) {
+    NavDatabase& db = LoadedDatabase();
+    const QStringList idents = RandomIdents(4096);
+    qsizetype i = 0;
+    AirportRecord record;
+    QString name;
+    for (auto _ : state) {
+        if (!db.GetAirportSummary(idents[i++ % idents.size()], &record, &name))
+            state.SkipWithError("an existing airport was not found");
+    }
+}
+BENCHMARK(BM_GetAirportSummary)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectAirport(benchmark::State& state) {
+    NavDatabase& db = LoadedDatabase();
+    const QStringList idents = RandomIdents(4096);
+    qsizetype i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(db.SelectAirport(idents[i++ % idents.size()]));
+}
+BENCHMARK(BM_SelectAirport)->Unit(benchmark::kMicrosecond);
+
+void BM_SearchAirports(benchmark::State& state, const char* text) {
+    NavDatabase& db = LoadedDatabase();
+    qsizetype rows = 0;
+    for (auto _ : state)
+        rows = db.SearchAirports(QString::fromLatin1(text)).size();
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK_CAPTURE(BM_SearchAirports, common, "RIVER")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchAirports, rare, "KINGSFORD SMITH")->Unit(benchmark::kMillisecond);
+
+void BM_SearchNavAids(benchmark::State& state) {
+    NavDatabase& db = LoadedDatabase();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(db.SearchNavAids(QStringLiteral("RIVER")).size());
+}
+BENCHMARK(BM_SearchNavAids)->Unit(benchmark::kMillisecond);
+
+QString DefaultSource(const char* argv0) {
+    const QString fromEnvironment = qEnvironmentVariable("TREVALLION_OURAIRPORTS");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    // build/<dir>/bench/ -> the folder beside the repository
+    const QDir dir = QFileInfo(QString::fromLocal8Bit(argv0)).absoluteDir();
+    return QDir::cleanPath(dir.filePath(QStringLiteral("../../../../shared/data/ourairports")));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QString source = DefaultSource(argv[0]);
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.startsWith(QLatin1String("--ourairports=")))
+            source = arg.section('=', 1);
+        else if (arg.startsWith(QLatin1String("--nav=")))
+            g_navFile = arg.section('=', 1);
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    QTemporaryDir temp;
+    if (g_navFile.isEmpty()) {
+        g_navFile = QDir(temp.path()).filePath(QStringLiteral("world.nav"));
+        if (!BuildWorldFile(source, g_navFile)) {
+            std::fprintf(stderr, "No OurAirports data in %s (use --ourairports=DIR)\n",
+                         qPrintable(source));
+            return 1;
+        }
+    }
+    ReportMemory();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
