@@ -30,3 +30,26 @@
 #define IDC_ABOUT_VERSION               1002
 #define IDC_ABOUT_COPYRIGHT             1003
 #define IDC_ABOUT_TEXT                  1004
+
+// ---- Air data, time and conversion calculators ------------------------------------------
+// Shared with the other calculator families: the Calculate button and the true-air-speed prompt.
+#define IDC_CALCULATE                   1043
+#define IDS_ENTER_TRUE_AIR_SPEED        57359
+// Air data modes: titles and labels
+#define IDS_DENSITY_ALTITUDE            32795
+#define IDS_ALTITUDE                    32796
+#define IDS_ALTIMETER                   32797
+#define IDS_TEMPERATURE_C               32798
+#define IDS_PRESSURE_ALTITUDE           32799
+#define IDS_STANDARD_TEMPERATURE        32800
+#define IDS_TRUE_AIR_SPEED              32804
+#define IDS_AIR_SPEED                   32805
+#define IDS_MACH                        32808
+#define IDS_INDICATED_AIR_SPEED         32809
+#define IDS_INVALID_ALTIMETER           32832
+// Descent rate messages
+#define IDS_ENTER_CURRENT_ALTITUDE      57349
+#define IDS_ENTER_DESIRED_ALTITUDE      57350
+#define IDS_ENTER_GROUND_SPEED          57351
+#define IDS_ENTER_DESCENT_RATE          57352
+#define IDS_DESIRED_ABOVE_CURRENT       57385
