@@ -1,4 +1,5 @@
 #include "core/checklists/ChecklistBuilder.h"
+#include "core/common/Format.h"
 
 #include "core/checklists/ChecklistRecord.h"
 
@@ -14,14 +15,14 @@ constexpr qsizetype kMinFreeBytes = 512;
 
 Status ChecklistBuilder::Append(int level, const QString& text) {
     if (level < kAircraftLevel || level > kItemLevel)
-        return Status::Fail(QString::asprintf("Error:\nChecklist level %d does not exist.", level));
+        return Status::Fail(FormatText("Error:\nChecklist level %d does not exist.", level));
     const QByteArray bytes = text.toUtf8();
     const qsizetype length = bytes.size() + 1;
     if (length > kChecklistMaxRecordTextBytes)
-        return Status::Fail(QString::asprintf("Error:\nChecklist text is too long (%lld bytes of "
-                                              "UTF-8, at most %d fit):\n",
-                                              static_cast<long long>(bytes.size()),
-                                              kChecklistMaxRecordTextBytes - 1) +
+        return Status::Fail(FormatText("Error:\nChecklist text is too long (%lld bytes of "
+                                       "UTF-8, at most %d fit):\n",
+                                       static_cast<long long>(bytes.size()),
+                                       kChecklistMaxRecordTextBytes - 1) +
                             text);
     const qsizetype needed = 2 + length;
     if (used_ + needed > INT_MAX)

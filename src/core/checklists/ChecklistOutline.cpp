@@ -1,4 +1,5 @@
 #include "core/checklists/ChecklistOutline.h"
+#include "core/common/Format.h"
 
 #include "core/checklists/ChecklistBuilder.h"
 
@@ -10,7 +11,7 @@ namespace {
 constexpr int kIndentPerLevel = 2;
 
 QString Fault(int line, const char* reason) {
-    return QString::asprintf("line %d: %s", line, reason);
+    return FormatText("line %d: %s", line, reason);
 }
 
 // Splits one outline line into level and text; returns the fault text, or "" when it is sound.
@@ -34,8 +35,8 @@ QString ParseLine(const QByteArray& bytes, int number, int* level, QString* text
     *text = line.mid(spaces);
     const qsizetype utf8 = text->toUtf8().size();
     if (utf8 + 1 > kChecklistMaxRecordTextBytes)
-        return QString::asprintf("line %d: the text is %lld bytes of UTF-8; at most %d fit", number,
-                                 static_cast<long long>(utf8), kChecklistMaxRecordTextBytes - 1);
+        return FormatText("line %d: the text is %lld bytes of UTF-8; at most %d fit", number,
+                          static_cast<long long>(utf8), kChecklistMaxRecordTextBytes - 1);
     return {};
 }
 
@@ -102,7 +103,7 @@ Outcome<QByteArray> ChecklistAreaFromOutline(const QByteArray& outline) {
         }
         const Status appended = builder.Append(level, text);
         if (!appended)
-            faults.append(QString::asprintf("line %d: ", number) + appended.error().text);
+            faults.append(FormatText("line %d: ", number) + appended.error().text);
     }
     if (!faults.isEmpty())
         return Outcome<QByteArray>::Fail(QStringLiteral("Error:\nInvalid checklist outline:\n") +

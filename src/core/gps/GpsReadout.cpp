@@ -1,22 +1,23 @@
 #include "core/gps/GpsReadout.h"
+#include "core/common/Format.h"
 
 #include <QTimeZone>
 
 QString GpsTimeText(uint32_t time) {
     if (time == 0)
         return QStringLiteral("Time: 0Z");
-    return QString::asprintf("Time: %02u:%02u:%02uZ", time / 10000, time / 100 % 100, time % 100);
+    return FormatText("Time: %02u:%02u:%02uZ", time / 10000, time / 100 % 100, time % 100);
 }
 
 GpsReadout MakeGpsReadout(const GpsValues& values) {
     GpsReadout r;
     r.time = GpsTimeText(values.time);
     // Signed formats: a height below sea level shows as a negative number of feet.
-    r.heading = QString::asprintf("Heading: %d", values.heading);
-    r.altitude = QString::asprintf("Altitude: %d", values.altitude);
-    r.speed = QString::asprintf("Speed: %d", values.speed);
-    r.latitude = QString::asprintf("Latitude: %f", values.latitude);
-    r.longitude = QString::asprintf("Longitude: %f", values.longitude);
+    r.heading = FormatText("Heading: %d", values.heading);
+    r.altitude = FormatText("Altitude: %d", values.altitude);
+    r.speed = FormatText("Speed: %d", values.speed);
+    r.latitude = FormatText("Latitude: %f", values.latitude);
+    r.longitude = FormatText("Longitude: %f", values.longitude);
     r.setTimeEnabled = values.time != 0;
     return r;
 }

@@ -1,4 +1,5 @@
 #include "core/gps/GpsSettings.h"
+#include "core/common/Format.h"
 
 #include "core/common/AppSettings.h"
 #include "core/common/NumberText.h"
@@ -7,7 +8,7 @@
 #include <algorithm>
 
 QString TakeoffSpeedText(const AppSettings& settings) {
-    return QString::asprintf("%u", settings.takeoffGroundSpeed);
+    return FormatText("%u", settings.takeoffGroundSpeed);
 }
 
 void SaveGpsSettings(SettingsStore& store, AppSettings& settings, const QString& takeoffText,

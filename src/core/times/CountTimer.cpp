@@ -1,11 +1,11 @@
 #include "core/times/CountTimer.h"
+#include "core/common/Format.h"
 
 #include "core/common/SettingsStore.h"
 
 using namespace timer_options;
 
-CountTimer::CountTimer(int index)
-    : index_(index), name_(QString::asprintf("Timer %i", index + 1)) {}
+CountTimer::CountTimer(int index) : index_(index), name_(FormatText("Timer %i", index + 1)) {}
 
 void CountTimer::SetOption(uint32_t bit, bool on) {
     options_ = on ? (options_ | bit) : (options_ & ~bit);
@@ -97,28 +97,28 @@ void CountTimer::PickSeconds(uint32_t seconds) {
 }
 
 QString CountTimer::Text() const {
-    return QString::asprintf("%02u:%02u", value_ / 60, value_ % 60);
+    return FormatText("%02u:%02u", value_ / 60, value_ % 60);
 }
 
 void CountTimer::Load(const SettingsStore& store) {
-    const QString name = store.ReadText(QString::asprintf("TimerName%i", index_));
-    name_ = name.isEmpty() ? QString::asprintf("Timer %i", index_ + 1) : name;
-    sound_ = store.ReadText(QString::asprintf("TimerSound%i", index_));
-    start_ = static_cast<uint32_t>(store.ReadInt(QString::asprintf("TimerVal%i", index_), 0));
-    options_ = static_cast<uint32_t>(store.ReadInt(QString::asprintf("TimerOptions%i", index_), 0));
+    const QString name = store.ReadText(FormatText("TimerName%i", index_));
+    name_ = name.isEmpty() ? FormatText("Timer %i", index_ + 1) : name;
+    sound_ = store.ReadText(FormatText("TimerSound%i", index_));
+    start_ = static_cast<uint32_t>(store.ReadInt(FormatText("TimerVal%i", index_), 0));
+    options_ = static_cast<uint32_t>(store.ReadInt(FormatText("TimerOptions%i", index_), 0));
     value_ = start_;
     state_ = TimerState::Stopped;
 }
 
 void CountTimer::SaveSettings(SettingsStore& store) const {
-    store.WriteText(QString::asprintf("TimerName%i", index_), name_);
-    store.WriteText(QString::asprintf("TimerSound%i", index_), sound_);
-    store.WriteInt(QString::asprintf("TimerOptions%i", index_), static_cast<int>(options_));
+    store.WriteText(FormatText("TimerName%i", index_), name_);
+    store.WriteText(FormatText("TimerSound%i", index_), sound_);
+    store.WriteInt(FormatText("TimerOptions%i", index_), static_cast<int>(options_));
 }
 
 Message CountTimer::SetStarting(SettingsStore& store) {
     start_ = value_;
-    store.WriteInt(QString::asprintf("TimerVal%u", static_cast<unsigned>(index_)),
+    store.WriteInt(FormatText("TimerVal%u", static_cast<unsigned>(index_)),
                    static_cast<int>(start_));
     return Message{QStringLiteral("Starting time saved."), MessageIcon::Information};
 }

@@ -1,4 +1,5 @@
 #include "core/times/FlightLogHandOff.h"
+#include "core/common/Format.h"
 
 #include "core/common/IniSettingsStore.h"
 #include "core/times/TimesDisplay.h"
@@ -57,8 +58,8 @@ QString Duration(const SystemTime& from, const SystemTime& to) {
         if (minutes < 0)
             minutes += 1440;
     }
-    return QString::asprintf("%02u:%02u ", static_cast<unsigned>(minutes / 60),
-                             static_cast<unsigned>(minutes % 60));
+    return FormatText("%02u:%02u ", static_cast<unsigned>(minutes / 60),
+                      static_cast<unsigned>(minutes % 60));
 }
 
 } // namespace

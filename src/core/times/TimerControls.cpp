@@ -1,4 +1,5 @@
 #include "core/times/TimerControls.h"
+#include "core/common/Format.h"
 
 TimerControls MakeTimerControls(const CountTimer& timer) {
     const bool stopped = !timer.IsRunning();
@@ -11,7 +12,7 @@ TimerControls MakeTimerControls(const CountTimer& timer) {
     c.zeroActionEnabled = stopped && c.countDownChecked;
     const uint32_t start = timer.StartValue();
     if (start != 0)
-        c.startLabel = QString::asprintf("%02u:%02u", start / 60, start % 60);
+        c.startLabel = FormatText("%02u:%02u", start / 60, start % 60);
     c.picker = stopped;
     return c;
 }
@@ -33,5 +34,5 @@ ColouredText TimerButtonText(const CountTimer& timer) {
 }
 
 QString TimerOptionsCaption(const CountTimer& timer) {
-    return QString::asprintf("Timer %i Options", timer.Index() + 1);
+    return FormatText("Timer %i Options", timer.Index() + 1);
 }

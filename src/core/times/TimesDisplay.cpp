@@ -1,4 +1,5 @@
 #include "core/times/TimesDisplay.h"
+#include "core/common/Format.h"
 
 #include "core/common/Clock.h"
 #include "core/common/SettingsStore.h"
@@ -14,8 +15,7 @@ SystemTime NowUtc() {
 }
 
 QString HourMinute(const SystemTime& t) {
-    return QString::asprintf("%02u:%02u", static_cast<unsigned>(t.hour),
-                             static_cast<unsigned>(t.minute));
+    return FormatText("%02u:%02u", static_cast<unsigned>(t.hour), static_cast<unsigned>(t.minute));
 }
 
 QString ClockText(bool local, int zoneOffset) {
@@ -112,8 +112,8 @@ QString ElapsedText(const SystemTime& start, const SystemTime& end, bool hoursMi
     const unsigned hours = difference / 60;
     const unsigned minutes = difference % 60;
     if (hoursMinutes)
-        return QString::asprintf("%02u:%02u", hours, minutes);
-    return QString::asprintf("%u.%01u", hours, minutes / 6);
+        return FormatText("%02u:%02u", hours, minutes);
+    return FormatText("%u.%01u", hours, minutes / 6);
 }
 
 Message ClipboardOpenFailure() {

@@ -1,4 +1,5 @@
 #include "core/times/WorldClocks.h"
+#include "core/common/Format.h"
 
 #include "core/common/Clock.h"
 #include "core/common/NumberText.h"
@@ -12,7 +13,7 @@
 namespace {
 
 QString ValueName(int i) {
-    return QString::asprintf("TimeZone%i", i);
+    return FormatText("TimeZone%i", i);
 }
 
 } // namespace
@@ -42,7 +43,7 @@ void WorldClocks::Save(SettingsStore& store) {
     for (int i = 0; i < valuesRead_; ++i)
         store.Remove(ValueName(i));
     for (int i = 0; i < places.size(); ++i)
-        store.WriteText(ValueName(i), places[i].name + QString::asprintf("=%i", places[i].key));
+        store.WriteText(ValueName(i), places[i].name + FormatText("=%i", places[i].key));
     valuesRead_ = static_cast<int>(places.size());
 }
 
@@ -71,8 +72,8 @@ void WorldClocks::SetShown(int index, bool shown) {
 QString WorldClockTime(int key, const QDateTime& utc, const QDate& deviceLocalDate) {
     const QDateTime moment = utc.toUTC();
     const QDateTime local = moment.addSecs(static_cast<qint64>(ZoneOffset(key, moment)) * 60);
-    QString text = QString::asprintf("%02u:%02u", static_cast<unsigned>(local.time().hour()),
-                                     static_cast<unsigned>(local.time().minute()));
+    QString text = FormatText("%02u:%02u", static_cast<unsigned>(local.time().hour()),
+                              static_cast<unsigned>(local.time().minute()));
     // Whole dates are compared, so the sign is right across month and year ends too.
     if (local.date() == deviceLocalDate.addDays(1))
         text += QLatin1Char('+');

@@ -1,4 +1,5 @@
 #include "core/weight-balance/LoadingText.h"
+#include "core/common/Format.h"
 
 #include "core/common/KeyValueText.h"
 #include "core/common/NumberText.h"
@@ -26,12 +27,12 @@ QString MakeLoadingText(const AircraftType& type, const Aircraft& aircraft) {
     for (int i = 0; i < std::clamp(type.stationCount, 0, AircraftType::kMaxStations); ++i) {
         const Station& s = type.stations[i];
         if (s.weight != 0.0)
-            text += s.name + QString::asprintf("=%.1f", s.weight) + kLineEnd;
+            text += s.name + FormatText("=%.1f", s.weight) + kLineEnd;
     }
     text += QStringLiteral("Fuel=") + FuelSelectionName(type, type.fuelSelection) + kLineEnd;
     for (int i = 0; i < std::clamp(type.tankCount, 0, AircraftType::kMaxTanks); ++i) {
         const FuelTank& t = type.tanks[i];
-        text += t.name + QString::asprintf("=%.1f,%.1f", t.rampQuantity, t.burn) + kLineEnd;
+        text += t.name + FormatText("=%.1f,%.1f", t.rampQuantity, t.burn) + kLineEnd;
     }
     return text;
 }
