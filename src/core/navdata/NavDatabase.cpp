@@ -4,6 +4,7 @@
 #include "core/navdata/NavFileFormat.h"
 #include "core/navdata/NavTextMatcher.h"
 
+#include "core/common/DeviceFolders.h"
 #include "core/common/SettingsStore.h"
 
 #include <algorithm>
@@ -214,4 +215,13 @@ QVector<SearchRow> NavDatabase::SearchNavAids(const QString& text) {
     window_.ReleaseWindow();
     std::reverse(rows.begin(), rows.end());
     return rows;
+}
+
+QString NavFilePathSetting(const SettingsStore& settings) {
+    const QString path = settings.ReadText(QStringLiteral("AirportFile"));
+    return path.isEmpty() ? DefaultNavFilePath() : path;
+}
+
+void StoreNavFilePathSetting(SettingsStore& settings, const QString& path) {
+    settings.WriteText(QStringLiteral("AirportFile"), path);
 }

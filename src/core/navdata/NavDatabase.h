@@ -78,3 +78,8 @@ private:
     RecentList recentAirports_{QStringLiteral("Airports")};
     RecentList recentNavAids_{QStringLiteral("Nav")};
 };
+
+// The navigation data file named by the setting "AirportFile"; DefaultNavFilePath() when the
+// setting is empty. Choosing a file stores its path whether or not it loads.
+QString NavFilePathSetting(const SettingsStore& settings);
+void StoreNavFilePathSetting(SettingsStore& settings, const QString& path);

@@ -3,6 +3,7 @@
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavTextMatcher.h"
 
+#include "core/common/DeviceFolders.h"
 #include "core/common/MemorySettingsStore.h"
 
 namespace {
@@ -264,6 +265,14 @@ TEST(NavTextMatcher, UpperCasesLatin1) {
         NavTextMatcher(QStringLiteral("zürich")).Matches(QString("FLUGHAFEN ZÜRICH").toLatin1()));
     EXPECT_TRUE(NavTextMatcher(QStringLiteral("ÉCOLE")).Matches(QString("école").toLatin1()));
     EXPECT_FALSE(NavTextMatcher(QStringLiteral("ABCD")).Matches("ABC"));
+}
+
+TEST(NavFileSetting, EmptyMeansTheDefaultFile) {
+    MemorySettingsStore settings;
+    EXPECT_EQ(NavFilePathSetting(settings), DefaultNavFilePath());
+    StoreNavFilePathSetting(settings, "/data/world.nav");
+    EXPECT_EQ(NavFilePathSetting(settings), "/data/world.nav");
+    EXPECT_EQ(settings.WriteLog(), QStringList{"AirportFile=/data/world.nav"});
 }
 
 TEST(NavAidType, TextsOfTheKnownTypes) {
