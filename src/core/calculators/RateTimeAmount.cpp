@@ -1,0 +1,67 @@
+#include "core/calculators/RateTimeAmount.h"
+
+#include "core/calculators/CalcStop.h"
+#include "core/common/Format.h"
+#include "core/common/NumberText.h"
+#include "core/common/Rounding.h"
+#include "core/common/TimeText.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// floor(x) as an unsigned whole number; 0 below zero or for NaN, the largest value beyond range.
+unsigned FloorUnsigned(double x) {
+    if (!(x >= 0))
+        return 0;
+    if (x >= static_cast<double>(std::numeric_limits<unsigned>::max()))
+        return std::numeric_limits<unsigned>::max();
+    return static_cast<unsigned>(std::floor(x));
+}
+
+CalcResult Output(const char* label, QString text) {
+    CalcResult result;
+    result.outputs = {{QString::fromUtf8(label), std::move(text)}};
+    return result;
+}
+
+} // namespace
+
+QString HoursMinutesText(double hours) {
+    const unsigned whole = FloorUnsigned(hours);
+    const unsigned minutes = hours >= 0 ? FloorUnsigned((hours - std::floor(hours)) * 60) : 0;
+    return FormatText("%u:%02u", whole, minutes);
+}
+
+CalcResult SolveRateTimeAmount(const RateTimeAmountRules& rules, const QString& rateText,
+                               const QString& amountText, const QString& timeText) {
+    const Outcome<std::optional<double>> timeRead = ReadTimeText(timeText);
+    if (!timeRead)
+        return StopWith(timeRead.error());
+    const double time = timeRead.value().value_or(0.0);
+    const double amount = TextToDouble(amountText);
+    const double rate = TextToDouble(rateText);
+    const bool hasTime = time != 0, hasAmount = amount != 0, hasRate = rate != 0;
+
+    if (hasTime && hasAmount && hasRate)
+        return StopWith(CalcMessage(kLeaveOneEmptyText));
+    if (hasTime) {
+        if (hasAmount)
+            return Output(rules.rateLabel, FormatText("%.1f", amount / time));
+        if (hasRate) {
+            const double product = rate * time;
+            return Output(rules.amountLabel,
+                          FormatText("%.1f", rules.roundAmount ? RoundTenth(product) : product));
+        }
+        return Output(rules.rateLabel, QStringLiteral("0.0"));
+    }
+    if (hasAmount && hasRate)
+        return Output(kTimeHoursMinutesLabel, HoursMinutesText(amount / rate));
+    if (hasRate)
+        return rules.rateOnlyGivesAmount ? Output(rules.amountLabel, QStringLiteral("0.0"))
+                                         : Output(kTimeHoursMinutesLabel, QStringLiteral("0:00"));
+    if (hasAmount)
+        return StopWith(CalcMessage(rules.amountOnlyMessage));
+    return CalcResult();
+}
