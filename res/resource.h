@@ -53,3 +53,72 @@
 #define IDS_ENTER_GROUND_SPEED          57351
 #define IDS_ENTER_DESCENT_RATE          57352
 #define IDS_DESIRED_ABOVE_CURRENT       57385
+
+// ---- Wind calculators and holds ---------------------------------------------------------
+// Ground Speed, Heading & Time, Wind, Cross Wind, Hold (timing), Hold (entry).
+#define IDD_GROUND_SPEED_P              118
+#define IDD_GROUND_SPEED_L              178
+#define IDD_GROUND_SPEED_S              209
+#define IDD_HEADING_TIME_P              125
+#define IDD_HEADING_TIME_L              177
+#define IDD_HEADING_TIME_S              210
+#define IDD_FIND_WIND_P                 130
+#define IDD_FIND_WIND_L                 179
+#define IDD_FIND_WIND_S                 214
+#define IDD_CROSS_WIND_P                131
+#define IDD_CROSS_WIND_L                180
+#define IDD_CROSS_WIND_S                213
+#define IDD_HOLD_TIMING_P               119
+#define IDD_HOLD_TIMING_L               176
+#define IDD_HOLD_TIMING_S               211
+#define IDD_HOLD_ENTRY_P                154
+#define IDD_HOLD_ENTRY_L                187
+#define IDD_HOLD_ENTRY_S                212
+// Fields of the wind dialogs (the hold timing dialog shares the wind, course and TAS ids).
+#define IDC_WIND_DIRECTION              1263
+#define IDC_WIND_SPEED                  1264
+#define IDC_WIND_COURSE                 1052
+#define IDC_WIND_TAS                    1219
+#define IDC_WIND_HEADING                1601
+#define IDC_WIND_GROUND_SPEED           1602
+#define IDC_WIND_TRACK                  1603
+#define IDC_WIND_DISTANCE               1604
+#define IDC_WIND_MAG_VAR                1605
+#define IDC_WIND_EAST                   1606
+#define IDC_WIND_DEPARTURE              1607
+#define IDC_WIND_TRUE_HEADING           1608
+#define IDC_WIND_MAG_HEADING            1609
+#define IDC_WIND_ESTIMATED_TIME         1610
+#define IDC_WIND_ARRIVAL                1611
+#define IDC_WIND_CROSS                  1612
+#define IDC_WIND_HEAD                   1613
+#define IDC_WIND_ANGLE                  1614
+#define IDC_WIND_HEAD_LABEL             1117
+#define IDC_WIND_GRAPH                  1111
+#define IDC_WIND_DEPARTURE_SPIN         1228
+#define IDC_WIND_DISTANCE_TRACK         1487
+#define IDC_WIND_LEGEND                 1534
+// Hold timing and hold entry.
+#define IDC_HOLD_INBOUND_TIME           1519
+#define IDC_HOLD_CORRECTION             1569
+#define IDC_HOLD_INBOUND_HEADING        1122
+#define IDC_HOLD_OUTBOUND_HEADING       1167
+#define IDC_HOLD_OUTBOUND_TIME          1168
+#define IDC_HOLD_DISTANCE               1063
+#define IDC_HOLD_INBOUND_COURSE         1521
+#define IDC_HOLD_APPROACH               1522
+#define IDC_HOLD_TYPE                   1236
+#define IDC_HOLD_ENTRY                  1524
+// Messages and labels.
+#define IDS_INVALID_WIND_DIRECTION      32829
+#define IDS_INVALID_COURSE              32830
+#define IDS_INVALID_HEADING             32831
+#define IDS_INVALID_TRACK               32833
+#define IDS_TAIL_WIND                   57345
+#define IDS_HEAD_WIND                   57346
+#define IDS_ANGLE_RIGHT                 57347
+#define IDS_ANGLE_LEFT                  57348
+#define IDS_ENTER_WIND_SPEED            57356
+#define IDS_ENTER_TRACK                 57357
+#define IDS_ENTER_DISTANCE              57358
+#define IDS_ENTER_WIND_DIRECTION        57360
