@@ -122,3 +122,24 @@
 #define IDS_ENTER_TRACK                 57357
 #define IDS_ENTER_DISTANCE              57358
 #define IDS_ENTER_WIND_DIRECTION        57360
+
+// ---- Shared: value menus of the entry fields ---------------------------------------------
+// The first sub-menu of each is the tap-and-hold menu of a value field; each item's command id
+// is ID_VALUE_BASE + its value, as in the generated ranges of the value fields.
+#define IDR_VALUES_0_59                 140
+#define IDR_WEIGHTS                     142
+#define IDR_WIND_DIR                    154
+#define IDR_TAS                         155
+#define ID_VALUE_BASE                   100
+
+// ---- Gallery: entry fields and editable grid demonstration -------------------------------
+#define IDD_FIELDS_DEMO_P               990
+#define IDD_FIELDS_DEMO_L               991
+#define IDD_FIELDS_DEMO_S               992
+#define IDC_DEMO_LATITUDE               3001
+#define IDC_DEMO_LONGITUDE              3002
+#define IDC_DEMO_TIME                   3003
+#define IDC_DEMO_WIND_DIR               3004
+#define IDC_DEMO_TAS                    3005
+#define IDC_DEMO_WIND_SPEED             3006
+#define IDC_DEMO_GRID                   3007

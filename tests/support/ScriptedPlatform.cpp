@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include "ui/framework/MenuBuilder.h"
+
 #include <QDialog>
 
 ScriptedPlatform::ScriptedPlatform(QSize screenSize)
@@ -47,4 +49,9 @@ QString ScriptedPlatform::GetSaveFileName(QWidget*, const FileDialogRequest& req
 bool ScriptedPlatform::StartProcess(const QString& program, const QStringList& arguments) {
     processes.append(QStringList{program} + arguments);
     return processStarts;
+}
+
+QAction* ScriptedPlatform::TrackPopupMenu(QMenu* menu, const QPoint&) {
+    popupMenus.append(MenuCommandTexts(menu));
+    return popupAnswers.isEmpty() ? nullptr : FindMenuCommand(menu, popupAnswers.takeFirst());
 }

@@ -40,6 +40,7 @@ public:
     QString ClipboardText() override { return clipboard; }
     void PlaySound(const QString& wavePath) override { sounds.append(wavePath); }
     void Beep() override { ++beeps; }
+    QAction* TrackPopupMenu(QMenu* menu, const QPoint& globalPos) override;
 
     DeviceScreen screen;
     MemorySettingsStore settings;
@@ -57,6 +58,11 @@ public:
     QString clipboard;
     QStringList sounds;
     int beeps = 0;
+    // Pop-up menus shown: the texts of each menu's commands in order (sub-menus included).
+    QList<QStringList> popupMenus;
+    // Command ids to choose in the next pop-up menus, in order; without one (or with an id the
+    // menu does not hold) a menu is dismissed.
+    QList<int> popupAnswers;
     QStringList openFileAnswers; // "" = cancelled
     QStringList saveFileAnswers;
     QList<FileDialogRequest> fileRequests;

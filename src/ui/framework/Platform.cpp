@@ -1,5 +1,6 @@
 #include "ui/framework/Platform.h"
 
+#include <QMenu>
 #include <QtGlobal>
 
 namespace {
@@ -18,6 +19,10 @@ void InstallPlatform(Platform* platform) {
 
 bool HasPlatform() {
     return g_platform != nullptr;
+}
+
+QAction* Platform::TrackPopupMenu(QMenu* menu, const QPoint& globalPos) {
+    return menu->exec(globalPos);
 }
 
 int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,

@@ -9,7 +9,10 @@
 #include <QStringList>
 
 class DeviceScreen;
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 class SettingsStore;
 
@@ -49,6 +52,9 @@ public:
     virtual void PlaySound(const QString& wavePath) = 0;
     // The short warning sound of a refused key.
     virtual void Beep() = 0;
+    // Shows a pop-up menu at a screen position and waits for the choice: the chosen command's
+    // action, or nullptr when the menu was dismissed. The default runs the menu itself.
+    virtual QAction* TrackPopupMenu(QMenu* menu, const QPoint& globalPos);
 };
 
 // The platform in use. The application installs one at start; the caller keeps ownership.

@@ -1,0 +1,185 @@
+#include "ui/framework/ValueEdit.h"
+#include "core/common/ResourceScript.h"
+#include "core/common/Resources.h"
+#include "resource.h"
+#include "support/ScriptedPlatform.h"
+#include "ui/framework/AppContext.h"
+#include "ui/framework/MenuBuilder.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A value field on screen with the last calculator result set for the test's lifetime.
+struct ShownValueField {
+    ScriptedPlatform platform;
+    CValueEdit field;
+    explicit ShownValueField(double lastResult = 0.0) {
+        CurrentAppState().lastCalcResult = lastResult;
+        field.resize(80, 24);
+        field.show();
+        QApplication::processEvents();
+    }
+    ~ShownValueField() { CurrentAppState().lastCalcResult = 0.0; }
+    void RightClick() {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                field.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&field, &event);
+    }
+};
+
+QStringList Numbers(int from, int to, int step) {
+    QStringList texts;
+    for (int v = from; v <= to; v += step)
+        texts.append(QString::number(v));
+    return texts;
+}
+
+TEST(ValueEdit, GeneratedRangeFollowsTheLastResult) {
+    ShownValueField f(12.34);
+    f.field.SetRange(20, 5);
+    f.platform.popupAnswers = {CValueEdit::kRangeCommandBase + 15};
+    f.RightClick();
+    ASSERT_EQ(f.platform.popupMenus.size(), 1);
+    EXPECT_EQ(f.platform.popupMenus[0], (QStringList{"12.3", "0", "5", "10", "15", "20"}));
+    EXPECT_EQ(f.field.text(), QStringLiteral("15"));
+
+    f.platform.popupAnswers = {CValueEdit::kLastResultCommand};
+    f.RightClick();
+    EXPECT_EQ(f.field.text(), QStringLiteral("12.3"));
+    f.RightClick(); // dismissed: the text stays
+    EXPECT_EQ(f.field.text(), QStringLiteral("12.3"));
+}
+
+TEST(ValueEdit, MenuResourceFirstSubMenuAndNoMenuCases) {
+    ShownValueField f;
+    f.field.SetMenuResource(IDR_TAS);
+    f.field.SetRange(20, 5); // the resource wins
+    f.platform.popupAnswers = {ID_VALUE_BASE + 175};
+    f.RightClick();
+    ASSERT_EQ(f.platform.popupMenus.size(), 1);
+    EXPECT_EQ(f.platform.popupMenus[0], Numbers(100, 150, 5) + Numbers(150, 200, 5));
+    EXPECT_EQ(f.field.text(), QStringLiteral("175"));
+
+    // Without a resource and without a maximum, or with a missing resource: no menu at all,
+    // not even for the last result.
+    CurrentAppState().lastCalcResult = 5.0;
+    CValueEdit none;
+    EXPECT_EQ(none.CreateValueMenu(), nullptr);
+    none.SetMenuResource(4242);
+    EXPECT_EQ(none.CreateValueMenu(), nullptr);
+    none.SetMenuResource(0);
+    none.SetRange(10, 0); // a step below 1 counts as 1
+    EXPECT_EQ(MenuCommandTexts(none.CreateValueMenu().get()),
+              QStringList{"5.0"} + Numbers(0, 10, 1));
+    none.SetRange(2000000000, 1); // a huge range is cut short instead of hanging
+    EXPECT_EQ(MenuCommandTexts(none.CreateValueMenu().get()).size(),
+              CValueEdit::kMaxRangeItems + 1);
+}
+
+TEST(ValueEdit, ForwardFlagPassesTheCommandOn) {
+    ShownValueField f(3.0);
+    f.field.SetMenuResource(IDR_WIND_DIR);
+    f.field.SetForward(true);
+    f.field.setText(QStringLiteral("90"));
+    QSignalSpy forwarded(&f.field, &CValueEdit::CommandForwarded);
+    f.platform.popupAnswers = {ID_VALUE_BASE + 270};
+    f.RightClick();
+    ASSERT_EQ(forwarded.size(), 1);
+    EXPECT_EQ(forwarded[0][0].toInt(), ID_VALUE_BASE + 270);
+    EXPECT_EQ(f.field.text(), QStringLiteral("90"));
+    // The last result still fills the field itself.
+    f.platform.popupAnswers = {CValueEdit::kLastResultCommand};
+    f.RightClick();
+    EXPECT_EQ(f.field.text(), QStringLiteral("3.0"));
+    EXPECT_EQ(forwarded.size(), 1);
+}
+
+TEST(ValueEdit, LongPressCountsAsTapAndHoldButAShortTapDoesNot) {
+    ShownValueField f;
+    f.field.SetRange(4, 2);
+    QTest::mouseClick(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::qWait(CValueEdit::kHoldMilliseconds + 200);
+    EXPECT_TRUE(f.platform.popupMenus.isEmpty());
+    f.platform.popupAnswers = {CValueEdit::kRangeCommandBase + 4};
+    QTest::mousePress(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::qWait(CValueEdit::kHoldMilliseconds + 200);
+    QTest::mouseRelease(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    ASSERT_EQ(f.platform.popupMenus.size(), 1);
+    EXPECT_EQ(f.platform.popupMenus[0], (QStringList{"0", "2", "4"}));
+    EXPECT_EQ(f.field.text(), QStringLiteral("4"));
+}
+
+TEST(ValueMenus, TheProgramsMenusHoldTheirValues) {
+    ScriptedPlatform platform;
+    const struct {
+        int menuId;
+        QStringList texts;
+    } menus[] = {
+        {IDR_VALUES_0_59, Numbers(0, 59, 1)},
+        {IDR_WEIGHTS, Numbers(0, 390, 10)},
+        {IDR_WIND_DIR,
+         Numbers(0, 90, 10) + Numbers(90, 180, 10) + Numbers(180, 270, 10) + Numbers(270, 350, 10)},
+        {IDR_TAS, Numbers(100, 150, 5) + Numbers(150, 200, 5)},
+    };
+    for (const auto& m : menus) {
+        const QVector<MenuItem>* items = FirstSubMenuItems(m.menuId);
+        ASSERT_NE(items, nullptr) << m.menuId;
+        QMenu menu;
+        AppendMenuItems(&menu, *items);
+        EXPECT_EQ(MenuCommandTexts(&menu), m.texts) << m.menuId;
+        // Every item's command is ID_VALUE_BASE + its value.
+        for (const QString& text : m.texts) {
+            const QAction* action = FindMenuCommand(&menu, ID_VALUE_BASE + text.toInt());
+            ASSERT_NE(action, nullptr) << text.toStdString();
+            EXPECT_EQ(action->text(), text);
+        }
+    }
+}
+
+TEST(MenuBuilder, FlagsSeparatorsAndMenuBars) {
+    ResourceSet set;
+    set.symbols = PredefinedResourceSymbols();
+    ResourceError error;
+    ASSERT_TRUE(ParseResourceScript(R"(
+500 MENU
+BEGIN
+    MENUITEM "Top", 10
+    POPUP "File"
+    BEGIN
+        MENUITEM "Open", 11
+        MENUITEM SEPARATOR
+        MENUITEM "Save", 12, GRAYED
+        MENUITEM "Metric", 13, CHECKED
+    END
+END
+)",
+                                    "menus.rc", &set, &error));
+    OverrideResourcesForTesting(&set);
+    const QVector<MenuItem>* file = FirstSubMenuItems(500);
+    ASSERT_NE(file, nullptr);
+    QMenu menu;
+    AppendMenuItems(&menu, *file);
+    EXPECT_EQ(MenuCommandTexts(&menu), (QStringList{"Open", "Save", "Metric"}));
+    EXPECT_TRUE(menu.actions()[1]->isSeparator());
+    EXPECT_EQ(FindMenuCommand(&menu, 12), nullptr); // greyed commands cannot be chosen
+    EXPECT_TRUE(FindMenuCommand(&menu, 13)->isChecked());
+    EXPECT_EQ(MenuCommandId(menu.actions()[0]), 11);
+
+    QMenuBar bar;
+    FillMenuBar(&bar, set.menus[500].items);
+    ASSERT_EQ(bar.actions().size(), 2);
+    EXPECT_EQ(MenuCommandId(bar.actions()[0]), 10);
+    ASSERT_NE(bar.actions()[1]->menu(), nullptr);
+    EXPECT_EQ(bar.actions()[1]->text(), QStringLiteral("File"));
+    EXPECT_EQ(MenuCommandId(bar.actions()[1]), 0);
+    OverrideResourcesForTesting(nullptr);
+}
+
+} // namespace
