@@ -53,6 +53,91 @@
 #define IDS_ENTER_GROUND_SPEED          57351
 #define IDS_ENTER_DESCENT_RATE          57352
 #define IDS_DESIRED_ABOVE_CURRENT       57385
+// Dialog templates: portrait (_P) and landscape (_L).
+#define IDD_AIR_DATA_P                  109
+#define IDD_AIR_DATA_L                  169
+#define IDD_DESCENT_RATE_P              112
+#define IDD_DESCENT_RATE_L              183
+#define IDD_TIME_SPEED_DISTANCE_P       159
+#define IDD_TIME_SPEED_DISTANCE_L       173
+#define IDD_FUEL_BURN_P                 123
+#define IDD_FUEL_BURN_L                 182
+#define IDD_TIME_SUM_P                  160
+#define IDD_TIME_SUM_L                  171
+#define IDD_WEIGHT_SHIFT_P              195
+#define IDD_WEIGHT_SHIFT_L              196
+#define IDD_CONVERT_P                   110
+#define IDD_CONVERT_L                   168
+#define IDD_DISTANCE_CONVERT_P          111
+#define IDD_DISTANCE_CONVERT_L          167
+#define IDD_FUEL_QUANTITY_P             115
+#define IDD_FUEL_QUANTITY_L             181
+// Calc (air data): four inputs with their labels, the result with its label.
+#define IDC_AIR_INPUT1                  1067
+#define IDC_AIR_INPUT2                  1071
+#define IDC_AIR_INPUT3                  1072
+#define IDC_AIR_INPUT4                  1073
+#define IDC_AIR_LABEL1                  1210
+#define IDC_AIR_LABEL2                  1211
+#define IDC_AIR_LABEL3                  1212
+#define IDC_AIR_LABEL4                  1213
+#define IDC_AIR_RESULT_LABEL            1214
+#define IDC_AIR_RESULT                  1175
+// Descent Rate.
+#define IDC_DESCENT_CURRENT_ALT         1053
+#define IDC_DESCENT_DESIRED_ALT         1061
+#define IDC_DESCENT_GROUND_SPEED        1202
+#define IDC_DESCENT_RATE                1172
+#define IDC_DESCENT_DISTANCE            1063
+#define IDC_DESCENT_TIME                1220
+// Time/Speed/Distance, with a "CE" button beside each field.
+#define IDC_TSD_SPEED                   1202
+#define IDC_TSD_DISTANCE                1063
+#define IDC_TSD_TIME                    1220
+#define IDC_TSD_CLEAR_SPEED             1546
+#define IDC_TSD_CLEAR_DISTANCE          1547
+#define IDC_TSD_CLEAR_TIME              1548
+// Fuel Burn.
+#define IDC_FUEL_BURN_RATE              1093
+#define IDC_FUEL_BURN_QUANTITY          1086
+#define IDC_FUEL_BURN_TIME              1220
+// Time (sum of durations).
+#define IDC_TIME_SUM_TIME               1220
+#define IDC_TIME_SUM_TOTAL              1232
+#define IDC_TIME_SUM_ADD                1000
+#define IDC_TIME_SUM_SUBTRACT           1529
+// Weight Shift.
+#define IDC_SHIFT_AIRCRAFT_WEIGHT       1551
+#define IDC_SHIFT_ARM_DISTANCE          1221
+#define IDC_SHIFT_WEIGHT_TO_MOVE        1248
+#define IDC_SHIFT_DISTANCE_TO_MOVE      1552
+#define IDC_SHIFT_CLEAR_WEIGHT          1546
+#define IDC_SHIFT_CLEAR_DISTANCE        1547
+// Convert (two-way unit pairs).
+#define IDC_CONVERT_INPUT1              1067
+#define IDC_CONVERT_INPUT2              1071
+#define IDC_CONVERT_LABEL1              1210
+#define IDC_CONVERT_LABEL2              1211
+#define IDC_CONVERT_LABEL3              1212
+#define IDC_CONVERT_LABEL4              1213
+#define IDC_CONVERT_OUTPUT1             1337
+#define IDC_CONVERT_OUTPUT2             1338
+#define IDC_CONVERT_ROW1                1048
+#define IDC_CONVERT_ROW2                1049
+// Distance Conversion and Gallons-Litres.
+#define IDC_UNITS_INPUT                 1067
+#define IDC_UNITS_LIST                  1239
+#define IDC_UNITS_LABEL1                1124
+#define IDC_UNITS_LABEL2                1125
+#define IDC_UNITS_OUTPUT1               1176
+#define IDC_UNITS_OUTPUT2               1177
+#define IDC_UNITS_CONVERT               1047
+// Fuel Quantity.
+#define IDC_FUEL_QTY_INPUT              1170
+#define IDC_FUEL_QTY_UNITS              1239
+#define IDC_FUEL_QTY_RESULT_UNITS       1240
+#define IDC_FUEL_QTY_TYPE               1236
+#define IDC_FUEL_QTY_RESULT             1175
 
 // ---- Wind calculators and holds ---------------------------------------------------------
 // Ground Speed, Heading & Time, Wind, Cross Wind, Hold (timing), Hold (entry).

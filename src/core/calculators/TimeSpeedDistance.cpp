@@ -2,9 +2,9 @@
 
 namespace {
 
-constexpr RateTimeAmountRules kTimeSpeedDistance{"Speed", "Distance", true, true,
+constexpr RateTimeAmountRules kTimeSpeedDistance{kSpeedLabel, kDistanceLabel, true, true,
                                                  "Please enter the speed or the time."};
-constexpr RateTimeAmountRules kFuelBurn{"Fuel burn", "Fuel quantity", false, false,
+constexpr RateTimeAmountRules kFuelBurn{kFuelBurnLabel, kFuelQuantityLabel, false, false,
                                         "Please enter the fuel burn or the time."};
 
 } // namespace

@@ -4,6 +4,11 @@
 
 #include "core/calculators/RateTimeAmount.h"
 
+inline constexpr const char* kSpeedLabel = "Speed";
+inline constexpr const char* kDistanceLabel = "Distance";
+inline constexpr const char* kFuelBurnLabel = "Fuel burn";
+inline constexpr const char* kFuelQuantityLabel = "Fuel quantity";
+
 // Time/Speed/Distance: Speed, Distance (same unit, knots and nautical miles or any other pair)
 // and Time (hh:mm). Distance = speed x time rounded to a tenth; Speed = distance / time;
 // Time = distance / speed. Only a distance stops with "Please enter the speed or the time.".

@@ -196,6 +196,12 @@ void CCalcDialog::PressKeypad(int buttonId) {
     field->setFocus();
 }
 
+void CCalcDialog::SetCaption(const QString& caption) {
+    caption_ = caption;
+    setWindowTitle(MessageBoxTitle(caption_));
+    update();
+}
+
 int CCalcDialog::ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) {
     return ShowMessageBox(this, text, MessageBoxTitle(caption_), buttons, icon);
 }

@@ -40,6 +40,9 @@ public:
 
     // The caption as the template gives it ("Heading && Time").
     QString Caption() const { return caption_; }
+    // Replaces the caption: the painted title, message-box titles and the help topic follow it
+    // (dialogs whose title depends on how they were opened).
+    void SetCaption(const QString& caption);
     void SetNoTitle(bool noTitle) { noTitle_ = noTitle; }
     void SetNoCancel(bool noCancel) { noCancel_ = noCancel; }
 

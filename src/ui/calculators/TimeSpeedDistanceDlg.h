@@ -1,0 +1,17 @@
+#pragma once
+// The "Time/Speed/Distance" dialog: leave one of speed, distance and time empty and Calculate
+// fills it in. A "CE" button beside each field empties it.
+
+#include "ui/framework/CalcDialog.h"
+
+class CTimeSpeedDistanceDlg : public CCalcDialog {
+    Q_OBJECT
+public:
+    static constexpr LayoutTriple kTemplates{159, 173, 0};
+
+    explicit CTimeSpeedDistanceDlg(QWidget* parent = nullptr);
+    void OnCalculate();
+
+protected:
+    bool OnInitDialog() override;
+};

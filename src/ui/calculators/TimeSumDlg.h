@@ -1,0 +1,22 @@
+#pragma once
+// The "Time" dialog: adds and subtracts "h:mm" durations to a running total (0:00 when the
+// dialog opens; never below zero).
+
+#include "core/calculators/TimeSum.h"
+#include "ui/framework/CalcDialog.h"
+
+class CTimeSumDlg : public CCalcDialog {
+    Q_OBJECT
+public:
+    static constexpr LayoutTriple kTemplates{160, 171, 0};
+
+    explicit CTimeSumDlg(QWidget* parent = nullptr);
+    unsigned TotalMinutes() const { return totalMinutes_; }
+    void OnStep(TimeStep step);
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    unsigned totalMinutes_ = 0;
+};
