@@ -10,6 +10,7 @@ CLatLonEdit::CLatLonEdit(QWidget* parent) : CSegmentEdit(parent) {
     entry_.AddSegment(0, 89, 2, 2);
     entry_.AddSegment(0, 59, 2, 2);
     entry_.AddSegment(0, 99, 2, 2);
+    UseEntry(&entry_);
     Reconfigure();
 }
 

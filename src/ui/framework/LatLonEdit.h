@@ -36,9 +36,6 @@ public:
     double DecimalDegrees() const; // never negative
 
 protected:
-    bool OnSegmentCharacter(QChar c) override { return TypeIntoEntry(entry_, c); }
-    bool OnSegmentKey(int key) override { return KeyIntoEntry(entry_, key); }
-    void OnSegmentEntered(int index) override { EnterEntrySegment(entry_, index); }
     // Empty text zeroes the field; "45:30.12" or "45:30:12" sets it.
     void OnExternalText(const QString& text) override;
 

@@ -25,34 +25,29 @@ QAction* AddCommand(QWidget* owner, const MenuItem& item) {
     return action;
 }
 
-} // namespace
-
-void AppendMenuItems(QMenu* menu, const QVector<MenuItem>& items) {
+// A menu or a menu bar: both take separators, sub-menus and commands the same way.
+template <typename Target> void AppendItems(Target* target, const QVector<MenuItem>& items) {
     for (const MenuItem& item : items) {
         if (item.separator) {
-            menu->addSeparator();
+            target->addSeparator();
         } else if (item.IsPopup()) {
-            QMenu* sub = menu->addMenu(item.text);
+            QMenu* sub = target->addMenu(item.text);
             ApplyFlags(sub->menuAction(), item);
-            AppendMenuItems(sub, item.children);
+            AppendItems(sub, item.children);
         } else {
-            AddCommand(menu, item);
+            AddCommand(target, item);
         }
     }
 }
 
+} // namespace
+
+void AppendMenuItems(QMenu* menu, const QVector<MenuItem>& items) {
+    AppendItems(menu, items);
+}
+
 void FillMenuBar(QMenuBar* bar, const QVector<MenuItem>& items) {
-    for (const MenuItem& item : items) {
-        if (item.separator) {
-            bar->addSeparator();
-        } else if (item.IsPopup()) {
-            QMenu* menu = bar->addMenu(item.text);
-            ApplyFlags(menu->menuAction(), item);
-            AppendMenuItems(menu, item.children);
-        } else {
-            AddCommand(bar, item);
-        }
-    }
+    AppendItems(bar, items);
 }
 
 const QVector<MenuItem>* FirstSubMenuItems(int menuId) {

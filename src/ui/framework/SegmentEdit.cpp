@@ -71,38 +71,42 @@ void CSegmentEdit::TextChangedOutside(const QString& text) {
     Rebuild();
 }
 
-bool CSegmentEdit::TypeIntoEntry(SegmentedEntry& entry, QChar c) {
-    const int next = entry.Type(current_, c);
+bool CSegmentEdit::OnSegmentCharacter(QChar c) {
+    if (!entry_ || current_ >= entry_->Count())
+        return false;
+    const int next = entry_->Type(current_, c);
     if (next < 0)
         return false;
-    SetSegmentTexts(entry.Texts());
+    SetSegmentTexts(entry_->Texts());
     if (next != current_)
         SelectSegment(next);
     return true;
 }
 
-bool CSegmentEdit::KeyIntoEntry(SegmentedEntry& entry, int key) {
+bool CSegmentEdit::OnSegmentKey(int key) {
+    if (!entry_ || current_ >= entry_->Count())
+        return false;
     switch (key) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        entry.Zero(current_);
+        entry_->Zero(current_);
         break;
     case Qt::Key_Up:
-        entry.StepUp(current_);
+        entry_->StepUp(current_);
         break;
     case Qt::Key_Down:
-        entry.StepDown(current_);
+        entry_->StepDown(current_);
         break;
     default:
         return false;
     }
-    SetSegmentTexts(entry.Texts());
+    SetSegmentTexts(entry_->Texts());
     return true;
 }
 
-void CSegmentEdit::EnterEntrySegment(SegmentedEntry& entry, int index) {
-    if (index < entry.Count())
-        entry.Enter(index);
+void CSegmentEdit::OnSegmentEntered(int index) {
+    if (entry_ && index < entry_->Count())
+        entry_->Enter(index);
 }
 
 void CSegmentEdit::keyPressEvent(QKeyEvent* event) {

@@ -35,20 +35,20 @@ public:
     const SegmentMask& Mask() const { return mask_; }
 
 protected:
-    // A typed character for the current segment; true when the field changed. The base refuses.
-    virtual bool OnSegmentCharacter(QChar c) { return false; }
-    // Backspace, Delete, Up and Down; true when handled. The base handles none.
-    virtual bool OnSegmentKey(int key) { return false; }
+    // Fields whose segments are numbers hand over their entry (owned by them): typed characters,
+    // Backspace/Delete and Up/Down then go to its current segment, input moves on as it says
+    // and the field shows its texts.
+    void UseEntry(SegmentedEntry* entry) { entry_ = entry; }
+
+    // A typed character for the current segment; true when the field changed. Without an entry
+    // the field refuses characters.
+    virtual bool OnSegmentCharacter(QChar c);
+    // Backspace, Delete, Up and Down; true when handled (only with an entry).
+    virtual bool OnSegmentKey(int key);
     // A segment became current (navigation, tap, focus or input moving on).
-    virtual void OnSegmentEntered(int index) {}
+    virtual void OnSegmentEntered(int index);
     // The text was replaced from outside; the field takes what it can from it.
     virtual void OnExternalText(const QString& text) {}
-
-    // Helpers for fields whose segments are numbers: apply a typed character or a key to the
-    // current segment, move on as the entry says, and show the new texts.
-    bool TypeIntoEntry(SegmentedEntry& entry, QChar c);
-    bool KeyIntoEntry(SegmentedEntry& entry, int key);
-    void EnterEntrySegment(SegmentedEntry& entry, int index);
 
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -67,6 +67,7 @@ private:
     int PositionAfterCharacterAt(const QPoint& point);
 
     SegmentMask mask_;
+    SegmentedEntry* entry_ = nullptr;
     int current_ = 0;
     bool rebuilding_ = false;
 };

@@ -5,6 +5,7 @@
 CTimeEdit::CTimeEdit(QWidget* parent) : CSegmentEdit(parent) {
     entry_.AddSegment(0, 23, 2, 2);
     entry_.AddSegment(0, 59, 2, 2);
+    UseEntry(&entry_);
     Configure(entry_.Texts(), {":"});
 }
 

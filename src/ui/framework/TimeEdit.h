@@ -17,9 +17,6 @@ public:
     int Minutes() const { return entry_.Value(1); }
 
 protected:
-    bool OnSegmentCharacter(QChar c) override { return TypeIntoEntry(entry_, c); }
-    bool OnSegmentKey(int key) override { return KeyIntoEntry(entry_, key); }
-    void OnSegmentEntered(int index) override { EnterEntrySegment(entry_, index); }
     // Empty text gives 00:00; "h:mm" sets the time.
     void OnExternalText(const QString& text) override;
 
