@@ -105,11 +105,11 @@ TEST(ValueEdit, LongPressCountsAsTapAndHoldButAShortTapDoesNot) {
     ShownValueField f;
     f.field.SetRange(4, 2);
     QTest::mouseClick(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QTest::qWait(CValueEdit::kHoldMilliseconds + 200);
+    QTest::qWait(CValueEdit::kHoldMilliseconds + 500);
     EXPECT_TRUE(f.platform.popupMenus.isEmpty());
     f.platform.popupAnswers = {CValueEdit::kRangeCommandBase + 4};
     QTest::mousePress(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QTest::qWait(CValueEdit::kHoldMilliseconds + 200);
+    QTest::qWait(CValueEdit::kHoldMilliseconds + 500);
     QTest::mouseRelease(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     ASSERT_EQ(f.platform.popupMenus.size(), 1);
     EXPECT_EQ(f.platform.popupMenus[0], (QStringList{"0", "2", "4"}));
