@@ -1,6 +1,6 @@
+#include "AirDataTestSupport.h"
 #include "core/calculators/AirData.h"
 #include "resource.h"
-#include "support/ScriptedPlatform.h"
 #include "ui/calculators/AirDataDlg.h"
 #include "ui/calculators/DescentRateDlg.h"
 #include "ui/framework/AppContext.h"
@@ -14,16 +14,7 @@
 
 namespace {
 
-class AirDataDialogsTest : public ::testing::Test {
-protected:
-    void SetUp() override { CurrentAppState().lastCalcResult = 0.0; }
-    void TearDown() override { CurrentAppState().lastCalcResult = 0.0; }
-    ScriptedPlatform platform;
-};
-
-void Click(CCalcDialog& dialog, int id) {
-    QTest::mouseClick(dialog.Button(id), Qt::LeftButton);
-}
+class AirDataDialogsTest : public CalculatorDialogTest {};
 
 TEST_F(AirDataDialogsTest, KeypadTypesIntoTheFocusedFieldUpToEightCharacters) {
     CAirDataDlg dialog(kDensityAltitudeMode);
@@ -32,14 +23,14 @@ TEST_F(AirDataDialogsTest, KeypadTypesIntoTheFocusedFieldUpToEightCharacters) {
     dialog.Edit(IDC_AIR_INPUT2)->setFocus();
     QApplication::processEvents();
     for (int key : {IDC_KEY_2, IDC_KEY_9, IDC_KEY_POINT, IDC_KEY_9, IDC_KEY_2})
-        Click(dialog, key);
+        ClickButton(dialog, key);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_INPUT2), "29.92");
     dialog.Edit(IDC_AIR_INPUT1)->setFocus();
     QApplication::processEvents();
     for (int i = 0; i < 10; ++i)
-        Click(dialog, IDC_KEY_1);
+        ClickButton(dialog, IDC_KEY_1);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_INPUT1), "11111111");
-    Click(dialog, IDC_KEY_CE);
+    ClickButton(dialog, IDC_KEY_CE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_INPUT1), "1111111");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_INPUT2), "29.92");
 }
@@ -84,7 +75,7 @@ TEST_F(AirDataDialogsTest, CalculateShowsTheResultAndSetsTheLastResult) {
     ASSERT_TRUE(dialog.Create());
     dialog.SetDlgItemText(IDC_AIR_INPUT1, "0");
     dialog.SetDlgItemText(IDC_AIR_INPUT2, "948"); // refused: the message, then 29.92
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_TRUE(platform.messages[0].text.startsWith("Invalid altimeter."));
     EXPECT_EQ(platform.messages[0].title, "Pressure Altitude");
@@ -93,7 +84,7 @@ TEST_F(AirDataDialogsTest, CalculateShowsTheResultAndSetsTheLastResult) {
 
     // An empty first input empties the result and keeps the last result.
     dialog.SetDlgItemText(IDC_AIR_INPUT1, "");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_RESULT), "");
     EXPECT_DOUBLE_EQ(CurrentAppState().lastCalcResult, 1.0);
 }
@@ -103,10 +94,10 @@ TEST_F(AirDataDialogsTest, RefusedMachLeavesTheResultEmpty) {
     ASSERT_TRUE(dialog.Create());
     dialog.SetDlgItemText(IDC_AIR_INPUT1, "250");
     dialog.SetDlgItemText(IDC_AIR_INPUT2, "30000");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_RESULT), "0.67");
     dialog.SetDlgItemText(IDC_AIR_INPUT2, "150000");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_AIR_RESULT), "");
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_TRUE(platform.messages[0].text.startsWith("Pressure altitude out of range."));
@@ -119,12 +110,12 @@ TEST_F(AirDataDialogsTest, DescentRate) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_DESCENT_RATE), "500");
     dialog.SetDlgItemText(IDC_DESCENT_CURRENT_ALT, "5000");
     dialog.SetDlgItemText(IDC_DESCENT_DESIRED_ALT, "1000");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "Please enter the ground speed.");
     EXPECT_EQ(platform.messages[0].title, "Descent Rate");
     dialog.SetDlgItemText(IDC_DESCENT_GROUND_SPEED, "120");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_DESCENT_DISTANCE), "16nm");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_DESCENT_TIME), "08:00");
     EXPECT_TRUE(dialog.Edit(IDC_DESCENT_TIME)->isReadOnly());

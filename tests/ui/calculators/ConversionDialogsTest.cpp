@@ -1,6 +1,6 @@
+#include "AirDataTestSupport.h"
 #include "core/calculators/UnitConversion.h"
 #include "resource.h"
-#include "support/ScriptedPlatform.h"
 #include "ui/calculators/ConvertDlg.h"
 #include "ui/calculators/DistanceConvertDlg.h"
 #include "ui/calculators/FuelQuantityDlg.h"
@@ -19,16 +19,7 @@
 
 namespace {
 
-class ConversionDialogsTest : public ::testing::Test {
-protected:
-    void SetUp() override { CurrentAppState().lastCalcResult = 0.0; }
-    void TearDown() override { CurrentAppState().lastCalcResult = 0.0; }
-    ScriptedPlatform platform;
-};
-
-void Click(CCalcDialog& dialog, int id) {
-    QTest::mouseClick(dialog.Button(id), Qt::LeftButton);
-}
+class ConversionDialogsTest : public CalculatorDialogTest {};
 
 TEST_F(ConversionDialogsTest, ConvertLabelsRowsAndTheLastResultInAValueMenu) {
     CConvertDlg dialog(kMillibarsInchesMode);
@@ -39,15 +30,15 @@ TEST_F(ConversionDialogsTest, ConvertLabelsRowsAndTheLastResultInAValueMenu) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CONVERT_LABEL4), "Millibars");
     EXPECT_EQ(dialog.Edit(IDC_CONVERT_INPUT1)->maxLength(), 5);
 
-    Click(dialog, IDC_CONVERT_ROW1); // empty input: nothing happens
+    ClickButton(dialog, IDC_CONVERT_ROW1); // empty input: nothing happens
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CONVERT_OUTPUT1), "");
     EXPECT_DOUBLE_EQ(CurrentAppState().lastCalcResult, 0.0);
 
     dialog.SetDlgItemText(IDC_CONVERT_INPUT1, "1013");
-    Click(dialog, IDC_CONVERT_ROW1);
+    ClickButton(dialog, IDC_CONVERT_ROW1);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CONVERT_OUTPUT1), "29.91");
     dialog.SetDlgItemText(IDC_CONVERT_INPUT2, "30");
-    Click(dialog, IDC_CONVERT_ROW2);
+    ClickButton(dialog, IDC_CONVERT_ROW2);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CONVERT_OUTPUT2), "1015.92");
     EXPECT_DOUBLE_EQ(CurrentAppState().lastCalcResult, 1015.92);
 
@@ -71,7 +62,7 @@ TEST_F(ConversionDialogsTest, UnknownConvertModeLeavesTheLabelsEmpty) {
     for (int id : {IDC_CONVERT_LABEL1, IDC_CONVERT_LABEL2, IDC_CONVERT_LABEL3, IDC_CONVERT_LABEL4})
         EXPECT_EQ(dialog.GetDlgItemText(id), "");
     dialog.SetDlgItemText(IDC_CONVERT_INPUT1, "7");
-    Click(dialog, IDC_CONVERT_ROW1);
+    ClickButton(dialog, IDC_CONVERT_ROW1);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_CONVERT_OUTPUT1), "7.0");
 }
 
@@ -81,7 +72,7 @@ TEST_F(ConversionDialogsTest, DistanceConvertsOnOpeningOnUnitChangeAndOnConvert)
     EXPECT_EQ(dialog.Caption(), "Distance Conversion");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT1), "0.0"); // ran once on opening
     dialog.SetDlgItemText(IDC_UNITS_INPUT, "1");
-    Click(dialog, IDC_UNITS_CONVERT);
+    ClickButton(dialog, IDC_UNITS_CONVERT);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_LABEL1), "Nautical Miles");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT1), "0.9");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_LABEL2), "Kilometres");
@@ -98,7 +89,7 @@ TEST_F(ConversionDialogsTest, VolumeDialogIsTitledGallonsLitres) {
     EXPECT_EQ(dialog.Caption(), "Gallons-Litres");
     EXPECT_EQ(dialog.Combo(IDC_UNITS_LIST)->count(), 3);
     dialog.SetDlgItemText(IDC_UNITS_INPUT, "10");
-    Click(dialog, IDC_UNITS_CONVERT);
+    ClickButton(dialog, IDC_UNITS_CONVERT);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT2), "37.9"); // litres, nothing added
     dialog.OpenContextHelp();
     EXPECT_EQ(platform.helpTopics, QStringList{"Gallons-Litres"});
@@ -119,7 +110,7 @@ TEST_F(ConversionDialogsTest, FuelQuantityRemembersItsListsAndFollowsTheSourceUn
     EXPECT_EQ(dialog.Combo(IDC_FUEL_QTY_RESULT_UNITS)->count(), 2);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_FUEL_QTY_RESULT_UNITS), "Pounds");
     dialog.SetDlgItemText(IDC_FUEL_QTY_INPUT, "10");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_FUEL_QTY_RESULT), "70.0");
     EXPECT_EQ(platform.settings.ReadText("Fuel units"), "U.S. Gallons");
     EXPECT_EQ(platform.settings.ReadText("Fuel result"), "Pounds");
@@ -129,7 +120,7 @@ TEST_F(ConversionDialogsTest, FuelQuantityRemembersItsListsAndFollowsTheSourceUn
     source->setCurrentIndex(source->findText("Pounds"));
     EXPECT_EQ(dialog.GetDlgItemText(IDC_FUEL_QTY_RESULT_UNITS), "U.S. Gallons");
     dialog.SetDlgItemText(IDC_FUEL_QTY_INPUT, "70");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_FUEL_QTY_RESULT), "10.0");
 }
 

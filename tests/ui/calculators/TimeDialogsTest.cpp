@@ -1,5 +1,5 @@
+#include "AirDataTestSupport.h"
 #include "resource.h"
-#include "support/ScriptedPlatform.h"
 #include "ui/calculators/FuelBurnDlg.h"
 #include "ui/calculators/TimeSpeedDistanceDlg.h"
 #include "ui/calculators/TimeSumDlg.h"
@@ -13,32 +13,28 @@
 
 namespace {
 
-void Click(CCalcDialog& dialog, int id) {
-    QTest::mouseClick(dialog.Button(id), Qt::LeftButton);
-}
-
 TEST(TimeDialogsTest, TimeSpeedDistanceFillsTheEmptyFieldAndClearsWithCe) {
     ScriptedPlatform platform;
     CTimeSpeedDistanceDlg dialog;
     ASSERT_TRUE(dialog.Create());
     dialog.SetDlgItemText(IDC_TSD_SPEED, "120");
     dialog.SetDlgItemText(IDC_TSD_TIME, "1:30");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TSD_DISTANCE), "180.0");
-    Click(dialog, IDC_CALCULATE); // all three given now
+    ClickButton(dialog, IDC_CALCULATE); // all three given now
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "Please leave one value empty.");
     EXPECT_EQ(platform.messages[0].title, "Time/Speed/Distance");
-    Click(dialog, IDC_TSD_CLEAR_TIME);
+    ClickButton(dialog, IDC_TSD_CLEAR_TIME);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TSD_TIME), "");
     dialog.SetDlgItemText(IDC_TSD_DISTANCE, "100");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TSD_TIME), "0:50");
-    Click(dialog, IDC_TSD_CLEAR_SPEED);
-    Click(dialog, IDC_TSD_CLEAR_TIME);
-    Click(dialog, IDC_CALCULATE); // only a distance: asked for, never divided by zero
+    ClickButton(dialog, IDC_TSD_CLEAR_SPEED);
+    ClickButton(dialog, IDC_TSD_CLEAR_TIME);
+    ClickButton(dialog, IDC_CALCULATE); // only a distance: asked for, never divided by zero
     EXPECT_EQ(platform.messages.last().text, "Please enter the speed or the time.");
-    Click(dialog, IDC_TSD_CLEAR_DISTANCE);
+    ClickButton(dialog, IDC_TSD_CLEAR_DISTANCE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TSD_DISTANCE), "");
 }
 
@@ -48,11 +44,11 @@ TEST(TimeDialogsTest, FuelBurn) {
     ASSERT_TRUE(dialog.Create());
     dialog.SetDlgItemText(IDC_FUEL_BURN_QUANTITY, "40");
     dialog.SetDlgItemText(IDC_FUEL_BURN_TIME, "230");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "Invalid time format, must be hh:mm.");
     dialog.SetDlgItemText(IDC_FUEL_BURN_TIME, "2:30");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_FUEL_BURN_RATE), "16.0");
 }
 
@@ -62,19 +58,19 @@ TEST(TimeDialogsTest, TimeSumAddsSubtractsAndNeverGoesBelowZero) {
     ASSERT_TRUE(dialog.Create());
     dialog.show();
     dialog.SetDlgItemText(IDC_TIME_SUM_TIME, "1:75");
-    Click(dialog, IDC_TIME_SUM_ADD);
+    ClickButton(dialog, IDC_TIME_SUM_ADD);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TIME_SUM_TOTAL), "2:15");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TIME_SUM_TIME), "");
     QApplication::processEvents();
     EXPECT_EQ(dialog.FocusEditId(), IDC_TIME_SUM_TIME);
     // Typed through the keypad into the focused Time field.
     for (int key : {IDC_KEY_3, IDC_KEY_COLON, IDC_KEY_0, IDC_KEY_0})
-        Click(dialog, key);
+        ClickButton(dialog, key);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TIME_SUM_TIME), "3:00");
-    Click(dialog, IDC_TIME_SUM_SUBTRACT);
+    ClickButton(dialog, IDC_TIME_SUM_SUBTRACT);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TIME_SUM_TOTAL), "0:00");
     dialog.SetDlgItemText(IDC_TIME_SUM_TIME, "90");
-    Click(dialog, IDC_TIME_SUM_ADD);
+    ClickButton(dialog, IDC_TIME_SUM_ADD);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "Invalid time format, must be hh:mm.");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_TIME_SUM_TIME), "90"); // kept for correcting
@@ -86,20 +82,20 @@ TEST(TimeDialogsTest, WeightShiftMovesTheFocusToTheFieldAMessageNames) {
     ASSERT_TRUE(dialog.Create());
     dialog.show();
     dialog.SetDlgItemText(IDC_SHIFT_AIRCRAFT_WEIGHT, "2000");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages[0].text, "Please enter the arm distance.");
     QApplication::processEvents();
     EXPECT_EQ(dialog.FocusEditId(), IDC_SHIFT_ARM_DISTANCE);
     dialog.SetDlgItemText(IDC_SHIFT_ARM_DISTANCE, "50");
     dialog.SetDlgItemText(IDC_SHIFT_WEIGHT_TO_MOVE, "20");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_SHIFT_DISTANCE_TO_MOVE), "0.5");
-    Click(dialog, IDC_SHIFT_CLEAR_WEIGHT);
+    ClickButton(dialog, IDC_SHIFT_CLEAR_WEIGHT);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_SHIFT_WEIGHT_TO_MOVE), "");
-    Click(dialog, IDC_CALCULATE);
+    ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_SHIFT_WEIGHT_TO_MOVE), "20.0");
-    Click(dialog, IDC_SHIFT_CLEAR_DISTANCE);
+    ClickButton(dialog, IDC_SHIFT_CLEAR_DISTANCE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_SHIFT_DISTANCE_TO_MOVE), "");
 }
 
