@@ -139,6 +139,132 @@
 #define IDC_FUEL_QTY_TYPE               1236
 #define IDC_FUEL_QTY_RESULT             1175
 
+// ---- Application shell: menus, menu bars and commands ----------------------------------------
+// Menu resources of the six views; each has a menu-bar record (RCDATA) of the same number.
+// First set: platforms before version 5 and square screens. Second set (_V5): the others.
+#define IDM_TIMES                       128
+#define IDM_WEIGHT_BALANCE              129
+#define IDM_AIRPORT_DIRECTORY           141
+#define IDM_FLIGHT_PLANNING             143
+#define IDM_CHECKLIST                   156
+#define IDM_TIME_ZONES                  157
+#define IDM_AIRPORT_DIRECTORY_V5        158
+#define IDM_CHECKLIST_V5                159
+#define IDM_FLIGHT_PLANNING_V5          160
+#define IDM_TIMES_V5                    161
+#define IDM_TIME_ZONES_V5               162
+#define IDM_WEIGHT_BALANCE_V5           163
+
+// Menu-bar record words.
+#define I_IMAGENONE                     -2
+#define TBSTATE_ENABLED                 0x04
+#define TBSTYLE_DROPDOWN                0x08
+#define TBSTYLE_AUTOSIZE                0x10
+
+// Menu-bar button texts (also the buttons' command ids).
+#define IDS_MENU_FILE                   32846
+#define IDS_MENU_EDIT                   33034
+#define IDS_MENU_VIEW                   32879
+#define IDS_MENU_GRAPH                  33137
+#define IDS_MENU_CALC                   34000
+#define IDS_MENU_CONVERT                33110
+#define IDS_MENU_TIMES                  34001
+
+// File and Edit menus.
+#define ID_FILE_PREFERENCES             32957
+#define ID_APP_ABOUT                    33105
+#define ID_FILE_EXIT                    32853
+#define ID_FILE_OPEN                    57601
+#define ID_FILE_SAVE                    57603
+#define ID_EDIT_AIRCRAFT                33038
+#define ID_EDIT_WAYPOINTS               33035
+#define ID_EDIT_GPS                     33126
+#define ID_EDIT_TIME_ZONES              33128
+// The help request of the main frame and of dialogs.
+#define ID_HELP                         132
+
+// View menu: the ViewIds, and the orientation commands of the second set.
+#define ID_VIEW_WEIGHT_BALANCE          32880
+#define ID_VIEW_TIMES                   32881
+#define ID_VIEW_AIRPORT_DIRECTORY       32954
+#define ID_VIEW_FLIGHT_PLANNING         33030
+#define ID_VIEW_CHECKLIST               33123
+#define ID_VIEW_TIME_ZONES              33127
+#define ID_VIEW_PORTRAIT                33131
+#define ID_VIEW_LANDSCAPE_LEFT          33133
+#define ID_VIEW_LANDSCAPE_RIGHT         33134
+
+// Calc menu.
+#define ID_CALC_DENSITY_ALTITUDE        32777
+#define ID_CALC_TRUE_AIRSPEED           32778
+#define ID_CALC_STANDARD_TEMP           32779
+#define ID_CALC_CROSS_WIND              32780
+#define ID_CALC_GROUND_SPEED            32781
+#define ID_CALC_PRESSURE_ALTITUDE       32803
+#define ID_CALC_TIME                    32815
+#define ID_CALC_MACH                    32823
+#define ID_CALC_FIND_WIND               32826
+#define ID_CALC_DESCENT_RATE            32828
+#define ID_CALC_FUEL_QUANTITY           32870
+#define ID_CALC_SUNRISE_SUNSET          32874
+#define ID_CALC_HEADING_TIME            32956
+#define ID_CALC_DISTANCE_TRACK          33031
+#define ID_CALC_HOLD_TIMES              33117
+#define ID_CALC_HOLD_VIEW               33118
+#define ID_CALC_TIME_SPEED_DISTANCE     33119
+#define ID_CALC_FUEL_BURN               33120
+#define ID_CALC_WEIGHT_SHIFT            33122
+
+// Convert menu.
+#define ID_CONVERT_FAHRENHEIT_CELSIUS   32809
+#define ID_CONVERT_GALLONS_LITRES       32811
+#define ID_CONVERT_DISTANCE             32813
+#define ID_CONVERT_POUNDS_KILOGRAMS     32824
+#define ID_CONVERT_MILLIBARS_INCHES     32862
+#define ID_CONVERT_FEET_METRES          32876
+#define ID_CONVERT_INCHES_MILLIMETRES   33114
+#define ID_CONVERT_INCHES_CENTIMETRES   33116
+
+// Times menu (commands of the Times view).
+#define ID_TIMES_RESET_STARTUP          32796
+#define ID_TIMES_RESET_TAKEOFF          32797
+#define ID_TIMES_RESET_LANDING          32798
+#define ID_TIMES_RESET_SHUTDOWN         32799
+#define ID_TIMES_LOCAL_TIME             32849
+#define ID_TIMES_SHOW_HHMM              32850
+#define ID_TIMES_RESET_ALL              32851
+#define ID_TIMES_TIMERS                 32858
+#define ID_TIMES_COPY                   32873
+#define ID_TIMES_COPY_TO_VEROL          33090
+
+// Graph menu (commands of the weight and balance view: the graph option bits).
+#define ID_GRAPH_LINES                  33140
+#define ID_GRAPH_RAMP                   33141
+#define ID_GRAPH_TAKEOFF                33142
+#define ID_GRAPH_ZERO_FUEL              33143
+#define ID_GRAPH_LANDING                33144
+
+// ---- Shared: value menus of the entry fields ---------------------------------------------
+// The first sub-menu of each is the tap-and-hold menu of a value field; each item's command id
+// is ID_VALUE_BASE + its value, as in the generated ranges of the value fields.
+#define IDR_VALUES_0_59                 140
+#define IDR_WEIGHTS                     142
+#define IDR_WIND_DIR                    154
+#define IDR_TAS                         155
+#define ID_VALUE_BASE                   100
+
+// ---- Gallery: entry fields and editable grid demonstration -------------------------------
+#define IDD_FIELDS_DEMO_P               990
+#define IDD_FIELDS_DEMO_L               991
+#define IDD_FIELDS_DEMO_S               992
+#define IDC_DEMO_LATITUDE               3001
+#define IDC_DEMO_LONGITUDE              3002
+#define IDC_DEMO_TIME                   3003
+#define IDC_DEMO_WIND_DIR               3004
+#define IDC_DEMO_TAS                    3005
+#define IDC_DEMO_WIND_SPEED             3006
+#define IDC_DEMO_GRID                   3007
+
 // ---- Wind calculators and holds ---------------------------------------------------------
 // Ground Speed, Heading & Time, Wind, Cross Wind, Hold (timing), Hold (entry).
 #define IDD_GROUND_SPEED_P              118
@@ -207,24 +333,3 @@
 #define IDS_ENTER_TRACK                 57357
 #define IDS_ENTER_DISTANCE              57358
 #define IDS_ENTER_WIND_DIRECTION        57360
-
-// ---- Shared: value menus of the entry fields ---------------------------------------------
-// The first sub-menu of each is the tap-and-hold menu of a value field; each item's command id
-// is ID_VALUE_BASE + its value, as in the generated ranges of the value fields.
-#define IDR_VALUES_0_59                 140
-#define IDR_WEIGHTS                     142
-#define IDR_WIND_DIR                    154
-#define IDR_TAS                         155
-#define ID_VALUE_BASE                   100
-
-// ---- Gallery: entry fields and editable grid demonstration -------------------------------
-#define IDD_FIELDS_DEMO_P               990
-#define IDD_FIELDS_DEMO_L               991
-#define IDD_FIELDS_DEMO_S               992
-#define IDC_DEMO_LATITUDE               3001
-#define IDC_DEMO_LONGITUDE              3002
-#define IDC_DEMO_TIME                   3003
-#define IDC_DEMO_WIND_DIR               3004
-#define IDC_DEMO_TAS                    3005
-#define IDC_DEMO_WIND_SPEED             3006
-#define IDC_DEMO_GRID                   3007

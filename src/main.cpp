@@ -1,7 +1,7 @@
 // Trevallion: a pilot's flight computer.
 #include "core/common/DeviceFolders.h"
 #include "core/common/Resources.h"
-#include "ui/app/AboutDlg.h"
+#include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
 
@@ -13,6 +13,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
+    QApplication::setOrganizationName(QStringLiteral("Orvenda Technologies"));
     LocateProgramFolder(QApplication::applicationDirPath());
     LoadApplicationFonts();
 
@@ -25,8 +26,15 @@ int main(int argc, char** argv) {
 
     DesktopPlatform platform;
     InstallPlatform(&platform);
-    CAboutDlg about;
-    about.DoModal();
+    int result = 1;
+    {
+        CTrevallionApp trevallion;
+        if (trevallion.InitInstance())
+            result = QApplication::exec();
+        else
+            std::fprintf(stderr, "Trevallion could not start: %s\n",
+                         qPrintable(trevallion.StartupError()));
+    }
     InstallPlatform(nullptr);
-    return 0;
+    return result;
 }

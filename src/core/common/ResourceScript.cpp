@@ -124,6 +124,7 @@ private:
     void Control(DialogTemplate* dialog);
     void Menu(int id, const QString& symbol, int line);
     void MenuItems(QVector<MenuItem>* items);
+    void RawData(int id);
     void StringTable();
     ResourceRect Rect() {
         ResourceRect r;
@@ -169,8 +170,11 @@ void Parser::Statement() {
     } else if (IsName("MENU")) {
         Next();
         Menu(id, symbol, line);
+    } else if (IsName("RCDATA")) {
+        Next();
+        RawData(id);
     } else {
-        Fail(QStringLiteral("expected DIALOGEX, MENU or STRINGTABLE"));
+        Fail(QStringLiteral("expected DIALOGEX, MENU, RCDATA or STRINGTABLE"));
     }
 }
 
@@ -301,6 +305,30 @@ void Parser::MenuItems(QVector<MenuItem>* items) {
         items->append(item);
     }
     Next();
+}
+
+// Numeric expressions separated by commas, each one 16-bit word.
+void Parser::RawData(int id) {
+    if (set_->rawData.contains(id)) {
+        Fail(QStringLiteral("RCDATA %1 is defined twice").arg(id));
+        return;
+    }
+    QVector<int> words;
+    Begin();
+    while (ok_ && !AtEndBlock()) {
+        const int line = Peek().line;
+        const long long value = Value();
+        if (ok_ && (value < -32768 || value > 65535)) {
+            FailAt(line, QStringLiteral("RCDATA value %1 does not fit 16 bits").arg(value));
+            return;
+        }
+        words.append(static_cast<int>(value));
+        if (!AtEndBlock())
+            Expect(",");
+    }
+    Next();
+    if (ok_)
+        set_->rawData.insert(id, words);
 }
 
 void Parser::StringTable() {

@@ -65,6 +65,9 @@ struct ResourceSet {
     QMap<int, DialogTemplate> dialogs;
     QMap<int, MenuTemplate> menus;
     QMap<int, QString> strings;
+    // RCDATA resources: raw 16-bit words as written (menu-bar button lists); a negative value
+    // stands for its 16-bit two's complement (-2 is 0xFFFE).
+    QMap<int, QVector<int>> rawData;
 };
 
 struct ResourceError {

@@ -1,0 +1,132 @@
+#include "ui/app/MenuBar.h"
+
+#include "core/app/MenuBarRecord.h"
+#include "core/common/Resources.h"
+#include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/MenuBuilder.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+// Compact items, so that the longest menu (Calc) fits above the bar on a 240x320 screen.
+const char kMenuStyle[] = "QMenu::item { padding: 3px 18px 3px 18px; }"
+                          "QMenu::separator { height: 5px; }";
+
+void ApplyMenuFont(QMenu* menu) {
+    menu->setFont(DialogFont());
+    menu->setStyleSheet(QString::fromLatin1(kMenuStyle));
+    for (QAction* action : menu->actions())
+        if (QMenu* sub = action->menu())
+            ApplyMenuFont(sub);
+}
+
+} // namespace
+
+CMenuBar::CMenuBar(StateQuery query, QWidget* parent) : QWidget(parent), query_(std::move(query)) {
+    setFont(DialogFont());
+    setFixedHeight(kHeight);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 1);
+    layout->setSpacing(0);
+    layout->addStretch(1);
+    help_ = new QToolButton(this);
+    help_->setText(QStringLiteral("?"));
+    help_->setToolTip(QStringLiteral("Help"));
+    help_->setAutoRaise(true);
+    help_->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(help_);
+    connect(help_, &QToolButton::clicked, this, &CMenuBar::HelpRequested);
+}
+
+bool CMenuBar::Load(int menuId, QString* error) {
+    const ResourceSet& resources = Resources();
+    const auto menu = resources.menus.constFind(menuId);
+    const auto words = resources.rawData.constFind(menuId);
+    if (menu == resources.menus.constEnd() || words == resources.rawData.constEnd()) {
+        *error = QStringLiteral("Menu %1 or its menu bar is missing.").arg(menuId);
+        return false;
+    }
+    const Outcome<MenuBarRecord> record =
+        DecodeMenuBarRecord(menuId, *words, static_cast<int>(menu->items.size()));
+    if (!record.ok()) {
+        *error = record.error().text;
+        return false;
+    }
+    for (const MenuBarButton& button : record->buttons) {
+        if (!menu->items[button.subMenu].IsPopup()) {
+            *error = QStringLiteral("Menu bar %1: item %2 of the menu is no sub-menu.")
+                         .arg(menuId)
+                         .arg(button.subMenu);
+            return false;
+        }
+    }
+    for (const MenuBarButton& button : record->buttons) {
+        auto* dropDown = new QMenu(this);
+        AppendMenuItems(dropDown, menu->items[button.subMenu].children);
+        ApplyMenuFont(dropDown);
+        AddButton(LoadString(button.stringId), dropDown);
+    }
+    menuId_ = menuId;
+    return true;
+}
+
+QMenu* CMenuBar::ButtonMenu(int index) const {
+    return index >= 0 && index < menus_.size() ? menus_[index] : nullptr;
+}
+
+void CMenuBar::AddButton(const QString& text, QMenu* menu) {
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    auto* row = static_cast<QHBoxLayout*>(layout());
+    row->insertWidget(static_cast<int>(buttons_.size()), button);
+    buttons_.append(button);
+    menus_.append(menu);
+    connect(button, &QToolButton::clicked, this, [this, button, menu] { OpenMenu(button, menu); });
+    std::function<void(QMenu*)> connectCommands = [&](QMenu* m) {
+        for (QAction* action : m->actions()) {
+            if (QMenu* sub = action->menu()) {
+                connectCommands(sub);
+            } else if (const int id = MenuCommandId(action)) {
+                connect(action, &QAction::triggered, this, [this, id] { emit CommandChosen(id); });
+            }
+        }
+    };
+    connectCommands(menu);
+}
+
+void CMenuBar::OpenMenu(QToolButton* button, QMenu* menu) {
+    UpdateStates(menu);
+    // The menu opens upwards from the bar, its left edge on the button's.
+    QPoint at = button->mapToGlobal(QPoint(0, 0));
+    at.ry() -= menu->sizeHint().height();
+    menu->popup(at);
+}
+
+void CMenuBar::UpdateStates(QMenu* menu) const {
+    for (QAction* action : menu->actions()) {
+        if (QMenu* sub = action->menu()) {
+            UpdateStates(sub);
+            continue;
+        }
+        const int id = MenuCommandId(action);
+        if (id == 0)
+            continue;
+        const CommandState state = query_ ? query_(id) : CommandState{};
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked || action->isCheckable());
+        action->setChecked(state.checked);
+    }
+}
+
+void CMenuBar::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(0, 0, width(), 0);
+}

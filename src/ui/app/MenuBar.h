@@ -1,0 +1,54 @@
+#pragma once
+// The menu bar at the bottom of the screen, as on the handheld: a row of buttons built from a menu
+// resource and its menu-bar record, each opening one sub-menu of the menu upwards, and a help
+// button at the right end. Before a menu opens, every item takes its enabled and checked state
+// from the state query; a chosen item is reported by its command id.
+
+#include "ui/document/ViewCommands.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class QMenu;
+class QToolButton;
+
+class CMenuBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 26;
+    using StateQuery = std::function<CommandState(int commandId)>;
+
+    explicit CMenuBar(StateQuery query, QWidget* parent = nullptr);
+
+    // Builds the buttons of a menu resource. False (with the reason, and no buttons) when the menu
+    // or its menu-bar record is missing or does not fit the menu.
+    bool Load(int menuId, QString* error);
+    int MenuId() const { return menuId_; }
+
+    // The drop-down buttons in order, with the menus they open.
+    const QList<QToolButton*>& Buttons() const { return buttons_; }
+    QMenu* ButtonMenu(int index) const;
+    QToolButton* HelpButton() const { return help_; }
+
+    // Applies the current command states to the items of a menu and its sub-menus.
+    void UpdateStates(QMenu* menu) const;
+
+signals:
+    void CommandChosen(int commandId);
+    void HelpRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void AddButton(const QString& text, QMenu* menu);
+    void OpenMenu(QToolButton* button, QMenu* menu);
+
+    StateQuery query_;
+    int menuId_ = 0;
+    QList<QToolButton*> buttons_;
+    QList<QMenu*> menus_;
+    QToolButton* help_ = nullptr;
+};

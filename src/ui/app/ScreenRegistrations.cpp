@@ -1,0 +1,9 @@
+#include "ui/app/ScreenRegistrations.h"
+
+#include "resource.h"
+#include "ui/app/AboutDlg.h"
+#include "ui/document/ScreenRegistry.h"
+
+void RegisterScreens(ScreenRegistry& registry) {
+    registry.AddDialog<CAboutDlg>(ID_APP_ABOUT);
+}

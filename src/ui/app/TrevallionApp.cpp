@@ -1,0 +1,53 @@
+#include "ui/app/TrevallionApp.h"
+
+#include "core/app/VersionNumber.h"
+#include "core/app/ViewTable.h"
+#include "core/common/DeviceFolders.h"
+#include "core/common/Resources.h"
+#include "core/common/SettingsStore.h"
+#include "resource.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/ScreenRegistrations.h"
+#include "ui/document/TrevallionDoc.h"
+#include "ui/framework/AppContext.h"
+#include "ui/framework/Platform.h"
+
+CTrevallionApp::CTrevallionApp() {
+    RegisterScreens(registry_);
+}
+
+CTrevallionApp::~CTrevallionApp() {
+    // The frame (and its view) borrow the document; the document stops the GPS reader, which
+    // writes the fix; the screens read the installed state until the end.
+    frame_.reset();
+    document_.reset();
+    InstallAppState(nullptr);
+}
+
+bool CTrevallionApp::InitInstance() {
+    title_ = LoadString(IDS_APP_TITLE);
+    programFolder_ = ::ProgramFolder();
+    // The platform's settings store is the program's own (".../Orvenda Technologies/...").
+    SettingsStore& settings = CurrentPlatform().Settings();
+    settings.WriteInt(QStringLiteral("Version"), static_cast<int>(ProgramVersionWord()));
+    state_.settings = ReadAppSettings(settings);
+    state_.settings.viewId = static_cast<uint32_t>(StartViewId(state_.settings.viewId));
+    InstallAppState(&state_);
+
+    document_ = std::make_unique<CTrevallionDoc>(settings, gpsFix_);
+    for (const Message& message : document_->OnNewDocument())
+        ShowError(nullptr, message, title_);
+
+    frame_ = std::make_unique<CMainFrame>(*document_, registry_);
+    if (!frame_->Create(static_cast<int>(state_.settings.viewId))) {
+        startupError_ = frame_->CreateError();
+        frame_.reset();
+        return false;
+    }
+    frame_->ShowOnScreen();
+    return true;
+}
+
+void CTrevallionApp::OpenHelpTopic(const QString& topic) {
+    CurrentPlatform().OpenHelp(topic);
+}

@@ -1,0 +1,37 @@
+#include "ui/document/TrevallionDoc.h"
+
+#include "core/checklists/ChecklistInstall.h"
+#include "core/common/DeviceFolders.h"
+#include "core/common/SettingsStore.h"
+
+CTrevallionDoc::CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix)
+    : settings_(settings), gpsFix_(gpsFix), navData_(&settings), gps_(gpsFix) {
+    // The flight times start cleared and the fleet at its defaults (their constructors); the
+    // navigation data set has read the recent airports and nav aids.
+    times_.LoadTimers(settings_);
+}
+
+CTrevallionDoc::~CTrevallionDoc() {
+    // The reader thread must end before the data sets go away.
+    gps_.StopGps();
+}
+
+QString CTrevallionDoc::NavFileSetting(const SettingsStore& settings) {
+    const QString path = settings.ReadText(QStringLiteral("AirportFile"));
+    return path.isEmpty() ? DefaultNavFilePath() : path;
+}
+
+QList<Message> CTrevallionDoc::OnNewDocument() {
+    QList<Message> messages;
+    auto keep = [&messages](const Status& status) {
+        if (!status.ok())
+            messages.append(status.error());
+    };
+    keep(aircraft_.LoadAircraftFile());
+    navFilePath_ = NavFileSetting(settings_);
+    keep(navData_.LoadNavData(navFilePath_));
+    keep(waypoints_.LoadUserWaypoints());
+    keep(InstallDefaultChecklists());
+    keep(checklists_.LoadChecklists());
+    return messages;
+}

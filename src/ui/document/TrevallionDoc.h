@@ -1,0 +1,67 @@
+#pragma once
+// The document: the one owner, for the whole run, of the data sets the views and dialogs borrow:
+// the flight times and four count timers, the aircraft fleet, the navigation data set with its
+// recent lists, the user waypoints, the checklists and the GPS receiver. The application object
+// keeps the GPS receiver's shared record (GpsFix), which must outlive the document.
+//
+// Construction reads what the settings hold (timer settings, recent airports and nav aids);
+// OnNewDocument loads the data files. Destruction stops the GPS receiver.
+
+#include "core/checklists/ChecklistData.h"
+#include "core/common/Outcome.h"
+#include "core/gps/GpsReceiver.h"
+#include "core/navdata/NavDatabase.h"
+#include "core/navdata/UserWaypointStore.h"
+#include "core/times/ClockTick.h"
+#include "core/times/TimesState.h"
+#include "core/weight-balance/AircraftStore.h"
+
+#include <QList>
+
+class SettingsStore;
+
+class CTrevallionDoc {
+public:
+    // The settings store and the GPS record are not owned and must outlive the document.
+    CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix);
+    ~CTrevallionDoc();
+    CTrevallionDoc(const CTrevallionDoc&) = delete;
+    CTrevallionDoc& operator=(const CTrevallionDoc&) = delete;
+
+    // Loads, in this order, the aircraft fleet, the navigation data file ("AirportFile", or the
+    // default file when that is empty), the user waypoints and the checklists (installing the
+    // shipped checklist first when the documents folder has none). A step that fails leaves its
+    // data set empty (or at its defaults) and adds its message; no failure stops the loading.
+    QList<Message> OnNewDocument();
+
+    // The navigation file named by "AirportFile", or the default one when that is empty.
+    static QString NavFileSetting(const SettingsStore& settings);
+    // The navigation file the document tried to open last ("" before OnNewDocument).
+    const QString& NavFilePath() const { return navFilePath_; }
+
+    TimesState& Times() { return times_; }
+    const TimesState& Times() const { return times_; }
+    AircraftStore& Aircraft() { return aircraft_; }
+    NavDatabase& NavData() { return navData_; }
+    UserWaypointStore& Waypoints() { return waypoints_; }
+    ChecklistData& Checklists() { return checklists_; }
+    GpsReceiver& Gps() { return gps_; }
+    GpsFix& Fix() { return gpsFix_; }
+    SettingsStore& Settings() { return settings_; }
+
+    // What the main frame's last one-second tick did (the Times view redraws its times from it).
+    const TickResult& LastTick() const { return lastTick_; }
+    void SetLastTick(TickResult tick) { lastTick_ = std::move(tick); }
+
+private:
+    SettingsStore& settings_;
+    GpsFix& gpsFix_;
+    TimesState times_;
+    AircraftStore aircraft_;
+    NavDatabase navData_;
+    UserWaypointStore waypoints_;
+    ChecklistData checklists_;
+    GpsReceiver gps_;
+    QString navFilePath_;
+    TickResult lastTick_;
+};
