@@ -123,3 +123,24 @@ TEST_F(AirDataDialogsTest, DescentRate) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AirDataSquareScreenTest, PortraitTemplateWithoutKeypadAndACancelInTheTitle) {
+    ScriptedPlatform platform(QSize(240, 240));
+    CAirDataDlg dialog(kTrueAirSpeedMode);
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_EQ(dialog.CreatedTemplateId(), CAirDataDlg::kTemplates.portrait);
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_KEY_5)->isHidden());
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_CLOSE)->isHidden());
+    EXPECT_FALSE(dialog.GetDlgItem(IDC_CALCULATE)->isHidden());
+    QPushButton* cancel = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->property("controlId").toInt() == CCalcDialog::kCancelOnSquare)
+            cancel = button;
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), kIdCancel);
+}
+
+} // namespace
