@@ -12,9 +12,6 @@ CDistanceConvertDlg::CDistanceConvertDlg(QWidget* parent)
 CDistanceConvertDlg::CDistanceConvertDlg(ConversionKind kind, QWidget* parent)
     : CCalcDialog(kTemplates, parent), kind_(kind) {}
 
-CVolumeConvertDlg::CVolumeConvertDlg(QWidget* parent)
-    : CDistanceConvertDlg(ConversionKind::Volume, parent) {}
-
 bool CDistanceConvertDlg::OnInitDialog() {
     if (!CCalcDialog::OnInitDialog())
         return false;
