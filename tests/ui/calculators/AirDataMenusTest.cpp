@@ -1,0 +1,90 @@
+#include "AirDataTestSupport.h"
+
+#include "core/app/ViewTable.h"
+#include "core/common/DeviceFolders.h"
+#include "core/gps/GpsFix.h"
+#include "resource.h"
+#include "support/TempFolder.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/MenuBar.h"
+#include "ui/app/ScreenRegistrations.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/document/TrevallionDoc.h"
+#include "ui/framework/MenuBuilder.h"
+
+#include <QMenu>
+
+#include <set>
+
+namespace {
+
+const std::set<int> kCommands{ID_CALC_DENSITY_ALTITUDE,
+                              ID_CALC_PRESSURE_ALTITUDE,
+                              ID_CALC_STANDARD_TEMP,
+                              ID_CALC_TRUE_AIRSPEED,
+                              ID_CALC_MACH,
+                              ID_CALC_DESCENT_RATE,
+                              ID_CALC_TIME_SPEED_DISTANCE,
+                              ID_CALC_FUEL_BURN,
+                              ID_CALC_TIME,
+                              ID_CALC_WEIGHT_SHIFT,
+                              ID_CALC_FUEL_QUANTITY,
+                              ID_CONVERT_FAHRENHEIT_CELSIUS,
+                              ID_CONVERT_POUNDS_KILOGRAMS,
+                              ID_CONVERT_MILLIBARS_INCHES,
+                              ID_CONVERT_FEET_METRES,
+                              ID_CONVERT_INCHES_MILLIMETRES,
+                              ID_CONVERT_INCHES_CENTIMETRES,
+                              ID_CONVERT_DISTANCE,
+                              ID_CONVERT_GALLONS_LITRES};
+
+// The enabled items among the commands above, in a menu and its sub-menus.
+void CollectEnabled(const CMenuBar& bar, QMenu* menu, std::set<int>* enabled) {
+    bar.UpdateStates(menu);
+    for (QAction* action : menu->actions()) {
+        if (action->menu())
+            CollectEnabled(bar, action->menu(), enabled);
+        else if (kCommands.count(MenuCommandId(action)) && action->isEnabled())
+            enabled->insert(MenuCommandId(action));
+    }
+}
+
+class AirDataMenusTest : public CalculatorDialogTest {
+protected:
+    void SetUp() override {
+        CalculatorDialogTest::SetUp();
+        SetDocumentsFolder(documents.Path());
+        RegisterScreens(registry);
+    }
+    void TearDown() override {
+        SetDocumentsFolder(QString());
+        CalculatorDialogTest::TearDown();
+    }
+    TempFolder documents;
+    GpsFix fix;
+    ScreenRegistry registry;
+};
+
+TEST_F(AirDataMenusTest, EveryMenuSetOffersTheCalculatorsEnabled) {
+    CTrevallionDoc document(platform.settings, fix);
+    for (QSize screen : {QSize(240, 320), QSize(240, 240)}) { // second and first menu set
+        platform.screen.SetSize(screen);
+        for (const ViewInfo& view : ViewTable()) {
+            CMainFrame frame(document, registry);
+            ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
+            std::set<int> enabled;
+            for (int i = 0; i < frame.MenuBar()->Buttons().size(); ++i)
+                CollectEnabled(*frame.MenuBar(), frame.MenuBar()->ButtonMenu(i), &enabled);
+            EXPECT_EQ(enabled, kCommands) << view.title << " " << screen.width();
+        }
+    }
+    // A chosen item opens its dialog.
+    platform.screen.SetSize(QSize(240, 320));
+    CMainFrame frame(document, registry);
+    ASSERT_TRUE(frame.Create(ID_VIEW_TIMES));
+    frame.OnCommand(ID_CALC_MACH);
+    frame.OnCommand(ID_CONVERT_GALLONS_LITRES);
+    EXPECT_EQ(platform.modalTitles, (QStringList{"MACH", "Gallons-Litres"}));
+}
+
+} // namespace
