@@ -1,0 +1,122 @@
+#include "ui/calculators/HeadingTimeDlg.h"
+
+#include "core/calculators/HeadingTime.h"
+#include "core/common/Format.h"
+#include "core/common/Rounding.h"
+#include "core/common/SettingsStore.h"
+#include "resource.h"
+#include "ui/calculators/CalcResultDisplay.h"
+#include "ui/calculators/NumberList.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/framework/AppContext.h"
+#include "ui/framework/SpinButton.h"
+#include "ui/framework/TimeEdit.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace {
+
+// The remembered fields, in the order they are saved.
+const struct {
+    const char* name;
+    int id;
+} kRemembered[] = {{"Track.Track", IDC_WIND_TRACK},       {"Track.Distance", IDC_WIND_DISTANCE},
+                   {"Track.TAS", IDC_WIND_TAS},           {"Track.Var", IDC_WIND_MAG_VAR},
+                   {"Track.WindDir", IDC_WIND_DIRECTION}, {"Track.WindSpeed", IDC_WIND_SPEED},
+                   {"Track.Time", IDC_WIND_DEPARTURE}};
+
+} // namespace
+
+CHeadingTimeDlg::CHeadingTimeDlg(QWidget* parent) : CCalcDialog(kTemplates, parent) {}
+
+QWidget* CHeadingTimeDlg::CreateControl(const ControlTemplate& control) {
+    if (control.id == IDC_WIND_DEPARTURE)
+        return new CTimeEdit(this);
+    return nullptr;
+}
+
+bool CHeadingTimeDlg::OnInitDialog() {
+    if (!CCalcDialog::OnInitDialog())
+        return false;
+    FillLists();
+    RestoreLastValues();
+    const DistanceTrack& last = CurrentAppState().lastDistanceTrack;
+    if (last.track != 0) {
+        SetDlgItemText(IDC_WIND_TRACK, FormatText("%u", RoundWhole(last.track)));
+        SetDlgItemText(IDC_WIND_DISTANCE, FormatText("%u", RoundWhole(last.distance)));
+    }
+    if (auto* spin = Item<CSpinButton>(IDC_WIND_DEPARTURE_SPIN))
+        connect(spin, &CSpinButton::stepped, this, [this](int delta) { StepDeparture(delta); });
+    Bind(IDC_CALCULATE, [this] { OnCalculate(); });
+    Bind(IDC_WIND_DISTANCE_TRACK, [this] {
+        EndDialog(kDistanceTrackResult);
+        PostFrameCommand(ID_CALC_DISTANCE_TRACK); // the main frame opens Distance & Track
+    });
+    OnCalculate();
+    return true;
+}
+
+void CHeadingTimeDlg::FillLists() {
+    FillNumberList(Combo(IDC_WIND_TRACK), 10, 360, 10, QStringLiteral("360"));
+    FillNumberList(Combo(IDC_WIND_DIRECTION), 10, 360, 10, QStringLiteral("360"));
+    FillNumberList(Combo(IDC_WIND_SPEED), 0, 45, 5, QStringLiteral("0"));
+    FillNumberList(Combo(IDC_WIND_TAS), 90, 195, 5, QStringLiteral("0"));
+    FillNumberList(Combo(IDC_WIND_DISTANCE), 25, 275, 25, QStringLiteral("0"));
+    FillNumberList(Combo(IDC_WIND_MAG_VAR), 1, 24, 1);
+}
+
+void CHeadingTimeDlg::RestoreLastValues() {
+    for (const auto& field : kRemembered)
+        if (field.id != IDC_WIND_DEPARTURE)
+            RestoreLastValue(QString::fromLatin1(field.name), field.id);
+    const SettingsStore& settings = CurrentPlatform().Settings();
+    CheckDlgButton(IDC_WIND_EAST, settings.ReadText(QStringLiteral("Track.East")) == "Yes");
+    int hours = 0, minutes = 0;
+    if (!SplitClockText(settings.ReadText(QStringLiteral("Track.Time")), &hours, &minutes))
+        hours = minutes = 0;
+    if (auto* departure = Item<CTimeEdit>(IDC_WIND_DEPARTURE))
+        departure->SetTime(hours, minutes);
+}
+
+void CHeadingTimeDlg::SaveLastValues() {
+    for (const auto& field : kRemembered)
+        SaveLastValue(QString::fromLatin1(field.name), field.id);
+    CurrentPlatform().Settings().WriteText(
+        QStringLiteral("Track.East"),
+        IsDlgButtonChecked(IDC_WIND_EAST) ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
+
+void CHeadingTimeDlg::StepDeparture(int delta) {
+    QWidget* departure = GetDlgItem(IDC_WIND_DEPARTURE);
+    if (!departure)
+        return;
+    const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(departure, &press);
+    departure->setFocus();
+}
+
+void CHeadingTimeDlg::OnCalculate() {
+    HeadingTimeInput in;
+    in.track = GetDlgItemText(IDC_WIND_TRACK);
+    in.distance = GetDlgItemText(IDC_WIND_DISTANCE);
+    in.tas = GetDlgItemText(IDC_WIND_TAS);
+    in.magVar = GetDlgItemText(IDC_WIND_MAG_VAR);
+    in.east = IsDlgButtonChecked(IDC_WIND_EAST);
+    in.windDirection = GetDlgItemText(IDC_WIND_DIRECTION);
+    in.windSpeed = GetDlgItemText(IDC_WIND_SPEED);
+    in.departure = GetDlgItemText(IDC_WIND_DEPARTURE);
+    const CalcResult result = CalculateHeadingTime(in);
+    if (ShowCalcResult(*this, result,
+                       {{"Track", IDC_WIND_TRACK},
+                        {"Wind Direction", IDC_WIND_DIRECTION},
+                        {"Ground Speed", IDC_WIND_GROUND_SPEED},
+                        {"True Heading", IDC_WIND_TRUE_HEADING},
+                        {"Mag Heading", IDC_WIND_MAG_HEADING},
+                        {"Estimated Time", IDC_WIND_ESTIMATED_TIME},
+                        {"Arrival", IDC_WIND_ARRIVAL}}))
+        SaveLastValues();
+}

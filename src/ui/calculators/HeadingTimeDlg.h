@@ -1,0 +1,30 @@
+#pragma once
+// The "Heading && Time" dialog: ground speed, true and magnetic heading, time en route and
+// arrival for a track and distance in a wind. Its fields are remembered in the "Track." values
+// after every successful calculation and restored on opening; the last Distance & Track result,
+// when there is one, replaces the track and distance.
+
+#include "ui/framework/CalcDialog.h"
+
+class CHeadingTimeDlg : public CCalcDialog {
+    Q_OBJECT
+public:
+    static constexpr LayoutTriple kTemplates{125, 177, 210};
+    // The result of the "Distance && Track" button, which also hands the main frame the
+    // "Distance/Track..." command (33031) to run once this dialog has closed.
+    static constexpr int kDistanceTrackResult = 0;
+
+    explicit CHeadingTimeDlg(QWidget* parent = nullptr);
+    void OnCalculate();
+
+protected:
+    bool OnInitDialog() override;
+    QWidget* CreateControl(const ControlTemplate& control) override;
+
+private:
+    void FillLists();
+    void RestoreLastValues();
+    void SaveLastValues();
+    // The departure field steps the selected part of its time up or down.
+    void StepDeparture(int delta);
+};

@@ -1,0 +1,62 @@
+#include "ui/calculators/WindGraph.h"
+
+#include "core/common/Constants.h"
+#include "core/common/Rounding.h"
+#include "ui/calculators/GraphPainting.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A line's bearing: the angle (0..360) rounded to whole degrees and brought into 0..359.
+int Bearing(double angle) {
+    return static_cast<int>(RoundWhole(angle) % 360);
+}
+
+void DrawBearingLine(QPainter& painter, QPoint centre, int length, double angle, QColor colour) {
+    const double b = Bearing(angle) * units::kDegreesToRadians;
+    painter.setPen(QPen(colour, 3));
+    painter.drawLine(centre, centre + QPoint(static_cast<int>(length * std::sin(b)),
+                                             static_cast<int>(-length * std::cos(b))));
+}
+
+// The aircraft along heading h: fuselage of half-length r, wing of half-length r a quarter of L
+// towards the nose, tail plane of half-length L/8 through the tail end.
+void DrawAircraft(QPainter& painter, QPoint centre, int r, int l, double heading) {
+    const double a = (heading + 90.0) * units::kDegreesToRadians;
+    const double b = (heading + 180.0) * units::kDegreesToRadians;
+    const QPointF along(std::cos(a), std::sin(a));
+    const QPointF across(std::cos(b), std::sin(b));
+    auto at = [&](QPointF p) { return QPoint(static_cast<int>(p.x()), static_cast<int>(p.y())); };
+    const QPointF c = centre;
+    const QPointF wing = c - along * (l / 4);
+    const QPointF tail = c + along * r;
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawLine(at(c - along * r), at(tail));
+    painter.drawLine(at(wing - across * r), at(wing + across * r));
+    painter.drawLine(at(tail - across * (l / 8)), at(tail + across * (l / 8)));
+}
+
+} // namespace
+
+void DrawWindGraph(QPainter& painter, const QRect& area, const WindGraphValues& values) {
+    painter.save();
+    painter.setClipRect(area);
+    FillWithWindowColour(painter, area);
+    const int size = std::min(area.width(), area.height());
+    const QPoint centre = area.topLeft() + QPoint(area.width() / 2, area.height() / 2);
+    const int l = 3 * size / 4;
+    const int r = 3 * size / 8;
+    DrawCompassRing(painter, centre, size / 2 - 2);
+    if (values.hasAircraft) {
+        if (values.hasResult) {
+            DrawBearingLine(painter, centre, l, values.windDirection, QColor(0, 192, 0));
+            DrawBearingLine(painter, centre, l, values.course, QColor(0, 0, 255));
+        }
+        DrawAircraft(painter, centre, r, l, values.heading);
+    }
+    painter.restore();
+}

@@ -1,0 +1,239 @@
+#include "AirDataTestSupport.h"
+
+#include "resource.h"
+#include "ui/calculators/CrossWindDlg.h"
+#include "ui/calculators/FindWindDlg.h"
+#include "ui/calculators/GroundSpeedDlg.h"
+#include "ui/calculators/HeadingTimeDlg.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/framework/SpinButton.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+// Types a text into a field (the edit part of a list) as the user would.
+void Type(CCalcDialog& dialog, int id, const QString& text) {
+    QWidget* control = dialog.GetDlgItem(id);
+    ASSERT_NE(control, nullptr) << id;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(control);
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        edit = combo->lineEdit();
+    ASSERT_NE(edit, nullptr) << id;
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+class WindDialogsTest : public CalculatorDialogTest {
+protected:
+    void TearDown() override {
+        CurrentAppState().lastDistanceTrack = {};
+        InstallFrameCommandSink({});
+        CalculatorDialogTest::TearDown();
+    }
+    QStringList MessageTexts() const {
+        QStringList texts;
+        for (const auto& m : platform.messages)
+            texts << m.text;
+        return texts;
+    }
+};
+
+TEST_F(WindDialogsTest, GroundSpeedShowsHeadingGroundSpeedAndGraph) {
+    CGroundSpeedDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    EXPECT_EQ(dialog.Combo(IDC_WIND_DIRECTION)->count(), 36);
+    EXPECT_EQ(dialog.Combo(IDC_WIND_TAS)->itemText(0), "90");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "");
+    EXPECT_TRUE(dialog.Graph().hasAircraft);
+    EXPECT_FALSE(dialog.Graph().hasResult);
+
+    Type(dialog, IDC_WIND_DIRECTION, "45");
+    Type(dialog, IDC_WIND_SPEED, "20");
+    Type(dialog, IDC_WIND_COURSE, "90");
+    Type(dialog, IDC_WIND_TAS, "1200"); // the field takes 3 characters
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TAS), "120");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEADING), "83°");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "105");
+    EXPECT_TRUE(dialog.Graph().hasResult);
+    EXPECT_NEAR(dialog.Graph().heading, 83.23, 0.01);
+
+    // "0" becomes 360 in the field; a refused course shows its message and the zero results.
+    Type(dialog, IDC_WIND_DIRECTION, "0");
+    Type(dialog, IDC_WIND_COURSE, "361");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "360");
+    EXPECT_EQ(MessageTexts(), QStringList{"Invalid course value."});
+    EXPECT_EQ(platform.messages.first().title, "Ground Speed");
+    EXPECT_EQ(platform.messages.first().icon, MessageIcon::Information);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEADING), "0°");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "0");
+    EXPECT_FALSE(dialog.Graph().hasResult);
+}
+
+TEST_F(WindDialogsTest, FindWindDrawsTheCompassAloneUntilTheFirstResult) {
+    CFindWindDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    EXPECT_FALSE(dialog.Graph().hasAircraft);
+    Type(dialog, IDC_WIND_HEADING, "180");
+    Type(dialog, IDC_WIND_GROUND_SPEED, "130");
+    Type(dialog, IDC_WIND_COURSE, "180");
+    Type(dialog, IDC_WIND_TAS, "120");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "360°"); // a tail wind
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_SPEED), "10");
+    EXPECT_TRUE(dialog.Graph().hasAircraft);
+    EXPECT_TRUE(dialog.Graph().hasResult);
+
+    Type(dialog, IDC_WIND_TAS, "");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "-1°");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_SPEED), "-1");
+    EXPECT_FALSE(dialog.Graph().hasResult);
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(WindDialogsTest, CrossWindLabelsTheTailWind) {
+    CCrossWindDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    EXPECT_EQ(dialog.Graph().angle, -1);
+    EXPECT_EQ(dialog.Combo(IDC_WIND_HEADING)->itemData(35).toInt(), 36);
+    Type(dialog, IDC_WIND_HEADING, "0");
+    Type(dialog, IDC_WIND_DIRECTION, "120");
+    Type(dialog, IDC_WIND_SPEED, "20");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEADING), "360");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_CROSS), "17");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEAD_LABEL), "Tail wind");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEAD), "10");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ANGLE), "60° right");
+    EXPECT_EQ(dialog.Graph().angle, 60);
+
+    Type(dialog, IDC_WIND_DIRECTION, "030");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEAD_LABEL), "Head wind");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEAD), "17");
+}
+
+TEST_F(WindDialogsTest, HeadingTimeRestoresCalculatesAndSavesTheTrackValues) {
+    platform.settings.WriteText("Track.Track", "90");
+    platform.settings.WriteText("Track.Distance", "210");
+    platform.settings.WriteText("Track.TAS", "120");
+    platform.settings.WriteText("Track.WindDir", "45");
+    platform.settings.WriteText("Track.WindSpeed", "20");
+    platform.settings.WriteText("Track.Var", "5");
+    platform.settings.WriteText("Track.East", "Yes");
+    platform.settings.WriteText("Track.Time", "9:15");
+    CHeadingTimeDlg dialog;
+    ASSERT_TRUE(dialog.Create()); // calculates once on opening
+    dialog.show();
+    EXPECT_TRUE(dialog.IsDlgButtonChecked(IDC_WIND_EAST));
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DEPARTURE), "09:15");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "105");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TRUE_HEADING), "83°");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_MAG_HEADING), "78°"); // East 5
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ESTIMATED_TIME), "01:59:58");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ARRIVAL), "11:14:58");
+
+    Type(dialog, IDC_WIND_TRACK, "0");
+    Type(dialog, IDC_WIND_DISTANCE, "175");
+    Type(dialog, IDC_WIND_DIRECTION, "360");
+    Type(dialog, IDC_WIND_SPEED, "0");
+    Type(dialog, IDC_WIND_TAS, "100");
+    dialog.CheckDlgButton(IDC_WIND_EAST, false);
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TRACK), "360");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ESTIMATED_TIME), "01:45:00");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ARRIVAL), "11:00:00");
+    const struct {
+        const char* name;
+        const char* text;
+    } saved[] = {{"Track.Track", "360"},  {"Track.Distance", "175"}, {"Track.TAS", "100"},
+                 {"Track.Var", "5"},      {"Track.WindDir", "360"},  {"Track.WindSpeed", "0"},
+                 {"Track.Time", "09:15"}, {"Track.East", "No"}};
+    for (const auto& s : saved)
+        EXPECT_EQ(platform.settings.ReadText(s.name), s.text) << s.name;
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(WindDialogsTest, HeadingTimeRefusesAWindTooStrongAndKeepsTheSavedValues) {
+    CHeadingTimeDlg dialog; // defaults: track and wind 360, TAS, distance, wind speed 0
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "0");
+    EXPECT_EQ(platform.settings.ReadText("Track.TAS"), "0");
+    Type(dialog, IDC_WIND_TAS, "100");
+    Type(dialog, IDC_WIND_DIRECTION, "90");
+    Type(dialog, IDC_WIND_SPEED, "150");
+    ClickButton(dialog, IDC_CALCULATE);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages.first().title, "Heading & Time");
+    EXPECT_TRUE(platform.messages.first().text.startsWith("The wind is too strong"));
+    for (int id : {IDC_WIND_GROUND_SPEED, IDC_WIND_TRUE_HEADING, IDC_WIND_MAG_HEADING,
+                   IDC_WIND_ESTIMATED_TIME, IDC_WIND_ARRIVAL})
+        EXPECT_EQ(dialog.GetDlgItemText(id), "") << id;
+    EXPECT_EQ(platform.settings.ReadText("Track.TAS"), "0");
+
+    Type(dialog, IDC_WIND_TRACK, "");
+    ClickButton(dialog, IDC_CALCULATE);
+    EXPECT_EQ(platform.messages.last().text, "Please enter a track.");
+}
+
+TEST_F(WindDialogsTest, HeadingTimeTakesTheLastDistanceAndTrackAndHandsBackToIt) {
+    platform.settings.WriteText("Track.Track", "90");
+    CurrentAppState().lastDistanceTrack = {74.6, 36.5};
+    QList<int> posted;
+    InstallFrameCommandSink([&posted](int id) { posted.append(id); });
+    CHeadingTimeDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TRACK), "37");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DISTANCE), "75");
+
+    // The spinner steps the selected part of the departure time.
+    auto* spin = dialog.Item<CSpinButton>(IDC_WIND_DEPARTURE_SPIN);
+    ASSERT_NE(spin, nullptr);
+    emit spin->stepped(1);
+    emit spin->stepped(1);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DEPARTURE), "02:00");
+    emit spin->stepped(-1);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DEPARTURE), "01:00");
+
+    ClickButton(dialog, IDC_WIND_DISTANCE_TRACK);
+    EXPECT_EQ(dialog.result(), CHeadingTimeDlg::kDistanceTrackResult);
+    EXPECT_EQ(posted, QList<int>{ID_CALC_DISTANCE_TRACK});
+}
+
+TEST_F(WindDialogsTest, SquareAndLandscapeScreensUseTheirTemplates) {
+    platform.screen.SetSize(QSize(240, 240));
+    {
+        CCrossWindDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        EXPECT_EQ(dialog.CreatedTemplateId(), IDD_CROSS_WIND_S);
+        EXPECT_TRUE(dialog.GetDlgItem(IDC_CLOSE)->isHidden());
+        bool cancel = false;
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            cancel |= b->property("controlId").toInt() == CCalcDialog::kCancelOnSquare;
+        EXPECT_TRUE(cancel);
+    }
+    platform.screen.SetSize(QSize(240, 320));
+    CGroundSpeedDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    const QString portraitLegend = dialog.GetDlgItemText(IDC_WIND_LEGEND);
+    EXPECT_TRUE(portraitLegend.startsWith("Green line = Wind"));
+    platform.screen.SetSize(QSize(320, 240));
+    EXPECT_EQ(dialog.CurrentLayoutId(), IDD_GROUND_SPEED_L);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_LEGEND), "Green = wind, Blue = course");
+    platform.screen.SetSize(QSize(240, 320));
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_LEGEND), portraitLegend);
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "AirDataTestSupport.h"
+
+#include "core/app/ViewTable.h"
+#include "core/common/DeviceFolders.h"
+#include "core/gps/GpsFix.h"
+#include "resource.h"
+#include "support/TempFolder.h"
+#include "ui/app/MainFrame.h"
+#include "ui/app/MenuBar.h"
+#include "ui/app/ScreenRegistrations.h"
+#include "ui/calculators/WindRegistrations.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/document/TrevallionDoc.h"
+#include "ui/framework/MenuBuilder.h"
+
+#include <QMenu>
+
+#include <set>
+
+namespace {
+
+const struct {
+    int command;
+    const char* caption;
+    int portrait;
+} kWindCommands[] = {
+    {ID_CALC_GROUND_SPEED, "Ground Speed", IDD_GROUND_SPEED_P},
+    {ID_CALC_HEADING_TIME, "Heading && Time", IDD_HEADING_TIME_P},
+    {ID_CALC_FIND_WIND, "Wind", IDD_FIND_WIND_P},
+    {ID_CALC_CROSS_WIND, "Cross Wind", IDD_CROSS_WIND_P},
+    {ID_CALC_HOLD_TIMES, "Hold", IDD_HOLD_TIMING_P},
+    {ID_CALC_HOLD_VIEW, "Hold", IDD_HOLD_ENTRY_P},
+};
+
+void CollectEnabled(const CMenuBar& bar, QMenu* menu, const std::set<int>& wanted,
+                    std::set<int>* enabled) {
+    bar.UpdateStates(menu);
+    for (QAction* action : menu->actions()) {
+        if (action->menu())
+            CollectEnabled(bar, action->menu(), wanted, enabled);
+        else if (wanted.count(MenuCommandId(action)) && action->isEnabled())
+            enabled->insert(MenuCommandId(action));
+    }
+}
+
+class WindRegistrationsTest : public CalculatorDialogTest {
+protected:
+    void SetUp() override {
+        CalculatorDialogTest::SetUp();
+        SetDocumentsFolder(documents.Path());
+    }
+    void TearDown() override {
+        SetDocumentsFolder(QString());
+        CalculatorDialogTest::TearDown();
+    }
+    TempFolder documents;
+    GpsFix fix;
+    ScreenRegistry registry;
+};
+
+TEST_F(WindRegistrationsTest, EachCommandOpensItsDialog) {
+    RegisterWindCalculators(registry);
+    CTrevallionDoc document(platform.settings, fix);
+    for (const auto& c : kWindCommands) {
+        QString caption;
+        int created = 0;
+        platform.dialogScripts.append([&](QDialog* d) {
+            auto* dialog = static_cast<CCalcDialog*>(d);
+            caption = dialog->Caption();
+            created = dialog->CreatedTemplateId();
+            return static_cast<int>(kIdCancel);
+        });
+        CommandContext context{document, nullptr, c.command, ID_VIEW_TIMES};
+        ASSERT_TRUE(registry.RunCommand(c.command, context)) << c.command;
+        EXPECT_EQ(caption, c.caption) << c.command;
+        EXPECT_EQ(created, c.portrait) << c.command;
+    }
+    EXPECT_EQ(registry.DialogTemplates().size(), std::size(kWindCommands));
+}
+
+TEST_F(WindRegistrationsTest, EveryMenuSetOffersTheWindCalculatorsEnabled) {
+    RegisterScreens(registry);
+    std::set<int> wanted;
+    for (const auto& c : kWindCommands)
+        wanted.insert(c.command);
+    CTrevallionDoc document(platform.settings, fix);
+    for (QSize screen : {QSize(240, 320), QSize(240, 240)}) { // second and first menu set
+        platform.screen.SetSize(screen);
+        for (const ViewInfo& view : ViewTable()) {
+            CMainFrame frame(document, registry);
+            ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
+            std::set<int> enabled;
+            for (int i = 0; i < frame.MenuBar()->Buttons().size(); ++i)
+                CollectEnabled(*frame.MenuBar(), frame.MenuBar()->ButtonMenu(i), wanted, &enabled);
+            EXPECT_EQ(enabled, wanted) << view.title << " " << screen.width();
+        }
+    }
+}
+
+} // namespace
