@@ -1,0 +1,53 @@
+#pragma once
+// Fixture of the application-shell tests: the scripted platform on a 240x320 screen, the
+// documents and program folders in temporary folders, and helpers that build a document and a
+// main frame on them.
+
+#include "core/common/DeviceFolders.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempFolder.h"
+#include "ui/app/MainFrame.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/document/TrevallionDoc.h"
+#include "ui/framework/AppContext.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedProgramFolder_ = ProgramFolder();
+        SetDocumentsFolder(documents.Path());
+        SetProgramFolder(program.Path());
+        InstallAppState(&state);
+    }
+    void TearDown() override {
+        frame.reset();
+        document.reset();
+        InstallAppState(nullptr);
+        SetDocumentsFolder(QString());
+        SetProgramFolder(savedProgramFolder_);
+    }
+
+    // A document on the platform's settings and a frame showing `viewId`.
+    CMainFrame& MakeFrame(int viewId) {
+        document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
+        frame = std::make_unique<CMainFrame>(*document, registry);
+        EXPECT_TRUE(frame->Create(viewId)) << frame->CreateError().toStdString();
+        return *frame;
+    }
+
+    ScriptedPlatform platform;
+    TempFolder documents;
+    TempFolder program;
+    AppState state;
+    GpsFix fix;
+    ScreenRegistry registry;
+    std::unique_ptr<CTrevallionDoc> document;
+    std::unique_ptr<CMainFrame> frame;
+
+private:
+    QString savedProgramFolder_;
+};
