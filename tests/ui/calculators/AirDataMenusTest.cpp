@@ -1,4 +1,5 @@
 #include "AirDataTestSupport.h"
+#include "DialogTestHelpers.h"
 
 #include "core/app/ViewTable.h"
 #include "core/common/DeviceFolders.h"
@@ -38,17 +39,6 @@ const std::set<int> kCommands{ID_CALC_DENSITY_ALTITUDE,
                               ID_CONVERT_DISTANCE,
                               ID_CONVERT_GALLONS_LITRES};
 
-// The enabled items among the commands above, in a menu and its sub-menus.
-void CollectEnabled(const CMenuBar& bar, QMenu* menu, std::set<int>* enabled) {
-    bar.UpdateStates(menu);
-    for (QAction* action : menu->actions()) {
-        if (action->menu())
-            CollectEnabled(bar, action->menu(), enabled);
-        else if (kCommands.count(MenuCommandId(action)) && action->isEnabled())
-            enabled->insert(MenuCommandId(action));
-    }
-}
-
 class AirDataMenusTest : public CalculatorDialogTest {
 protected:
     void SetUp() override {
@@ -72,10 +62,8 @@ TEST_F(AirDataMenusTest, EveryMenuSetOffersTheCalculatorsEnabled) {
         for (const ViewInfo& view : ViewTable()) {
             CMainFrame frame(document, registry);
             ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
-            std::set<int> enabled;
-            for (int i = 0; i < frame.MenuBar()->Buttons().size(); ++i)
-                CollectEnabled(*frame.MenuBar(), frame.MenuBar()->ButtonMenu(i), &enabled);
-            EXPECT_EQ(enabled, kCommands) << view.title << " " << screen.width();
+            EXPECT_EQ(EnabledMenuCommands(*frame.MenuBar(), kCommands), kCommands)
+                << view.title << " " << screen.width();
         }
     }
     // A chosen item opens its dialog.

@@ -1,4 +1,5 @@
 #include "AirDataTestSupport.h"
+#include "DialogTestHelpers.h"
 
 #include "resource.h"
 #include "ui/calculators/HoldEntryDlg.h"
@@ -8,14 +9,6 @@
 #include <QLineEdit>
 
 namespace {
-
-void Type(CCalcDialog& dialog, int id, const QString& text) {
-    QLineEdit* edit = dialog.Combo(id)->lineEdit();
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
 
 class HoldDialogsTest : public CalculatorDialogTest {
 protected:
@@ -37,10 +30,10 @@ TEST_F(HoldDialogsTest, TimingShowsHeadingsTimeAndLegAndKeepsTheLegAfterAMessage
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_INBOUND_TIME), "1:00");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_CORRECTION), "1X");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_DISTANCE), "");
-    Type(dialog, IDC_WIND_DIRECTION, "270");
-    Type(dialog, IDC_WIND_SPEED, "20");
-    Type(dialog, IDC_WIND_COURSE, "0");
-    Type(dialog, IDC_WIND_TAS, "120");
+    TypeInto(dialog, IDC_WIND_DIRECTION, "270");
+    TypeInto(dialog, IDC_WIND_SPEED, "20");
+    TypeInto(dialog, IDC_WIND_COURSE, "0");
+    TypeInto(dialog, IDC_WIND_TAS, "120");
     dialog.Combo(IDC_HOLD_CORRECTION)->setCurrentIndex(2);
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_COURSE), "360");
@@ -49,7 +42,7 @@ TEST_F(HoldDialogsTest, TimingShowsHeadingsTimeAndLegAndKeepsTheLegAfterAMessage
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_OUTBOUND_TIME), "1:01");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_DISTANCE), "2.0");
 
-    Type(dialog, IDC_HOLD_INBOUND_TIME, "90");
+    TypeInto(dialog, IDC_HOLD_INBOUND_TIME, "90");
     ClickButton(dialog, IDC_CALCULATE);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages.first().text,
@@ -59,8 +52,8 @@ TEST_F(HoldDialogsTest, TimingShowsHeadingsTimeAndLegAndKeepsTheLegAfterAMessage
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_OUTBOUND_TIME), "0:00");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_DISTANCE), "2.0");
 
-    Type(dialog, IDC_HOLD_INBOUND_TIME, "1:30");
-    Type(dialog, IDC_WIND_SPEED, "50"); // 3 x the correction sine exceeds 1
+    TypeInto(dialog, IDC_HOLD_INBOUND_TIME, "1:30");
+    TypeInto(dialog, IDC_WIND_SPEED, "50"); // 3 x the correction sine exceeds 1
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_TRUE(platform.messages.last().text.contains("outbound correction"));
 }
@@ -81,12 +74,12 @@ TEST_F(HoldDialogsTest, EntryFollowsTheListsAndIsRememberedForTheRun) {
         EXPECT_EQ(dialog.Entry().drawing, HoldEntryDrawing::OffsetType);
         dialog.Combo(IDC_HOLD_TYPE)->setCurrentIndex(1);
         EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Parallel");
-        Type(dialog, IDC_HOLD_APPROACH, "210");
+        TypeInto(dialog, IDC_HOLD_APPROACH, "210");
         EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Offset");
-        Type(dialog, IDC_HOLD_APPROACH, "215"); // not a list value: no entry
+        TypeInto(dialog, IDC_HOLD_APPROACH, "215"); // not a list value: no entry
         EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: ");
-        Type(dialog, IDC_HOLD_INBOUND_COURSE, "90");
-        Type(dialog, IDC_HOLD_APPROACH, "270");
+        TypeInto(dialog, IDC_HOLD_INBOUND_COURSE, "90");
+        TypeInto(dialog, IDC_HOLD_APPROACH, "270");
         EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Parallel");
     }
     CHoldEntryDlg again;

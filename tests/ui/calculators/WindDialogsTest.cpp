@@ -1,4 +1,5 @@
 #include "AirDataTestSupport.h"
+#include "DialogTestHelpers.h"
 
 #include "resource.h"
 #include "ui/calculators/CrossWindDlg.h"
@@ -13,20 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Types a text into a field (the edit part of a list) as the user would.
-void Type(CCalcDialog& dialog, int id, const QString& text) {
-    QWidget* control = dialog.GetDlgItem(id);
-    ASSERT_NE(control, nullptr) << id;
-    QLineEdit* edit = qobject_cast<QLineEdit*>(control);
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        edit = combo->lineEdit();
-    ASSERT_NE(edit, nullptr) << id;
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
 
 class WindDialogsTest : public CalculatorDialogTest {
 protected:
@@ -53,10 +40,10 @@ TEST_F(WindDialogsTest, GroundSpeedShowsHeadingGroundSpeedAndGraph) {
     EXPECT_TRUE(dialog.Graph().hasAircraft);
     EXPECT_FALSE(dialog.Graph().hasResult);
 
-    Type(dialog, IDC_WIND_DIRECTION, "45");
-    Type(dialog, IDC_WIND_SPEED, "20");
-    Type(dialog, IDC_WIND_COURSE, "90");
-    Type(dialog, IDC_WIND_TAS, "1200"); // the field takes 3 characters
+    TypeInto(dialog, IDC_WIND_DIRECTION, "45");
+    TypeInto(dialog, IDC_WIND_SPEED, "20");
+    TypeInto(dialog, IDC_WIND_COURSE, "90");
+    TypeInto(dialog, IDC_WIND_TAS, "1200"); // the field takes 3 characters
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TAS), "120");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEADING), "83°");
@@ -65,8 +52,8 @@ TEST_F(WindDialogsTest, GroundSpeedShowsHeadingGroundSpeedAndGraph) {
     EXPECT_NEAR(dialog.Graph().heading, 83.23, 0.01);
 
     // "0" becomes 360 in the field; a refused course shows its message and the zero results.
-    Type(dialog, IDC_WIND_DIRECTION, "0");
-    Type(dialog, IDC_WIND_COURSE, "361");
+    TypeInto(dialog, IDC_WIND_DIRECTION, "0");
+    TypeInto(dialog, IDC_WIND_COURSE, "361");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "360");
     EXPECT_EQ(MessageTexts(), QStringList{"Invalid course value."});
@@ -82,17 +69,17 @@ TEST_F(WindDialogsTest, FindWindDrawsTheCompassAloneUntilTheFirstResult) {
     ASSERT_TRUE(dialog.Create());
     dialog.show();
     EXPECT_FALSE(dialog.Graph().hasAircraft);
-    Type(dialog, IDC_WIND_HEADING, "180");
-    Type(dialog, IDC_WIND_GROUND_SPEED, "130");
-    Type(dialog, IDC_WIND_COURSE, "180");
-    Type(dialog, IDC_WIND_TAS, "120");
+    TypeInto(dialog, IDC_WIND_HEADING, "180");
+    TypeInto(dialog, IDC_WIND_GROUND_SPEED, "130");
+    TypeInto(dialog, IDC_WIND_COURSE, "180");
+    TypeInto(dialog, IDC_WIND_TAS, "120");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "360°"); // a tail wind
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_SPEED), "10");
     EXPECT_TRUE(dialog.Graph().hasAircraft);
     EXPECT_TRUE(dialog.Graph().hasResult);
 
-    Type(dialog, IDC_WIND_TAS, "");
+    TypeInto(dialog, IDC_WIND_TAS, "");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_DIRECTION), "-1°");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_SPEED), "-1");
@@ -106,9 +93,9 @@ TEST_F(WindDialogsTest, CrossWindLabelsTheTailWind) {
     dialog.show();
     EXPECT_EQ(dialog.Graph().angle, -1);
     EXPECT_EQ(dialog.Combo(IDC_WIND_HEADING)->itemData(35).toInt(), 36);
-    Type(dialog, IDC_WIND_HEADING, "0");
-    Type(dialog, IDC_WIND_DIRECTION, "120");
-    Type(dialog, IDC_WIND_SPEED, "20");
+    TypeInto(dialog, IDC_WIND_HEADING, "0");
+    TypeInto(dialog, IDC_WIND_DIRECTION, "120");
+    TypeInto(dialog, IDC_WIND_SPEED, "20");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEADING), "360");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_CROSS), "17");
@@ -117,7 +104,7 @@ TEST_F(WindDialogsTest, CrossWindLabelsTheTailWind) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ANGLE), "60° right");
     EXPECT_EQ(dialog.Graph().angle, 60);
 
-    Type(dialog, IDC_WIND_DIRECTION, "030");
+    TypeInto(dialog, IDC_WIND_DIRECTION, "030");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEAD_LABEL), "Head wind");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_HEAD), "17");
@@ -143,11 +130,11 @@ TEST_F(WindDialogsTest, HeadingTimeRestoresCalculatesAndSavesTheTrackValues) {
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ESTIMATED_TIME), "01:59:58");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_ARRIVAL), "11:14:58");
 
-    Type(dialog, IDC_WIND_TRACK, "0");
-    Type(dialog, IDC_WIND_DISTANCE, "175");
-    Type(dialog, IDC_WIND_DIRECTION, "360");
-    Type(dialog, IDC_WIND_SPEED, "0");
-    Type(dialog, IDC_WIND_TAS, "100");
+    TypeInto(dialog, IDC_WIND_TRACK, "0");
+    TypeInto(dialog, IDC_WIND_DISTANCE, "175");
+    TypeInto(dialog, IDC_WIND_DIRECTION, "360");
+    TypeInto(dialog, IDC_WIND_SPEED, "0");
+    TypeInto(dialog, IDC_WIND_TAS, "100");
     dialog.CheckDlgButton(IDC_WIND_EAST, false);
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TRACK), "360");
@@ -170,9 +157,9 @@ TEST_F(WindDialogsTest, HeadingTimeRefusesAWindTooStrongAndKeepsTheSavedValues) 
     dialog.show();
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "0");
     EXPECT_EQ(platform.settings.ReadText("Track.TAS"), "0");
-    Type(dialog, IDC_WIND_TAS, "100");
-    Type(dialog, IDC_WIND_DIRECTION, "90");
-    Type(dialog, IDC_WIND_SPEED, "150");
+    TypeInto(dialog, IDC_WIND_TAS, "100");
+    TypeInto(dialog, IDC_WIND_DIRECTION, "90");
+    TypeInto(dialog, IDC_WIND_SPEED, "150");
     ClickButton(dialog, IDC_CALCULATE);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_EQ(platform.messages.first().title, "Heading & Time");
@@ -182,7 +169,7 @@ TEST_F(WindDialogsTest, HeadingTimeRefusesAWindTooStrongAndKeepsTheSavedValues) 
         EXPECT_EQ(dialog.GetDlgItemText(id), "") << id;
     EXPECT_EQ(platform.settings.ReadText("Track.TAS"), "0");
 
-    Type(dialog, IDC_WIND_TRACK, "");
+    TypeInto(dialog, IDC_WIND_TRACK, "");
     ClickButton(dialog, IDC_CALCULATE);
     EXPECT_EQ(platform.messages.last().text, "Please enter a track.");
 }

@@ -1,4 +1,5 @@
 #include "AirDataTestSupport.h"
+#include "DialogTestHelpers.h"
 
 #include "core/app/ViewTable.h"
 #include "core/common/DeviceFolders.h"
@@ -11,9 +12,7 @@
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
-#include "ui/framework/MenuBuilder.h"
 
-#include <QMenu>
 
 #include <set>
 
@@ -31,17 +30,6 @@ const struct {
     {ID_CALC_HOLD_TIMES, "Hold", IDD_HOLD_TIMING_P},
     {ID_CALC_HOLD_VIEW, "Hold", IDD_HOLD_ENTRY_P},
 };
-
-void CollectEnabled(const CMenuBar& bar, QMenu* menu, const std::set<int>& wanted,
-                    std::set<int>* enabled) {
-    bar.UpdateStates(menu);
-    for (QAction* action : menu->actions()) {
-        if (action->menu())
-            CollectEnabled(bar, action->menu(), wanted, enabled);
-        else if (wanted.count(MenuCommandId(action)) && action->isEnabled())
-            enabled->insert(MenuCommandId(action));
-    }
-}
 
 class WindRegistrationsTest : public CalculatorDialogTest {
 protected:
@@ -89,10 +77,8 @@ TEST_F(WindRegistrationsTest, EveryMenuSetOffersTheWindCalculatorsEnabled) {
         for (const ViewInfo& view : ViewTable()) {
             CMainFrame frame(document, registry);
             ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
-            std::set<int> enabled;
-            for (int i = 0; i < frame.MenuBar()->Buttons().size(); ++i)
-                CollectEnabled(*frame.MenuBar(), frame.MenuBar()->ButtonMenu(i), wanted, &enabled);
-            EXPECT_EQ(enabled, wanted) << view.title << " " << screen.width();
+            EXPECT_EQ(EnabledMenuCommands(*frame.MenuBar(), wanted), wanted)
+                << view.title << " " << screen.width();
         }
     }
 }
