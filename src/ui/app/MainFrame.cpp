@@ -73,7 +73,13 @@ bool CMainFrame::InstallMenuBar() {
     }
     connect(bar, &CMenuBar::CommandChosen, this, &CMainFrame::OnCommand);
     connect(bar, &CMenuBar::HelpRequested, this, &CMainFrame::OpenViewHelp);
-    delete menuBar_;
+    if (menuBar_) {
+        // The old bar may be inside the signal of its own menu item (View switches views from
+        // it), so it goes once that has returned.
+        layout_->removeWidget(menuBar_);
+        menuBar_->hide();
+        menuBar_->deleteLater();
+    }
     menuBar_ = bar;
     layout_->addWidget(menuBar_);
     return true;

@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "ui/app/MenuBar.h"
 #include "ui/document/ViewCommands.h"
+#include "ui/framework/MenuBuilder.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -125,6 +126,20 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
     f.OnCommand(ID_VIEW_TIMES); // a new Times view on the same document
     EXPECT_EQ(log.created, 2);
     EXPECT_EQ(ViewWrites(), (QStringList{"View=32954", "View=32880", "View=32881"}));
+}
+
+TEST_F(MainFrameTest, ChoosingAMenuItemRunsItsCommand) {
+    CMainFrame& f = MakeFrame(kViewTimes);
+    QPointer<CMenuBar> oldBar = f.MenuBar();
+    QAction* checklist = FindMenuCommand(oldBar->ButtonMenu(2), ID_VIEW_CHECKLIST);
+    ASSERT_NE(checklist, nullptr);
+    checklist->trigger(); // replaces the bar whose item is being triggered
+    EXPECT_EQ(f.CurrentViewId(), kViewChecklist);
+    EXPECT_EQ(f.MenuBar()->MenuId(), 159);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(oldBar.isNull());
+    FindMenuCommand(f.MenuBar()->ButtonMenu(0), ID_FILE_EXIT)->trigger();
+    EXPECT_TRUE(f.HasExited());
 }
 
 TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
