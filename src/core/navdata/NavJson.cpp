@@ -1,4 +1,5 @@
 #include "core/navdata/NavJson.h"
+#include "core/common/Format.h"
 
 #include "core/navdata/NavDatabase.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 // A stored float as the decimal it was written from (116.8, not 116.80000305175781).
 double FloatValue(float value) {
-    return QString::asprintf("%.7g", static_cast<double>(value)).toDouble();
+    return FormatText("%.7g", static_cast<double>(value)).toDouble();
 }
 
 void AddPosition(QJsonObject* object, int32_t latitude, int32_t longitude) {
@@ -66,7 +67,7 @@ QJsonObject NavAidJson(const NavAidRecord& record, const QString& name) {
                        {"type", record.type},
                        {"typeText", NavAidTypeText(record.type)},
                        {"frequency", FloatValue(record.frequency)},
-                       {"frequencyText", QString::asprintf("%.1f", record.frequency)},
+                       {"frequencyText", FormatText("%.1f", record.frequency)},
                        {"variation", FloatValue(record.variation)}};
     AddPosition(&object, record.latitude, record.longitude);
     return object;

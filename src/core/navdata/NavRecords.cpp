@@ -1,4 +1,5 @@
 #include "core/navdata/NavRecords.h"
+#include "core/common/Format.h"
 
 QString NavAidTypeText(int32_t type) {
     switch (type) {
@@ -17,7 +18,7 @@ QString NavAidTypeText(int32_t type) {
     case kNavAidDme:
         return QStringLiteral("DME");
     default:
-        return QString::asprintf("%i", type);
+        return FormatText("%i", type);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "core/navdata/UserWaypointFile.h"
+#include "core/common/Format.h"
 
 #include <algorithm>
 
@@ -19,8 +20,7 @@ UserWaypointFileContent ParseUserWaypointFile(const QByteArray& bytes) {
         return content;
     }
     if (content.version != kCurrentVersion && content.version != kOldVersion) {
-        content.problem =
-            QString::asprintf("The file has the unknown version %i.", content.version);
+        content.problem = FormatText("The file has the unknown version %i.", content.version);
         return content;
     }
     const bool old = content.version == kOldVersion;
