@@ -19,7 +19,7 @@ struct SystemTime {
     bool operator==(const SystemTime&) const = default;
 
     static SystemTime FromDateTime(const QDateTime& dateTime);
-    // The record read in the given time specification; invalid for a cleared record.
+    // The record read in the given time zone; invalid for a cleared record.
     QDateTime ToDateTime(const QTimeZone& zone = QTimeZone::utc()) const;
 };
 
