@@ -20,12 +20,6 @@
 
 namespace {
 
-QLineEdit* LineEditOf(QWidget* widget) {
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(widget);
-}
-
 void SendKey(QWidget* target, int key, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::sendEvent(target, &press);
@@ -211,7 +205,7 @@ int CCalcDialog::ShowMessage(int stringId, MessageButtons buttons, MessageIcon i
 }
 
 void CCalcDialog::SetEditDouble(int id, double value) {
-    if (QLineEdit* edit = LineEditOf(GetDlgItem(id))) {
+    if (QLineEdit* edit = Edit(id)) {
         edit->setMaxLength(7);
         edit->setText(FormatText("%.1f", value));
     }

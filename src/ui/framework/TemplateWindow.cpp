@@ -134,11 +134,14 @@ QWidget* CTemplateWindow::GetDlgItem(int id) const {
     return byId_.value(id);
 }
 
-QLineEdit* CTemplateWindow::Edit(int id) const {
-    QWidget* w = GetDlgItem(id);
-    if (auto* combo = qobject_cast<QComboBox*>(w))
+QLineEdit* CTemplateWindow::LineEditOf(QWidget* control) {
+    if (auto* combo = qobject_cast<QComboBox*>(control))
         return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(w);
+    return qobject_cast<QLineEdit*>(control);
+}
+
+QLineEdit* CTemplateWindow::Edit(int id) const {
+    return LineEditOf(GetDlgItem(id));
 }
 
 QComboBox* CTemplateWindow::Combo(int id) const {

@@ -39,6 +39,8 @@ public:
     QWidget* GetDlgItem(int id) const;
     template <typename T> T* Item(int id) const { return qobject_cast<T*>(GetDlgItem(id)); }
     QLineEdit* Edit(int id) const;
+    // The edit line of a field: the field itself, or the edit part of a drop-down list.
+    static QLineEdit* LineEditOf(QWidget* control);
     QComboBox* Combo(int id) const;
     QPushButton* Button(int id) const;
     QLabel* Label(int id) const;

@@ -57,15 +57,7 @@ protected:
 
 TEST_F(AirDataMenusTest, EveryMenuSetOffersTheCalculatorsEnabled) {
     CTrevallionDoc document(platform.settings, fix);
-    for (QSize screen : {QSize(240, 320), QSize(240, 240)}) { // second and first menu set
-        platform.screen.SetSize(screen);
-        for (const ViewInfo& view : ViewTable()) {
-            CMainFrame frame(document, registry);
-            ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
-            EXPECT_EQ(EnabledMenuCommands(*frame.MenuBar(), kCommands), kCommands)
-                << view.title << " " << screen.width();
-        }
-    }
+    ExpectEnabledInEveryView(document, registry, platform.screen, kCommands);
     // A chosen item opens its dialog.
     platform.screen.SetSize(QSize(240, 320));
     CMainFrame frame(document, registry);

@@ -2,8 +2,11 @@
 // Helpers of the calculator dialog tests: typing into a field as the user would, and the menu
 // commands a main frame's menu bar offers enabled.
 
+#include "core/app/ViewTable.h"
+#include "ui/app/MainFrame.h"
 #include "ui/app/MenuBar.h"
 #include "ui/framework/CalcDialog.h"
+#include "ui/framework/DeviceScreen.h"
 #include "ui/framework/MenuBuilder.h"
 
 #include <QComboBox>
@@ -47,4 +50,19 @@ inline std::set<int> EnabledMenuCommands(const CMenuBar& bar, const std::set<int
     for (int i = 0; i < bar.Buttons().size(); ++i)
         CollectEnabledCommands(bar, bar.ButtonMenu(i), wanted, &enabled);
     return enabled;
+}
+
+// Checks that every view offers `wanted` enabled, with the second menu set (240x320) and the
+// first (square screen).
+inline void ExpectEnabledInEveryView(CTrevallionDoc& document, const ScreenRegistry& registry,
+                                     DeviceScreen& screen, const std::set<int>& wanted) {
+    for (QSize size : {QSize(240, 320), QSize(240, 240)}) {
+        screen.SetSize(size);
+        for (const ViewInfo& view : ViewTable()) {
+            CMainFrame frame(document, registry);
+            ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
+            EXPECT_EQ(EnabledMenuCommands(*frame.MenuBar(), wanted), wanted)
+                << view.title << " " << size.width();
+        }
+    }
 }

@@ -13,7 +13,6 @@
 #include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
 
-
 #include <set>
 
 namespace {
@@ -72,15 +71,7 @@ TEST_F(WindRegistrationsTest, EveryMenuSetOffersTheWindCalculatorsEnabled) {
     for (const auto& c : kWindCommands)
         wanted.insert(c.command);
     CTrevallionDoc document(platform.settings, fix);
-    for (QSize screen : {QSize(240, 320), QSize(240, 240)}) { // second and first menu set
-        platform.screen.SetSize(screen);
-        for (const ViewInfo& view : ViewTable()) {
-            CMainFrame frame(document, registry);
-            ASSERT_TRUE(frame.Create(view.viewId)) << frame.CreateError().toStdString();
-            EXPECT_EQ(EnabledMenuCommands(*frame.MenuBar(), wanted), wanted)
-                << view.title << " " << screen.width();
-        }
-    }
+    ExpectEnabledInEveryView(document, registry, platform.screen, wanted);
 }
 
 } // namespace
