@@ -117,8 +117,8 @@ int RunAircraft(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     AircraftFileContents contents{6, DefaultAircraftFleet()};
     if (args[0] != QLatin1String("--default")) {
-        const Outcome<QByteArray> bytes =
-            ReadWholeFile(args[0], QStringLiteral("Error: Unable to read the file.\n"));
+        const Outcome<QByteArray> bytes = ReadWholeFile(
+            args[0], QStringLiteral("Error: Unable to read the file.\n"), kMaxDataFileBytes);
         Outcome<AircraftFileContents> read = bytes ? AircraftFileReader::Read(bytes.value())
                                                    : Outcome<AircraftFileContents>(bytes.error());
         if (!read) {

@@ -16,8 +16,8 @@ int RunWaypoints(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << "Usage: trevallion-data waypoints FILE\n";
         return 2;
     }
-    const Outcome<QByteArray> bytes =
-        ReadWholeFile(args[0], QStringLiteral("Error:\nUnable to open the waypoint file.\n"));
+    const Outcome<QByteArray> bytes = ReadWholeFile(
+        args[0], QStringLiteral("Error:\nUnable to open the waypoint file.\n"), kMaxDataFileBytes);
     if (!bytes) {
         err << bytes.error().text << '\n';
         return 1;

@@ -29,7 +29,8 @@ QByteArray ChecklistFileImage(const QByteArray& area) {
 
 Status ChecklistData::LoadChecklists(const QString& path) {
     Clear();
-    const Outcome<QByteArray> file = ReadWholeFile(path, QString());
+    RemoveStaleSaveFiles(path);
+    const Outcome<QByteArray> file = ReadWholeFile(path, QString(), kMaxDataFileBytes);
     if (!file)
         return Status::Fail(kChecklistNotFoundText);
     ByteReader in(file.value());

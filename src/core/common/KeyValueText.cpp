@@ -16,7 +16,7 @@ QString GetKeyValue(const QString& text, const QString& key) {
 
 Outcome<QString> ReadTextFile(const QString& path) {
     const QString prefix = QStringLiteral("Error, Unable to open file.\n");
-    Outcome<QByteArray> bytes = ReadWholeFile(path, prefix);
+    Outcome<QByteArray> bytes = ReadWholeFile(path, prefix, kMaxTextFileBytes);
     if (!bytes.ok()) {
         Message message = bytes.error();
         message.text = message.text.left(prefix.size() + 1024);

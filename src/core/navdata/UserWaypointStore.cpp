@@ -34,11 +34,12 @@ Status UserWaypointStore::LoadUserWaypoints() {
     waypoints_.clear();
     capacity_ = kMinimumCapacity;
     refusedFileAtPath_ = false;
+    RemoveStaleSaveFiles(path_);
     QString readFrom = path_;
-    Outcome<QByteArray> bytes = ReadWholeFile(path_, {});
+    Outcome<QByteArray> bytes = ReadWholeFile(path_, {}, kMaxDataFileBytes);
     if (!bytes && !fallbackPath_.isEmpty()) {
         readFrom = fallbackPath_;
-        bytes = ReadWholeFile(fallbackPath_, {});
+        bytes = ReadWholeFile(fallbackPath_, {}, kMaxDataFileBytes);
     }
     if (!bytes)
         return {}; // no waypoints yet

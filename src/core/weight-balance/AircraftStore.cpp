@@ -52,11 +52,12 @@ QString AircraftStore::FallbackFilePath() const {
 
 Status AircraftStore::LoadAircraftFile() {
     Reset();
+    RemoveStaleSaveFiles(FilePath());
     bool atSavePath = true;
-    Outcome<QByteArray> bytes = ReadWholeFile(FilePath(), {});
+    Outcome<QByteArray> bytes = ReadWholeFile(FilePath(), {}, kMaxDataFileBytes);
     if (!bytes.ok() && !FallbackFilePath().isEmpty()) {
         atSavePath = false;
-        bytes = ReadWholeFile(FallbackFilePath(), {});
+        bytes = ReadWholeFile(FallbackFilePath(), {}, kMaxDataFileBytes);
     }
     if (!bytes.ok())
         return {};
@@ -79,7 +80,7 @@ Status AircraftStore::LoadAircraftFile() {
 Status AircraftStore::KeepRefusedFile() {
     if (!refusedFileAtSavePath_)
         return {};
-    const Outcome<QByteArray> old = ReadWholeFile(FilePath(), {});
+    const Outcome<QByteArray> old = ReadWholeFile(FilePath(), {}, kMaxDataFileBytes);
     if (old.ok()) {
         const Status kept =
             WriteWholeFile(FilePath() + QStringLiteral(".bad"), old.value(), kSaveError);

@@ -1,6 +1,7 @@
 #include "ChecklistTestData.h"
 
 #include "core/checklists/ChecklistData.h"
+#include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -190,6 +191,27 @@ TEST(ChecklistData, ReplaceRefusesADamagedAreaAndKeepsTheOldOne) {
     EXPECT_FALSE(data.ReplaceChecklists(damaged).ok());
     EXPECT_EQ(data.RecordArea(), SampleArea());
     EXPECT_EQ(data.AircraftNames().size(), 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ChecklistDataFullDisk, FailedSaveKeepsTheOldFileByteForByte) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.File("checklist.db");
+    ChecklistData data;
+    ASSERT_TRUE(data.ReplaceChecklists(SampleArea()).ok());
+    ASSERT_TRUE(data.SaveChecklists(path).ok());
+    disk.Fill();
+    const QByteArray before = ReadBytes(path);
+    ASSERT_TRUE(data.ReplaceChecklists(BuildArea({{0, "Tourer"}, {1, "Normal"}})).ok());
+    const Status saved = data.SaveChecklists(path);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().text, QString(kChecklistSaveFailedText) + kNoSpaceReason);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_TRUE(data.IsChanged());
 }
 
 } // namespace

@@ -84,7 +84,7 @@ TEST(WriteWholeFile, ReplacesAtomicallyAndReportsFailure) {
     const QString path = folder.File("sub/data.db");
     ASSERT_TRUE(WriteWholeFile(path, "first", "Error: ").ok());
     ASSERT_TRUE(WriteWholeFile(path, "second", "Error: ").ok());
-    EXPECT_EQ(ReadWholeFile(path, "").value(), QByteArray("second"));
+    EXPECT_EQ(ReadWholeFile(path, "", 100).value(), QByteArray("second"));
 
     // A folder where the file should be: the write fails with the prefix and a reason.
     const Status failed = WriteWholeFile(folder.Path(), "x", "Error: ");
@@ -92,7 +92,7 @@ TEST(WriteWholeFile, ReplacesAtomicallyAndReportsFailure) {
     EXPECT_TRUE(failed.error().text.startsWith("Error: "));
     EXPECT_GT(failed.error().text.size(), 7);
 
-    const Outcome<QByteArray> missing = ReadWholeFile(folder.File("none"), "Oops ");
+    const Outcome<QByteArray> missing = ReadWholeFile(folder.File("none"), "Oops ", 100);
     ASSERT_FALSE(missing.ok());
     EXPECT_TRUE(missing.error().text.startsWith("Oops "));
 }

@@ -4,6 +4,7 @@
 #include "core/common/FileIo.h"
 #include "core/common/MemorySettingsStore.h"
 
+#include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -23,7 +24,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray ReadBytes(const QString& path) {
-    const Outcome<QByteArray> bytes = ReadWholeFile(path, {});
+    const Outcome<QByteArray> bytes = ReadWholeFile(path, {}, kMaxDataFileBytes);
     return bytes ? bytes.value() : QByteArray();
 }
 
@@ -206,6 +207,37 @@ TEST(WaypointSetting, SecondsFormat) {
     StoreWaypointSecondsFormat(settings, true);
     StoreWaypointSecondsFormat(settings, false);
     EXPECT_EQ(settings.WriteLog(), QStringList({"Waypoint.Seconds=Yes", "Waypoint.Seconds=No"}));
+}
+
+} // namespace
+
+namespace {
+
+// On a full disk an added waypoint is reported as not saved and the file stays byte for byte; a
+// version 2 file that cannot be rewritten stays the only copy and its waypoints are still shown.
+TEST(WaypointStoreFullDisk, SavesAndTheVersion2RewriteKeepTheOldFile) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.File("waypoints.db");
+    WriteBytes(path, BuildUserWaypointFile({Waypoint("HOME")}));
+    disk.Fill();
+    const QByteArray before = ReadBytes(path);
+    UserWaypointStore store(path, {});
+    ASSERT_TRUE(store.LoadUserWaypoints());
+    const Status added = store.AddUserWaypoint(Waypoint("LAKE"));
+    ASSERT_FALSE(added.ok());
+    EXPECT_EQ(added.error().text,
+              QStringLiteral("Error:\nUnable to save the user waypoints.\n") + kNoSpaceReason);
+    EXPECT_EQ(ReadBytes(path), before);
+
+    QFile::remove(disk.File(".filler"));
+    WriteBytes(path, OldFile({"RIVER", "HILL"}));
+    disk.Fill();
+    const QByteArray old = ReadBytes(path);
+    UserWaypointStore converting(path, {});
+    EXPECT_FALSE(converting.LoadUserWaypoints().ok());
+    EXPECT_EQ(Idents(converting), QStringList({"HILL", "RIVER"}));
+    EXPECT_EQ(ReadBytes(path), old);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/weight-balance/AircraftFileWriter.h"
 #include "core/weight-balance/AircraftStore.h"
 
+#include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -193,6 +194,42 @@ TEST_F(AircraftStoreTest, FindsAndTypeChoices) {
     edited.maxRampWeight = 2450.0;
     ASSERT_TRUE(store.UpdateAircraftType(edited).ok());
     EXPECT_EQ(Reloaded().FindAircraftType(1)->maxRampWeight, 2450.0);
+}
+
+} // namespace
+
+namespace {
+
+// On a full disk a change reports the system's reason and the fleet file stays byte for byte;
+// a version 5 file that cannot be rewritten stays the only copy and its fleet is still used.
+TEST(AircraftStoreFullDisk, ChangesAndTheVersion5RewriteKeepTheOldFile) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    TempFolder program;
+    const QString path = disk.File("aircraft.db");
+    Put(path, AircraftFileWriter::Write(RichFleet()));
+    disk.Fill();
+    const QByteArray before = FileBytes(path);
+
+    AircraftStore store(disk.Path(), program.Path());
+    ASSERT_TRUE(store.LoadAircraftFile().ok());
+    Aircraft added{0, 1, QStringLiteral("N456B"), 1600.0, 40.0, 0.0};
+    const Status saved = store.AddAircraft(added);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().text,
+              QStringLiteral("Error: Unable to save the aircraft data file.\n") + kNoSpaceReason);
+    EXPECT_EQ(FileBytes(path), before);
+
+    QFile::remove(disk.File(".filler"));
+    Put(path, Version5Image(RichFleet()));
+    disk.Fill();
+    const QByteArray old = FileBytes(path);
+    AircraftStore converting(disk.Path(), program.Path());
+    const Status loaded = converting.LoadAircraftFile();
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_TRUE(loaded.error().text.endsWith(kNoSpaceReason));
+    EXPECT_EQ(converting.Fleet(), RichFleet());
+    EXPECT_EQ(FileBytes(path), old);
 }
 
 } // namespace

@@ -1,0 +1,143 @@
+#include "core/common/FileIo.h"
+#include "core/common/KeyValueText.h"
+
+#include "support/FullDiskFolder.h"
+#include "support/TempFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FolderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST(ReadWholeFile, RefusesMoreThanTheLimitAndEndlessDevices) {
+    TempFolder folder;
+    const QString path = folder.File("small.txt");
+    ASSERT_TRUE(WriteWholeFile(path, "12345", {}).ok());
+    EXPECT_EQ(ReadWholeFile(path, {}, 5).value(), QByteArray("12345"));
+
+    const Outcome<QByteArray> over = ReadWholeFile(path, "Error: ", 4);
+    ASSERT_FALSE(over.ok());
+    EXPECT_EQ(over.error().text, QStringLiteral("Error: The file is larger than 4 bytes."));
+
+    const Outcome<QByteArray> endless = ReadWholeFile("/dev/zero", "Error: ", kMaxDataFileBytes);
+    ASSERT_FALSE(endless.ok());
+    EXPECT_TRUE(endless.error().text.contains("larger than")) << endless.error().text.toStdString();
+
+    const Outcome<QByteArray> folderRead = ReadWholeFile(folder.Path(), "Error: ", 100);
+    ASSERT_FALSE(folderRead.ok());
+    EXPECT_EQ(folderRead.error().text, QStringLiteral("Error: Is a directory"));
+}
+
+TEST(WriteWholeFile, LeavesNoTemporaryFileAndKeepsPermissions) {
+    TempFolder folder;
+    const QString path = folder.File("data.db");
+    ASSERT_TRUE(WriteWholeFile(path, "first", {}).ok());
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(WriteWholeFile(path, "second", {}).ok());
+    EXPECT_EQ(FileBytes(path), QByteArray("second"));
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    EXPECT_TRUE(QFile::permissions(path).testFlag(QFile::WriteOwner));
+    EXPECT_FALSE(QFile::permissions(path) & others);
+    EXPECT_EQ(FolderEntries(folder.Path()), QStringList{"data.db"});
+}
+
+TEST(WriteWholeFile, FollowsALinkAndRefusesAFolderOrMissingTargetFolder) {
+    TempFolder folder;
+    const QString real = folder.File("real.db");
+    const QString link = folder.File("link.db");
+    ASSERT_TRUE(WriteWholeFile(real, "old", {}).ok());
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(WriteWholeFile(link, "new", {}).ok());
+    EXPECT_EQ(FileBytes(real), QByteArray("new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+
+    // A dangling link whose target folder is a file: refused, the link left as it was.
+    const QString dangling = folder.File("dangling.db");
+    ASSERT_TRUE(QFile::link(folder.File("real.db/inside.db"), dangling));
+    EXPECT_FALSE(WriteWholeFile(dangling, "x", "Error: ").ok());
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+
+    const Status onFolder = WriteWholeFile(folder.Path(), "x", "Error: ");
+    ASSERT_FALSE(onFolder.ok());
+    EXPECT_TRUE(onFolder.error().text.startsWith("Error: "));
+    EXPECT_TRUE(QFileInfo(folder.Path()).isDir());
+
+    EXPECT_TRUE(RequireParentFolder(folder.File("x.db")).ok());
+    const Status missing = RequireParentFolder(folder.File("no/such/x.db"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().text,
+              QStringLiteral("Error: The folder %1 does not exist.").arg(folder.File("no/such")));
+}
+
+// Saves cut short by a kill leave "NAME.XXXXXX.saving"; the next save removes those older than a
+// minute (not a save in progress, and never another file that merely looks alike).
+TEST(WriteWholeFile, RemovesStaleTemporaryFilesOfTheSameFile) {
+    TempFolder folder;
+    const QString path = folder.File("aircraft.db");
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QStringList leftovers{"aircraft.db.a1B2c3.saving", "aircraft.db.Zz9Yy8.saving"};
+    const QStringList kept{"aircraft.db.backup", "aircraft.db.x.saving", "other.db.a1B2c3.saving",
+                           "aircraft.db.fresh1.saving"};
+    for (const QString& name : leftovers + kept) {
+        ASSERT_TRUE(WriteWholeFile(folder.File(name), "x", {}).ok());
+        QFile file(folder.File(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        if (name != QLatin1String("aircraft.db.fresh1.saving"))
+            ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(WriteWholeFile(path, "fleet", {}).ok());
+    QStringList expected = kept;
+    expected.append("aircraft.db");
+    expected.sort();
+    EXPECT_EQ(FolderEntries(folder.Path()), expected);
+}
+
+// On a full disk every save fails with the system's reason and the old file stays byte for byte.
+TEST(WriteWholeFile, FullDiskFailsAndKeepsTheOldFile) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.File("checklist.db");
+    const QString text = disk.File("weight.txt");
+    ASSERT_TRUE(WriteWholeFile(path, QByteArray(471, 'a'), {}).ok());
+    ASSERT_TRUE(WriteTextFile(text, "Aircraft=N123A\r\n").ok());
+    disk.Fill();
+
+    const Status failed = WriteWholeFile(path, QByteArray(500, 'b'), "Error: ");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.error().text, QStringLiteral("Error: ") + kNoSpaceReason);
+    EXPECT_EQ(FileBytes(path), QByteArray(471, 'a'));
+
+    const Status textFailed = WriteTextFile(text, "Aircraft=N456B\r\nPilot=170\r\n");
+    ASSERT_FALSE(textFailed.ok());
+    EXPECT_TRUE(textFailed.error().text.endsWith(kNoSpaceReason));
+    EXPECT_EQ(FileBytes(text), QByteArray("Aircraft=N123A\r\n"));
+    EXPECT_EQ(FolderEntries(disk.Path()), (QStringList{".filler", "checklist.db", "weight.txt"}));
+}
+
+// A folder that cannot be written (a read-only mount; permissions do not stop root).
+TEST(WriteWholeFile, ReadOnlyFolderFailsAndKeepsTheOldFile) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.File("waypoints.db");
+    ASSERT_TRUE(WriteWholeFile(path, "old", {}).ok());
+    ASSERT_TRUE(disk.MakeReadOnly());
+    const Status failed = WriteWholeFile(path, "new", "Error: ");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.error().text, QStringLiteral("Error: Read-only file system"));
+    EXPECT_EQ(FileBytes(path), QByteArray("old"));
+}
+
+} // namespace
