@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr char kUsage[] = "export FILE | import TEXT -o FILE";
+constexpr char kUsage[] = "export FILE | import TEXT -o FILE [--force]";
 
 int Usage(QTextStream& err) {
     err << "Usage: trevallion-data checklist " << kUsage << '\n';
@@ -31,9 +31,11 @@ int Export(const QString& path, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
-int Import(const QString& textPath, const QString& dbPath, QTextStream& err) {
-    const Outcome<QByteArray> text = ReadWholeFile(textPath, QStringLiteral("Error:\nUnable to "
-                                                                            "read the outline.\n"));
+// An outline without a single record would wipe the user's checklists: it is written only with
+// --force. The output folder must exist (a mistyped path is not created).
+int Import(const QString& textPath, const QString& dbPath, bool force, QTextStream& err) {
+    const Outcome<QByteArray> text = ReadWholeFile(
+        textPath, QStringLiteral("Error:\nUnable to read the outline.\n"), kMaxDataFileBytes);
     if (!text)
         return Fail(err, textPath, text.error());
     const Outcome<QByteArray> area = ChecklistAreaFromOutline(text.value());
@@ -41,6 +43,13 @@ int Import(const QString& textPath, const QString& dbPath, QTextStream& err) {
         return Fail(err, textPath, area.error());
     ChecklistData data;
     Status done = data.ReplaceChecklists(area.value());
+    if (done && data.Records().isEmpty() && !force)
+        return Fail(err, textPath,
+                    Message{QStringLiteral("Error:\nThe outline holds no checklist, so nothing was "
+                                           "written.\nUse --force to write an empty checklist "
+                                           "file.")});
+    if (done)
+        done = RequireParentFolder(dbPath);
     if (done)
         done = data.SaveChecklists(dbPath);
     if (!done)
@@ -51,8 +60,10 @@ int Import(const QString& textPath, const QString& dbPath, QTextStream& err) {
 int RunChecklist(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.size() == 2 && args[0] == QLatin1String("export"))
         return Export(args[1], out, err);
-    if (args.size() == 4 && args[0] == QLatin1String("import") && args[2] == QLatin1String("-o"))
-        return Import(args[1], args[3], err);
+    const bool force = args.size() == 5 && args[4] == QLatin1String("--force");
+    if ((args.size() == 4 || force) && args[0] == QLatin1String("import") &&
+        args[2] == QLatin1String("-o"))
+        return Import(args[1], args[3], force, err);
     return Usage(err);
 }
 

@@ -1,6 +1,8 @@
 // trevallion-data nav: inspects .nav navigation data files and builds them from OurAirports data.
 #include "DataCommand.h"
 
+#include "core/common/FileIo.h"
+
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavFileWriter.h"
 #include "core/navdata/NavJson.h"
@@ -120,6 +122,10 @@ int RunBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     const Outcome<NavDataSet> data = ImportOurAirports(options, &summary);
     if (!data) {
         err << data.error().text << '\n';
+        return 1;
+    }
+    if (const Status folder = RequireParentFolder(args[0]); !folder) {
+        err << folder.error().text << '\n';
         return 1;
     }
     if (const Status written = NavFileWriter::Write(args[0], data.value()); !written) {

@@ -14,13 +14,28 @@ QString Fault(int line, const char* reason) {
     return FormatText("line %d: %s", line, reason);
 }
 
+// Control characters (a carriage return inside a line, a NUL) and byte-order marks cannot be
+// shown or exported again; the reason for the first one found, or nullptr. Tabs are text.
+const char* ForbiddenCharacter(const QString& line) {
+    for (const QChar c : line) {
+        if (c == QChar(0xFEFF))
+            return "a byte-order mark (U+FEFF) is allowed only at the start of the file";
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F)
+            return "the text holds a control character";
+    }
+    return nullptr;
+}
+
 // Splits one outline line into level and text; returns the fault text, or "" when it is sound.
 // The level stays -1 when the indent itself is faulty.
 QString ParseLine(const QByteArray& bytes, int number, int* level, QString* text) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     const QString line = decoder(bytes);
     if (decoder.hasError())
         return Fault(number, "the text is not UTF-8");
+    if (const char* reason = ForbiddenCharacter(line))
+        return Fault(number, reason);
     qsizetype spaces = 0;
     while (spaces < line.size() && line[spaces] == QLatin1Char(' '))
         ++spaces;

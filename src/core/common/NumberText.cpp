@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -27,6 +28,25 @@ qsizetype SkipDigits(QStringView text, qsizetype i) {
     while (IsDigit(text, i))
         ++i;
     return i;
+}
+
+// A number text beyond the range of a double: infinity (with its sign) when its magnitude is at
+// least 1, zero when it is tiny. The magnitude is 10 to the power of the first non-zero digit's
+// place plus the exponent, whatever the number of leading zeros (".7e400" is infinite).
+double OutOfRange(const std::string& ascii) {
+    const bool negative = !ascii.empty() && ascii.front() == '-';
+    const size_t exponentAt = std::min(ascii.find_first_of("eE"), ascii.size());
+    const std::string mantissa = ascii.substr(negative ? 1 : 0, exponentAt - (negative ? 1 : 0));
+    const long long exponent =
+        exponentAt < ascii.size() ? std::strtoll(ascii.c_str() + exponentAt + 1, nullptr, 10) : 0;
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return negative ? -0.0 : 0.0;
+    const long long place = first < point ? static_cast<long long>(point - first - 1)
+                                          : -static_cast<long long>(first - point);
+    const double magnitude = exponent >= -place ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -65,18 +85,8 @@ double TextToDouble(QStringView text) {
     }
     double value = 0.0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Beyond the range of a double: infinity for huge values, zero for tiny ones.
-        const bool negative = !ascii.empty() && ascii.front() == '-';
-        const size_t exponent = ascii.find_first_of("eE");
-        const size_t mantissaEnd = std::min(ascii.find('.'), exponent);
-        const bool wholeDigits = ascii.find_first_of("123456789") < mantissaEnd;
-        const bool negativeExponent = exponent != std::string::npos &&
-                                      exponent + 1 < ascii.size() && ascii[exponent + 1] == '-';
-        const double magnitude =
-            wholeDigits && !negativeExponent ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -magnitude : magnitude;
-    }
+    if (result.ec == std::errc::result_out_of_range)
+        return OutOfRange(ascii);
     return value;
 }
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -190,6 +191,23 @@ bool NavAidSelected(const OurAirportsOptions& options, const OurAirportsNavAid& 
 
 } // namespace
 
+// A filter that matches nothing would give an empty file that looks like a successful build.
+Status RequireSomeAirport(const OurAirportsOptions& options,
+                          const QVector<PendingAirport>& pending) {
+    if (std::any_of(pending.begin(), pending.end(), [](const PendingAirport& a) { return a.keep; }))
+        return {};
+    QString filter = QStringLiteral("the data");
+    if (!options.region.isEmpty())
+        filter =
+            QStringLiteral("region \"%1\" (a region is written as COUNTRY-REGION, such as US-WA)")
+                .arg(options.region);
+    else if (!options.country.isEmpty())
+        filter = QStringLiteral("country \"%1\"").arg(options.country);
+    return Status::Fail(
+        QStringLiteral("Error:\nNo open airport with an identifier was found for ") + filter +
+        QStringLiteral(".\nNothing was written."));
+}
+
 Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
                                       OurAirportsSummary* summary) {
     *summary = OurAirportsSummary();
@@ -201,6 +219,8 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
     if (Status s = ReadAirports(options, &pending); !s)
         return s.error();
     AssignIdents(&pending, summary);
+    if (Status s = RequireSomeAirport(options, pending); !s)
+        return s.error();
 
     NavDataSet data;
     data.description = options.description;

@@ -34,5 +34,6 @@ struct OurAirportsSummary {
 
 // Fails with "Error:\nUnable to read <file>.\n" and the system's reason when a file is missing,
 // or with a message naming a file whose header lacks a needed column.
+// Fails, naming the filter, when no airport is kept (an empty file is never built).
 Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
                                       OurAirportsSummary* summary);

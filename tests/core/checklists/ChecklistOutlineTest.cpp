@@ -74,6 +74,15 @@ TEST(ChecklistOutline, RefusesFaultyLinesByNumber) {
          "line 5: the indent is deeper than an item (eight spaces)"},
         {"A\n  " + longText + "\n", "line 2: the text is 255 bytes of UTF-8; at most 254 fit"},
         {"A\n  T\xFF\n", "line 2: the text is not UTF-8"},
+        {"A\n  t\rt\n", "line 2: the text holds a control character"},
+        {QByteArray("A\n  T\0lost\n", 11), "line 2: the text holds a control character"},
+        {"A\n\xEF\xBB\xBF\n",
+         "line 2: a byte-order mark (U+FEFF) is allowed only at the start of the file"},
+        {"A\n  T\xEF\xBB\xBFx\n",
+         "line 2: a byte-order mark (U+FEFF) is allowed only at the start of the file"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "A\n",
+         "line 1: a byte-order mark (U+FEFF) is allowed only at the start of the file"},
     };
     for (const auto& c : cases) {
         const Outcome<QByteArray> area = ChecklistAreaFromOutline(c.outline);

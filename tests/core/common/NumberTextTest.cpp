@@ -1,5 +1,5 @@
-#include "core/common/Format.h"
 #include "core/common/NumberText.h"
+#include "core/common/Format.h"
 #include "core/common/Rounding.h"
 
 #include <QLocale>
@@ -8,6 +8,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -33,9 +34,29 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleCase{"nan", 0}, DoubleCase{"inf", 0}, DoubleCase{"0x1A", 0},
                       DoubleCase{"29.92\"", 29.92}, DoubleCase{"1e-400", 0}));
 
-TEST(TextToDouble, HugeValuesSaturateToInfinity) {
-    EXPECT_EQ(TextToDouble(u"1e400"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(TextToDouble(u"-1e400"), -std::numeric_limits<double>::infinity());
+// Beyond the range of a double the C library gives infinity for a huge magnitude and zero for a
+// tiny one, wherever the first non-zero digit stands.
+TEST(TextToDouble, OutOfRangeTextsAreInfiniteOrZeroLikeTheCLibrary) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* text;
+        double expected;
+    } cases[] = {{"1e400", inf},
+                 {"-1e400", -inf},
+                 {".7e400", inf},
+                 {"0.9e309", inf},
+                 {"-.7e999", -inf},
+                 {"000.0001e320", inf},
+                 {"123e-330", 0.0},
+                 {"0.001e-400", 0.0},
+                 {"1e99999999999999999999", inf},
+                 {"1e-99999999999999999999", 0.0},
+                 {"-1e-400", -0.0}};
+    for (const auto& c : cases) {
+        const double got = TextToDouble(QString::fromLatin1(c.text));
+        EXPECT_EQ(got, c.expected) << c.text;
+        EXPECT_EQ(std::signbit(got), std::signbit(c.expected)) << c.text;
+    }
 }
 
 TEST(TextToDouble, DecimalPointIgnoresTheLocale) {
@@ -64,16 +85,15 @@ TEST_P(TextToIntTest, ReadsLikeTheCLibrary) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextToIntTest,
                          ::testing::Values(IntCase{"  42", 42}, IntCase{"-7x", -7},
-                                           IntCase{"12.9", 12}, IntCase{"abc", 0},
-                                           IntCase{"", 0}, IntCase{"+5", 5},
-                                           IntCase{"99999999999", 2147483647},
+                                           IntCase{"12.9", 12}, IntCase{"abc", 0}, IntCase{"", 0},
+                                           IntCase{"+5", 5}, IntCase{"99999999999", 2147483647},
                                            IntCase{"-99999999999", -2147483647 - 1}));
 
 TEST(Rounding, RoundTenthRoundsHalvesAwayFromZero) {
     const struct {
         double in, out;
-    } cases[] = {{0.05, 0.1}, {-0.05, -0.1}, {1.24, 1.2}, {1.25, 1.3}, {-1.25, -1.3},
-                 {0.0, 0.0},  {179.96, 180.0}, {12.34, 12.3}};
+    } cases[] = {{0.05, 0.1},   {-0.05, -0.1}, {1.24, 1.2},     {1.25, 1.3},
+                 {-1.25, -1.3}, {0.0, 0.0},    {179.96, 180.0}, {12.34, 12.3}};
     for (const auto& c : cases)
         EXPECT_NEAR(RoundTenth(c.in), c.out, 1e-12) << c.in;
 }
@@ -97,8 +117,8 @@ TEST(FormatText, RoundsHalvesLikeTheCLibrary) {
         const char* format;
         double value;
         const char* expected;
-    } cases[] = {{"%.1f", 0.25, "0.2"},  {"%.0f", 2.5, "2"},      {"%.0f", 3.5, "4"},
-                 {"%.2f", 0.125, "0.12"}, {"%.1f", 300.25, "300.2"}, {"%.0f", -0.5, "-0"},
+    } cases[] = {{"%.1f", 0.25, "0.2"},     {"%.0f", 2.5, "2"},        {"%.0f", 3.5, "4"},
+                 {"%.2f", 0.125, "0.12"},   {"%.1f", 300.25, "300.2"}, {"%.0f", -0.5, "-0"},
                  {"%.1f°", 12.35, "12.3°"}, {"%.2f", 7.034, "7.03"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatText(c.format, c.value), QString::fromUtf8(c.expected)) << c.format;

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Usage: DataCommandFaults.sh TREVALLION_DATA OURAIRPORTS_FOLDER
+# Every check prints one line; the script fails at the first check that does not hold.
+set -uo pipefail
+data="$1"
+csv="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+passed=0
+
+fail() { echo "FAIL: $*"; exit 1; }
+ok() { passed=$((passed + 1)); echo "ok: $*"; }
+
+# Runs trevallion-data with a time limit; sets status, out and err.
+run() {
+    timeout 20 "$data" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    out="$(cat "$work/out")"
+    err="$(cat "$work/err")"
+}
+
+expect_refused() { # description, needle in the message
+    [ "$status" -eq 1 ] || fail "$1: exit status $status, expected 1 ($err)"
+    grep -qF -- "$2" "$work/err" || fail "$1: message lacks '$2': $err"
+    ok "$1"
+}
+
+outline() {
+    printf 'Tourer\n  Normal\n    Before start\n      Cabin\n        Doors:Closed\n'
+}
+
+# --- Endless input: every reader refuses /dev/zero at once instead of filling the memory.
+for command in "aircraft /dev/zero" "waypoints /dev/zero" "checklist export /dev/zero" \
+    "checklist import /dev/zero -o $work/z.db" "nav info /dev/zero" "nav airport /dev/zero KSEA"; do
+    # shellcheck disable=SC2086
+    run $command
+    [ "$status" -eq 1 ] || fail "$command: exit status $status on /dev/zero"
+    [ ! -e "$work/z.db" ] || fail "$command: wrote an output"
+    ok "$command refused"
+done
+
+# --- Empty results are never written as success.
+outline >"$work/outline.txt"
+run checklist import "$work/outline.txt" -o "$work/checklist.db"
+[ "$status" -eq 0 ] || fail "import of a sound outline: $err"
+cp "$work/checklist.db" "$work/checklist.before"
+: >"$work/empty.txt"
+run checklist import "$work/empty.txt" -o "$work/checklist.db"
+expect_refused "empty outline" "Use --force"
+cmp -s "$work/checklist.db" "$work/checklist.before" || fail "empty outline changed checklist.db"
+run checklist import "$work/empty.txt" -o "$work/forced.db" --force
+[ "$status" -eq 0 ] && [ -s "$work/forced.db" ] || fail "--force did not write: $err"
+ok "empty outline written with --force"
+
+run checklist import "$work/outline.txt" -o "$work/no/such/folder/checklist.db"
+expect_refused "missing output folder" "does not exist"
+[ ! -e "$work/no" ] || fail "the missing output folder was created"
+
+run nav build "$work/zz.nav" --from "$csv" --country ZZ
+expect_refused "nav build matching no country" 'country "ZZ"'
+[ ! -e "$work/zz.nav" ] || fail "nav build wrote an empty file"
+run nav build "$work/wa.nav" --from "$csv" --region WA
+expect_refused "nav build with a region lacking its country" "COUNTRY-REGION"
+run nav build "$work/no/such/x.nav" --from "$csv"
+expect_refused "nav build into a missing folder" "does not exist"
+
+# --- A full disk: the save fails with the system's reason and the old file stays intact.
+if unshare --mount --propagation private true 2>/dev/null; then
+    cp "$work/checklist.before" "$work/keep.db"
+    printf 'Other\n  Tab\n' >"$work/outline2.txt"
+    unshare --mount --propagation private bash -c '
+        set -e
+        disk="$1/disk"; mkdir -p "$disk"
+        mount -t tmpfs -o size=64k tmpfs "$disk"
+        cp "$1/keep.db" "$disk/checklist.db"
+        "$2" nav build "$disk/old.nav" --from "$3" >/dev/null
+        cp "$disk/old.nav" "$1/old.nav"
+        dd if=/dev/zero of="$disk/filler" bs=512 2>/dev/null || true
+        set +e
+        "$2" checklist import "$1/outline2.txt" -o "$disk/checklist.db" 2>"$1/import.err"
+        echo $? >"$1/import.status"
+        "$2" nav build "$disk/old.nav" --from "$3" --description Other >/dev/null 2>"$1/nav.err"
+        echo $? >"$1/nav.status"
+        cp "$disk/checklist.db" "$1/after.db"; cp "$disk/old.nav" "$1/after.nav"
+    ' _ "$work" "$data" "$csv" 2>"$work/unshare.err"
+    [ "$(cat "$work/import.status")" = 1 ] || fail "checklist import on a full disk did not fail"
+    grep -qF "No space left on device" "$work/import.err" || fail "import reason: $(cat "$work/import.err")"
+    cmp -s "$work/after.db" "$work/keep.db" || fail "full disk changed checklist.db"
+    [ "$(cat "$work/nav.status")" = 1 ] || fail "nav build on a full disk did not fail"
+    grep -qF "No space left on device" "$work/nav.err" || fail "nav reason: $(cat "$work/nav.err")"
+    cmp -s "$work/after.nav" "$work/old.nav" || fail "full disk changed the .nav file"
+    ok "full disk keeps checklist.db and the .nav file"
+else
+    echo "skip: no mount namespace here for the full-disk check"
+fi
+
+# --- Saves killed at random moments leave the old or the new complete file, never a part.
+printf 'Big\n' >"$work/big.txt"
+for i in $(seq 1 400); do printf '  Tab %d\n    Group\n      Sub\n        Item %d:Check\n' "$i" "$i"; done >>"$work/big.txt"
+run checklist import "$work/big.txt" -o "$work/new.db"
+[ "$status" -eq 0 ] || fail "import of the large outline: $err"
+cp "$work/checklist.before" "$work/killed.db"
+for i in $(seq 1 60); do
+    cp "$work/checklist.before" "$work/killed.db"
+    "$data" checklist import "$work/big.txt" -o "$work/killed.db" >/dev/null 2>&1 &
+    pid=$!
+    sleep "0.00$((RANDOM % 10))$((RANDOM % 10))"
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    cmp -s "$work/killed.db" "$work/checklist.before" || cmp -s "$work/killed.db" "$work/new.db" ||
+        fail "kill -9 during a save left a damaged file (round $i)"
+done
+ok "60 saves killed at random moments left old or new files only"
+
+echo "$passed passed, 0 failed"
