@@ -5,12 +5,39 @@
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// "--version" and "--help" answer on the terminal before any window or display is needed;
+// 0 when one of them was answered, -1 otherwise.
+int AnswerTerminalOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("trevallion %s\n", TREVALLION_VERSION_TEXT);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: trevallion [--version] [--help] [Qt options]\n"
+                        "A pilot's flight computer. TREVALLION_SCREEN=WxH chooses the device\n"
+                        "screen (240x320, 320x240 or 240x240). See trevallion(1).\n");
+            return 0;
+        }
+    }
+    return -1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (const int answered = AnswerTerminalOptions(argc, argv); answered >= 0)
+        return answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevallion"));
     QApplication::setOrganizationName(QStringLiteral("Orvenda Technologies"));

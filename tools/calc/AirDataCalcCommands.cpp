@@ -44,9 +44,10 @@ int ItemIndex(const QStringList& items, const CalcArgs& args, const QString& key
 }
 
 CalcResult UnknownItem(const CalcArgs& args, const QString& key, const QStringList& items) {
-    return StopWith(Message{QStringLiteral("Unknown %1 '%2'. Choose one of: %3.")
-                                .arg(key, args.Text(key), items.join(QStringLiteral(", "))),
-                            MessageIcon::Information});
+    const QString problem = QStringLiteral("Unknown %1 '%2'. Choose one of: %3.")
+                                .arg(key, args.Text(key), items.join(QStringLiteral(", ")));
+    args.ReportUsage(problem);
+    return StopWith(Message{problem, MessageIcon::Information});
 }
 
 CalcCommand AirDataCommand(const char* name, int mode, const char* title, QList<CalcKey> keys) {

@@ -41,8 +41,14 @@ public:
     }
     const Pairs& InOrder() const { return pairs_; }
 
+    // A calculator that finds a value no dialog could hold (a list item that does not exist)
+    // reports it here: the command line treats it as bad usage (exit 2), not a refused input.
+    void ReportUsage(const QString& problem) const { usageProblem_ = problem; }
+    const QString& UsageProblem() const { return usageProblem_; }
+
 private:
     Pairs pairs_;
+    mutable QString usageProblem_;
 };
 
 struct CalcCommand {

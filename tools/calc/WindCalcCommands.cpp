@@ -52,8 +52,10 @@ CalcResult HeadingTime(const CalcArgs& a) {
     in.windSpeed = a.Text("wind-speed");
     in.magVar = a.Text("mag-var");
     const std::optional<bool> east = YesNo(a.Text("east"));
-    if (!east)
+    if (!east) {
+        a.ReportUsage(QStringLiteral("--east takes yes or no."));
         return StopWith(CalcMessage("--east takes yes or no."));
+    }
     in.east = *east;
     in.departure = a.Has("departure") ? a.Text("departure") : QStringLiteral("00:00");
     return CalculateHeadingTime(in);

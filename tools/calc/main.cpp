@@ -1,6 +1,8 @@
 // trevallion-calc: runs one calculator from the command line, printing what its dialog shows.
 #include "CalcCommand.h"
 
+#include "Version.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -51,6 +53,32 @@ const QList<CalcCommand>& CalcCommands() {
     return Registry();
 }
 
+// Reads "--key value" pairs. Each problem is bad usage: an unknown key, a key without its value,
+// or a key given twice (except for calculators that take steps in order, such as time-sum).
+bool ReadPairs(const CalcCommand& command, const QStringList& args, CalcArgs::Pairs* pairs,
+               QTextStream& err) {
+    for (int i = 1; i < args.size(); i += 2) {
+        const QString key = args[i].startsWith("--") ? args[i].mid(2) : QString();
+        if (key.isEmpty() || !KnownKey(command, key)) {
+            err << "trevallion-calc: unknown option '" << args[i] << "' for " << command.name
+                << " (see --help)\n";
+            return false;
+        }
+        if (i + 1 >= args.size()) {
+            err << "trevallion-calc: option '--" << key << "' needs a value\n";
+            return false;
+        }
+        const bool repeated = std::any_of(pairs->begin(), pairs->end(),
+                                          [&](const auto& pair) { return pair.first == key; });
+        if (repeated && !command.repeatableKeys) {
+            err << "trevallion-calc: option '--" << key << "' is given more than once\n";
+            return false;
+        }
+        pairs->append({key, args[i + 1]});
+    }
+    return true;
+}
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
@@ -60,22 +88,24 @@ int main(int argc, char** argv) {
         PrintHelp(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
     }
+    if (args.first() == "--version") {
+        out << "trevallion-calc " TREVALLION_VERSION_TEXT "\n";
+        return 0;
+    }
     const CalcCommand* command = Find(args.first());
     if (!command) {
-        err << "trevallion-calc: unknown calculator '" << args.first() << "'\n";
+        err << "trevallion-calc: unknown calculator '" << args.first() << "' (see --help)\n";
         return 2;
     }
     CalcArgs::Pairs pairs;
-    for (int i = 1; i < args.size(); i += 2) {
-        const QString key = args[i].startsWith("--") ? args[i].mid(2) : QString();
-        if (key.isEmpty() || i + 1 >= args.size() || !KnownKey(*command, key)) {
-            err << "trevallion-calc: bad argument '" << args[i] << "' for " << command->name
-                << " (see --help)\n";
-            return 2;
-        }
-        pairs.append({key, args[i + 1]});
+    if (!ReadPairs(*command, args, &pairs, err))
+        return 2;
+    const CalcArgs calcArgs(pairs);
+    const CalcResult result = command->run(calcArgs);
+    if (!calcArgs.UsageProblem().isEmpty()) {
+        err << "trevallion-calc: " << calcArgs.UsageProblem() << '\n';
+        return 2;
     }
-    const CalcResult result = command->run(CalcArgs(pairs));
     if (result.Stopped()) {
         err << result.stop->text << '\n';
         return 1;

@@ -1,6 +1,8 @@
 // trevallion-data: inspects and converts the program's data files.
 #include "DataCommand.h"
 
+#include "Version.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -15,8 +17,9 @@ QList<DataCommand>& Registry() {
 void PrintUsage(QTextStream& stream) {
     stream << "Usage: trevallion-data COMMAND [ARGUMENTS]\n\nCommands:\n";
     QList<DataCommand> commands = DataCommands();
-    std::sort(commands.begin(), commands.end(),
-              [](const DataCommand& a, const DataCommand& b) { return qstrcmp(a.name, b.name) < 0; });
+    std::sort(commands.begin(), commands.end(), [](const DataCommand& a, const DataCommand& b) {
+        return qstrcmp(a.name, b.name) < 0;
+    });
     for (const DataCommand& c : commands)
         stream << "  " << c.name << ' ' << c.usage << "\n      " << c.description << '\n';
 }
@@ -42,6 +45,10 @@ int main(int argc, char** argv) {
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
         PrintUsage(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == "--version") {
+        out << "trevallion-data " TREVALLION_VERSION_TEXT "\n";
+        return 0;
     }
     const QString name = args.takeFirst();
     for (const DataCommand& c : DataCommands()) {

@@ -1,6 +1,7 @@
 // trevallion-gallery OUTDIR [NAME-FILTER]: renders every registered screen in each layout it has
 // (portrait 240x320, landscape 320x240, square 240x240) to OUTDIR/<Class>_<template>_<layout>.png.
 #include "GalleryScreen.h"
+#include "Version.h"
 
 #include "core/common/DeviceFolders.h"
 #include "core/common/Resources.h"
@@ -72,8 +73,20 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first().startsWith('-')) {
-        err << "Usage: trevallion-gallery OUTDIR [NAME-FILTER]\n";
+    const QString usage = QStringLiteral(
+        "Usage: trevallion-gallery OUTDIR [NAME-FILTER]\n"
+        "Renders every dialog and view (or those whose class name holds NAME-FILTER) in each of\n"
+        "its layouts to OUTDIR/<Class>_<template>_<layout>.png.\n");
+    if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
+        QTextStream(stdout) << usage;
+        return 0;
+    }
+    if (!args.isEmpty() && args.first() == "--version") {
+        QTextStream(stdout) << "trevallion-gallery " TREVALLION_VERSION_TEXT "\n";
+        return 0;
+    }
+    if (args.isEmpty() || args.first().startsWith('-') || args.size() > 2) {
+        err << usage;
         return 2;
     }
     const QDir out(args.first());

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Usage: CalcCommandLine.sh TREVALLION_CALC
+set -uo pipefail
+calc="$1"
+passed=0
+fail() { echo "FAIL: $*"; exit 1; }
+
+# expect STATUS NEEDLE ARGS...: the exit status, and a text found in the output or the message.
+expect() {
+    local want="$1" needle="$2"
+    shift 2
+    local text status
+    text="$("$calc" "$@" 2>&1)"
+    status=$?
+    [ "$status" -eq "$want" ] || fail "$*: status $status, expected $want ($text)"
+    printf '%s' "$text" | grep -qF -- "$needle" || fail "$*: '$needle' not in: $text"
+    passed=$((passed + 1))
+    echo "ok: $* -> $want"
+}
+
+expect 0 "Calculators:" --help
+expect 0 "trevallion-calc " --version
+expect 2 "Usage:"
+expect 2 "unknown calculator 'nosuch'" nosuch
+expect 2 "unknown option '--speed'" ground-speed --speed 3
+expect 2 "option '--tas' needs a value" ground-speed --tas
+expect 2 "option '--tas' is given more than once" ground-speed --tas 100 --tas 120
+expect 2 "Unknown pair 'kelvin-celsius'" convert --pair kelvin-celsius --celsius 3
+expect 2 "--east takes yes or no." heading-time --east maybe
+expect 0 "Total: 0:45" time-sum --time +1:30 --time -0:45
+expect 0 "Ground Speed: 105" ground-speed --wind-direction 45 --wind-speed 20 --course 90 --tas 120
+expect 1 "Invalid" ground-speed --wind-direction 400 --wind-speed 20 --course 90 --tas 120
+
+echo "$passed passed, 0 failed"
