@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -84,7 +85,8 @@ void ReportMemory() {
 NavDatabase& LoadedDatabase() {
     static NavDatabase* db = [] {
         auto* loaded = new NavDatabase;
-        loaded->LoadNavData(g_navFile);
+        if (!loaded->LoadNavData(g_navFile))
+            std::abort(); // the benchmark needs its file
         return loaded;
     }();
     return *db;

@@ -16,7 +16,7 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-template <typename T> class Outcome {
+template <typename T> class [[nodiscard]] Outcome {
 public:
     Outcome(T value) : value_(std::move(value)) {}
     Outcome(Message error) : error_(std::move(error)) {}
@@ -39,7 +39,7 @@ private:
 };
 
 // Outcome without a value: success, or the message of the failure.
-class Status {
+class [[nodiscard]] Status {
 public:
     Status() = default;
     Status(Message error) : failed_(true), error_(std::move(error)) {}

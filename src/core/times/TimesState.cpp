@@ -12,7 +12,7 @@ bool TimesState::RecordTakeoff() {
         return false;
     for (CountTimer& timer : timers)
         if (timer.HasOption(timer_options::kStartOnTakeoff))
-            timer.Start(); // a count-down with nothing to count stays stopped
+            (void)timer.Start(); // a count-down with nothing to count stays stopped
     return true;
 }
 

@@ -95,8 +95,9 @@ TEST(WriteWholeFile, RemovesStaleTemporaryFilesOfTheSameFile) {
         ASSERT_TRUE(WriteWholeFile(folder.File(name), "x", {}).ok());
         QFile file(folder.File(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        if (name != QLatin1String("aircraft.db.fresh1.saving"))
+        if (name != QLatin1String("aircraft.db.fresh1.saving")) {
             ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
     }
     ASSERT_TRUE(WriteWholeFile(path, "fleet", {}).ok());
     QStringList expected = kept;

@@ -49,20 +49,20 @@ TEST(CountTimer, LateTicksAcrossZero) {
     // (2, 1, 0, 5, 4 -> 4); a tick many cycles late never goes below zero.
     CountTimer restart = CountDownFrom(5, kRestart);
     restart.SetValue(2);
-    restart.Start();
+    ASSERT_TRUE(restart.Start().ok());
     restart.Advance(4);
     EXPECT_EQ(restart.Value(), 4u);
     restart.Advance(6 * 1000 + 1);
     EXPECT_EQ(restart.Value(), 3u);
     CountTimer zeroStart = CountDownFrom(0, kRestart);
     zeroStart.SetValue(1);
-    zeroStart.Start();
+    ASSERT_TRUE(zeroStart.Start().ok());
     zeroStart.Advance(3);
     EXPECT_EQ(zeroStart.Value(), 0u);
 
     CountTimer countUp = CountDownFrom(5, kCountUp);
     countUp.SetValue(1);
-    countUp.Start();
+    ASSERT_TRUE(countUp.Start().ok());
     countUp.Advance(4);
     EXPECT_EQ(countUp.Value(), 3u);
     EXPECT_EQ(countUp.State(), TimerState::CountingUp);
@@ -163,7 +163,7 @@ TEST(TimerControls, DialogStatesAndColours) {
     EXPECT_EQ(stopped.startLabel, "02:05");
     EXPECT_EQ(TimerDisplayText(timer), (ColouredText{"02:05", TextColour::Black}));
 
-    timer.Start();
+    ASSERT_TRUE(timer.Start().ok());
     const TimerControls running = MakeTimerControls(timer);
     EXPECT_FALSE(running.startEnabled);
     EXPECT_TRUE(running.stopEnabled);
@@ -175,7 +175,7 @@ TEST(TimerControls, DialogStatesAndColours) {
     // Counting up after zero: blue in the dialog, still purple on the Times view.
     CountTimer countUp = CountDownFrom(0, kCountUp);
     countUp.SetValue(1);
-    countUp.Start();
+    ASSERT_TRUE(countUp.Start().ok());
     countUp.Advance(2);
     EXPECT_EQ(TimerDisplayText(countUp).colour, TextColour::Blue);
     EXPECT_EQ(TimerButtonText(countUp).colour, TextColour::Purple);
