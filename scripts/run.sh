@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the optimised program and starts it.
-# Without a display it runs on Qt's VNC platform and says where to connect.
+# Installs what is missing, builds the optimised program (only what changed) and starts it.
+# Without a display it runs on a virtual X display shared by a VNC server that listens on this
+# machine's loopback interface only, and says where to connect.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset release
+if [ ! -f build/release/build.ninja ]; then
+    cmake --preset release
+fi
 cmake --build --preset release
 program=build/release/bin/trevallion
 # The window is the 240x320 device screen: shown at twice its size unless QT_SCALE_FACTOR says
@@ -13,9 +16,26 @@ export QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-2}"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLATFORM:-}" ]; then
     exec "$program" "$@"
 fi
+
+if ! command -v x11vnc >/dev/null; then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends x11vnc
+fi
 port="${TREVALLION_VNC_PORT:-5900}"
-echo "No display found: Trevallion runs on a VNC server at localhost:${port}."
-echo "Connect a VNC viewer to it (for example: vncviewer localhost:${port}); press Ctrl+C here to stop."
-echo "To look at every screen without running the program, see 'Screens' in README.md."
+display=":$((port - 5900 + 50))"
 # Square, so the screen also fits when it is turned to landscape.
-QT_QPA_PLATFORM="vnc:size=640x640:port=${port}" exec "$program" "$@"
+Xvfb "$display" -screen 0 640x640x24 -nolisten tcp &
+xvfb=$!
+x11vnc=""
+trap 'kill $xvfb ${x11vnc:+$x11vnc} 2>/dev/null || true' EXIT
+sleep 1
+x11vnc -display "$display" -localhost -rfbport "$port" -forever -shared -nopw -quiet &
+x11vnc=$!
+echo "No display found: Trevallion runs on a VNC server at localhost:${port}, reachable from this"
+echo "machine only. From another computer, forward the port through SSH first:"
+echo "    ssh -L ${port}:localhost:${port} USER@THIS-MACHINE"
+echo "then connect a VNC viewer to localhost:${port}. Press Ctrl+C here to stop."
+echo "To look at every screen without running the program, see 'Screens' in README.md."
+DISPLAY="$display" "$program" "$@"
