@@ -1,5 +1,7 @@
 #include "ui/framework/DesktopPlatform.h"
 
+#include "ui/framework/DeviceMessageBox.h"
+
 #include "core/common/DeviceFolders.h"
 
 #include <QApplication>
@@ -7,61 +9,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QUrl>
-
-namespace {
-
-QMessageBox::Icon ToQtIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::Error:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return QMessageBox::Ok;
-    case MessageButtons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::RetryCancel:
-        return QMessageBox::Retry | QMessageBox::Cancel;
-    }
-    return QMessageBox::Ok;
-}
-
-int FromQtButton(int button) {
-    switch (button) {
-    case QMessageBox::Ok:
-        return kIdOk;
-    case QMessageBox::Yes:
-        return kIdYes;
-    case QMessageBox::No:
-        return kIdNo;
-    case QMessageBox::Retry:
-        return kIdRetry;
-    default:
-        return kIdCancel;
-    }
-}
-
-} // namespace
 
 QString HelpFilePath() {
     return ProgramFolder() + QStringLiteral("trevallion.htm");
@@ -73,8 +23,8 @@ DesktopPlatform::~DesktopPlatform() = default;
 
 int DesktopPlatform::MessageBox(QWidget* parent, const QString& text, const QString& title,
                                 MessageButtons buttons, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), parent);
-    return FromQtButton(box.exec());
+    CDeviceMessageBox box(parent, text, title, buttons, icon);
+    return box.Run();
 }
 
 int DesktopPlatform::RunModal(QDialog* dialog) {
