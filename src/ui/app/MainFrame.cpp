@@ -148,6 +148,38 @@ CommandState CMainFrame::CommandStateFor(int commandId) const {
     return state;
 }
 
+namespace {
+
+// The turn that gives the shape an orientation command names. A naturally portrait screen is
+// portrait unturned and landscape turned right (90) or left (270); a naturally landscape screen
+// is portrait turned by 90 and landscape unturned (right) or turned by half a turn (left).
+int OrientationAngle(int commandId, const DeviceScreen& screen) {
+    const bool landscape = screen.NaturallyLandscape();
+    switch (commandId) {
+    case ID_VIEW_LANDSCAPE_RIGHT:
+        return landscape ? DeviceScreen::Angle0 : DeviceScreen::Angle90;
+    case ID_VIEW_LANDSCAPE_LEFT:
+        return landscape ? DeviceScreen::Angle180 : DeviceScreen::Angle270;
+    default:
+        return landscape ? DeviceScreen::Angle90 : DeviceScreen::Angle0;
+    }
+}
+
+int AngleBit(int angle) {
+    switch (angle) {
+    case DeviceScreen::Angle90:
+        return DeviceScreen::kSupports90;
+    case DeviceScreen::Angle180:
+        return DeviceScreen::kSupports180;
+    case DeviceScreen::Angle270:
+        return DeviceScreen::kSupports270;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 bool CMainFrame::FrameCommandState(int commandId, CommandState* state) const {
     const DeviceScreen& screen = CurrentPlatform().Screen();
     const int supported = screen.SupportedOrientations();
@@ -157,16 +189,13 @@ bool CMainFrame::FrameCommandState(int commandId, CommandState* state) const {
         *state = {true, false};
         return true;
     case ID_VIEW_PORTRAIT:
-        *state = {true, screen.Orientation() == DeviceScreen::Angle0};
-        return true;
     case ID_VIEW_LANDSCAPE_RIGHT:
-        *state = {(supported & DeviceScreen::kSupports90) != 0,
-                  screen.Orientation() == DeviceScreen::Angle90};
+    case ID_VIEW_LANDSCAPE_LEFT: {
+        const int angle = OrientationAngle(commandId, screen);
+        *state = {angle == DeviceScreen::Angle0 || (supported & AngleBit(angle)) != 0,
+                  screen.Orientation() == angle};
         return true;
-    case ID_VIEW_LANDSCAPE_LEFT:
-        *state = {(supported & DeviceScreen::kSupports270) != 0,
-                  screen.Orientation() == DeviceScreen::Angle270};
-        return true;
+    }
     default:
         break;
     }
@@ -188,13 +217,9 @@ bool CMainFrame::RunFrameCommand(int commandId) {
         OpenViewHelp();
         return true;
     case ID_VIEW_PORTRAIT:
-        screen.SetOrientation(DeviceScreen::Angle0);
-        return true;
     case ID_VIEW_LANDSCAPE_RIGHT:
-        screen.SetOrientation(DeviceScreen::Angle90);
-        return true;
     case ID_VIEW_LANDSCAPE_LEFT:
-        screen.SetOrientation(DeviceScreen::Angle270);
+        screen.SetOrientation(OrientationAngle(commandId, screen));
         return true;
     default:
         break;

@@ -23,8 +23,12 @@ QSize DeviceScreen::DefaultSize() {
 }
 
 int DeviceScreen::SupportedOrientations() const {
-    // A square screen looks the same in every orientation; others turn both ways.
-    return natural_.width() == natural_.height() ? 0 : (kSupports90 | kSupports270);
+    // A square screen looks the same in every orientation; others turn both ways, and a screen
+    // that is naturally landscape also turns by half a turn into its other landscape.
+    if (natural_.width() == natural_.height())
+        return 0;
+    return NaturallyLandscape() ? (kSupports90 | kSupports180 | kSupports270)
+                                : (kSupports90 | kSupports270);
 }
 
 void DeviceScreen::SetOrientation(int angle) {
@@ -32,11 +36,12 @@ void DeviceScreen::SetOrientation(int angle) {
         return;
     const int supported = SupportedOrientations();
     if ((angle == Angle90 && !(supported & kSupports90)) ||
+        (angle == Angle180 && !(supported & kSupports180)) ||
         (angle == Angle270 && !(supported & kSupports270)) ||
-        (angle != Angle0 && angle != Angle90 && angle != Angle270))
+        (angle != Angle0 && angle != Angle90 && angle != Angle180 && angle != Angle270))
         return;
     angle_ = angle;
-    size_ = angle == Angle0 ? natural_ : natural_.transposed();
+    size_ = angle == Angle0 || angle == Angle180 ? natural_ : natural_.transposed();
     emit Changed(size_);
 }
 

@@ -10,8 +10,9 @@ class DeviceScreen : public QObject {
     Q_OBJECT
 public:
     // Orientation angles and the supported-orientation bits the orientation commands check.
-    enum Angle { Angle0 = 0, Angle90 = 90, Angle270 = 270 };
+    enum Angle { Angle0 = 0, Angle90 = 90, Angle180 = 180, Angle270 = 270 };
     static constexpr int kSupports90 = 1;
+    static constexpr int kSupports180 = 2; // naturally landscape screens: the other landscape
     static constexpr int kSupports270 = 4;
 
     explicit DeviceScreen(QSize size = DefaultSize(), QObject* parent = nullptr);
@@ -26,6 +27,8 @@ public:
     int Height() const { return size_.height(); }
     bool IsSquare() const { return size_.width() == size_.height(); }
     bool IsLandscapeWidth() const { return size_.width() == 320; }
+    // Wider than high in its natural orientation (TREVALLION_SCREEN=320x240).
+    bool NaturallyLandscape() const { return natural_.width() > natural_.height(); }
 
     int Orientation() const { return angle_; }
     int SupportedOrientations() const;

@@ -167,6 +167,31 @@ TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
     }
 }
 
+// On a naturally landscape screen the checks still describe the shape shown, and each item
+// gives the shape it names.
+TEST_F(MainFrameTest, ALandscapeScreenTurnsToTheShapeEachItemNames) {
+    platform.screen.SetSize({320, 240});
+    CMainFrame& f = MakeFrame(kViewTimes);
+    EXPECT_TRUE(f.CommandStateFor(ID_VIEW_LANDSCAPE_RIGHT).checked);
+    EXPECT_FALSE(f.CommandStateFor(ID_VIEW_PORTRAIT).checked);
+    const struct {
+        int command;
+        QSize size;
+    } steps[] = {
+        {ID_VIEW_PORTRAIT, {240, 320}},
+        {ID_VIEW_LANDSCAPE_LEFT, {320, 240}},
+        {ID_VIEW_LANDSCAPE_RIGHT, {320, 240}},
+        {ID_VIEW_PORTRAIT, {240, 320}},
+    };
+    for (const auto& step : steps) {
+        EXPECT_TRUE(f.CommandStateFor(step.command).enabled) << step.command;
+        f.OnCommand(step.command);
+        EXPECT_EQ(f.size(), step.size) << step.command;
+        for (int id : {ID_VIEW_PORTRAIT, ID_VIEW_LANDSCAPE_RIGHT, ID_VIEW_LANDSCAPE_LEFT})
+            EXPECT_EQ(f.CommandStateFor(id).checked, id == step.command) << step.command;
+    }
+}
+
 TEST_F(MainFrameTest, ASquareScreenCannotTurn) {
     platform.screen.SetSize({240, 240});
     CMainFrame& f = MakeFrame(kViewTimes);
