@@ -4,6 +4,7 @@
 #include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
+#include "ui/framework/PopupPlacement.h"
 
 #include "Version.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
 
     DesktopPlatform platform;
     InstallPlatform(&platform);
+    KeepPopupsOnDeviceScreen(app);
     int result = 1;
     {
         CTrevallionApp trevallion;
