@@ -5,6 +5,7 @@
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
 #include "ui/framework/PopupPlacement.h"
+#include "ui/framework/TouchStyle.h"
 
 #include "Version.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     DesktopPlatform platform;
     InstallPlatform(&platform);
     KeepPopupsOnDeviceScreen(app);
+    InstallTouchStyle(app);
     int result = 1;
     {
         CTrevallionApp trevallion;

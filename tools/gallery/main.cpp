@@ -7,6 +7,7 @@
 #include "core/common/Resources.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
+#include "ui/framework/TouchStyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
     }
     LocateProgramFolder(QApplication::applicationDirPath());
     LoadApplicationFonts();
+    InstallTouchStyle(app);
     ResourceError error;
     if (!LoadResources(&error)) {
         err << error.ToText() << '\n';

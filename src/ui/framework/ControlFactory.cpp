@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTimeEdit>
 #include <QTreeWidget>
@@ -82,6 +83,8 @@ QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(!c.HasStyle("CBS_DROPDOWNLIST"));
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A styled delegate sizes the drop-down's rows through the style (at least a finger high).
+    combo->setItemDelegate(new QStyledItemDelegate(combo));
     if (combo->isEditable() && c.HasStyle("CBS_UPPERCASE"))
         combo->lineEdit()->setValidator(new UpperCaseValidator(combo));
     return combo;
