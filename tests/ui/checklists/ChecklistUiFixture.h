@@ -1,0 +1,85 @@
+#pragma once
+// Fixture of the checklist screen tests: the scripted platform, a documents folder of its own
+// holding checklist.db, and a document that has loaded it.
+
+#include "core/checklists/ChecklistBuilder.h"
+#include "core/checklists/ChecklistData.h"
+#include "core/common/DeviceFolders.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempFolder.h"
+#include "ui/document/TrevallionDoc.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+inline QByteArray BuildRecords(const std::vector<std::pair<int, QString>>& records) {
+    ChecklistBuilder builder;
+    for (const auto& [level, text] : records)
+        EXPECT_TRUE(builder.Append(level, text).ok()) << text.toStdString();
+    return builder.Records();
+}
+
+// Two aircraft; the first has a tab with one group of two sub groups and an empty second tab.
+inline QByteArray SampleChecklists() {
+    return BuildRecords({{0, "Trainer"},
+                         {1, "Normal"},
+                         {2, "Ground"},
+                         {3, "Before Start"},
+                         {4, "Brakes:Set"},
+                         {4, "Beacon"},
+                         {3, "Start"},
+                         {4, "Mixture:Rich"},
+                         {1, "Emergency"},
+                         {0, "Tourer"},
+                         {1, "Normal"},
+                         {2, "Air"},
+                         {3, "Cruise"},
+                         {4, "Power:Set"}});
+}
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types a new label into the tree's open editor and presses Enter.
+inline void TypeLabel(QTreeWidget* tree, const QString& text) {
+    QLineEdit* editor = tree->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr) << "no label editor is open";
+    editor->setText(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+class ChecklistUiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDocumentsFolder(documents.Path());
+        WriteChecklists(SampleChecklists());
+    }
+    void TearDown() override {
+        document.reset();
+        SetDocumentsFolder(QString());
+    }
+
+    void WriteChecklists(const QByteArray& area) {
+        ChecklistData data;
+        ASSERT_TRUE(data.ReplaceChecklists(area).ok());
+        ASSERT_TRUE(data.SaveChecklists().ok());
+        document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
+        ASSERT_TRUE(document->Checklists().LoadChecklists().ok());
+    }
+
+    ScriptedPlatform platform;
+    TempFolder documents;
+    GpsFix fix;
+    std::unique_ptr<CTrevallionDoc> document;
+};
