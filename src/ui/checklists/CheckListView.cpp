@@ -175,7 +175,7 @@ void CCheckListView::Step() {
     QStringList names;
     for (int i = 0; i < subGroups_->count(); ++i)
         names.append(subGroups_->itemText(i));
-    const QTreeWidgetItem* current = items_->currentItem();
+    QTreeWidgetItem* current = items_->currentItem();
     const int row = current ? items_->indexOfTopLevelItem(current) : -1;
     const ChecklistStep step =
         StepChecklist(row, items_->topLevelItemCount(), names, subGroup);

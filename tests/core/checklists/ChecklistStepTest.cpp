@@ -36,10 +36,12 @@ TEST(ChecklistStep, MovesThroughTheItemsAndHandlesTheEndOfEachSubGroup) {
         SCOPED_TRACE(c.name);
         const ChecklistStep step = StepChecklist(c.selected, c.count, c.subGroups, c.subGroup);
         EXPECT_EQ(step.kind, c.kind);
-        if (c.kind == ChecklistStep::kSelectItem)
+        if (c.kind == ChecklistStep::kSelectItem) {
             EXPECT_EQ(step.item, c.item);
-        if (c.kind == ChecklistStep::kOfferSubGroup)
+        }
+        if (c.kind == ChecklistStep::kOfferSubGroup) {
             EXPECT_EQ(step.subGroup, c.nextSubGroup);
+        }
         EXPECT_EQ(step.message, QString::fromUtf8(c.message));
     }
 }

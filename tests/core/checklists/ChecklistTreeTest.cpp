@@ -68,8 +68,9 @@ TEST(ChecklistTree, TextsTheFileCannotHoldAreRefused) {
         SCOPED_TRACE(c.name);
         const Status label = CheckChecklistLabel(c.text);
         EXPECT_EQ(label.ok(), c.fits);
-        if (!c.fits)
+        if (!c.fits) {
             EXPECT_TRUE(label.error().text.startsWith("Error:\n"));
+        }
         // The label check and the file agree.
         EXPECT_EQ(ChecklistAreaFromTree({ChecklistNode{kItemLevel, c.text, {}}}).ok(),
                   c.fits || c.text.isEmpty());

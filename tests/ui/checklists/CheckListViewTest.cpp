@@ -5,6 +5,7 @@
 #include "ui/checklists/ChecklistEditDlg.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QTabBar>
 
 namespace {
@@ -102,8 +103,9 @@ TEST_F(CheckListViewTest, SteppingKeysWorkLikeTheButton) {
         {Qt::Key_Space, Qt::NoModifier, true},     {Qt::Key_Return, Qt::NoModifier, true},
         {Qt::Key_Enter, Qt::KeypadModifier, true}, {Qt::Key_PageDown, Qt::NoModifier, true},
         {Qt::Key_Right, Qt::NoModifier, true},     {Qt::Key_Down, Qt::NoModifier, true},
-        {Qt::Key_MediaNext, Qt::NoModifier, true}, {Qt::Key_Space, Qt::ControlModifier, false},
-        {Qt::Key_PageDown, Qt::AltModifier, false}, {Qt::Key_A, Qt::NoModifier, false},
+        {Qt::Key_MediaNext, Qt::NoModifier, true}, {Qt::Key_Return, Qt::ControlModifier, false},
+        {Qt::Key_Enter, Qt::AltModifier, false},   {Qt::Key_Left, Qt::NoModifier, false},
+        {Qt::Key_A, Qt::NoModifier, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());

@@ -34,7 +34,7 @@ protected:
                 editor.GetDlgItemText(IDC_CHECKLIST_DELETE)};
     }
     static QString EditedText(const CChecklistEditDlg& editor) {
-        const QLineEdit* line = Tree(editor)->viewport()->findChild<QLineEdit*>();
+        const QLineEdit* line = OpenLabelEditor(Tree(editor));
         return line ? line->text() : QString();
     }
 };
@@ -117,8 +117,12 @@ TEST_F(ChecklistEditDlgTest, DeleteAsksByLevelAndRemovesEverythingBelow) {
 TEST_F(ChecklistEditDlgTest, OkWithoutChangesWritesNothingAndCancelKeepsEverything) {
     const QString path = ChecklistFilePath();
     const QByteArray before = FileBytes(path);
-    QFile::setFileTime(path, QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
-                       QFileDevice::FileModificationTime);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
+                                     QFileDevice::FileModificationTime));
+    }
     const QDateTime stamp = QFileInfo(path).lastModified();
     {
         auto editor = MakeEditor();
@@ -130,7 +134,7 @@ TEST_F(ChecklistEditDlgTest, OkWithoutChangesWritesNothingAndCancelKeepsEverythi
         Tree(*editor)->setCurrentItem(At(*editor, {0}));
         editor->OnAdd();
         TypeLabel(Tree(*editor), "Extra");
-        QTest::mouseClick(editor->Button(IDCANCEL), Qt::LeftButton);
+        QTest::mouseClick(editor->Button(kIdCancel), Qt::LeftButton);
         EXPECT_EQ(editor->result(), kIdCancel);
     }
     EXPECT_EQ(FileBytes(path), before);
@@ -142,8 +146,8 @@ TEST_F(ChecklistEditDlgTest, LabelsTheFileCannotHoldAreRefusedAndEditingGoesOn) 
     auto editor = MakeEditor();
     QTreeWidgetItem* item = At(*editor, {0, 0, 0, 0, 0});
     for (const QString& bad : {QString(300, QChar('x')), QString()}) {
-        Tree(*editor)->setCurrentItem(item);
-        Tree(*editor)->editItem(item, 0);
+        if (!OpenLabelEditor(Tree(*editor))) // after a refusal the editor is open already
+            Tree(*editor)->editItem(item, 0);
         platform.messages.clear();
         TypeLabel(Tree(*editor), bad);
         ASSERT_EQ(platform.messages.size(), 1);

@@ -50,12 +50,23 @@ inline QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The tree's open label editor (a closed one may wait hidden for its deletion); nullptr if none.
+inline QLineEdit* OpenLabelEditor(const QTreeWidget* tree) {
+    for (QLineEdit* editor : tree->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
 // Types a new label into the tree's open editor and presses Enter.
 inline void TypeLabel(QTreeWidget* tree, const QString& text) {
-    QLineEdit* editor = tree->viewport()->findChild<QLineEdit*>();
+    QLineEdit* editor = OpenLabelEditor(tree);
     ASSERT_NE(editor, nullptr) << "no label editor is open";
     editor->setText(text);
     QTest::keyClick(editor, Qt::Key_Return);
+    // The item view commits the text in a posted event, and a refusal is reported in another
+    // one posted from there.
+    QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
 
