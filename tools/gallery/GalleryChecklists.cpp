@@ -35,14 +35,14 @@ public:
 };
 
 struct ShippedData {
-    ShippedData() { loaded = data.LoadChecklists(ShippedChecklists()).ok(); }
-    ChecklistData data;
+    ShippedData() { loaded = checklists.LoadChecklists(ShippedChecklists()).ok(); }
+    ChecklistData checklists;
     bool loaded = false;
 };
 
 class CGalleryChecklistEditDlg : private ShippedData, public CChecklistEditDlg {
 public:
-    explicit CGalleryChecklistEditDlg(QWidget* parent) : CChecklistEditDlg(data, parent) {}
+    explicit CGalleryChecklistEditDlg(QWidget* parent) : CChecklistEditDlg(checklists, parent) {}
     bool Loaded() const { return loaded; }
 };
 

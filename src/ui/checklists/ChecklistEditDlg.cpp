@@ -8,6 +8,7 @@
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/DialogUnits.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -72,6 +73,10 @@ bool CChecklistEditDlg::OnInitDialog() {
     if (QWidget* ok = GetDlgItem(kIdOk))
         ok->show();
     tree_->setColumnCount(1);
+    // Five levels fit a small screen with a narrow indent; long texts scroll sideways.
+    tree_->setIndentation(12);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);

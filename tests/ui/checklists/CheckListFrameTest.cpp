@@ -10,6 +10,7 @@
 #include "ui/document/ScreenRegistry.h"
 #include "ui/framework/AppContext.h"
 
+#include <QApplication>
 #include <QComboBox>
 
 namespace {
@@ -44,6 +45,19 @@ TEST_F(CheckListFrameTest, ViewChecklistStepsWithSpaceAndOffersTheNextSubGroup) 
     EXPECT_TRUE(platform.messages[0].text.startsWith("This is the end of the Before Start"));
     EXPECT_EQ(view->Combo(IDC_CHECKLIST_SUBGROUPS)->currentText(), "Start");
     EXPECT_EQ(items->currentItem()->text(0), "Mixture:Rich");
+}
+
+TEST_F(CheckListFrameTest, TheItemListHasTheFocusWhenTheProgramStartsInTheView) {
+    ScreenRegistry registry;
+    RegisterChecklistScreens(registry);
+    CMainFrame frame(*document, registry);
+    ASSERT_TRUE(frame.Create(ID_VIEW_CHECKLIST)) << frame.CreateError().toStdString();
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    auto* view = dynamic_cast<CCheckListView*>(frame.ActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), view->GetDlgItem(IDC_CHECKLIST_ITEMS));
 }
 
 } // namespace
