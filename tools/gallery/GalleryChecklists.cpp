@@ -46,32 +46,32 @@ public:
     bool Loaded() const { return loaded; }
 };
 
-const GalleryRegistration kView{
-    "CCheckListView", CCheckListView::kTemplates,
-    [](GalleryContext&) -> std::unique_ptr<QWidget> {
-        auto view = std::make_unique<CGalleryCheckListView>();
-        if (!view->Loaded() || !view->Create())
-            return nullptr;
-        view->Step(); // the second item, to show an item with its check
-        return view;
-    }};
+const GalleryRegistration kView{"CCheckListView", CCheckListView::kTemplates,
+                                [](GalleryContext&) -> std::unique_ptr<QWidget> {
+                                    auto view = std::make_unique<CGalleryCheckListView>();
+                                    if (!view->Loaded() || !view->Create())
+                                        return nullptr;
+                                    view->Step(); // the second item, to show an item with its check
+                                    return view;
+                                }};
 
-const GalleryRegistration kEditor{
-    "CChecklistEditDlg", CChecklistEditDlg::kTemplates,
-    [](GalleryContext& context) -> std::unique_ptr<QWidget> {
-        auto editor = std::make_unique<CGalleryChecklistEditDlg>(context.frame);
-        if (!editor->Loaded() || !editor->Create())
-            return nullptr;
-        // Open down to the first items, with an item selected (its buttons: no "Add2").
-        auto* tree = editor->Item<QTreeWidget>(IDC_CHECKLIST_TREE);
-        QTreeWidgetItem* item = tree->topLevelItem(0);
-        for (int level = 0; item && level < 4; ++level) {
-            item->setExpanded(true);
-            item = item->child(0);
-        }
-        if (item)
-            tree->setCurrentItem(item);
-        return editor;
-    }};
+const GalleryRegistration kEditor{"CChecklistEditDlg", CChecklistEditDlg::kTemplates,
+                                  [](GalleryContext& context) -> std::unique_ptr<QWidget> {
+                                      auto editor =
+                                          std::make_unique<CGalleryChecklistEditDlg>(context.frame);
+                                      if (!editor->Loaded() || !editor->Create())
+                                          return nullptr;
+                                      // Open down to the first items, with an item selected (its
+                                      // buttons: no "Add2").
+                                      auto* tree = editor->Item<QTreeWidget>(IDC_CHECKLIST_TREE);
+                                      QTreeWidgetItem* item = tree->topLevelItem(0);
+                                      for (int level = 0; item && level < 4; ++level) {
+                                          item->setExpanded(true);
+                                          item = item->child(0);
+                                      }
+                                      if (item)
+                                          tree->setCurrentItem(item);
+                                      return editor;
+                                  }};
 
 } // namespace

@@ -8,10 +8,8 @@
 namespace {
 
 constexpr ChecklistLevelButtons kButtons[] = {
-    {"Add Aircraft", "Add Tab", "Delete Aircraft"},
-    {"Add Tab", "Add Group", "Delete Tab"},
-    {"Add Group", "Add Subgroup", "Delete Group"},
-    {"Add SubGroup", "Add Item", "Delete SubGroup"},
+    {"Add Aircraft", "Add Tab", "Delete Aircraft"}, {"Add Tab", "Add Group", "Delete Tab"},
+    {"Add Group", "Add Subgroup", "Delete Group"},  {"Add SubGroup", "Add Item", "Delete SubGroup"},
     {"Add Item", nullptr, "Delete Item"},
 };
 
@@ -32,7 +30,8 @@ ChecklistLevelButtons ButtonsForLevel(int level) {
 }
 
 QString DeleteQuestion(int level, const QString& text) {
-    return QStringLiteral("Delete the ") + text + QString::fromLatin1(kDeleteSuffixes[KnownLevel(level)]);
+    return QStringLiteral("Delete the ") + text +
+           QString::fromLatin1(kDeleteSuffixes[KnownLevel(level)]);
 }
 
 Status CheckChecklistLabel(const QString& text) {

@@ -7,9 +7,10 @@ ChecklistStep StepChecklist(int selectedItem, int itemCount, const QStringList& 
         step.item = selectedItem < 0 ? 0 : selectedItem + 1;
         return step;
     }
-    const QString name = subGroup >= 0 && subGroup < subGroups.size() ? subGroups[subGroup]
-                                                                     : QString();
-    step.message = QStringLiteral("This is the end of the ") + name + QStringLiteral(" check list.");
+    const QString name =
+        subGroup >= 0 && subGroup < subGroups.size() ? subGroups[subGroup] : QString();
+    step.message =
+        QStringLiteral("This is the end of the ") + name + QStringLiteral(" check list.");
     if (subGroup < 0 || subGroup + 1 >= subGroups.size()) {
         step.kind = ChecklistStep::kEndOfGroup;
         return step;

@@ -8,9 +8,9 @@
 
 struct ChecklistStep {
     enum Kind {
-        kSelectItem,     // select `item` in the item list
-        kEndOfGroup,     // show `message`; the selection stays
-        kOfferSubGroup,  // ask `message` with OK and Cancel; OK starts sub group `subGroup`
+        kSelectItem,    // select `item` in the item list
+        kEndOfGroup,    // show `message`; the selection stays
+        kOfferSubGroup, // ask `message` with OK and Cancel; OK starts sub group `subGroup`
     };
     Kind kind = kSelectItem;
     int item = 0;

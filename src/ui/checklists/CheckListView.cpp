@@ -106,8 +106,9 @@ void CCheckListView::FillAircraft(const QString& name) {
 
 void CCheckListView::OnAircraftChosen() {
     const int aircraft = aircraft_->currentIndex();
-    const QList<ChecklistEntry> tabs =
-        aircraft < 0 ? QList<ChecklistEntry>() : Checklists().TabsOf(aircraft_->currentData().toInt());
+    const QList<ChecklistEntry> tabs = aircraft < 0
+                                           ? QList<ChecklistEntry>()
+                                           : Checklists().TabsOf(aircraft_->currentData().toInt());
     {
         const QSignalBlocker quiet(tabs_);
         while (tabs_->count() > 0)
@@ -126,8 +127,8 @@ void CCheckListView::OnAircraftChosen() {
 void CCheckListView::OnTabChosen() {
     const int tab = tabs_->currentIndex();
     const QVariant offset = tab < 0 ? QVariant() : tabs_->tabData(tab);
-    FillOffsets(groups_, offset.isValid() ? Checklists().GroupsOf(offset.toInt())
-                                          : QList<ChecklistEntry>());
+    FillOffsets(groups_,
+                offset.isValid() ? Checklists().GroupsOf(offset.toInt()) : QList<ChecklistEntry>());
     OnGroupChosen();
 }
 
@@ -177,8 +178,7 @@ void CCheckListView::Step() {
         names.append(subGroups_->itemText(i));
     QTreeWidgetItem* current = items_->currentItem();
     const int row = current ? items_->indexOfTopLevelItem(current) : -1;
-    const ChecklistStep step =
-        StepChecklist(row, items_->topLevelItemCount(), names, subGroup);
+    const ChecklistStep step = StepChecklist(row, items_->topLevelItemCount(), names, subGroup);
     switch (step.kind) {
     case ChecklistStep::kSelectItem:
         SelectItem(step.item);

@@ -80,9 +80,9 @@ bool CChecklistEditDlg::OnInitDialog() {
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);
-    auto* labels = new CChecklistLabelDelegate(tree_);
-    tree_->setItemDelegate(labels);
-    connect(labels, &CChecklistLabelDelegate::LabelRefused, this,
+    labels_ = new CChecklistLabelDelegate(tree_);
+    tree_->setItemDelegate(labels_);
+    connect(labels_, &CChecklistLabelDelegate::LabelRefused, this,
             &CChecklistEditDlg::OnLabelRefused);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { OnSelectionChanged(); });
     Bind(IDC_CHECKLIST_ADD, [this] { OnAdd(); });
@@ -163,18 +163,32 @@ void CChecklistEditDlg::OnDelete() {
     tree_->setFocus();
 }
 
-void CChecklistEditDlg::OnLabelRefused(const QPersistentModelIndex& index,
-                                       const QString& message) {
+void CChecklistEditDlg::OnLabelRefused(const QPersistentModelIndex& index, const QString& message) {
     ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
-    if (!index.isValid())
+    if (!index.isValid()) {
+        labels_->ForgetRefusal(); // the entry is gone
         return;
+    }
     // Editing goes on with the refused text, so the pilot can shorten or complete it.
     tree_->setCurrentIndex(index);
     tree_->setFocus();
     tree_->edit(index);
 }
 
+void CChecklistEditDlg::CommitOpenLabel() {
+    QWidget* open = tree_->indexWidget(tree_->currentIndex());
+    if (!open)
+        return;
+    emit labels_->commitData(open);
+    emit labels_->closeEditor(open);
+}
+
 void CChecklistEditDlg::OnOK() {
+    // A label still being edited counts; one the file cannot hold keeps the dialog open (its
+    // message and the editor come back next).
+    CommitOpenLabel();
+    if (labels_->HasRefusal())
+        return;
     const Outcome<QByteArray> area = ChecklistAreaFromTree(TreeNodes());
     if (!area) {
         ShowMessage(area.error().text, MessageButtons::Ok, area.error().icon);

@@ -9,6 +9,7 @@
 #include "core/checklists/ChecklistTree.h"
 #include "ui/framework/CalcDialog.h"
 
+class CChecklistLabelDelegate;
 class ChecklistData;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -19,8 +20,7 @@ public:
     static constexpr LayoutTriple kTemplates{203, 0, 216};
 
     // `data` is borrowed and must outlive the dialog; OK writes it to `path`.
-    CChecklistEditDlg(ChecklistData& data, QWidget* parent = nullptr,
-                      QString path = QString());
+    CChecklistEditDlg(ChecklistData& data, QWidget* parent = nullptr, QString path = QString());
 
     // The tree as it stands, in the editor's order.
     QList<ChecklistNode> TreeNodes() const;
@@ -40,8 +40,11 @@ private:
     void StartEditing(QTreeWidgetItem* item);
     void OnLabelRefused(const QPersistentModelIndex& index, const QString& message);
     void FitTemplateToHeight();
+    // Ends the label editing in progress, keeping the typed text when the file can hold it.
+    void CommitOpenLabel();
 
     ChecklistData& data_;
     QString path_;
     QTreeWidget* tree_ = nullptr;
+    CChecklistLabelDelegate* labels_ = nullptr;
 };

@@ -5,12 +5,16 @@
 #include <QLineEdit>
 #include <QMetaObject>
 
+void CChecklistLabelDelegate::ForgetRefusal() const {
+    refusedIndex_ = QPersistentModelIndex();
+    refusedText_.clear();
+}
+
 void CChecklistLabelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* line = qobject_cast<QLineEdit*>(editor);
     if (line && refusedIndex_.isValid() && refusedIndex_ == index) {
         line->setText(refusedText_);
-        refusedIndex_ = QPersistentModelIndex();
-        refusedText_.clear();
+        ForgetRefusal();
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);

@@ -16,6 +16,10 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
+    // A label was refused and its editor has not been opened again yet.
+    bool HasRefusal() const { return refusedIndex_.isValid(); }
+    void ForgetRefusal() const;
+
 signals:
     // Sent queued: the entry whose label was refused and the message that says why.
     void LabelRefused(const QPersistentModelIndex& index, const QString& message);

@@ -20,16 +20,26 @@ TEST(ChecklistStep, MovesThroughTheItemsAndHandlesTheEndOfEachSubGroup) {
     } cases[] = {
         {"first to second", kSubGroups, 0, 3, 0, ChecklistStep::kSelectItem, 1, 0, ""},
         {"next to last", kSubGroups, 1, 3, 0, ChecklistStep::kSelectItem, 2, 0, ""},
-        {"nothing selected starts at the top", kSubGroups, -1, 3, 1, ChecklistStep::kSelectItem, 0, 0, ""},
-        {"last item offers the next sub group", kSubGroups, 2, 3, 0, ChecklistStep::kOfferSubGroup, 0, 1,
+        {"nothing selected starts at the top", kSubGroups, -1, 3, 1, ChecklistStep::kSelectItem, 0,
+         0, ""},
+        {"last item offers the next sub group", kSubGroups, 2, 3, 0, ChecklistStep::kOfferSubGroup,
+         0, 1,
          "This is the end of the Before Start check list.\n\nClick OK to start the Engine Start "
          "check list."},
-        {"last item of the last sub group only ends", kSubGroups, 4, 5, 2, ChecklistStep::kEndOfGroup, 0, 0,
-         "This is the end of the Taxi check list."},
-        {"an empty sub group counts as done", kSubGroups, -1, 0, 1, ChecklistStep::kOfferSubGroup, 0, 2,
+        {"last item of the last sub group only ends", kSubGroups, 4, 5, 2,
+         ChecklistStep::kEndOfGroup, 0, 0, "This is the end of the Taxi check list."},
+        {"an empty sub group counts as done", kSubGroups, -1, 0, 1, ChecklistStep::kOfferSubGroup,
+         0, 2,
          "This is the end of the Engine Start check list.\n\nClick OK to start the Taxi check "
          "list."},
-        {"single item of a single sub group", {"Solo"}, 0, 1, 0, ChecklistStep::kEndOfGroup, 0, 0,
+        {"single item of a single sub group",
+         {"Solo"},
+         0,
+         1,
+         0,
+         ChecklistStep::kEndOfGroup,
+         0,
+         0,
          "This is the end of the Solo check list."},
     };
     for (const auto& c : cases) {

@@ -36,14 +36,18 @@ TEST(ChecklistTree, EveryAreaComesBackUnchanged) {
     const QByteArray areas[] = {
         SampleArea(),
         QByteArray(),
-        BuildArea({{0, "Trainer"}, {2, "Ground"}, {4, "Item straight after a group"},
-                   {3, "Sub group"}, {4, "Brakes:Set"}, {1, "Tab"}, {4, "Lost item"}}),
+        BuildArea({{0, "Trainer"},
+                   {2, "Ground"},
+                   {4, "Item straight after a group"},
+                   {3, "Sub group"},
+                   {4, "Brakes:Set"},
+                   {1, "Tab"},
+                   {4, "Lost item"}}),
         BuildArea({{1, "Tab before any aircraft"}, {2, "Group"}, {0, "Aircraft"}}),
         BuildArea({{0, "Cessna 172 °"}, {1, ""}}),
     };
     for (const QByteArray& area : areas) {
-        const Outcome<QByteArray> back =
-            ChecklistAreaFromTree(BuildChecklistTree(RecordsOf(area)));
+        const Outcome<QByteArray> back = ChecklistAreaFromTree(BuildChecklistTree(RecordsOf(area)));
         ASSERT_TRUE(back.ok()) << back.error().text.toStdString();
         EXPECT_EQ(back.value(), area);
     }
@@ -76,16 +80,6 @@ TEST(ChecklistTree, TextsTheFileCannotHoldAreRefused) {
                   c.fits || c.text.isEmpty());
     }
     EXPECT_TRUE(CheckChecklistLabel(QString(300, QChar('x'))).error().text.contains("300"));
-}
-
-TEST(ChecklistTree, ButtonsAndQuestionsFollowTheLevel) {
-    EXPECT_STREQ(ButtonsForLevel(kAircraftLevel).add, "Add Aircraft");
-    EXPECT_STREQ(ButtonsForLevel(kAircraftLevel).addChild, "Add Tab");
-    EXPECT_STREQ(ButtonsForLevel(kSubGroupLevel).addChild, "Add Item");
-    EXPECT_STREQ(ButtonsForLevel(kSubGroupLevel).remove, "Delete SubGroup");
-    EXPECT_EQ(ButtonsForLevel(kItemLevel).addChild, nullptr); // no entries below items
-    EXPECT_EQ(DeleteQuestion(kSubGroupLevel, "Taxi"), "Delete the Taxi sub group?");
-    EXPECT_EQ(DeleteQuestion(kAircraftLevel, "C172"), "Delete the C172 aircraft?");
 }
 
 TEST(ChecklistEditSave, WritesOnlyAChangedAreaAndKeepsEverythingOnFailure) {

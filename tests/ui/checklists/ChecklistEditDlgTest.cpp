@@ -116,7 +116,7 @@ TEST_F(ChecklistEditDlgTest, DeleteAsksByLevelAndRemovesEverythingBelow) {
 
 TEST_F(ChecklistEditDlgTest, OkWithoutChangesWritesNothingAndCancelKeepsEverything) {
     const QString path = ChecklistFilePath();
-    const QByteArray before = FileBytes(path);
+    const QByteArray before = ReadBytes(path);
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -137,7 +137,7 @@ TEST_F(ChecklistEditDlgTest, OkWithoutChangesWritesNothingAndCancelKeepsEverythi
         QTest::mouseClick(editor->Button(kIdCancel), Qt::LeftButton);
         EXPECT_EQ(editor->result(), kIdCancel);
     }
-    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(QFileInfo(path).lastModified(), stamp);
     EXPECT_EQ(document->Checklists().AircraftNames(), (QStringList{"Trainer", "Tourer"}));
 }
@@ -158,13 +158,28 @@ TEST_F(ChecklistEditDlgTest, LabelsTheFileCannotHoldAreRefusedAndEditingGoesOn) 
     }
     TypeLabel(Tree(*editor), "Brakes:Hold");
     EXPECT_EQ(item->text(0), "Brakes:Hold");
+
+    // OK while a label is still being edited: a good one is kept and saved, a bad one stops OK.
+    platform.messages.clear();
+    Tree(*editor)->editItem(item, 0);
+    OpenLabelEditor(Tree(*editor))->setText(QString(255, QChar('x')));
+    QTest::mouseClick(editor->Button(kIdOk), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(EditedText(*editor), QString(255, QChar('x')));
+    OpenLabelEditor(Tree(*editor))->setText("Brakes:Off");
+    QTest::mouseClick(editor->Button(kIdOk), Qt::LeftButton);
+    EXPECT_EQ(editor->result(), kIdOk);
+    EXPECT_EQ(document->Checklists().ItemsOf(document->Checklists().Records()[3].offset),
+              (QStringList{"Brakes:Off", "Beacon"}));
 }
 
 TEST_F(ChecklistEditDlgTest, AFailedSaveIsReportedAndTheDialogStaysOpen) {
     // The file's place is taken by a folder, so it cannot be written (whatever the rights).
     const QString blocked = documents.File("blocked/checklist.db");
     ASSERT_TRUE(QDir().mkpath(blocked));
-    const QByteArray before = FileBytes(ChecklistFilePath());
+    const QByteArray before = ReadBytes(ChecklistFilePath());
     CChecklistEditDlg editor(document->Checklists(), nullptr, blocked);
     ASSERT_TRUE(editor.Create());
     editor.show();
@@ -179,7 +194,7 @@ TEST_F(ChecklistEditDlgTest, AFailedSaveIsReportedAndTheDialogStaysOpen) {
     EXPECT_EQ(At(editor, {1})->text(0), "Tourer II");
     EXPECT_EQ(document->Checklists().AircraftNames(), (QStringList{"Trainer", "Tourer"}));
     EXPECT_FALSE(document->Checklists().IsChanged());
-    EXPECT_EQ(FileBytes(ChecklistFilePath()), before);
+    EXPECT_EQ(ReadBytes(ChecklistFilePath()), before);
     // Once the place is free again, OK saves the same tree.
     ASSERT_TRUE(QDir(blocked).removeRecursively());
     QTest::mouseClick(editor.Button(kIdOk), Qt::LeftButton);

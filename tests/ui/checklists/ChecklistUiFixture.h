@@ -2,14 +2,13 @@
 // Fixture of the checklist screen tests: the scripted platform, a documents folder of its own
 // holding checklist.db, and a document that has loaded it.
 
-#include "core/checklists/ChecklistBuilder.h"
 #include "core/checklists/ChecklistData.h"
+#include "core/checklists/ChecklistTestData.h"
 #include "core/common/DeviceFolders.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempFolder.h"
 #include "ui/document/TrevallionDoc.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
@@ -17,37 +16,23 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <utility>
-#include <vector>
-
-inline QByteArray BuildRecords(const std::vector<std::pair<int, QString>>& records) {
-    ChecklistBuilder builder;
-    for (const auto& [level, text] : records)
-        EXPECT_TRUE(builder.Append(level, text).ok()) << text.toStdString();
-    return builder.Records();
-}
 
 // Two aircraft; the first has a tab with one group of two sub groups and an empty second tab.
 inline QByteArray SampleChecklists() {
-    return BuildRecords({{0, "Trainer"},
-                         {1, "Normal"},
-                         {2, "Ground"},
-                         {3, "Before Start"},
-                         {4, "Brakes:Set"},
-                         {4, "Beacon"},
-                         {3, "Start"},
-                         {4, "Mixture:Rich"},
-                         {1, "Emergency"},
-                         {0, "Tourer"},
-                         {1, "Normal"},
-                         {2, "Air"},
-                         {3, "Cruise"},
-                         {4, "Power:Set"}});
-}
-
-inline QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return BuildArea({{0, "Trainer"},
+                      {1, "Normal"},
+                      {2, "Ground"},
+                      {3, "Before Start"},
+                      {4, "Brakes:Set"},
+                      {4, "Beacon"},
+                      {3, "Start"},
+                      {4, "Mixture:Rich"},
+                      {1, "Emergency"},
+                      {0, "Tourer"},
+                      {1, "Normal"},
+                      {2, "Air"},
+                      {3, "Cruise"},
+                      {4, "Power:Set"}});
 }
 
 // The tree's open label editor (a closed one may wait hidden for its deletion); nullptr if none.
