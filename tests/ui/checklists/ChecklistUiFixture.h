@@ -17,22 +17,10 @@
 
 #include <memory>
 
-// Two aircraft; the first has a tab with one group of two sub groups and an empty second tab.
+// The core tests' sample (two aircraft; the first has a tab with one group of two sub groups and
+// an empty second tab) with a group, a sub group and an item for the second aircraft's tab.
 inline QByteArray SampleChecklists() {
-    return BuildArea({{0, "Trainer"},
-                      {1, "Normal"},
-                      {2, "Ground"},
-                      {3, "Before Start"},
-                      {4, "Brakes:Set"},
-                      {4, "Beacon"},
-                      {3, "Start"},
-                      {4, "Mixture:Rich"},
-                      {1, "Emergency"},
-                      {0, "Tourer"},
-                      {1, "Normal"},
-                      {2, "Air"},
-                      {3, "Cruise"},
-                      {4, "Power:Set"}});
+    return SampleArea() + BuildArea({{2, "Air"}, {3, "Cruise"}, {4, "Power:Set"}});
 }
 
 // The tree's open label editor (a closed one may wait hidden for its deletion); nullptr if none.
