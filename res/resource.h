@@ -333,3 +333,23 @@
 #define IDS_ENTER_TRACK                 57357
 #define IDS_ENTER_DISTANCE              57358
 #define IDS_ENTER_WIND_DIRECTION        57360
+
+// ---- Checklists: the checklist view and the checklist editor ------------------------------
+#define IDD_CHECKLIST_P                 197
+#define IDD_CHECKLIST_L                 198
+#define IDD_CHECKLIST_S                 207
+#define IDD_CHECKLIST_EDIT_P            203
+#define IDD_CHECKLIST_EDIT_S            216
+// The view: aircraft, Edit, tabs, groups, sub groups, items and the large step button.
+#define IDC_CHECKLIST_AIRCRAFT          1551
+#define IDC_CHECKLIST_EDIT              1066
+#define IDC_CHECKLIST_TABS              1217
+#define IDC_CHECKLIST_GROUPS            1554
+#define IDC_CHECKLIST_SUBGROUPS         1555
+#define IDC_CHECKLIST_ITEMS             1134
+#define IDC_CHECKLIST_STEP              1556
+// The editor: the tree and its add, add-below and delete buttons.
+#define IDC_CHECKLIST_TREE              1234
+#define IDC_CHECKLIST_ADD               1000
+#define IDC_CHECKLIST_ADD_CHILD         1575
+#define IDC_CHECKLIST_DELETE            1058

@@ -4,10 +4,12 @@
 #include "ui/app/AboutDlg.h"
 #include "ui/calculators/AirDataRegistrations.h"
 #include "ui/calculators/WindRegistrations.h"
+#include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
 
 void RegisterScreens(ScreenRegistry& registry) {
     registry.AddDialog<CAboutDlg>(ID_APP_ABOUT);
     RegisterAirDataCalculators(registry);
     RegisterWindCalculators(registry);
+    RegisterChecklistScreens(registry);
 }
