@@ -68,6 +68,9 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* parent) {
     }
     auto* edit = new QLineEdit(parent);
     edit->setReadOnly(c.HasStyle("ES_READONLY"));
+    // A result field can be tapped (to copy its text) but Tab moves from input to input.
+    if (edit->isReadOnly())
+        edit->setFocusPolicy(Qt::ClickFocus);
     if (c.HasStyle("ES_RIGHT"))
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     else if (c.HasStyle("ES_CENTER"))

@@ -64,6 +64,23 @@ TEST_F(WindDialogsTest, GroundSpeedShowsHeadingGroundSpeedAndGraph) {
     EXPECT_FALSE(dialog.Graph().hasResult);
 }
 
+// Tab goes from input to input past the result fields, and Enter in a field calculates.
+TEST_F(WindDialogsTest, TabSkipsResultsAndEnterCalculates) {
+    CGroundSpeedDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    TypeInto(dialog, IDC_WIND_DIRECTION, "45");
+    TypeInto(dialog, IDC_WIND_SPEED, "20");
+    TypeInto(dialog, IDC_WIND_COURSE, "90");
+    TypeInto(dialog, IDC_WIND_TAS, "120");
+    for (int result : {IDC_WIND_HEADING, IDC_WIND_GROUND_SPEED})
+        EXPECT_FALSE(dialog.GetDlgItem(result)->focusPolicy() & Qt::TabFocus) << result;
+    QWidget* tas = dialog.Combo(IDC_WIND_TAS)->lineEdit();
+    tas->setFocus();
+    QTest::keyClick(tas, Qt::Key_Return);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "105");
+}
+
 TEST_F(WindDialogsTest, FindWindDrawsTheCompassAloneUntilTheFirstResult) {
     CFindWindDlg dialog;
     ASSERT_TRUE(dialog.Create());
