@@ -35,10 +35,12 @@ CMainFrame::CMainFrame(CTrevallionDoc& document, const ScreenRegistry& registry,
         QMetaObject::invokeMethod(
             this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
     });
+    InstallFrameCommandQuery([this](int id) { return CommandStateFor(id).enabled; });
 }
 
 CMainFrame::~CMainFrame() {
     InstallFrameCommandSink({});
+    InstallFrameCommandQuery({});
     timer_.stop();
     // The view goes first: it may still use the frame's document while it is destroyed.
     view_.reset();

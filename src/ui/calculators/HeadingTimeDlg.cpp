@@ -51,6 +51,9 @@ bool CHeadingTimeDlg::OnInitDialog() {
     if (auto* spin = Item<CSpinButton>(IDC_WIND_DEPARTURE_SPIN))
         connect(spin, &CSpinButton::stepped, this, [this](int delta) { StepDeparture(delta); });
     Bind(IDC_CALCULATE, [this] { OnCalculate(); });
+    // Handing on is offered only while the main frame has a Distance & Track screen to open.
+    if (QWidget* button = GetDlgItem(IDC_WIND_DISTANCE_TRACK))
+        button->setEnabled(FrameCanRun(ID_CALC_DISTANCE_TRACK));
     Bind(IDC_WIND_DISTANCE_TRACK, [this] {
         EndDialog(kDistanceTrackResult);
         PostFrameCommand(ID_CALC_DISTANCE_TRACK); // the main frame opens Distance & Track

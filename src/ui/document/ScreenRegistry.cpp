@@ -7,6 +7,11 @@ std::function<void(int)>& FrameSink() {
     return sink;
 }
 
+std::function<bool(int)>& FrameQuery() {
+    static std::function<bool(int)> query;
+    return query;
+}
+
 } // namespace
 
 void ScreenRegistry::AddCommand(int commandId, CommandHandler handler) {
@@ -51,4 +56,12 @@ void PostFrameCommand(int commandId) {
 
 void InstallFrameCommandSink(std::function<void(int)> sink) {
     FrameSink() = std::move(sink);
+}
+
+bool FrameCanRun(int commandId) {
+    return FrameQuery() && FrameQuery()(commandId);
+}
+
+void InstallFrameCommandQuery(std::function<bool(int)> query) {
+    FrameQuery() = std::move(query);
 }

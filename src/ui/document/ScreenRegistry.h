@@ -78,3 +78,8 @@ private:
 void PostFrameCommand(int commandId);
 // The main frame installs its receiver here (nullptr-like empty function to remove it).
 void InstallFrameCommandSink(std::function<void(int)> sink);
+// Whether the main frame would run the command now (a screen is registered and enabled), so a
+// dialog can disable a button that would hand on to nothing. False when no frame is installed.
+bool FrameCanRun(int commandId);
+// The main frame installs its answer here (an empty function to remove it).
+void InstallFrameCommandQuery(std::function<bool(int)> query);

@@ -20,6 +20,7 @@ protected:
     void TearDown() override {
         CurrentAppState().lastDistanceTrack = {};
         InstallFrameCommandSink({});
+        InstallFrameCommandQuery({});
         CalculatorDialogTest::TearDown();
     }
     QStringList MessageTexts() const {
@@ -196,6 +197,7 @@ TEST_F(WindDialogsTest, HeadingTimeTakesTheLastDistanceAndTrackAndHandsBackToIt)
     CurrentAppState().lastDistanceTrack = {74.6, 36.5};
     QList<int> posted;
     InstallFrameCommandSink([&posted](int id) { posted.append(id); });
+    InstallFrameCommandQuery([](int id) { return id == ID_CALC_DISTANCE_TRACK; });
     CHeadingTimeDlg dialog;
     ASSERT_TRUE(dialog.Create());
     dialog.show();
@@ -214,6 +216,17 @@ TEST_F(WindDialogsTest, HeadingTimeTakesTheLastDistanceAndTrackAndHandsBackToIt)
     ClickButton(dialog, IDC_WIND_DISTANCE_TRACK);
     EXPECT_EQ(dialog.result(), CHeadingTimeDlg::kDistanceTrackResult);
     EXPECT_EQ(posted, QList<int>{ID_CALC_DISTANCE_TRACK});
+}
+
+// Without a Distance & Track screen to open the button would close the dialog for nothing.
+TEST_F(WindDialogsTest, DistanceTrackButtonIsOfferedOnlyWhenTheFrameCanOpenIt) {
+    for (const bool available : {false, true}) {
+        InstallFrameCommandQuery(
+            [available](int id) { return available && id == ID_CALC_DISTANCE_TRACK; });
+        CHeadingTimeDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        EXPECT_EQ(dialog.GetDlgItem(IDC_WIND_DISTANCE_TRACK)->isEnabled(), available);
+    }
 }
 
 TEST_F(WindDialogsTest, SquareAndLandscapeScreensUseTheirTemplates) {
