@@ -32,6 +32,10 @@ void DrawAircraft(QPainter& painter, const Geometry& geo) {
     painter.drawLine(geo.Point(-10, g - 7), geo.Point(10, g - 7));
 }
 
+bool IsZeroText(double component) {
+    return FormatText("%.0f", std::fabs(component)) == QLatin1String("0");
+}
+
 // The head-wind arrow points down at the nose, the tail-wind arrow up at the tail; the value
 // stands beyond the arrow's far end.
 void DrawAlongArrow(QPainter& painter, const Geometry& geo, double headWind) {
@@ -78,14 +82,22 @@ void DrawCrossWindGraph(QPainter& painter, const QRect& area, const CrossWindGra
     font.setWeight(QFont::Normal);
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
-    DrawAlongArrow(painter, geo, values.headWind);
+    // A component that rounds to nothing has no arrow or line ("0" would point nowhere).
+    if (!IsZeroText(values.headWind))
+        DrawAlongArrow(painter, geo, values.headWind);
 
     const double side = values.fromRight ? 1.0 : -1.0;
     const double angle = values.angle * units::kDegreesToRadians;
     const double forward = values.headWind >= 0 ? -1.0 : 1.0;
-    painter.setPen(QPen(QColor(255, 0, 0), 2));
+    // The wind line is wider than the cross-wind line drawn over it, so a wind straight across
+    // shows both: red edges around the green line.
+    painter.setPen(QPen(QColor(255, 0, 0), 4));
     painter.drawLine(geo.centre, geo.Point(side * kWindLineLength * std::sin(angle),
                                            forward * kWindLineLength * std::cos(angle)));
+    if (IsZeroText(values.crossWind)) {
+        painter.restore();
+        return;
+    }
 
     const double edge = values.fromRight ? area.right() : area.left();
     painter.setPen(QPen(QColor(0, 192, 0), 2));

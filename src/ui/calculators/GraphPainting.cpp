@@ -17,9 +17,13 @@ void DrawCompassRing(QPainter& painter, QPoint centre, int radius) {
     painter.setPen(QPen(grey, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
-    QFont font = DialogFont();
-    font.setPixelSize(9);
-    painter.setFont(font);
+}
+
+void DrawCompassLetters(QPainter& painter, QPoint centre, int radius) {
+    if (radius < 12)
+        return;
+    painter.setPen(QColor(64, 64, 64));
+    painter.setFont(DialogFont());
     const int inset = radius - 8;
     const struct {
         const char* letter;

@@ -50,13 +50,16 @@ void DrawWindGraph(QPainter& painter, const QRect& area, const WindGraphValues& 
     const QPoint centre = area.topLeft() + QPoint(area.width() / 2, area.height() / 2);
     const int l = 3 * size / 4;
     const int r = 3 * size / 8;
-    DrawCompassRing(painter, centre, size / 2 - 2);
+    const int ring = size / 2 - 2;
+    DrawCompassRing(painter, centre, ring);
     if (values.hasAircraft) {
+        // The wind and course lines end at the ring.
         if (values.hasResult) {
-            DrawBearingLine(painter, centre, l, values.windDirection, QColor(0, 192, 0));
-            DrawBearingLine(painter, centre, l, values.course, QColor(0, 0, 255));
+            DrawBearingLine(painter, centre, ring, values.windDirection, QColor(0, 192, 0));
+            DrawBearingLine(painter, centre, ring, values.course, QColor(0, 0, 255));
         }
         DrawAircraft(painter, centre, r, l, values.heading);
     }
+    DrawCompassLetters(painter, centre, ring);
     painter.restore();
 }

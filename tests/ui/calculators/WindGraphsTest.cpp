@@ -90,6 +90,42 @@ TEST(CrossWindGraphTest, TheWindComesFromItsSide) {
     EXPECT_TRUE(IsColour(left, 10, 120, QColor(0, 192, 0)));
 }
 
+// A wind straight across: the red wind line shows beside the green cross-wind line over it, and
+// the head wind that rounds to 0 has no arrow above the nose.
+TEST(CrossWindGraphTest, AWindStraightAcrossShowsBothLinesAndNoZeroArrow) {
+    CrossWindGraphValues v;
+    v.angle = 90;
+    v.fromRight = true;
+    v.crossWind = 20;
+    v.headWind = 0.2;
+    const QImage image = Drawn(
+        QSize(240, 240), [&](QPainter& p, const QRect& r) { DrawCrossWindGraph(p, r, v, false); });
+    bool red = false;
+    bool green = false;
+    for (int y = 114; y <= 126; ++y) {
+        red = red || IsColour(image, 200, y, QColor(255, 0, 0));
+        green = green || IsColour(image, 200, y, QColor(0, 192, 0));
+    }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(green);
+    for (int y = 0; y < 80; ++y) // above the nose: no blue head-wind arrow
+        ASSERT_FALSE(IsColour(image, 119, y, QColor(0, 0, 255))) << y;
+}
+
+// The compass letters are dark and as large as the dialog text, whatever the aircraft does.
+TEST(WindGraphTest, CompassLettersAreDarkAndOnTop) {
+    WindGraphValues v;
+    v.hasAircraft = true;
+    v.heading = 0; // the nose points at N
+    const QImage image =
+        Drawn(QSize(200, 200), [&](QPainter& p, const QRect& r) { DrawWindGraph(p, r, v); });
+    int dark = 0;
+    for (int x = 92; x < 108; ++x)
+        for (int y = 4; y < 22; ++y)
+            dark += qGray(image.pixel(x, y)) < 110 ? 1 : 0;
+    EXPECT_GE(dark, 10); // the strokes of an 11-pixel N
+}
+
 TEST(HoldPatternGraphTest, TheApproachLineLeavesTheFixTowardsWhereTheAircraftComesFrom) {
     // 200 x 200, portrait: racetrack top 25; fix at (65, 65) for standard turns.
     const HoldEntryResult along = EvaluateHoldEntry(36, 36, HoldTurns::Standard); // 360 / 360
