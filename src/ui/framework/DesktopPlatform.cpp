@@ -1,17 +1,33 @@
 #include "ui/framework/DesktopPlatform.h"
 
 #include "ui/framework/DeviceMessageBox.h"
+#include "ui/framework/HelpWindow.h"
 
 #include "core/common/DeviceFolders.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QUrl>
+
+namespace {
+
+// A window of the program on the device screen (every one covers it from its top-left corner):
+// the active one, else any shown one. Without a window manager no window is active.
+QWidget* DeviceWindow() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->windowType() != Qt::Popup)
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 QString HelpFilePath() {
     return ProgramFolder() + QStringLiteral("trevallion.htm");
@@ -47,9 +63,9 @@ QString DesktopPlatform::GetSaveFileName(QWidget* parent, const FileDialogReques
 }
 
 void DesktopPlatform::OpenHelp(const QString& topic) {
-    QUrl url = QUrl::fromLocalFile(HelpFilePath());
-    url.setFragment(topic);
-    QDesktopServices::openUrl(url);
+    // Shown in the program itself, so help works without a web browser.
+    CHelpWindow help(DeviceWindow(), HelpFilePath(), topic);
+    help.exec();
 }
 
 bool DesktopPlatform::StartProcess(const QString& program, const QStringList& arguments) {
