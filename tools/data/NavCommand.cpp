@@ -74,12 +74,22 @@ int RunSearch(QStringList args, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
-// Reads "--name value" options; false on an unknown option or a missing value.
-bool ReadOptions(const QStringList& args, OurAirportsOptions* options, QString* validUntil) {
+// Reads "--name value" options; false, with a message naming the option, on an unknown or
+// repeated option or a missing value.
+bool ReadOptions(const QStringList& args, OurAirportsOptions* options, QString* validUntil,
+                 QTextStream& err) {
+    QStringList seen;
     for (qsizetype i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size())
-            return false;
         const QString& name = args[i];
+        if (i + 1 >= args.size()) {
+            err << "trevallion-data nav build: option '" << name << "' needs a value\n";
+            return false;
+        }
+        if (seen.contains(name)) {
+            err << "trevallion-data nav build: option '" << name << "' is given more than once\n";
+            return false;
+        }
+        seen.append(name);
         const QString& value = args[i + 1];
         if (name == QLatin1String("--from"))
             options->folder = value;
@@ -91,9 +101,13 @@ bool ReadOptions(const QStringList& args, OurAirportsOptions* options, QString* 
             options->description = value;
         else if (name == QLatin1String("--valid-until"))
             *validUntil = value;
-        else
+        else {
+            err << "trevallion-data nav build: unknown option '" << name << "'\n";
             return false;
+        }
     }
+    if (options->folder.isEmpty())
+        err << "trevallion-data nav build: --from FOLDER is required\n";
     return !options->folder.isEmpty();
 }
 
@@ -107,7 +121,7 @@ QString DefaultDescription(const OurAirportsOptions& options) {
 int RunBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     OurAirportsOptions options;
     QString validUntil;
-    if (args.isEmpty() || !ReadOptions(args.mid(1), &options, &validUntil))
+    if (args.isEmpty() || !ReadOptions(args.mid(1), &options, &validUntil, err))
         return BadUsage(err);
     if (!validUntil.isEmpty()) {
         options.validityDate = PackValidityDate(QDate::fromString(validUntil, Qt::ISODate));

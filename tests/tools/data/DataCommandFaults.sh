@@ -64,6 +64,18 @@ expect_refused "nav build with a region lacking its country" "COUNTRY-REGION"
 run nav build "$work/no/such/x.nav" --from "$csv"
 expect_refused "nav build into a missing folder" "does not exist"
 
+# --- Bad usage names the option and exits 2.
+for args in "--from" "--from $csv --from $csv" "--from $csv --colour red"; do
+    # shellcheck disable=SC2086
+    run nav build "$work/u.nav" $args
+    [ "$status" -eq 2 ] || fail "nav build $args: exit status $status, expected 2"
+    grep -qF -- "option '--" "$work/err" || fail "nav build $args: message names no option: $err"
+    ok "nav build $args is bad usage"
+done
+run --version
+[ "$status" -eq 0 ] && [[ "$out" == "trevallion-data "* ]] || fail "--version: $status $out"
+ok "--version"
+
 # --- A full disk: the save fails with the system's reason and the old file stays intact.
 if unshare --mount --propagation private true 2>/dev/null; then
     cp "$work/checklist.before" "$work/keep.db"
