@@ -13,7 +13,12 @@
 CValueEdit::CValueEdit(QWidget* parent) : QLineEdit(parent) {
     holdTimer_.setSingleShot(true);
     holdTimer_.setInterval(kHoldMilliseconds);
-    connect(&holdTimer_, &QTimer::timeout, this, [this] { ShowValueMenu(mapToGlobal(pressPos_)); });
+    connect(&holdTimer_, &QTimer::timeout, this, &CValueEdit::CompleteHold);
+}
+
+void CValueEdit::CompleteHold() {
+    holdTimer_.stop();
+    ShowValueMenu(mapToGlobal(pressPos_));
 }
 
 void CValueEdit::SetRange(int maximum, int step) {

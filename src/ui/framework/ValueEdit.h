@@ -38,6 +38,12 @@ public:
     // Shows the value menu at a screen position (through the platform) and applies the choice.
     void ShowValueMenu(const QPoint& globalPos);
 
+    // A press is being held and has not moved: the hold timer runs.
+    bool HoldPending() const { return holdTimer_.isActive(); }
+    // The hold has lasted long enough: what the hold timer does when it runs out (shows the value
+    // menu where the press is). Tests call it instead of waiting.
+    void CompleteHold();
+
 signals:
     // With the forward flag: the command id of the chosen menu item.
     void CommandForwarded(int commandId);

@@ -104,12 +104,23 @@ TEST(ValueEdit, ForwardFlagPassesTheCommandOn) {
 TEST(ValueEdit, LongPressCountsAsTapAndHoldButAShortTapDoesNot) {
     ShownValueField f;
     f.field.SetRange(4, 2);
+    // A short tap ends the hold before it completes: no menu.
     QTest::mouseClick(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QTest::qWait(CValueEdit::kHoldMilliseconds + 500);
+    EXPECT_FALSE(f.field.HoldPending());
     EXPECT_TRUE(f.platform.popupMenus.isEmpty());
+    // A press that moves away is no hold either.
+    QTest::mousePress(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_TRUE(f.field.HoldPending());
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 10), f.field.mapToGlobal(QPointF(60, 10)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.field, &move);
+    EXPECT_FALSE(f.field.HoldPending());
+    QTest::mouseRelease(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(60, 10));
+    // A press held until the hold timer runs out (completed here instead of waiting).
     f.platform.popupAnswers = {CValueEdit::kRangeCommandBase + 4};
     QTest::mousePress(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QTest::qWait(CValueEdit::kHoldMilliseconds + 500);
+    ASSERT_TRUE(f.field.HoldPending());
+    f.field.CompleteHold();
     QTest::mouseRelease(&f.field, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     ASSERT_EQ(f.platform.popupMenus.size(), 1);
     EXPECT_EQ(f.platform.popupMenus[0], (QStringList{"0", "2", "4"}));
