@@ -13,7 +13,8 @@ Status InstallDefaultChecklists() {
     const QString shipped = ProgramFolder() + QStringLiteral("checklist.db");
     if (!QFileInfo(shipped).isFile())
         return {};
-    const Outcome<QByteArray> bytes = ReadWholeFile(shipped, kChecklistSaveFailedText, kMaxDataFileBytes);
+    const Outcome<QByteArray> bytes =
+        ReadWholeFile(shipped, kChecklistSaveFailedText, kMaxDataFileBytes);
     if (!bytes)
         return bytes.error();
     return WriteWholeFile(target, bytes.value(), kChecklistSaveFailedText);

@@ -10,7 +10,8 @@
 Status OurAirportsCsv::Open(const QString& folder, const char* file, const QStringList& required) {
     const QString name = QString::fromLatin1(file);
     const Outcome<QByteArray> bytes = ReadWholeFile(
-        QDir(folder).filePath(name), QStringLiteral("Error:\nUnable to read %1.\n").arg(name), kMaxImportFileBytes);
+        QDir(folder).filePath(name), QStringLiteral("Error:\nUnable to read %1.\n").arg(name),
+        kMaxImportFileBytes);
     if (!bytes)
         return Status(bytes.error());
     reader_ = CsvReader(bytes.value());

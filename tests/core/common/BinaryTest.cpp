@@ -66,8 +66,8 @@ TEST(Utf8String, RefusesDamagedStrings) {
     huge.U32(257);
     huge.Zeros(257);
     EXPECT_TRUE(fails(huge.Data(), 300));
-    EXPECT_TRUE(fails(Encoded("abc").left(6), 16));               // ends early
-    EXPECT_TRUE(fails(Encoded("sixteen chars!!!"), 16));          // does not fit
+    EXPECT_TRUE(fails(Encoded("abc").left(6), 16));      // ends early
+    EXPECT_TRUE(fails(Encoded("sixteen chars!!!"), 16)); // does not fit
     EXPECT_FALSE(fails(Encoded("fifteen chars!!"), 16));
 }
 

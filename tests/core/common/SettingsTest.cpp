@@ -57,8 +57,8 @@ TEST(AppSettings, SavesPreferencesInOrderAndFormat) {
     s.kilosPerLitre = true;
     s.timeZoneOffset = -300;
     SavePreferences(store, s);
-    EXPECT_EQ(store.WriteLog(), QStringList({"JetWeight=7.03", "AvGasWeight=6.00",
-                                             "Preferences=6", "TimeZone=-300"}));
+    EXPECT_EQ(store.WriteLog(), QStringList({"JetWeight=7.03", "AvGasWeight=6.00", "Preferences=6",
+                                             "TimeZone=-300"}));
 }
 
 TEST(IniSettingsStore, KeepsTypesAndDefaults) {

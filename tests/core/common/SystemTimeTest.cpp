@@ -1,5 +1,5 @@
-#include "core/common/Clock.h"
 #include "core/common/SystemTime.h"
+#include "core/common/Clock.h"
 
 #include <gtest/gtest.h>
 
