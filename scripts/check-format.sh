@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 if ! command -v clang-format >/dev/null; then
     sudo=""
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends clang-format
 fi
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
