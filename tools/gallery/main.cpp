@@ -7,6 +7,7 @@
 #include "core/common/Resources.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
+#include "ui/framework/LabelFit.h"
 #include "ui/framework/TouchStyle.h"
 
 #include <QApplication>
@@ -54,7 +55,11 @@ bool Render(const GalleryScreen& screen, const Layout& layout, DeviceScreen& dev
         err << "cannot write " << out.filePath(file) << '\n';
         return false;
     }
-    return true;
+    // A label cut at its edge hides part of its text: the picture is written, the run fails.
+    const QStringList clipped = ClippedLabels(widget.get());
+    for (const QString& label : clipped)
+        err << file << ": label " << label << '\n';
+    return clipped.isEmpty();
 }
 
 } // namespace
