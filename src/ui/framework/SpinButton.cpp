@@ -19,7 +19,10 @@ CSpinButton::CSpinButton(Qt::Orientation orientation, QWidget* parent)
 void CSpinButton::resizeEvent(QResizeEvent*) {
     const int w = width();
     const int h = height();
-    if (orientation_ == Qt::Vertical) {
+    // Arrows stacked in a low control would be too small to hit: when the control is wide enough,
+    // each arrow takes its full height and half its width (down on the left, up on the right).
+    const bool sideBySide = h / 2 < kMinArrowSize && w >= 2 * kMinArrowSize;
+    if (orientation_ == Qt::Vertical && !sideBySide) {
         up_->setGeometry(0, 0, w, h / 2);
         down_->setGeometry(0, h / 2, w, h - h / 2);
     } else {

@@ -9,6 +9,8 @@ class QToolButton;
 class CSpinButton : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kMinArrowSize = 16; // pixels a finger needs on each arrow
+
     explicit CSpinButton(Qt::Orientation orientation, QWidget* parent = nullptr);
 
 signals:

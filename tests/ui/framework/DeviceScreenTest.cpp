@@ -57,3 +57,32 @@ TEST(ControlFactory, StaticTextsLoseMnemonicMarkers) {
 }
 
 } // namespace
+
+#include "ui/framework/SpinButton.h"
+
+#include <QToolButton>
+
+namespace {
+
+// A low up-down control puts its arrows side by side, each at least a finger wide and the
+// control's full height; a tall one keeps them stacked.
+TEST(SpinButton, ArrowsAreLargeEnoughToHit) {
+    CSpinButton low(Qt::Vertical);
+    low.resize(33, 19);
+    low.show();
+    const QList<QToolButton*> lowArrows = low.findChildren<QToolButton*>();
+    ASSERT_EQ(lowArrows.size(), 2);
+    for (const QToolButton* arrow : lowArrows) {
+        EXPECT_GE(arrow->width(), CSpinButton::kMinArrowSize);
+        EXPECT_EQ(arrow->height(), 19);
+    }
+    CSpinButton tall(Qt::Vertical);
+    tall.resize(20, 40);
+    tall.show();
+    for (const QToolButton* arrow : tall.findChildren<QToolButton*>()) {
+        EXPECT_EQ(arrow->width(), 20);
+        EXPECT_EQ(arrow->height(), 20);
+    }
+}
+
+} // namespace
