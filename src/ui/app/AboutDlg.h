@@ -1,12 +1,13 @@
 #pragma once
 // The About dialog: program name, version and copyright.
 
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CAboutDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{100, 0, 220};
+    static constexpr LayoutTriple kTemplates{IDD_ABOUT_P, 0, IDD_ABOUT_S};
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 

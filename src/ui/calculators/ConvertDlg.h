@@ -4,12 +4,13 @@
 // is pressed; the result becomes the last calculator result.
 
 #include "core/calculators/UnitConversion.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CConvertDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{110, 168, 0};
+    static constexpr LayoutTriple kTemplates{IDD_CONVERT_P, IDD_CONVERT_L, 0};
     static constexpr int kInputLimit = 5;
 
     // `mode` is the menu command; an unknown one leaves the unit labels empty.

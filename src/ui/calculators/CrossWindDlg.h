@@ -3,12 +3,13 @@
 // heading (a runway's or the aircraft's), the wind's angle and side, and their graph.
 
 #include "core/calculators/WindCalculators.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CCrossWindDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{131, 180, 213};
+    static constexpr LayoutTriple kTemplates{IDD_CROSS_WIND_P, IDD_CROSS_WIND_L, IDD_CROSS_WIND_S};
 
     explicit CCrossWindDlg(QWidget* parent = nullptr);
     void OnCalculate();

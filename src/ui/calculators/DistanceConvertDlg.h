@@ -3,12 +3,13 @@
 // shown in the two other units. CVolumeConvertDlg uses the same templates for gallons and litres.
 
 #include "core/calculators/DistanceVolumeConversion.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CDistanceConvertDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{111, 167, 0};
+    static constexpr LayoutTriple kTemplates{IDD_DISTANCE_CONVERT_P, IDD_DISTANCE_CONVERT_L, 0};
 
     explicit CDistanceConvertDlg(QWidget* parent = nullptr);
     // Converts the input from the selected unit into the two others.

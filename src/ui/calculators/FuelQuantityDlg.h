@@ -3,12 +3,13 @@
 // weight units. The chosen fuel type and units are remembered ("Fuel type", "Fuel units",
 // "Fuel result").
 
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CFuelQuantityDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{115, 181, 0};
+    static constexpr LayoutTriple kTemplates{IDD_FUEL_QUANTITY_P, IDD_FUEL_QUANTITY_L, 0};
 
     explicit CFuelQuantityDlg(QWidget* parent = nullptr);
     // Converts the quantity and remembers the three list texts.

@@ -4,12 +4,14 @@
 // after every successful calculation and restored on opening; the last Distance & Track result,
 // when there is one, replaces the track and distance.
 
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CHeadingTimeDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{125, 177, 210};
+    static constexpr LayoutTriple kTemplates{IDD_HEADING_TIME_P, IDD_HEADING_TIME_L,
+                                             IDD_HEADING_TIME_S};
     // The result of the "Distance && Track" button, which also hands the main frame the
     // "Distance/Track..." command (33031) to run once this dialog has closed.
     static constexpr int kDistanceTrackResult = 0;

@@ -4,12 +4,13 @@
 // drawn. The last courses are remembered for the program's run.
 
 #include "core/calculators/HoldEntry.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CHoldEntryDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{154, 187, 212};
+    static constexpr LayoutTriple kTemplates{IDD_HOLD_ENTRY_P, IDD_HOLD_ENTRY_L, IDD_HOLD_ENTRY_S};
 
     explicit CHoldEntryDlg(QWidget* parent = nullptr);
 

@@ -2,6 +2,7 @@
 // The hold timing dialog ("Hold"): inbound and outbound headings, the outbound leg time and the
 // leg length of a holding pattern in a wind, with an outbound wind correction factor.
 
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 #include <optional>
@@ -9,7 +10,8 @@
 class CHoldTimingDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{119, 176, 211};
+    static constexpr LayoutTriple kTemplates{IDD_HOLD_TIMING_P, IDD_HOLD_TIMING_L,
+                                             IDD_HOLD_TIMING_S};
 
     explicit CHoldTimingDlg(QWidget* parent = nullptr);
     void OnCalculate();

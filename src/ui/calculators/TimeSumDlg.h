@@ -3,12 +3,13 @@
 // dialog opens; never below zero).
 
 #include "core/calculators/TimeSum.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CTimeSumDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{160, 171, 0};
+    static constexpr LayoutTriple kTemplates{IDD_TIME_SUM_P, IDD_TIME_SUM_L, 0};
 
     explicit CTimeSumDlg(QWidget* parent = nullptr);
     unsigned TotalMinutes() const { return totalMinutes_; }

@@ -6,6 +6,7 @@
 //
 // The view borrows the document's checklists; it keeps no selection across view switches.
 
+#include "resource.h"
 #include "ui/framework/CustomFormView.h"
 
 class ChecklistData;
@@ -17,7 +18,7 @@ class QTreeWidget;
 class CCheckListView : public CCustomFormView {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{197, 198, 207};
+    static constexpr LayoutTriple kTemplates{IDD_CHECKLIST_P, IDD_CHECKLIST_L, IDD_CHECKLIST_S};
 
     CCheckListView(CTrevallionDoc& document, QWidget* parent = nullptr);
 

@@ -7,6 +7,7 @@
 // changes nothing.
 
 #include "core/checklists/ChecklistTree.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 class CChecklistLabelDelegate;
@@ -17,7 +18,7 @@ class QTreeWidgetItem;
 class CChecklistEditDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{203, 0, 216};
+    static constexpr LayoutTriple kTemplates{IDD_CHECKLIST_EDIT_P, 0, IDD_CHECKLIST_EDIT_S};
 
     // `data` is borrowed and must outlive the dialog; OK writes it to `path`.
     CChecklistEditDlg(ChecklistData& data, QWidget* parent = nullptr, QString path = QString());
