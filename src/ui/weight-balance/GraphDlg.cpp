@@ -1,35 +1,16 @@
 #include "ui/weight-balance/GraphDlg.h"
 
-#include "ui/framework/OwnerDrawArea.h"
-#include "ui/weight-balance/GraphOptions.h"
-
 #include <QCursor>
-#include <QPainter>
 
 CGraphDlg::CGraphDlg(const AircraftType& type, const LoadingResults& results, bool offerMenu,
                      QWidget* parent)
-    : CCalcDialog(kTemplates, parent), type_(type), results_(results), offerMenu_(offerMenu) {
-    graph_.SetType(&type_);
-    graph_.SetResults(&results_);
-}
+    : CGraphHostDlg(kTemplates, type, results, parent), offerMenu_(offerMenu) {}
 
 bool CGraphDlg::OnInitDialog() {
     if (!CCalcDialog::OnInitDialog())
         return false;
-    auto* area = Item<COwnerDrawArea>(IDC_WB_GRAPH);
-    if (!area)
-        return false;
-    area->SetPaintFunction([this](QPainter& painter, const QRect& rect) {
-        graph_.Draw(painter, rect, GraphOptions());
-    });
-    Bind(IDC_WB_GRAPH, [this, area] {
-        if (offerMenu_ && RunGraphOptionsMenu(this, QCursor::pos()))
-            area->update();
-    });
-    return true;
-}
-
-void CGraphDlg::done(int result) {
-    SaveGraphOptions();
-    CCalcDialog::done(result);
+    MenuPosition atPress;
+    if (offerMenu_)
+        atPress = [](const COwnerDrawArea&) { return QCursor::pos(); };
+    return SetUpGraph(atPress);
 }

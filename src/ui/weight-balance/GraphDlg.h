@@ -1,15 +1,12 @@
 #pragma once
 // The "Graph" dialog: the CG envelope graph of a type and its loading over the whole dialog. A
-// press on the graph opens the pop-up menu of the graph options (unless the opener asks for none,
-// as the type editor does). Closing writes the options to the settings.
+// press on the graph opens the pop-up menu of the graph options at that point (unless the opener
+// asks for none, as the type editor does). Closing writes the options to the settings.
 
-#include "core/weight-balance/AircraftType.h"
-#include "core/weight-balance/LoadingResults.h"
 #include "resource.h"
-#include "ui/framework/CalcDialog.h"
-#include "ui/weight-balance/CgGraph.h"
+#include "ui/weight-balance/GraphHostDlg.h"
 
-class CGraphDlg : public CCalcDialog {
+class CGraphDlg : public CGraphHostDlg {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_CG_GRAPH_P, IDD_CG_GRAPH_L, IDD_CG_GRAPH_S};
@@ -18,14 +15,9 @@ public:
     CGraphDlg(const AircraftType& type, const LoadingResults& results, bool offerMenu,
               QWidget* parent = nullptr);
 
-    void done(int result) override;
-
 protected:
     bool OnInitDialog() override;
 
 private:
-    AircraftType type_;
-    LoadingResults results_;
     bool offerMenu_;
-    CCgGraph graph_;
 };

@@ -5,10 +5,9 @@
 
 #include "core/weight-balance/LoadingDetails.h"
 #include "resource.h"
-#include "ui/framework/CalcDialog.h"
-#include "ui/weight-balance/CgGraph.h"
+#include "ui/weight-balance/GraphHostDlg.h"
 
-class CWeightBalanceDlg : public CCalcDialog {
+class CWeightBalanceDlg : public CGraphHostDlg {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_WB_DETAILS_P, IDD_WB_DETAILS_L, IDD_WB_DETAILS_S};
@@ -17,14 +16,9 @@ public:
     CWeightBalanceDlg(const AircraftType& type, const Aircraft& aircraft, const Loading& loading,
                       const LoadingResults& results, QWidget* parent = nullptr);
 
-    void done(int result) override;
-
 protected:
     bool OnInitDialog() override;
 
 private:
-    AircraftType type_;
-    LoadingResults results_;
     LoadingDetails details_;
-    CCgGraph graph_;
 };
