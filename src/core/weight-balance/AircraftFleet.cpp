@@ -1,5 +1,7 @@
 #include "core/weight-balance/AircraftFleet.h"
 
+#include <algorithm>
+
 namespace {
 
 AircraftType DefaultType() {
@@ -55,4 +57,16 @@ AircraftFleet DefaultAircraftFleet() {
     fleet.nextTypeId = 2;
     fleet.nextAircraftId = 2;
     return fleet;
+}
+
+const AircraftType* FindFleetType(const AircraftFleet& fleet, int id) {
+    const auto it = std::find_if(fleet.types.begin(), fleet.types.end(),
+                                 [id](const AircraftType& t) { return t.id == id; });
+    return it == fleet.types.end() ? nullptr : &*it;
+}
+
+const Aircraft* FindFleetAircraft(const AircraftFleet& fleet, const QString& ident) {
+    const auto it = std::find_if(fleet.aircraft.begin(), fleet.aircraft.end(),
+                                 [&](const Aircraft& a) { return a.ident == ident; });
+    return it == fleet.aircraft.end() ? nullptr : &*it;
 }

@@ -38,16 +38,16 @@ QString MakeLoadingText(const AircraftType& type, const Aircraft& aircraft,
 }
 
 Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& text,
-                                                        const AircraftStore& store) {
+                                                        const AircraftFleet& fleet) {
     using Result = Outcome<std::optional<WorkingLoading>>;
     const QString ident = LineValue(text, kAircraftKey);
     if (ident.isEmpty())
         return Result(std::optional<WorkingLoading>());
-    const Aircraft* aircraft = store.FindAircraftByIdent(ident);
+    const Aircraft* aircraft = FindFleetAircraft(fleet, ident);
     if (!aircraft)
         return Result::Fail(QStringLiteral("Unknown aircraft.\n") + ident,
                             MessageIcon::Information);
-    const AircraftType* type = store.FindAircraftType(aircraft->typeId);
+    const AircraftType* type = FindFleetType(fleet, aircraft->typeId);
     if (!type)
         return Result::Fail(QStringLiteral("Invalid aircraft type."), MessageIcon::Information);
 

@@ -28,7 +28,11 @@ QString MakeLoadingText(const AircraftType& type, const Aircraft& aircraft, cons
 // when the text names no aircraft; fails with "Unknown aircraft.\n" and the ident, or "Invalid
 // aircraft type.", when the store has no such aircraft or no type for it.
 Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& text,
-                                                        const AircraftStore& store);
+                                                        const AircraftFleet& fleet);
+inline Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& text,
+                                                               const AircraftStore& store) {
+    return ApplyLoadingText(text, store.Fleet());
+}
 
 // The text with its "Aircraft=" line replaced by one naming `ident`, appended at the end; used to
 // carry a loading over to another aircraft or type.
