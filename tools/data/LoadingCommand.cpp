@@ -27,7 +27,7 @@ Outcome<AircraftFleet> ReadFleet(QString path) {
             return DefaultAircraftFleet();
     }
     const Outcome<QByteArray> bytes =
-        ReadWholeFile(path, QStringLiteral("Error: Unable to read the file.\n"));
+        ReadWholeFile(path, QStringLiteral("Error: Unable to read the file.\n"), kMaxDataFileBytes);
     if (!bytes)
         return bytes.error();
     Outcome<AircraftFileContents> read = AircraftFileReader::Read(bytes.value());
