@@ -63,7 +63,7 @@ TEST_F(LoadingSessionTest, AnUnknownAircraftIsReportedAndFallsBackWithZeroWeight
 }
 
 TEST_F(LoadingSessionTest, ASavedLoadingComesBackWhole) {
-    session.Start(QString());
+    ASSERT_TRUE(session.Start(QString()).ok());
     session.SetFuelSelection(kFuelCustom);
     session.SetStationWeight(0, 170.0);
     session.SetStationWeight(4, 20.0);
@@ -78,7 +78,7 @@ TEST_F(LoadingSessionTest, ASavedLoadingComesBackWhole) {
 }
 
 TEST_F(LoadingSessionTest, FuelSelectionsSetOrKeepTheLoads) {
-    session.Start(QString());
+    ASSERT_TRUE(session.Start(QString()).ok());
     session.SetFuelSelection(kFuelThreeQuarters);
     EXPECT_EQ(session.CurrentLoading().tanks[0].rampQuantity, 37.5);
     session.SetFuelSelection(kFuelCustom);
@@ -89,7 +89,7 @@ TEST_F(LoadingSessionTest, FuelSelectionsSetOrKeepTheLoads) {
 
 TEST_F(LoadingSessionTest, ATypeChangeCarriesStationsByNameAndComesBackWithoutAircraft) {
     const int pa28 = AddSecondType();
-    session.Start(QString());
+    ASSERT_TRUE(session.Start(QString()).ok());
     session.SetStationWeight(0, 170.0); // "Pilot seat"
     session.SetStationWeight(2, 90.0);  // "Rear left": not in the PA28
     ASSERT_TRUE(session.ChooseType(pa28).ok());
@@ -106,7 +106,7 @@ TEST_F(LoadingSessionTest, ATypeChangeCarriesStationsByNameAndComesBackWithoutAi
 
 TEST_F(LoadingSessionTest, WithoutAircraftNothingIsComputed) {
     ASSERT_TRUE(store.DeleteAircraft(1).ok());
-    session.Start(QString());
+    ASSERT_TRUE(session.Start(QString()).ok());
     EXPECT_FALSE(session.HasAircraft());
     EXPECT_EQ(session.Type().name, QStringLiteral("C172"));
     session.SetStationWeight(0, 100.0);
