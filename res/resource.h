@@ -353,3 +353,31 @@
 #define IDC_CHECKLIST_ADD               1000
 #define IDC_CHECKLIST_ADD_CHILD         1575
 #define IDC_CHECKLIST_DELETE            1058
+
+// ---- Weight and balance: view, graph and details dialogs ---------------------------------
+#define IDD_WEIGHT_BALANCE_P            270
+#define IDD_WEIGHT_BALANCE_L            271
+#define IDD_WEIGHT_BALANCE_S            272
+#define IDD_CG_GRAPH_P                  273
+#define IDD_CG_GRAPH_L                  274
+#define IDD_CG_GRAPH_S                  275
+#define IDD_WB_DETAILS_P                276
+#define IDD_WB_DETAILS_L                277
+#define IDD_WB_DETAILS_S                278
+#define IDC_WB_TYPE                     1700
+#define IDC_WB_AIRCRAFT                 1701
+#define IDC_WB_AIRCRAFT_BUTTON          1702
+#define IDC_WB_STATUS                   1703
+#define IDC_WB_TABS                     1704
+#define IDC_WB_STATIONS                 1705
+#define IDC_WB_FUEL                     1706
+#define IDC_WB_UNITS                    1707
+#define IDC_WB_TANKS                    1708
+#define IDC_WB_DETAILS_LIST             1709
+#define IDC_WB_GRAPH                    1710
+#define IDC_WB_INFO                     1711
+#define IDC_WB_DETAILS                  1712
+#define IDC_WB_GRAPH_BUTTON             1713
+#define IDC_WB_KEY_BACK                 1714
+// The pop-up menu of the graph options (the Graph menu's commands).
+#define IDR_GRAPH_OPTIONS               279

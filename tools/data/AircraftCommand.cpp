@@ -14,23 +14,21 @@ constexpr char kUsage[] = "FILE | --default";
 
 QJsonArray Envelope(const AircraftType& t) {
     QJsonArray points;
-    for (int i = 0; i < t.envelopeCount; ++i)
-        points.append(QJsonObject{{"weight", t.envelope[i].weight}, {"arm", t.envelope[i].arm}});
+    for (const EnvelopePoint& p : t.envelope)
+        points.append(QJsonObject{{"weight", p.weight}, {"arm", p.arm}});
     return points;
 }
 
 QJsonArray LateralEnvelope(const AircraftType& t) {
     QJsonArray points;
-    for (int i = 0; i < t.lateralCount; ++i)
-        points.append(QJsonObject{{"arm", t.lateralEnvelope[i].arm},
-                                  {"lateralOffset", t.lateralEnvelope[i].lateralOffset}});
+    for (const LateralPoint& p : t.lateralEnvelope)
+        points.append(QJsonObject{{"arm", p.arm}, {"lateralOffset", p.lateralOffset}});
     return points;
 }
 
 QJsonArray Stations(const AircraftType& t) {
     QJsonArray stations;
-    for (int i = 0; i < t.stationCount; ++i) {
-        const Station& s = t.stations[i];
+    for (const Station& s : t.stations) {
         QJsonObject o{{"name", s.name}, {"maxWeight", s.maxWeight}, {"arm", s.arm}};
         if (t.IsRotary())
             o.insert("lateralOffset", s.lateralOffset);
@@ -41,11 +39,10 @@ QJsonArray Stations(const AircraftType& t) {
 
 QJsonArray Tanks(const AircraftType& t) {
     QJsonArray tanks;
-    for (int i = 0; i < t.tankCount; ++i) {
-        const FuelTank& tank = t.tanks[i];
+    for (const FuelTank& tank : t.tanks) {
         QJsonArray rows;
-        for (int r = 0; r < tank.rowCount; ++r)
-            rows.append(QJsonObject{{"capacity", tank.rowCapacities[r]}, {"arm", tank.rowArms[r]}});
+        for (const TankArmRow& row : tank.rows)
+            rows.append(QJsonObject{{"capacity", row.capacity}, {"arm", row.arm}});
         QJsonObject o{{"name", tank.name},
                       {"capacity", tank.capacity},
                       {"arm", tank.arm},
@@ -60,11 +57,11 @@ QJsonArray Tanks(const AircraftType& t) {
 
 QJsonArray FuelQuantities(const AircraftType& t) {
     QJsonArray list;
-    for (int i = 0; i < t.fuelQuantityCount; ++i) {
+    for (const FuelQuantity& fq : t.fuelQuantities) {
         QJsonArray quantities;
-        for (double q : t.fuelQuantities[i].quantities)
+        for (double q : fq.quantities)
             quantities.append(q);
-        list.append(QJsonObject{{"title", t.fuelQuantities[i].title}, {"quantities", quantities}});
+        list.append(QJsonObject{{"title", fq.title}, {"quantities", quantities}});
     }
     return list;
 }

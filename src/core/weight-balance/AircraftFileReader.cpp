@@ -99,24 +99,24 @@ bool AircraftFileReader::ReadType(AircraftType& t) {
 }
 
 void AircraftFileReader::ReadEnvelopes(AircraftType& t) {
-    t.envelopeCount = ReadCount(AircraftType::kMaxEnvelopePoints);
-    for (int i = 0; i < t.envelopeCount; ++i) {
-        t.envelope[i].weight = ReadNumber();
-        t.envelope[i].arm = ReadNumber();
+    t.envelope.resize(ReadCount(AircraftType::kMaxEnvelopePoints));
+    for (EnvelopePoint& p : t.envelope) {
+        p.weight = ReadNumber();
+        p.arm = ReadNumber();
     }
     if (!t.IsRotary())
         return;
-    t.lateralCount = ReadCount(AircraftType::kMaxLateralPoints);
-    for (int i = 0; i < t.lateralCount; ++i) {
-        t.lateralEnvelope[i].arm = ReadNumber();
-        t.lateralEnvelope[i].lateralOffset = ReadNumber();
+    t.lateralEnvelope.resize(ReadCount(AircraftType::kMaxLateralPoints));
+    for (LateralPoint& p : t.lateralEnvelope) {
+        p.arm = ReadNumber();
+        p.lateralOffset = ReadNumber();
     }
 }
 
 void AircraftFileReader::ReadStations(AircraftType& t) {
-    t.stationCount = ReadCount(AircraftType::kMaxStations);
-    for (int i = 0; i < t.stationCount; ++i)
-        ReadStation(t.stations[i], t.IsRotary());
+    t.stations.resize(ReadCount(AircraftType::kMaxStations));
+    for (Station& s : t.stations)
+        ReadStation(s, t.IsRotary());
 }
 
 void AircraftFileReader::ReadStation(Station& s, bool rotary) {
@@ -143,9 +143,9 @@ void AircraftFileReader::ReadStation(Station& s, bool rotary) {
 }
 
 void AircraftFileReader::ReadTanks(AircraftType& t) {
-    t.tankCount = ReadCount(AircraftType::kMaxTanks);
-    for (int i = 0; i < t.tankCount; ++i)
-        ReadTank(t.tanks[i], t.IsRotary());
+    t.tanks.resize(ReadCount(AircraftType::kMaxTanks));
+    for (FuelTank& tank : t.tanks)
+        ReadTank(tank, t.IsRotary());
 }
 
 void AircraftFileReader::ReadTank(FuelTank& tank, bool rotary) {
@@ -155,17 +155,16 @@ void AircraftFileReader::ReadTank(FuelTank& tank, bool rotary) {
     if (rotary)
         tank.lateralOffset = ReadNumber();
     tank.startupQuantity = ReadNumber();
-    tank.rowCount = ReadCount(FuelTank::kMaxRows);
-    for (int r = 0; r < tank.rowCount; ++r)
-        tank.rowCapacities[r] = ReadNumber();
-    for (int r = 0; r < tank.rowCount; ++r)
-        tank.rowArms[r] = ReadNumber();
+    tank.rows.resize(ReadCount(FuelTank::kMaxRows));
+    for (TankArmRow& row : tank.rows)
+        row.capacity = ReadNumber();
+    for (TankArmRow& row : tank.rows)
+        row.arm = ReadNumber();
 }
 
 void AircraftFileReader::ReadFuelQuantities(AircraftType& t) {
-    t.fuelQuantityCount = ReadCount(AircraftType::kMaxFuelQuantities);
-    for (int i = 0; i < t.fuelQuantityCount; ++i) {
-        FuelQuantity& q = t.fuelQuantities[i];
+    t.fuelQuantities.resize(ReadCount(AircraftType::kMaxFuelQuantities));
+    for (FuelQuantity& q : t.fuelQuantities) {
         q.title = ReadFixedName(in_).value_or(QString());
         for (double& quantity : q.quantities)
             quantity = ReadNumber();

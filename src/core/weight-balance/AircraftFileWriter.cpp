@@ -3,16 +3,7 @@
 #include "core/common/Utf8String.h"
 #include "core/weight-balance/AircraftFileFormat.h"
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-int Bounded(int count, int limit) {
-    return std::clamp(count, 0, limit);
-}
-
-} // namespace
 
 QByteArray AircraftFileWriter::Write(const AircraftFleet& fleet) {
     AircraftFileWriter w;
@@ -36,18 +27,16 @@ void AircraftFileWriter::WriteType(const AircraftType& t) {
     for (double v : {t.maxRampWeight, t.maxZeroFuelWeight, t.maxTakeoffWeight, t.maxLandingWeight,
                      t.macLeadingEdge, t.macLength, t.trueAirspeed, t.fuelBurn})
         Number(v);
-    const int points = Bounded(t.envelopeCount, AircraftType::kMaxEnvelopePoints);
-    out_.I32(points);
-    for (int i = 0; i < points; ++i) {
-        Number(t.envelope[i].weight);
-        Number(t.envelope[i].arm);
+    out_.I32(t.envelope.size());
+    for (const EnvelopePoint& p : t.envelope) {
+        Number(p.weight);
+        Number(p.arm);
     }
     if (t.IsRotary()) {
-        const int lateral = Bounded(t.lateralCount, AircraftType::kMaxLateralPoints);
-        out_.I32(lateral);
-        for (int i = 0; i < lateral; ++i) {
-            Number(t.lateralEnvelope[i].arm);
-            Number(t.lateralEnvelope[i].lateralOffset);
+        out_.I32(t.lateralEnvelope.size());
+        for (const LateralPoint& p : t.lateralEnvelope) {
+            Number(p.arm);
+            Number(p.lateralOffset);
         }
     }
     WriteStations(t);
@@ -56,10 +45,8 @@ void AircraftFileWriter::WriteType(const AircraftType& t) {
 }
 
 void AircraftFileWriter::WriteStations(const AircraftType& t) {
-    const int count = Bounded(t.stationCount, AircraftType::kMaxStations);
-    out_.I32(count);
-    for (int i = 0; i < count; ++i) {
-        const Station& s = t.stations[i];
+    out_.I32(t.stations.size());
+    for (const Station& s : t.stations) {
         WriteName(s.name);
         Number(s.maxWeight);
         Number(s.arm);
@@ -69,31 +56,27 @@ void AircraftFileWriter::WriteStations(const AircraftType& t) {
 }
 
 void AircraftFileWriter::WriteTanks(const AircraftType& t) {
-    const int count = Bounded(t.tankCount, AircraftType::kMaxTanks);
-    out_.I32(count);
-    for (int i = 0; i < count; ++i) {
-        const FuelTank& tank = t.tanks[i];
+    out_.I32(t.tanks.size());
+    for (const FuelTank& tank : t.tanks) {
         WriteName(tank.name);
         Number(tank.capacity);
         Number(tank.arm);
         if (t.IsRotary())
             Number(tank.lateralOffset);
         Number(tank.startupQuantity);
-        const int rows = Bounded(tank.rowCount, FuelTank::kMaxRows);
-        out_.I32(rows);
-        for (int r = 0; r < rows; ++r)
-            Number(tank.rowCapacities[r]);
-        for (int r = 0; r < rows; ++r)
-            Number(tank.rowArms[r]);
+        out_.I32(tank.rows.size());
+        for (const TankArmRow& row : tank.rows)
+            Number(row.capacity);
+        for (const TankArmRow& row : tank.rows)
+            Number(row.arm);
     }
 }
 
 void AircraftFileWriter::WriteFuelQuantities(const AircraftType& t) {
-    const int count = Bounded(t.fuelQuantityCount, AircraftType::kMaxFuelQuantities);
-    out_.I32(count);
-    for (int i = 0; i < count; ++i) {
-        WriteFixedName(out_, t.fuelQuantities[i].title);
-        for (double q : t.fuelQuantities[i].quantities)
+    out_.I32(t.fuelQuantities.size());
+    for (const FuelQuantity& fq : t.fuelQuantities) {
+        WriteFixedName(out_, fq.title);
+        for (double q : fq.quantities)
             Number(q);
     }
 }

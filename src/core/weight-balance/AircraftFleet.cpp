@@ -1,5 +1,7 @@
 #include "core/weight-balance/AircraftFleet.h"
 
+#include <algorithm>
+
 namespace {
 
 AircraftType DefaultType() {
@@ -15,7 +17,7 @@ AircraftType DefaultType() {
     const EnvelopePoint envelope[] = {
         {1500.0, 35.0}, {1950.0, 35.0}, {2400.0, 39.0}, {2400.0, 47.0}, {1500.0, 47.0}};
     for (const EnvelopePoint& p : envelope)
-        t.envelope[t.envelopeCount++] = p;
+        t.envelope.append(p);
 
     const struct {
         const char* name;
@@ -24,17 +26,19 @@ AircraftType DefaultType() {
                     {"Rear left", 73.0, 0.0},   {"Rear right", 73.0, 0.0},
                     {"Baggage 1", 95.0, 150.0}, {"Baggage 2", 123.0, 50.0}};
     for (const auto& s : stations) {
-        Station& station = t.stations[t.stationCount++];
+        Station station;
         station.name = QString::fromLatin1(s.name);
         station.arm = s.arm;
         station.maxWeight = s.maxWeight;
+        t.stations.append(station);
     }
 
-    FuelTank& tank = t.tanks[t.tankCount++];
+    FuelTank tank;
     tank.name = QStringLiteral("Main fuel");
     tank.capacity = 50.0;
     tank.arm = 48.0;
     tank.startupQuantity = 2.0;
+    t.tanks.append(tank);
     return t;
 }
 
@@ -53,4 +57,16 @@ AircraftFleet DefaultAircraftFleet() {
     fleet.nextTypeId = 2;
     fleet.nextAircraftId = 2;
     return fleet;
+}
+
+const AircraftType* FindFleetType(const AircraftFleet& fleet, int id) {
+    const auto it = std::find_if(fleet.types.begin(), fleet.types.end(),
+                                 [id](const AircraftType& t) { return t.id == id; });
+    return it == fleet.types.end() ? nullptr : &*it;
+}
+
+const Aircraft* FindFleetAircraft(const AircraftFleet& fleet, const QString& ident) {
+    const auto it = std::find_if(fleet.aircraft.begin(), fleet.aircraft.end(),
+                                 [&](const Aircraft& a) { return a.ident == ident; });
+    return it == fleet.aircraft.end() ? nullptr : &*it;
 }

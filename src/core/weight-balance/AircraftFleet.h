@@ -17,3 +17,8 @@ struct AircraftFleet {
 
 // The fleet of a fresh installation: the type "C172" (id 1) and the aircraft "N123A" (id 1).
 AircraftFleet DefaultAircraftFleet();
+
+// The first type with the id, or the first aircraft with the ident (compared exactly); nullptr
+// when there is none.
+const AircraftType* FindFleetType(const AircraftFleet& fleet, int id);
+const Aircraft* FindFleetAircraft(const AircraftFleet& fleet, const QString& ident);

@@ -162,7 +162,7 @@ Status AircraftStore::DeleteAircraftType(int id) {
 }
 
 const AircraftType* AircraftStore::FindAircraftType(int id) const {
-    return FindIn(fleet_.types, [id](const AircraftType& t) { return t.id == id; });
+    return FindFleetType(fleet_, id);
 }
 
 const Aircraft* AircraftStore::FindAircraft(int id) const {
@@ -174,7 +174,7 @@ const AircraftType* AircraftStore::FindAircraftTypeByName(const QString& name) c
 }
 
 const Aircraft* AircraftStore::FindAircraftByIdent(const QString& ident) const {
-    return FindIn(fleet_.aircraft, [&](const Aircraft& a) { return a.ident == ident; });
+    return FindFleetAircraft(fleet_, ident);
 }
 
 QList<AircraftTypeChoice> AircraftStore::AircraftTypeChoices() const {

@@ -1,7 +1,5 @@
 #include "core/weight-balance/FuelSelection.h"
 
-#include <algorithm>
-
 namespace {
 
 const char* const kFixedNames[] = {"Full", "3/4", "1/2", "1/4"};
@@ -9,7 +7,7 @@ constexpr double kFractions[] = {1.0, 0.75, 0.5, 0.25};
 const QString kCustom = QStringLiteral("Custom");
 
 bool IsKnown(const AircraftType& type, int selection) {
-    return selection >= kFuelCustom && selection < kFirstFuelQuantity + type.fuelQuantityCount;
+    return selection >= kFuelCustom && selection < kFirstFuelQuantity + type.fuelQuantities.size();
 }
 
 } // namespace
@@ -29,24 +27,23 @@ int FuelSelectionFromName(const AircraftType& type, const QString& name) {
         if (name == QLatin1String(kFixedNames[i]))
             return i;
     }
-    const int count = std::clamp(type.fuelQuantityCount, 0, AircraftType::kMaxFuelQuantities);
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < type.fuelQuantities.size(); ++k) {
         if (type.fuelQuantities[k].title == name)
             return kFirstFuelQuantity + k;
     }
     return kFuelFull;
 }
 
-void ApplyFuelSelection(AircraftType& type, int selection) {
+void ApplyFuelSelection(const AircraftType& type, Loading& loading, int selection) {
     if (!IsKnown(type, selection))
         selection = kFuelCustom;
-    type.fuelSelection = selection;
+    loading.fuelSelection = selection;
     if (selection == kFuelCustom)
         return;
-    for (int i = 0; i < std::clamp(type.tankCount, 0, AircraftType::kMaxTanks); ++i) {
-        FuelTank& tank = type.tanks[i];
-        tank.rampQuantity = selection < kFirstFuelQuantity
-                                ? tank.capacity * kFractions[selection]
-                                : type.fuelQuantities[selection - kFirstFuelQuantity].quantities[i];
+    for (int i = 0; i < type.tanks.size(); ++i) {
+        loading.tanks[i].rampQuantity =
+            selection < kFirstFuelQuantity
+                ? type.tanks[i].capacity * kFractions[selection]
+                : type.fuelQuantities[selection - kFirstFuelQuantity].quantities[i];
     }
 }

@@ -3,6 +3,7 @@
 // type's named fuel quantities.
 
 #include "core/weight-balance/AircraftType.h"
+#include "core/weight-balance/Loading.h"
 
 #include <QString>
 
@@ -21,6 +22,7 @@ QString FuelSelectionName(const AircraftType& type, int selection);
 // that title; anything else is "Full".
 int FuelSelectionFromName(const AircraftType& type, const QString& name);
 
-// Makes `selection` the type's fuel selection and, unless it is "Custom", sets every tank's
-// ramp quantity from it. A selection the type does not have becomes "Custom" (loads kept).
-void ApplyFuelSelection(AircraftType& type, int selection);
+// Makes `selection` the loading's fuel selection and, unless it is "Custom", sets the ramp
+// quantity of every tank of the type from it. A selection the type does not have becomes
+// "Custom" (loads kept).
+void ApplyFuelSelection(const AircraftType& type, Loading& loading, int selection);

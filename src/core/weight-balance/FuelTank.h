@@ -1,12 +1,18 @@
 #pragma once
-// One fuel tank of an aircraft type: its stored description (capacity, fixed arm or arm table,
-// start-up fuel) and the working fields of the current loading.
+// One fuel tank of an aircraft type, as stored: capacity, fixed arm or arm table, start-up fuel.
+// The fuel loaded and burnt belongs to the current Loading, the fuel by phase to the results.
 
-#include "core/weight-balance/FuelGroup.h"
+#include "core/common/BoundedList.h"
 
 #include <QString>
 
-#include <array>
+// One row of a tank's arm table: the arm with `capacity` in the tank.
+struct TankArmRow {
+    double capacity = 0.0;
+    double arm = 0.0;
+
+    bool operator==(const TankArmRow&) const = default;
+};
 
 struct FuelTank {
     static constexpr int kMaxRows = 20;
@@ -15,15 +21,8 @@ struct FuelTank {
     double capacity = 0.0;
     double arm = 0.0; // used when the tank has no arm table
     double lateralOffset = 0.0;
-    double rampQuantity = 0.0; // working: fuel loaded
     double startupQuantity = 0.0;
-    double burn = 0.0; // working: fuel used in flight
-    FuelGroup ramp;    // working, filled by ComputeLoading
-    FuelGroup takeoff;
-    FuelGroup landing;
-    int rowCount = 0;                             // rows of the arm table, 0 to kMaxRows
-    std::array<double, kMaxRows> rowCapacities{}; // ascending quantities
-    std::array<double, kMaxRows> rowArms{};
+    BoundedList<TankArmRow, kMaxRows> rows; // ascending capacities; empty = fixed arm
 
     bool operator==(const FuelTank&) const = default;
 };

@@ -48,9 +48,9 @@ double ArmScaleStep(double range) {
     return 1.0;
 }
 
-std::optional<GraphScale> ComputeGraphScale(const AircraftType& type) {
+std::optional<GraphScale> ComputeGraphScale(const AircraftType& type, const LoadingResults& r) {
     double largestWeight = 0.0, smallestWeight = 0.0, largestArm = 0.0, smallestArm = 0.0;
-    for (int i = 0; i < AircraftType::kMaxEnvelopePoints && type.envelope[i].weight != 0.0; ++i) {
+    for (int i = 0; i < type.envelope.size() && type.envelope[i].weight != 0.0; ++i) {
         const EnvelopePoint& p = type.envelope[i];
         largestWeight = i == 0 ? p.weight : std::max(largestWeight, p.weight);
         smallestWeight = i == 0 ? p.weight : std::min(smallestWeight, p.weight);
@@ -60,7 +60,6 @@ std::optional<GraphScale> ComputeGraphScale(const AircraftType& type) {
     if (largestWeight == 0.0 || largestArm == 0.0)
         return std::nullopt;
 
-    const LoadingResults& r = type.results;
     if (r.rampWeight != 0.0 && r.rampWeight > largestWeight)
         largestWeight = r.rampWeight;
     if (r.rampCg != 0.0) {

@@ -3,6 +3,7 @@
 // and the steps of their scales. Drawing is left to the graph.
 
 #include "core/weight-balance/AircraftType.h"
+#include "core/weight-balance/LoadingResults.h"
 
 #include <QList>
 
@@ -25,10 +26,11 @@ struct GraphScale {
     bool operator==(const GraphScale&) const = default;
 };
 
-// The scale of the type's graph, the ramp point (results) widening the ranges. Nothing when the
-// type has no envelope (its largest weight or arm is 0): the graph then says "CG values not
-// definded".
-std::optional<GraphScale> ComputeGraphScale(const AircraftType& type);
+// The scale of the type's graph, the ramp point of the results widening the ranges. Nothing
+// when the type has no envelope (its largest weight or arm is 0): the graph then says "CG values
+// not definded".
+std::optional<GraphScale> ComputeGraphScale(const AircraftType& type,
+                                            const LoadingResults& results);
 
 // The first weight step for which the range holds 5 to 10 steps; when none does, the step whose
 // count comes nearest to that.

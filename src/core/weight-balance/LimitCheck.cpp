@@ -4,14 +4,11 @@
 
 namespace {
 
-// Points up to the count and before the first point with an arm of 0.
+// Points before the first point with an arm of 0.
 int UsablePoints(const AircraftType& type) {
-    const int count = std::clamp(type.envelopeCount, 0, AircraftType::kMaxEnvelopePoints);
-    for (int i = 0; i < count; ++i) {
-        if (type.envelope[i].arm == 0.0)
-            return i;
-    }
-    return count;
+    const auto end = std::find_if(type.envelope.begin(), type.envelope.end(),
+                                  [](const EnvelopePoint& p) { return p.arm == 0.0; });
+    return static_cast<int>(end - type.envelope.begin());
 }
 
 // The forward limit on a rising segment; at a segment whose points are equally heavy (it lies
@@ -22,17 +19,21 @@ double ForwardArm(const EnvelopePoint& p, const EnvelopePoint& q, double w) {
     return p.arm + (w - p.weight) / (q.weight - p.weight) * (q.arm - p.arm);
 }
 
+void Fail(LimitOutcome& outcome, const QString& message, bool* phase = nullptr) {
+    outcome.message = message;
+    outcome.withinLimits = false;
+    if (phase)
+        *phase = false;
+}
+
 void CheckCg(const AircraftType& type, double weight, double cg, const char* phase, bool& flag,
-             bool& ok, QString& message) {
+             LimitOutcome& outcome) {
     const CgLimits limits = CgLimitsAtWeight(type, weight);
-    if (cg > limits.aft) {
-        message = QString::fromLatin1(phase) + QStringLiteral(" CG is too far rear.");
-        flag = ok = false;
-    }
-    if (cg < limits.forward) {
-        message = QString::fromLatin1(phase) + QStringLiteral(" CG is too far forward.");
-        flag = ok = false;
-    }
+    if (cg > limits.aft)
+        Fail(outcome, QString::fromLatin1(phase) + QStringLiteral(" CG is too far rear."), &flag);
+    if (cg < limits.forward)
+        Fail(outcome, QString::fromLatin1(phase) + QStringLiteral(" CG is too far forward."),
+             &flag);
 }
 
 } // namespace
@@ -63,38 +64,27 @@ CgLimits CgLimitsAtWeight(const AircraftType& type, double weight) {
     return limits;
 }
 
-bool CheckLimits(AircraftType& type, QString& message) {
-    LoadingResults& r = type.results;
-    message = QStringLiteral("Aircraft is within limits.");
-    r.rampWithinLimits = r.zeroFuelWithinLimits = true;
-    r.takeoffWithinLimits = r.landingWithinLimits = true;
-    bool ok = true;
-    for (int i = 0; i < std::clamp(type.stationCount, 0, AircraftType::kMaxStations); ++i) {
+LimitOutcome CheckLimits(const AircraftType& type, const Loading& loading,
+                         const LoadingResults& r) {
+    LimitOutcome outcome;
+    outcome.message = QStringLiteral("Aircraft is within limits.");
+    PhaseLimits& phases = outcome.phases;
+    for (int i = 0; i < type.stations.size(); ++i) {
         const Station& s = type.stations[i];
-        if (s.maxWeight != 0.0 && s.weight > s.maxWeight) {
-            message = s.name + QStringLiteral(" is over weight.");
-            ok = false;
-        }
+        if (s.maxWeight != 0.0 && loading.stationWeights[i] > s.maxWeight)
+            Fail(outcome, s.name + QStringLiteral(" is over weight."));
     }
-    if (r.rampWeight > type.maxRampWeight) {
-        message = QStringLiteral("Aircraft exceeds max ramp weight.");
-        r.rampWithinLimits = ok = false;
-    }
-    if (type.maxZeroFuelWeight != 0.0 && r.zeroFuelWeight > type.maxZeroFuelWeight) {
-        message = QStringLiteral("Aircraft exceeds max zero fuel weight.");
-        r.zeroFuelWithinLimits = ok = false;
-    }
-    if (r.takeoffWeight > type.maxTakeoffWeight) {
-        message = QStringLiteral("Aircraft exceeds max takeoff weight.");
-        r.takeoffWithinLimits = ok = false;
-    } else {
-        CheckCg(type, r.takeoffWeight, r.takeoffCg, "Takeoff", r.takeoffWithinLimits, ok, message);
-    }
-    if (r.landingWeight > type.maxLandingWeight) {
-        message = QStringLiteral("Aircraft exceeds max landing weight.");
-        r.landingWithinLimits = ok = false;
-    } else {
-        CheckCg(type, r.landingWeight, r.landingCg, "Landing", r.landingWithinLimits, ok, message);
-    }
-    return ok;
+    if (r.rampWeight > type.maxRampWeight)
+        Fail(outcome, QStringLiteral("Aircraft exceeds max ramp weight."), &phases.ramp);
+    if (type.maxZeroFuelWeight != 0.0 && r.zeroFuelWeight > type.maxZeroFuelWeight)
+        Fail(outcome, QStringLiteral("Aircraft exceeds max zero fuel weight."), &phases.zeroFuel);
+    if (r.takeoffWeight > type.maxTakeoffWeight)
+        Fail(outcome, QStringLiteral("Aircraft exceeds max takeoff weight."), &phases.takeoff);
+    else
+        CheckCg(type, r.takeoffWeight, r.takeoffCg, "Takeoff", phases.takeoff, outcome);
+    if (r.landingWeight > type.maxLandingWeight)
+        Fail(outcome, QStringLiteral("Aircraft exceeds max landing weight."), &phases.landing);
+    else
+        CheckCg(type, r.landingWeight, r.landingCg, "Landing", phases.landing, outcome);
+    return outcome;
 }

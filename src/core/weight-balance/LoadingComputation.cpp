@@ -1,7 +1,6 @@
 #include "core/weight-balance/LoadingComputation.h"
 
 #include "core/common/Constants.h"
-#include "core/weight-balance/LimitCheck.h"
 
 #include <algorithm>
 
@@ -14,8 +13,9 @@ constexpr double kDensityConversion[2][2][2] = {
     {{units::kKilosPerLitreToPoundsPerGallon, 2.2046}, {3.786, 1.0}},
 };
 
+// Weight, moment and lateral moment summed over the parts of one phase.
 struct PhaseSums {
-    double fuelWeight = 0.0;
+    double weight = 0.0;
     double moment = 0.0;
     double lateralMoment = 0.0;
 };
@@ -27,7 +27,7 @@ void FillGroup(FuelGroup& g, const FuelTank& tank, double quantity, double facto
     g.arm = TankArmAtQuantity(tank, quantity);
     g.moment = g.fuelWeight * g.arm;
     g.lateralMoment = g.fuelWeight * tank.lateralOffset;
-    sums.fuelWeight += g.fuelWeight;
+    sums.weight += g.fuelWeight;
     sums.moment += g.moment;
     sums.lateralMoment += g.lateralMoment;
 }
@@ -52,23 +52,24 @@ double FuelDensityFactor(const AircraftType& type, const AppSettings& settings) 
 }
 
 double TankArmAtQuantity(const FuelTank& tank, double q) {
-    const int n = std::clamp(tank.rowCount, 0, FuelTank::kMaxRows);
-    if (n == 0)
+    const auto& rows = tank.rows;
+    if (rows.empty())
         return tank.arm;
-    const auto& c = tank.rowCapacities;
-    const auto& a = tank.rowArms;
-    if (q > c[n - 1])
-        return a[n - 1];
-    if (q <= c[0])
-        return a[0];
-    for (int k = 1; k < n; ++k) {
-        if (q <= c[k]) {
-            if (q == c[k])
-                return a[k];
-            return a[k - 1] + (q - c[k - 1]) / (c[k] - c[k - 1]) * (a[k] - a[k - 1]);
+    if (q > rows.back().capacity)
+        return rows.back().arm;
+    if (q <= rows[0].capacity)
+        return rows[0].arm;
+    for (int k = 1; k < rows.size(); ++k) {
+        const TankArmRow& below = rows[k - 1];
+        const TankArmRow& row = rows[k];
+        if (q <= row.capacity) {
+            if (q == row.capacity)
+                return row.arm;
+            return below.arm +
+                   (q - below.capacity) / (row.capacity - below.capacity) * (row.arm - below.arm);
         }
     }
-    return a[n - 1];
+    return rows.back().arm;
 }
 
 double PercentMac(const AircraftType& type, double arm) {
@@ -77,51 +78,67 @@ double PercentMac(const AircraftType& type, double arm) {
     return (arm - type.macLeadingEdge) / type.macLength * 100.0;
 }
 
-void ComputeLoading(AircraftType& type, double emptyWeight, double emptyArm, double emptyLateralArm,
-                    const AppSettings& settings) {
-    LoadingResults& r = type.results;
-    double zeroFuel = emptyWeight;
-    double moment = emptyWeight * emptyArm;
-    double lateralMoment = emptyWeight * emptyLateralArm;
-    for (int i = 0; i < std::clamp(type.stationCount, 0, AircraftType::kMaxStations); ++i) {
-        Station& s = type.stations[i];
-        s.moment = s.weight * s.arm;
-        s.lateralMoment = s.weight * s.lateralOffset;
-        moment += s.moment;
-        lateralMoment += s.lateralMoment;
-        zeroFuel += s.weight;
+namespace {
+
+// Zero fuel weight, moment and lateral moment: the empty aircraft and the stations.
+PhaseSums ZeroFuel(const AircraftType& type, const Aircraft& aircraft, const Loading& loading,
+                   LoadingResults& r) {
+    PhaseSums sums{aircraft.emptyWeight, aircraft.emptyWeight * aircraft.emptyArm,
+                   aircraft.emptyWeight * aircraft.emptyLateralArm};
+    for (int i = 0; i < type.stations.size(); ++i) {
+        const Station& s = type.stations[i];
+        const double weight = loading.stationWeights[i];
+        const StationMoments m{weight * s.arm, weight * s.lateralOffset};
+        r.stations.append(m);
+        sums.moment += m.moment;
+        sums.lateralMoment += m.lateralMoment;
+        sums.weight += weight;
     }
-    r.zeroFuelWeight = zeroFuel;
-    r.zeroFuelCg = Centre(moment, zeroFuel);
-    r.zeroFuelLateralCg = Centre(lateralMoment, zeroFuel);
+    return sums;
+}
+
+} // namespace
+
+ComputedLoading ComputeLoading(const AircraftType& type, const Aircraft& aircraft,
+                               const Loading& loading, const AppSettings& settings) {
+    ComputedLoading computed;
+    LoadingResults& r = computed.results;
+    const PhaseSums zero = ZeroFuel(type, aircraft, loading, r);
+    r.zeroFuelWeight = zero.weight;
+    r.zeroFuelCg = Centre(zero.moment, zero.weight);
+    r.zeroFuelLateralCg = Centre(zero.lateralMoment, zero.weight);
 
     const double factor = FuelDensityFactor(type, settings);
     PhaseSums ramp, takeoff, landing;
-    for (int i = 0; i < std::clamp(type.tankCount, 0, AircraftType::kMaxTanks); ++i) {
-        FuelTank& tank = type.tanks[i];
+    for (int i = 0; i < type.tanks.size(); ++i) {
+        const FuelTank& tank = type.tanks[i];
+        const TankLoad& load = loading.tanks[i];
         // Fuel cannot go below empty: more start-up fuel or burn than loaded leaves 0.
-        const double takeoffQuantity = std::max(0.0, tank.rampQuantity - tank.startupQuantity);
-        const double landingQuantity = std::max(0.0, takeoffQuantity - tank.burn);
-        FillGroup(tank.ramp, tank, tank.rampQuantity, factor, ramp);
-        FillGroup(tank.takeoff, tank, takeoffQuantity, factor, takeoff);
-        FillGroup(tank.landing, tank, landingQuantity, factor, landing);
+        const double takeoffQuantity = std::max(0.0, load.rampQuantity - tank.startupQuantity);
+        const double landingQuantity = std::max(0.0, takeoffQuantity - load.burn);
+        TankFuel fuel;
+        FillGroup(fuel.ramp, tank, load.rampQuantity, factor, ramp);
+        FillGroup(fuel.takeoff, tank, takeoffQuantity, factor, takeoff);
+        FillGroup(fuel.landing, tank, landingQuantity, factor, landing);
+        r.tanks.append(fuel);
     }
-    r.rampFuelWeight = ramp.fuelWeight;
-    r.rampWeight = zeroFuel + ramp.fuelWeight;
-    r.rampCg = Centre(ramp.moment + moment, r.rampWeight);
-    r.rampLateralCg = Centre(ramp.lateralMoment + lateralMoment, r.rampWeight);
-    r.takeoffWeight = zeroFuel + takeoff.fuelWeight;
-    r.takeoffCg = Centre(takeoff.moment + moment, r.takeoffWeight);
-    r.takeoffLateralCg = Centre(takeoff.lateralMoment + lateralMoment, r.takeoffWeight);
-    r.landingWeight = zeroFuel + landing.fuelWeight;
-    r.landingCg = Centre(landing.moment + moment, r.landingWeight);
-    r.landingLateralCg = Centre(landing.lateralMoment + lateralMoment, r.landingWeight);
+    const double zeroFuel = r.zeroFuelWeight;
+    r.rampFuelWeight = ramp.weight;
+    r.rampWeight = zeroFuel + ramp.weight;
+    r.rampCg = Centre(ramp.moment + zero.moment, r.rampWeight);
+    r.rampLateralCg = Centre(ramp.lateralMoment + zero.lateralMoment, r.rampWeight);
+    r.takeoffWeight = zeroFuel + takeoff.weight;
+    r.takeoffCg = Centre(takeoff.moment + zero.moment, r.takeoffWeight);
+    r.takeoffLateralCg = Centre(takeoff.lateralMoment + zero.lateralMoment, r.takeoffWeight);
+    r.landingWeight = zeroFuel + landing.weight;
+    r.landingCg = Centre(landing.moment + zero.moment, r.landingWeight);
+    r.landingLateralCg = Centre(landing.lateralMoment + zero.lateralMoment, r.landingWeight);
 
     const bool mac = type.macLeadingEdge != 0.0;
     r.rampMac = mac ? PercentMac(type, r.rampCg) : 0.0;
     r.takeoffMac = mac ? PercentMac(type, r.takeoffCg) : 0.0;
     r.landingMac = mac ? PercentMac(type, r.landingCg) : 0.0;
 
-    QString discarded;
-    CheckLimits(type, discarded);
+    computed.limits = CheckLimits(type, loading, r);
+    return computed;
 }

@@ -5,6 +5,9 @@
 #include "core/common/AppSettings.h"
 #include "core/weight-balance/Aircraft.h"
 #include "core/weight-balance/AircraftType.h"
+#include "core/weight-balance/LimitCheck.h"
+#include "core/weight-balance/Loading.h"
+#include "core/weight-balance/LoadingResults.h"
 
 // Weight (type's weight unit) of one unit of the type's fuel quantity: 1 for fuel by weight,
 // else the Jet A or AvGas density preference converted to the type's units.
@@ -17,13 +20,16 @@ double TankArmAtQuantity(const FuelTank& tank, double quantity);
 // (arm - leading edge) / MAC length x 100; 0 when the MAC length is 0.
 double PercentMac(const AircraftType& type, double arm);
 
-// Fills every working output of the type from its station weights and tank loads and burns
-// (take-off and landing quantities never go below 0), then sets the four within-limits flags.
-void ComputeLoading(AircraftType& type, double emptyWeight, double emptyArm, double emptyLateralArm,
-                    const AppSettings& settings);
+// The results of a loading and the outcome of their limit checks.
+struct ComputedLoading {
+    LoadingResults results;
+    LimitOutcome limits;
 
-inline void ComputeLoading(AircraftType& type, const Aircraft& aircraft,
-                           const AppSettings& settings) {
-    ComputeLoading(type, aircraft.emptyWeight, aircraft.emptyArm, aircraft.emptyLateralArm,
-                   settings);
-}
+    bool operator==(const ComputedLoading&) const = default;
+};
+
+// The weights, moments and centres of gravity of the aircraft with the loading, and their limit
+// checks. Take-off and landing quantities never go below 0: more start-up fuel or burn than is
+// loaded leaves an empty tank.
+[[nodiscard]] ComputedLoading ComputeLoading(const AircraftType& type, const Aircraft& aircraft,
+                                             const Loading& loading, const AppSettings& settings);

@@ -7,8 +7,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -22,49 +20,52 @@ QString LineValue(const QString& text, const QString& key) {
 
 } // namespace
 
-QString MakeLoadingText(const AircraftType& type, const Aircraft& aircraft) {
+QString MakeLoadingText(const AircraftType& type, const Aircraft& aircraft,
+                        const Loading& loading) {
     QString text = kAircraftKey + QLatin1Char('=') + aircraft.ident + kLineEnd;
-    for (int i = 0; i < std::clamp(type.stationCount, 0, AircraftType::kMaxStations); ++i) {
-        const Station& s = type.stations[i];
-        if (s.weight != 0.0)
-            text += s.name + FormatText("=%.1f", s.weight) + kLineEnd;
+    for (int i = 0; i < type.stations.size(); ++i) {
+        const double weight = loading.stationWeights[i];
+        if (weight != 0.0)
+            text += type.stations[i].name + FormatText("=%.1f", weight) + kLineEnd;
     }
-    text += QStringLiteral("Fuel=") + FuelSelectionName(type, type.fuelSelection) + kLineEnd;
-    for (int i = 0; i < std::clamp(type.tankCount, 0, AircraftType::kMaxTanks); ++i) {
-        const FuelTank& t = type.tanks[i];
-        text += t.name + FormatText("=%.1f,%.1f", t.rampQuantity, t.burn) + kLineEnd;
+    text += QStringLiteral("Fuel=") + FuelSelectionName(type, loading.fuelSelection) + kLineEnd;
+    for (int i = 0; i < type.tanks.size(); ++i) {
+        const TankLoad& load = loading.tanks[i];
+        text +=
+            type.tanks[i].name + FormatText("=%.1f,%.1f", load.rampQuantity, load.burn) + kLineEnd;
     }
     return text;
 }
 
 Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& text,
-                                                        const AircraftStore& store) {
+                                                        const AircraftFleet& fleet) {
     using Result = Outcome<std::optional<WorkingLoading>>;
     const QString ident = LineValue(text, kAircraftKey);
     if (ident.isEmpty())
         return Result(std::optional<WorkingLoading>());
-    const Aircraft* aircraft = store.FindAircraftByIdent(ident);
+    const Aircraft* aircraft = FindFleetAircraft(fleet, ident);
     if (!aircraft)
         return Result::Fail(QStringLiteral("Unknown aircraft.\n") + ident,
                             MessageIcon::Information);
-    const AircraftType* type = store.FindAircraftType(aircraft->typeId);
+    const AircraftType* type = FindFleetType(fleet, aircraft->typeId);
     if (!type)
         return Result::Fail(QStringLiteral("Invalid aircraft type."), MessageIcon::Information);
 
-    WorkingLoading loading{*type, *aircraft};
-    AircraftType& t = loading.type;
-    for (int i = 0; i < std::clamp(t.stationCount, 0, AircraftType::kMaxStations); ++i)
-        t.stations[i].weight = TextToDouble(LineValue(text, t.stations[i].name));
-    t.fuelSelection = FuelSelectionFromName(t, LineValue(text, QStringLiteral("Fuel")));
-    for (int i = 0; i < std::clamp(t.tankCount, 0, AircraftType::kMaxTanks); ++i) {
+    WorkingLoading working{*type, *aircraft, Loading()};
+    const AircraftType& t = working.type;
+    Loading& loading = working.loading;
+    for (int i = 0; i < t.stations.size(); ++i)
+        loading.stationWeights[i] = TextToDouble(LineValue(text, t.stations[i].name));
+    loading.fuelSelection = FuelSelectionFromName(t, LineValue(text, QStringLiteral("Fuel")));
+    for (int i = 0; i < t.tanks.size(); ++i) {
         const QString value = LineValue(text, t.tanks[i].name);
         const qsizetype comma = value.indexOf(QLatin1Char(','));
         if (comma < 0)
             continue;
-        t.tanks[i].rampQuantity = TextToDouble(QStringView(value).left(comma));
-        t.tanks[i].burn = TextToDouble(QStringView(value).mid(comma + 1));
+        loading.tanks[i].rampQuantity = TextToDouble(QStringView(value).left(comma));
+        loading.tanks[i].burn = TextToDouble(QStringView(value).mid(comma + 1));
     }
-    return Result(std::optional<WorkingLoading>(std::move(loading)));
+    return Result(std::optional<WorkingLoading>(std::move(working)));
 }
 
 QString WithLoadingAircraft(const QString& text, const QString& ident) {

@@ -6,10 +6,12 @@
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
+#include "ui/weight-balance/WeightBalanceRegistrations.h"
 
 void RegisterScreens(ScreenRegistry& registry) {
     registry.AddDialog<CAboutDlg>(ID_APP_ABOUT);
     RegisterAirDataCalculators(registry);
     RegisterWindCalculators(registry);
     RegisterChecklistScreens(registry);
+    RegisterWeightBalanceScreens(registry);
 }

@@ -81,8 +81,7 @@ TEST(AircraftFile, LateralFieldsOnlyForRotaryTypes) {
 TEST(AircraftFile, LongNamesAreCutSoTheFileStaysReadable) {
     AircraftFleet fleet = DefaultAircraftFleet();
     fleet.types[0].name = QStringLiteral("Sixteen letters!");
-    fleet.types[0].fuelQuantities[0].title = QStringLiteral("A title of twenty chars");
-    fleet.types[0].fuelQuantityCount = 1;
+    fleet.types[0].fuelQuantities = {{QStringLiteral("A title of twenty chars")}};
     const Outcome<AircraftFileContents> read =
         AircraftFileReader::Read(AircraftFileWriter::Write(fleet));
     ASSERT_TRUE(read.ok());

@@ -6,7 +6,8 @@
 namespace {
 
 TEST(GraphScale, DefaultC172) {
-    const std::optional<GraphScale> scale = ComputeGraphScale(DefaultAircraftFleet().types[0]);
+    const std::optional<GraphScale> scale =
+        ComputeGraphScale(DefaultAircraftFleet().types[0], LoadingResults());
     ASSERT_TRUE(scale.has_value());
     EXPECT_EQ(*scale, (GraphScale{2500.0, 1500.0, 34.0, 48.0, 100.0, 2.0}));
     EXPECT_EQ(scale->WeightTicks().size(), 11);
@@ -14,23 +15,24 @@ TEST(GraphScale, DefaultC172) {
 }
 
 TEST(GraphScale, TheRampPointWidensTheRanges) {
-    AircraftType type = DefaultAircraftFleet().types[0];
-    type.results.rampWeight = 2630.0;
-    type.results.rampCg = 49.0;
-    const std::optional<GraphScale> scale = ComputeGraphScale(type);
+    const AircraftType type = DefaultAircraftFleet().types[0];
+    LoadingResults results;
+    results.rampWeight = 2630.0;
+    results.rampCg = 49.0;
+    const std::optional<GraphScale> scale = ComputeGraphScale(type, results);
     ASSERT_TRUE(scale.has_value());
     EXPECT_EQ(scale->topWeight, 2730.0);
     EXPECT_EQ(scale->rightArm, 50.0);
     EXPECT_EQ(scale->leftArm, 34.0);
-    type.results.rampCg = 30.0;
-    EXPECT_EQ(ComputeGraphScale(type)->leftArm, 29.0);
+    results.rampCg = 30.0;
+    EXPECT_EQ(ComputeGraphScale(type, results)->leftArm, 29.0);
 }
 
 TEST(GraphScale, NoEnvelopeNoScale) {
     AircraftType type;
-    EXPECT_FALSE(ComputeGraphScale(type).has_value());
-    type.envelope[0] = {1000.0, 0.0};
-    EXPECT_FALSE(ComputeGraphScale(type).has_value());
+    EXPECT_FALSE(ComputeGraphScale(type, LoadingResults()).has_value());
+    type.envelope = {{1000.0, 0.0}};
+    EXPECT_FALSE(ComputeGraphScale(type, LoadingResults()).has_value());
 }
 
 TEST(GraphScale, StepsFitFiveToTenTicksOrComeNearest) {

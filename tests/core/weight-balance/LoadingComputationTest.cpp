@@ -12,13 +12,15 @@ AircraftType C172() {
 
 const Aircraft kN123A = DefaultAircraftFleet().aircraft[0];
 
-QString Computed(AircraftType& type, bool* ok = nullptr) {
-    ComputeLoading(type, kN123A, AppSettings());
-    QString message;
-    const bool result = CheckLimits(type, message);
-    if (ok)
-        *ok = result;
-    return message;
+ComputedLoading Computed(const AircraftType& type, const Loading& loading) {
+    const ComputedLoading computed = ComputeLoading(type, kN123A, loading, AppSettings());
+    // The limit outcome is that of the checks run on the results alone.
+    EXPECT_EQ(computed.limits, CheckLimits(type, loading, computed.results));
+    return computed;
+}
+
+bool AllPhases(const PhaseLimits& p) {
+    return p.ramp && p.zeroFuel && p.takeoff && p.landing;
 }
 
 TEST(FuelDensityFactor, EveryUnitCombination) {
@@ -57,9 +59,7 @@ TEST(TankArmAtQuantity, FixedArmAndTable) {
     FuelTank tank;
     tank.arm = 48.0;
     EXPECT_EQ(TankArmAtQuantity(tank, 30.0), 48.0);
-    tank.rowCount = 3;
-    tank.rowCapacities = {10.0, 100.0, 200.0};
-    tank.rowArms = {45.0, 48.0, 52.0};
+    tank.rows = {{10.0, 45.0}, {100.0, 48.0}, {200.0, 52.0}};
     const struct {
         double quantity, arm;
     } cases[] = {{-5, 45},  {0, 45},   {10, 45},  {55, 46.5},
@@ -69,75 +69,81 @@ TEST(TankArmAtQuantity, FixedArmAndTable) {
 }
 
 TEST(ComputeLoading, DefaultC172WithThePilotOnlyIs1720Everywhere) {
-    AircraftType type = C172();
-    type.stations[0].weight = 170.0;
-    bool ok = false;
-    EXPECT_EQ(Computed(type, &ok), QStringLiteral("Aircraft is within limits."));
-    EXPECT_TRUE(ok);
-    const LoadingResults& r = type.results;
+    const AircraftType type = C172();
+    Loading loading;
+    loading.stationWeights[0] = 170.0;
+    const ComputedLoading c = Computed(type, loading);
+    EXPECT_EQ(c.limits.message, QStringLiteral("Aircraft is within limits."));
+    EXPECT_TRUE(c.limits.withinLimits);
+    const LoadingResults& r = c.results;
     for (double w : {r.zeroFuelWeight, r.rampWeight, r.takeoffWeight, r.landingWeight})
         EXPECT_EQ(w, 1720.0);
     EXPECT_DOUBLE_EQ(r.zeroFuelCg, (1550.0 * 39.0 + 170.0 * 37.0) / 1720.0);
+    ASSERT_EQ(r.stations.size(), type.stations.size());
+    EXPECT_EQ(r.stations[0].moment, 170.0 * 37.0);
     // With no fuel the start-up quantity leaves nothing rather than negative fuel.
-    EXPECT_EQ(type.tanks[0].takeoff.quantity, 0.0);
-    EXPECT_EQ(type.tanks[0].takeoff.fuelWeight, 0.0);
-    EXPECT_TRUE(r.rampWithinLimits && r.zeroFuelWithinLimits && r.takeoffWithinLimits &&
-                r.landingWithinLimits);
+    ASSERT_EQ(r.tanks.size(), 1);
+    EXPECT_EQ(r.tanks[0].takeoff.quantity, 0.0);
+    EXPECT_EQ(r.tanks[0].takeoff.fuelWeight, 0.0);
+    EXPECT_EQ(r.tanks[0].landing.quantity, 0.0);
+    EXPECT_TRUE(AllPhases(c.limits.phases));
 }
 
 TEST(ComputeLoading, FuelWeightsByPhase) {
-    AircraftType type = C172();
-    type.tanks[0].rampQuantity = 50.0;
-    type.tanks[0].burn = 20.0;
-    Computed(type);
-    EXPECT_DOUBLE_EQ(type.results.rampFuelWeight, 300.5);
-    EXPECT_DOUBLE_EQ(type.tanks[0].takeoff.fuelWeight, 288.48);
-    EXPECT_DOUBLE_EQ(type.tanks[0].landing.fuelWeight, 28.0 * 6.01);
-    EXPECT_DOUBLE_EQ(type.results.takeoffWeight, 1550.0 + 288.48);
+    const AircraftType type = C172();
+    Loading loading;
+    loading.tanks[0] = {50.0, 20.0};
+    const LoadingResults r = Computed(type, loading).results;
+    EXPECT_DOUBLE_EQ(r.rampFuelWeight, 300.5);
+    EXPECT_DOUBLE_EQ(r.tanks[0].takeoff.fuelWeight, 288.48);
+    EXPECT_DOUBLE_EQ(r.tanks[0].landing.fuelWeight, 28.0 * 6.01);
+    EXPECT_DOUBLE_EQ(r.takeoffWeight, 1550.0 + 288.48);
 
-    type.tanks[0].burn = 60.0; // more than is left after start-up
-    Computed(type);
-    EXPECT_EQ(type.tanks[0].landing.quantity, 0.0);
-    EXPECT_EQ(type.results.landingWeight, 1550.0);
+    loading.tanks[0].burn = 60.0; // more than is left after start-up
+    const LoadingResults burnt = Computed(type, loading).results;
+    EXPECT_EQ(burnt.tanks[0].landing.quantity, 0.0);
+    EXPECT_EQ(burnt.landingWeight, 1550.0);
 }
 
 TEST(ComputeLoading, PercentMac) {
     AircraftType type = C172();
-    Computed(type);
-    EXPECT_EQ(type.results.rampMac, 0.0); // no leading edge
+    const Loading loading;
+    EXPECT_EQ(Computed(type, loading).results.rampMac, 0.0); // no leading edge
     type.macLeadingEdge = 30.0;
-    Computed(type);
-    EXPECT_EQ(type.results.takeoffMac, 0.0); // no MAC length
+    EXPECT_EQ(Computed(type, loading).results.takeoffMac, 0.0); // no MAC length
     type.macLength = 36.0;
-    Computed(type);
-    EXPECT_DOUBLE_EQ(type.results.landingMac, 25.0); // CG 39
+    EXPECT_DOUBLE_EQ(Computed(type, loading).results.landingMac, 25.0); // CG 39
     EXPECT_DOUBLE_EQ(PercentMac(type, 48.0), 50.0);
 }
 
 TEST(ComputeLoading, AZeroWeightHasNoCentreOfGravity) {
-    AircraftType type = C172();
-    type.stations[0].weight = -1550.0;
-    Computed(type);
-    EXPECT_EQ(type.results.zeroFuelCg, 0.0);
-    EXPECT_EQ(type.results.rampCg, 0.0);
+    Loading loading;
+    loading.stationWeights[0] = -1550.0;
+    const LoadingResults r = Computed(C172(), loading).results;
+    EXPECT_EQ(r.zeroFuelCg, 0.0);
+    EXPECT_EQ(r.rampCg, 0.0);
 }
 
 // Pilot weight and maximum take-off weight set up so that take-off is at the limit with fuel
 // by weight: 1550 + pilot + 298 (300 loaded, 2 for start-up), landing 100 lighter.
-AircraftType AtTakeoffLimit(double pilot) {
+AircraftType FuelByWeightC172() {
     AircraftType type = C172();
     type.flags.Set(TypeFlags::FuelByWeight, true);
     type.maxRampWeight = 2500.0;
-    type.stations[0].weight = pilot;
-    type.tanks[0].rampQuantity = 300.0;
-    type.tanks[0].burn = 100.0;
     return type;
+}
+
+Loading AtTakeoffLimit(double pilot) {
+    Loading loading;
+    loading.stationWeights[0] = pilot;
+    loading.tanks[0] = {300.0, 100.0};
+    return loading;
 }
 
 TEST(CheckLimits, MessagesFlagsAndOrder) {
     const struct {
         const char* what;
-        AircraftType type;
+        Loading loading;
         const char* message;
         bool ramp, zeroFuel, takeoff, landing;
     } cases[] = {
@@ -148,49 +154,44 @@ TEST(CheckLimits, MessagesFlagsAndOrder) {
          "Aircraft exceeds max takeoff weight.", true, true, false, true},
     };
     for (const auto& c : cases) {
-        AircraftType type = c.type;
-        bool ok = true;
-        EXPECT_EQ(Computed(type, &ok), QString::fromLatin1(c.message)) << c.what;
-        EXPECT_EQ(ok, c.ramp && c.zeroFuel && c.takeoff && c.landing) << c.what;
-        const LoadingResults& r = type.results;
-        EXPECT_EQ(r.rampWithinLimits, c.ramp) << c.what;
-        EXPECT_EQ(r.zeroFuelWithinLimits, c.zeroFuel) << c.what;
-        EXPECT_EQ(r.takeoffWithinLimits, c.takeoff) << c.what;
-        EXPECT_EQ(r.landingWithinLimits, c.landing) << c.what;
+        const LimitOutcome limits = Computed(FuelByWeightC172(), c.loading).limits;
+        EXPECT_EQ(limits.message, QString::fromLatin1(c.message)) << c.what;
+        EXPECT_EQ(limits.withinLimits, c.ramp && c.zeroFuel && c.takeoff && c.landing) << c.what;
+        EXPECT_EQ(limits.phases, (PhaseLimits{c.ramp, c.zeroFuel, c.takeoff, c.landing})) << c.what;
     }
 }
 
 TEST(CheckLimits, AnOverweightStationAloneFailsWithAllFlagsTrue) {
-    AircraftType type = C172();
-    type.stations[0].weight = 170.0;
-    type.stations[5].weight = 60.0; // "Baggage 2", maximum 50
-    bool ok = true;
-    EXPECT_EQ(Computed(type, &ok), QStringLiteral("Baggage 2 is over weight."));
-    EXPECT_FALSE(ok);
-    const LoadingResults& r = type.results;
-    EXPECT_TRUE(r.rampWithinLimits && r.zeroFuelWithinLimits && r.takeoffWithinLimits &&
-                r.landingWithinLimits);
+    Loading loading;
+    loading.stationWeights[0] = 170.0;
+    loading.stationWeights[5] = 60.0; // "Baggage 2", maximum 50
+    const LimitOutcome limits = Computed(C172(), loading).limits;
+    EXPECT_EQ(limits.message, QStringLiteral("Baggage 2 is over weight."));
+    EXPECT_FALSE(limits.withinLimits);
+    EXPECT_TRUE(AllPhases(limits.phases));
 }
 
 TEST(CheckLimits, TheLastFailureIsReported) {
     AircraftType type = C172();
-    type.stations[5].weight = 60.0;
     type.maxZeroFuelWeight = 1600.0;
     type.maxTakeoffWeight = 1600.0;
     type.maxLandingWeight = 1600.0;
-    bool ok = true;
-    EXPECT_EQ(Computed(type, &ok), QStringLiteral("Aircraft exceeds max landing weight."));
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(type.results.zeroFuelWithinLimits);
-    EXPECT_FALSE(type.results.takeoffWithinLimits);
-    EXPECT_TRUE(type.results.rampWithinLimits);
+    Loading loading;
+    loading.stationWeights[5] = 60.0;
+    const LimitOutcome limits = Computed(type, loading).limits;
+    EXPECT_EQ(limits.message, QStringLiteral("Aircraft exceeds max landing weight."));
+    EXPECT_FALSE(limits.withinLimits);
+    EXPECT_FALSE(limits.phases.zeroFuel);
+    EXPECT_FALSE(limits.phases.takeoff);
+    EXPECT_TRUE(limits.phases.ramp);
 
-    AircraftType rear = C172();
-    rear.stations[4].weight = 150.0; // baggage far aft
-    rear.stations[5].weight = 50.0;
-    rear.stations[2].weight = 200.0;
-    EXPECT_EQ(Computed(rear), QStringLiteral("Landing CG is too far rear."));
-    EXPECT_FALSE(rear.results.takeoffWithinLimits);
+    Loading rear;
+    rear.stationWeights[4] = 150.0; // baggage far aft
+    rear.stationWeights[5] = 50.0;
+    rear.stationWeights[2] = 200.0;
+    const LimitOutcome rearLimits = Computed(C172(), rear).limits;
+    EXPECT_EQ(rearLimits.message, QStringLiteral("Landing CG is too far rear."));
+    EXPECT_FALSE(rearLimits.phases.takeoff);
 }
 
 TEST(CgLimitsAtWeight, DefaultEnvelope) {
@@ -209,8 +210,7 @@ TEST(CgLimitsAtWeight, DefaultEnvelope) {
 
 AircraftType WithEnvelope(std::initializer_list<EnvelopePoint> points) {
     AircraftType type;
-    for (const EnvelopePoint& p : points)
-        type.envelope[type.envelopeCount++] = p;
+    type.envelope = points;
     return type;
 }
 

@@ -25,11 +25,10 @@ protected:
     void AddSecondType() {
         AircraftType t;
         t.name = QStringLiteral("PA28");
-        t.stations[0].name = QStringLiteral("Pilot seat");
-        t.stations[1].name = QStringLiteral("seat");
-        t.stationCount = 2;
-        t.tanks[0].name = QStringLiteral("Left");
-        t.tankCount = 1;
+        t.stations = {{QStringLiteral("Pilot seat")}, {QStringLiteral("seat")}};
+        FuelTank left;
+        left.name = QStringLiteral("Left");
+        t.tanks = {left};
         ASSERT_TRUE(store.AddAircraftType(t).ok());
         Aircraft a{0, t.id, QStringLiteral("G-ABCD"), 1400.0, 86.0, 0.0};
         ASSERT_TRUE(store.AddAircraft(a).ok());
@@ -37,31 +36,31 @@ protected:
 };
 
 TEST_F(LoadingTextTest, MadeWithCrLfLinesAndWithoutEmptyStations) {
-    AircraftType type = store.Types()[0];
-    type.stations[0].weight = 170.0;
-    type.stations[4].weight = 20.5;
-    type.fuelSelection = kFuelThreeQuarters;
-    type.tanks[0].rampQuantity = 37.5;
-    type.tanks[0].burn = 9.0;
-    EXPECT_EQ(MakeLoadingText(type, store.AircraftList()[0]),
+    Loading loading;
+    loading.stationWeights[0] = 170.0;
+    loading.stationWeights[4] = 20.5;
+    loading.fuelSelection = kFuelThreeQuarters;
+    loading.tanks[0] = {37.5, 9.0};
+    EXPECT_EQ(MakeLoadingText(store.Types()[0], store.AircraftList()[0], loading),
               QStringLiteral("Aircraft=N123A\r\nPilot seat=170.0\r\nBaggage 1=20.5\r\n"
                              "Fuel=3/4\r\nMain fuel=37.5,9.0\r\n"));
 }
 
 TEST_F(LoadingTextTest, RoundTripWithTheDefaultFleet) {
-    AircraftType type = store.Types()[0];
-    type.stations[1].weight = 155.5;
-    type.stations[5].weight = 12.0;
-    type.fuelSelection = kFuelCustom;
-    type.tanks[0].rampQuantity = 41.3;
-    type.tanks[0].burn = 18.7;
-    const WorkingLoading back = Applied(MakeLoadingText(type, store.AircraftList()[0]));
+    const AircraftType& type = store.Types()[0];
+    Loading loading;
+    loading.stationWeights[1] = 155.5;
+    loading.stationWeights[5] = 12.0;
+    loading.fuelSelection = kFuelCustom;
+    loading.tanks[0] = {41.3, 18.7};
+    const WorkingLoading back = Applied(MakeLoadingText(type, store.AircraftList()[0], loading));
     EXPECT_EQ(back.aircraft, store.AircraftList()[0]);
-    for (int i = 0; i < type.stationCount; ++i)
-        EXPECT_EQ(back.type.stations[i].weight, type.stations[i].weight) << i;
-    EXPECT_EQ(back.type.fuelSelection, kFuelCustom);
-    EXPECT_DOUBLE_EQ(back.type.tanks[0].rampQuantity, 41.3);
-    EXPECT_DOUBLE_EQ(back.type.tanks[0].burn, 18.7);
+    EXPECT_EQ(back.type, type);
+    for (int i = 0; i < type.stations.size(); ++i)
+        EXPECT_EQ(back.loading.stationWeights[i], loading.stationWeights[i]) << i;
+    EXPECT_EQ(back.loading.fuelSelection, kFuelCustom);
+    EXPECT_DOUBLE_EQ(back.loading.tanks[0].rampQuantity, 41.3);
+    EXPECT_DOUBLE_EQ(back.loading.tanks[0].burn, 18.7);
 }
 
 TEST_F(LoadingTextTest, RefusalsAndTextsWithoutAnAircraft) {
@@ -90,38 +89,38 @@ TEST_F(LoadingTextTest, ValuesByLineKeyWithTheNumberTextRule) {
     const WorkingLoading loading = Applied(QStringLiteral(
         "Aircraft=G-ABCD\r\nPilot seat= 80.5kg\r\nFuel=1/2\r\nLeft=abc\r\nMain fuel=9,9\r\n"));
     EXPECT_EQ(loading.type.name, QStringLiteral("PA28"));
-    EXPECT_EQ(loading.type.stations[0].weight, 80.5);
-    EXPECT_EQ(loading.type.stations[1].weight, 0.0); // "seat" is not "Pilot seat"
-    EXPECT_EQ(loading.type.fuelSelection, kFuelHalf);
-    EXPECT_EQ(loading.type.tanks[0].rampQuantity, 0.0); // no comma: the copy's value stays
+    EXPECT_EQ(loading.loading.stationWeights[0], 80.5);
+    EXPECT_EQ(loading.loading.stationWeights[1], 0.0); // "seat" is not "Pilot seat"
+    EXPECT_EQ(loading.loading.fuelSelection, kFuelHalf);
+    EXPECT_EQ(loading.loading.tanks[0].rampQuantity, 0.0); // no comma: the load stays 0
 
     const WorkingLoading bad = Applied(QStringLiteral("Aircraft=N123A\r\nMain fuel=x,\r\n"));
-    EXPECT_EQ(bad.type.tanks[0].rampQuantity, 0.0);
+    EXPECT_EQ(bad.loading.tanks[0].rampQuantity, 0.0);
 }
 
 TEST_F(LoadingTextTest, ATypeChangeCarriesMatchingStationsOver) {
     AddSecondType();
-    AircraftType c172 = store.Types()[0];
-    c172.stations[0].weight = 170.0; // "Pilot seat", also in the PA28
-    c172.stations[2].weight = 90.0;  // "Rear left", not in the PA28
+    Loading c172;
+    c172.stationWeights[0] = 170.0; // "Pilot seat", also in the PA28
+    c172.stationWeights[2] = 90.0;  // "Rear left", not in the PA28
     c172.fuelSelection = kFuelCustom;
-    const QString text =
-        WithLoadingAircraft(MakeLoadingText(c172, store.AircraftList()[0]), "G-ABCD");
+    const QString text = WithLoadingAircraft(
+        MakeLoadingText(store.Types()[0], store.AircraftList()[0], c172), "G-ABCD");
     EXPECT_EQ(text.count(QStringLiteral("Aircraft=")), 1);
     EXPECT_TRUE(text.endsWith(QStringLiteral("Aircraft=G-ABCD\r\n")));
     const WorkingLoading moved = Applied(text);
     EXPECT_EQ(moved.aircraft.ident, QStringLiteral("G-ABCD"));
-    EXPECT_EQ(moved.type.stations[0].weight, 170.0);
-    EXPECT_EQ(moved.type.stations[1].weight, 0.0);
-    EXPECT_EQ(moved.type.fuelSelection, kFuelCustom);
+    EXPECT_EQ(moved.loading.stationWeights[0], 170.0);
+    EXPECT_EQ(moved.loading.stationWeights[1], 0.0);
+    EXPECT_EQ(moved.loading.fuelSelection, kFuelCustom);
     EXPECT_EQ(WithLoadingAircraft(QStringLiteral("Fuel=Full"), "N1"),
               QStringLiteral("Fuel=Full\r\nAircraft=N1\r\n"));
 }
 
 TEST(FuelSelection, NamesAndLoads) {
     AircraftType type = DefaultAircraftFleet().types[0];
-    type.fuelQuantities[0] = {QStringLiteral("Tabs"), {17.0}};
-    type.fuelQuantityCount = 1;
+    type.fuelQuantities = {{QStringLiteral("Tabs"), {17.0}}};
+    Loading loading;
     const struct {
         int selection;
         const char* name;
@@ -134,14 +133,15 @@ TEST(FuelSelection, NamesAndLoads) {
     for (const auto& c : cases) {
         EXPECT_EQ(FuelSelectionName(type, c.selection), QString::fromLatin1(c.name));
         EXPECT_EQ(FuelSelectionFromName(type, QString::fromLatin1(c.name)), c.selection);
-        ApplyFuelSelection(type, c.selection);
-        EXPECT_EQ(type.tanks[0].rampQuantity, c.load) << c.name;
+        ApplyFuelSelection(type, loading, c.selection);
+        EXPECT_EQ(loading.fuelSelection, c.selection) << c.name;
+        EXPECT_EQ(loading.tanks[0].rampQuantity, c.load) << c.name;
     }
     EXPECT_EQ(FuelSelectionFromName(type, QStringLiteral("Custom")), kFuelCustom);
     EXPECT_EQ(FuelSelectionFromName(type, QStringLiteral("half")), kFuelFull);
-    ApplyFuelSelection(type, kFirstFuelQuantity + 1); // no such quantity: loads kept
-    EXPECT_EQ(type.fuelSelection, kFuelCustom);
-    EXPECT_EQ(type.tanks[0].rampQuantity, 17.0);
+    ApplyFuelSelection(type, loading, kFirstFuelQuantity + 1); // no such quantity: loads kept
+    EXPECT_EQ(loading.fuelSelection, kFuelCustom);
+    EXPECT_EQ(loading.tanks[0].rampQuantity, 17.0);
     EXPECT_EQ(FuelSelectionName(type, 9), QStringLiteral("Custom"));
 }
 

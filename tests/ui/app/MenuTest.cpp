@@ -1,6 +1,7 @@
 // The twelve menus with their menu-bar buttons, item texts, sub-menus and command ids, and the
 // rules that enable and check their items.
 #include "ShellFixture.h"
+#include "ui/document/ViewCommands.h"
 
 #include "core/app/ViewTable.h"
 #include "resource.h"
@@ -204,6 +205,12 @@ TEST_F(MenuTest, ItemsAreEnabledAndCheckedByTheirRules) {
                     checked = id == ID_VIEW_PORTRAIT;
                 } else if (id == ID_VIEW_LANDSCAPE_LEFT || id == ID_VIEW_LANDSCAPE_RIGHT) {
                     enabled = true; // this screen turns both ways
+                } else if (const auto* commands = dynamic_cast<CViewCommands*>(f.ActiveView())) {
+                    // The view's own commands (file open and save, graph options) follow it.
+                    CommandState state{enabled, checked};
+                    commands->UpdateViewCommand(id, &state);
+                    enabled = state.enabled;
+                    checked = state.checked;
                 }
                 EXPECT_EQ(action->isEnabled(), enabled)
                     << view.menuText << ": " << action->text().toStdString();

@@ -1,0 +1,23 @@
+#pragma once
+// Where loading texts live and how they are read: weight.txt (the last loading, kept between
+// runs) in the data folder, and the .wb files the pilot saves, in their own folder.
+
+#include "core/common/FileIo.h"
+#include "core/common/Outcome.h"
+
+#include <QString>
+
+// A loading text is a few hundred bytes; anything larger is no loading file.
+inline constexpr qint64 kMaxLoadingFileBytes = kMaxTextFileBytes;
+
+// "<documents>/Orvenda/Trevallion/weight.txt".
+QString WeightFilePath();
+// "<documents>/Orvenda/WeightBalance", where the .wb file dialogs start.
+QString LoadingFilesFolder();
+
+// The file's 8-bit text. Fails with "Error, Unable to open file.\n" and the reason when it cannot
+// be read or is larger than kMaxLoadingFileBytes (a damaged or wrong file).
+Outcome<QString> ReadLoadingFile(const QString& path);
+// Writes the text through the atomic writer; fails with "Error, Unable to save file.\n" and the
+// reason.
+Status WriteLoadingFile(const QString& path, const QString& text);

@@ -1,0 +1,11 @@
+#include "ui/weight-balance/WeightBalanceRegistrations.h"
+
+#include "resource.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/weight-balance/WeightBalanceView.h"
+
+void RegisterWeightBalanceScreens(ScreenRegistry& registry) {
+    registry.AddView(ID_VIEW_WEIGHT_BALANCE, [](CTrevallionDoc& document, QWidget* parent) {
+        return std::make_unique<CWeightBalanceView>(document, parent);
+    });
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The weight and balance view: the pilot chooses a type and an aircraft, enters the load on each
+// station and the fuel of each tank, and sees at once whether the loading is within limits (the
+// status text, the summary box, the details and the CG graph). The working state is a
+// LoadingSession on the document's fleet; the fleet itself is never changed here.
+//
+// The loading is written to weight.txt in the data folder after every change that alters it (and
+// once more when the view goes), so that it survives a restart or a crash; the File menu saves
+// and opens it as .wb files.
+
+#include "core/weight-balance/LoadingSession.h"
+#include "resource.h"
+#include "ui/document/ViewCommands.h"
+#include "ui/framework/CustomFormView.h"
+#include "ui/weight-balance/CgGraph.h"
+
+class CEditGrid;
+class CTrevallionDoc;
+class QPainter;
+
+class CWeightBalanceView : public CCustomFormView, public CViewCommands {
+    Q_OBJECT
+public:
+    static constexpr LayoutTriple kTemplates{IDD_WEIGHT_BALANCE_P, IDD_WEIGHT_BALANCE_L,
+                                             IDD_WEIGHT_BALANCE_S};
+    // The longest text the keypad builds in a cell.
+    static constexpr int kMaxKeypadCharacters = 8;
+    enum Tab { kLoadingTab, kFuelTab, kDetailsTab, kGraphTab };
+
+    CWeightBalanceView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    ~CWeightBalanceView() override;
+
+    bool OnViewCommand(int commandId) override;
+    bool UpdateViewCommand(int commandId, CommandState* state) const override;
+
+    const LoadingSession& Session() const { return session_; }
+    void ShowTab(int tab);
+
+protected:
+    QWidget* CreateControl(const ControlTemplate& control) override;
+    void OnInitialUpdate() override;
+    void Relayout() override;
+
+private:
+    void SetUpControls();
+    void SetUpGrids();
+    void Connect();
+    void Refresh();
+    void FillTypeCombo();
+    void FillAircraftCombo();
+    void FillStations();
+    void FillTanks();
+    void FillFuelCombo();
+    void ShowOutcome();
+    void PaintSummary(QPainter& painter, const QRect& rect) const;
+
+    void OnTypeChosen(int index);
+    void OnAircraftChosen(int index);
+    void OnFuelChosen(int index);
+    void OnCellChanged(CEditGrid* grid, int row, int column, const QString& text);
+    void OnKey(int id);
+    void OnAircraftButton();
+    void OnDetails();
+    void OnGraph();
+    void SaveLoading();
+    void OpenLoading();
+
+    void SaveWeightFile(bool showFailure);
+    void Report(const Status& status);
+    bool IsSquare() const;
+
+    CTrevallionDoc& document_;
+    LoadingSession session_;
+    CCgGraph graph_;
+    bool filling_ = false;          // combo boxes being filled: their changes are no choices
+    bool weightFileFailed_ = false; // a failed write was shown; shown again only after a success
+};

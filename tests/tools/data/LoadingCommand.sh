@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Usage: LoadingCommand.sh TREVALLION_DATA
+# trevallion-data loading: a saved loading computed as JSON, and refusals of bad files.
+set -uo pipefail
+data="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+# The default fleet: no aircraft.db of the user's is found under this home.
+export HOME="$work" XDG_DOCUMENTS_DIR="$work/Documents" XDG_CONFIG_HOME="$work/config"
+
+fail() { echo "FAIL: $*"; exit 1; }
+run() {
+    timeout 20 "$data" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+}
+
+# The default C172 with 170 on the pilot seat and no fuel weighs 1720 in every phase: start-up
+# fuel and burn never take a tank below empty.
+printf 'Aircraft=N123A\r\nPilot seat=170.0\r\nFuel=Custom\r\nMain fuel=0.0,5.0\r\n' >"$work/pilot.wb"
+run loading "$work/pilot.wb"
+[ "$status" -eq 0 ] || fail "sound loading: status $status: $(cat "$work/err")"
+[ "$(grep -c '"weight": 1720' "$work/out")" -eq 4 ] || fail "phases not all 1720: $(cat "$work/out")"
+grep -qF '"message": "Aircraft is within limits."' "$work/out" || fail "no limit message"
+echo "ok: pilot only, every phase 1720"
+
+printf 'Aircraft=N123A\r\nBaggage 2=60\r\n' >"$work/heavy.wb"
+run loading "$work/heavy.wb"
+grep -qF '"message": "Baggage 2 is over weight."' "$work/out" || fail "overweight station"
+grep -qF '"withinLimits": false' "$work/out" || fail "overweight station within limits"
+echo "ok: an overweight station is reported"
+
+printf 'Aircraft=N999\r\n' >"$work/unknown.wb"
+run loading "$work/unknown.wb"
+[ "$status" -eq 1 ] && grep -qF 'Unknown aircraft.' "$work/err" || fail "unknown aircraft: $status"
+echo "ok: unknown aircraft refused"
+
+printf 'Fuel=Full\r\n' >"$work/none.wb"
+run loading "$work/none.wb"
+[ "$status" -eq 1 ] || fail "a file without aircraft: status $status"
+run loading /dev/zero
+[ "$status" -eq 1 ] || fail "/dev/zero: status $status"
+run loading "$work/pilot.wb" --aircraft-file "$work/missing.db"
+[ "$status" -eq 1 ] || fail "missing aircraft file: status $status"
+run loading
+[ "$status" -eq 2 ] || fail "bad usage: status $status"
+echo "ok: bad files exit 1, bad usage 2"
