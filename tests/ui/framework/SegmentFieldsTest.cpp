@@ -1,4 +1,5 @@
 #include "TestTemplates.h"
+#include "resource.h"
 
 #include "support/ScriptedPlatform.h"
 #include "ui/framework/CalcDialog.h"
@@ -215,7 +216,8 @@ TEST(TimeEdit, TypingArrowsAndWrap) {
 // A keypad dialog whose first field is a time field: the keypad reaches its segments.
 class TimeKeypadDialog : public CCalcDialog {
 public:
-    TimeKeypadDialog() : CCalcDialog(LayoutTriple{118, 178, 209}) {}
+    TimeKeypadDialog()
+        : CCalcDialog(LayoutTriple{IDD_GROUND_SPEED_P, IDD_GROUND_SPEED_L, IDD_GROUND_SPEED_S}) {}
 
 protected:
     QWidget* CreateControl(const ControlTemplate& control) override {
