@@ -381,3 +381,74 @@
 #define IDC_WB_KEY_BACK                 1714
 // The pop-up menu of the graph options (the Graph menu's commands).
 #define IDR_GRAPH_OPTIONS               279
+
+// ---- Navigation data: airport directory, searches, nav aid and runway diagram -------------
+#define IDD_AIRPORT_VIEW_P              230
+#define IDD_AIRPORT_VIEW_L              231
+#define IDD_AIRPORT_VIEW_S              232
+#define IDD_AIRPORT_SEARCH_P            233
+#define IDD_AIRPORT_SEARCH_L            234
+#define IDD_AIRPORT_SEARCH_S            235
+#define IDD_SEARCH_LOCATION_P           236
+#define IDD_SEARCH_LOCATION_L           237
+#define IDD_SEARCH_LOCATION_S           238
+#define IDD_NAV_AID_INFO_P              239
+#define IDD_NAV_AID_INFO_L              240
+#define IDD_NAV_AID_INFO_S              241
+#define IDD_RUNWAYS_P                   242
+#define IDD_RUNWAYS_L                   243
+#define IDD_RUNWAYS_S                   244
+// Airport Directory view.
+#define IDC_AIRPORT_IDENT               2301
+#define IDC_AIRPORT_SHOW                2302
+#define IDC_AIRPORT_FIND                2303
+#define IDC_AIRPORT_TABS                2304
+#define IDC_AIRPORT_INFO_LIST           2305
+#define IDC_AIRPORT_RUNWAY_LIST         2306
+#define IDC_AIRPORT_VIEW_RUNWAYS        2307
+// Airport Search and Search Location.
+#define IDC_SEARCH_KIND                 2310
+#define IDC_SEARCH_TEXT                 2311
+#define IDC_SEARCH_GO                   2312
+#define IDC_SEARCH_RESULTS              2313
+#define IDC_SEARCH_VIEW                 2314
+#define IDC_SEARCH_SELECT               2315
+// View Nav Aid and Runways.
+#define IDC_NAV_AID_LIST                2320
+#define IDC_RUNWAY_DIAGRAM              2330
+// Messages.
+#define IDS_ENTER_ICAO_IDENT            2340
+#define IDS_AIRPORT_NOT_FOUND           2341
+#define IDS_ENTER_SEARCH_TEXT           2342
+#define IDS_NO_AIRPORTS_FOUND           2343
+#define IDS_NO_NAV_AIDS_FOUND           2344
+#define IDS_RUNWAYS_NOT_AVAILABLE       2345
+
+// ---- Application shell: Preferences -------------------------------------------------------
+#define IDD_PREFERENCES_P               150
+#define IDD_PREFERENCES_L               186
+#define IDC_PREF_TABS                   1217
+#define IDC_PREF_PAGE_AREA              1512
+#define IDC_PREF_AIRPORT_PAGE           1514
+#define IDC_PREF_AIRPORT_FILE           1499
+#define IDC_PREF_VALID_UNTIL            1500
+#define IDC_PREF_SELECT_FILE            1498
+#define IDC_PREF_FILE_FRAME             1543
+#define IDC_PREF_LATLON_LABEL           1210
+#define IDC_PREF_LATLON_FORMAT          1386
+#define IDC_PREF_METRIC                 1510
+#define IDC_PREF_PLANNING_PAGE          1513
+#define IDC_PREF_AVGAS_LABEL            1211
+#define IDC_PREF_AVGAS                  1501
+#define IDC_PREF_JET_LABEL              1212
+#define IDC_PREF_JET                    1068
+#define IDC_PREF_FUEL_UNITS             1507
+#define IDC_PREF_FUEL_FRAME             1213
+#define IDC_PREF_TIMES_PAGE             1515
+#define IDC_PREF_DEVICE_ZONE            1548
+#define IDC_PREF_CUSTOM_ZONE            1549
+#define IDC_PREF_LOCAL_LABEL            1214
+#define IDC_PREF_OFFSET                 1550
+#define IDC_PREF_MINUTES_LABEL          1532
+#define IDC_PREF_ZONE_LABEL             1533
+#define IDC_PREF_ZONE_NAME              1553

@@ -4,6 +4,7 @@
 #include "core/common/FileIo.h"
 
 #include "core/navdata/NavDatabase.h"
+#include "core/navdata/NavFileChoice.h"
 #include "core/navdata/NavFileWriter.h"
 #include "core/navdata/NavJson.h"
 #include "core/navdata/OurAirportsImport.h"
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr char kUsage[] =
-    "info FILE | airport FILE IDENT | navaid FILE IDENT | search FILE TEXT [--navaids] |\n"
+    "info [FILE] | airport [FILE] IDENT | navaid [FILE] IDENT | search [FILE] TEXT [--navaids] |\n"
     "      build OUTPUT --from FOLDER [--country CC] [--region CC-RR] [--description TEXT]\n"
     "      [--valid-until YYYY-MM-DD]";
 
@@ -61,8 +62,16 @@ int RunQuery(const QString& action, const QStringList& args, QTextStream& out, Q
     return 0;
 }
 
+// Without FILE the queries read the world file shipped with the program.
+QStringList WithShippedFile(QStringList args, qsizetype withFile) {
+    if (args.size() == withFile - 1)
+        args.prepend(ShippedNavFilePath());
+    return args;
+}
+
 int RunSearch(QStringList args, QTextStream& out, QTextStream& err) {
     const bool navAids = args.removeAll(QStringLiteral("--navaids")) > 0;
+    args = WithShippedFile(args, 2);
     if (args.size() != 2)
         return BadUsage(err);
     NavDatabase data;
@@ -160,7 +169,10 @@ int RunNav(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.isEmpty())
         return BadUsage(err);
     const QString action = args[0];
-    const QStringList rest = args.mid(1);
+    QStringList rest = args.mid(1);
+    if (action == QLatin1String("info") || action == QLatin1String("airport") ||
+        action == QLatin1String("navaid"))
+        rest = WithShippedFile(rest, action == QLatin1String("info") ? 1 : 2);
     if (action == QLatin1String("info") && rest.size() == 1)
         return RunQuery(action, rest, out, err);
     if ((action == QLatin1String("airport") || action == QLatin1String("navaid")) &&

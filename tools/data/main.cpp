@@ -2,6 +2,7 @@
 #include "DataCommand.h"
 
 #include "Version.h"
+#include "core/common/DeviceFolders.h"
 
 #include <QCoreApplication>
 
@@ -39,6 +40,7 @@ const QList<DataCommand>& DataCommands() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    LocateProgramFolder(QCoreApplication::applicationDirPath());
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);

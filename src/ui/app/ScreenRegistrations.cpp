@@ -2,11 +2,13 @@
 
 #include "resource.h"
 #include "ui/app/AboutDlg.h"
+#include "ui/app/PreferencesCommand.h"
 #include "ui/calculators/AirDataRegistrations.h"
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/weight-balance/WeightBalanceRegistrations.h"
+#include "ui/navdata/NavDataRegistrations.h"
 
 void RegisterScreens(ScreenRegistry& registry) {
     registry.AddDialog<CAboutDlg>(ID_APP_ABOUT);
@@ -14,4 +16,6 @@ void RegisterScreens(ScreenRegistry& registry) {
     RegisterWindCalculators(registry);
     RegisterChecklistScreens(registry);
     RegisterWeightBalanceScreens(registry);
+    RegisterPreferences(registry);
+    RegisterNavDataScreens(registry);
 }

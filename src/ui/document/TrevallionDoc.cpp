@@ -3,6 +3,7 @@
 #include "core/checklists/ChecklistInstall.h"
 #include "core/common/DeviceFolders.h"
 #include "core/common/SettingsStore.h"
+#include "core/navdata/NavFileChoice.h"
 
 CTrevallionDoc::CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix)
     : settings_(settings), gpsFix_(gpsFix), navData_(&settings), gps_(gpsFix) {
@@ -28,10 +29,17 @@ QList<Message> CTrevallionDoc::OnNewDocument() {
             messages.append(status.error());
     };
     keep(aircraft_.LoadAircraftFile());
-    navFilePath_ = NavFileSetting(settings_);
-    keep(navData_.LoadNavData(navFilePath_));
+    navFilePath_ = ChooseStartNavFile(settings_).path;
+    if (const Status nav = navData_.LoadNavData(navFilePath_); !nav.ok())
+        messages.append(StartNavFileFailure(navFilePath_, nav.error()));
     keep(waypoints_.LoadUserWaypoints());
     keep(InstallDefaultChecklists());
     keep(checklists_.LoadChecklists());
     return messages;
+}
+
+Status CTrevallionDoc::ChooseNavFile(const QString& path) {
+    navFilePath_ = path;
+    StoreNavFilePathSetting(settings_, path);
+    return navData_.LoadNavData(path);
 }

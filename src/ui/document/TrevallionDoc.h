@@ -28,14 +28,18 @@ public:
     CTrevallionDoc(const CTrevallionDoc&) = delete;
     CTrevallionDoc& operator=(const CTrevallionDoc&) = delete;
 
-    // Loads, in this order, the aircraft fleet, the navigation data file ("AirportFile", or the
-    // default file when that is empty), the user waypoints and the checklists (installing the
+    // Loads, in this order, the aircraft fleet, the navigation data file ("AirportFile"; when
+    // that is empty the default file, or the shipped world file when the default file is
+    // missing; see ChooseStartNavFile), the user waypoints and the checklists (installing the
     // shipped checklist first when the documents folder has none). A step that fails leaves its
     // data set empty (or at its defaults) and adds its message; no failure stops the loading.
     QList<Message> OnNewDocument();
 
     // The navigation file named by "AirportFile", or the default one when that is empty.
     static QString NavFileSetting(const SettingsStore& settings);
+    // Opens another navigation data file (Preferences, the directory's File Open) and stores its
+    // path as "AirportFile" whether or not it loads; a failure leaves the data set empty.
+    Status ChooseNavFile(const QString& path);
     // The navigation file the document tried to open last ("" before OnNewDocument).
     const QString& NavFilePath() const { return navFilePath_; }
 

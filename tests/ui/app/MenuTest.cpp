@@ -30,7 +30,9 @@ const Lines kSeparator{"-"};
 Lines FileMenu(const QString& save, const QString& open) {
     Lines items;
     if (!save.isEmpty())
-        items << Item(save, 57603) << Item(open, 57601) << kSeparator;
+        items << Item(save, 57603);
+    if (!open.isEmpty())
+        items << Item(open, 57601) << kSeparator;
     items << Item("Preferences...", 32957) << Item("About", 33105) << kSeparator
           << Item("Exit", 32853);
     return Popup("File", items);
@@ -117,7 +119,10 @@ Lines ExpectedMenu(int menuId) {
     case 157:
     case 162:
         return FileMenu({}, {}) + EditMenu("Time Zones...", 33128) + ViewMenu(second) + common;
-    default: // 141/158 airport directory, 156/159 checklist
+    case 141:
+    case 158:
+        return FileMenu({}, "Open airport file...") + EditMenu() + ViewMenu(second) + common;
+    default: // 156/159 checklist
         return FileMenu({}, {}) + EditMenu() + ViewMenu(second) + common;
     }
 }

@@ -1,0 +1,150 @@
+#include "ui/app/PreferencesDlg.h"
+
+#include "core/app/PreferenceFields.h"
+#include "core/common/Clock.h"
+#include "core/common/DensityText.h"
+#include "core/navdata/NavFileChoice.h"
+#include "ui/document/TrevallionDoc.h"
+#include "ui/framework/AppContext.h"
+#include "ui/navdata/NavFileDialog.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QTabBar>
+
+CPreferencesDlg::CPreferencesDlg(CTrevallionDoc& document, int initialPage, QWidget* parent)
+    : CCalcDialog(kTemplates, parent), document_(document), initialPage_(initialPage) {}
+
+QTabBar* CPreferencesDlg::Tabs() const {
+    return Item<QTabBar>(IDC_PREF_TABS);
+}
+
+int CPreferencesDlg::CurrentPage() const {
+    return Tabs() ? Tabs()->currentIndex() : 0;
+}
+
+int CPreferencesDlg::IndexOf(int id) const {
+    return static_cast<int>(ControlsInOrder().indexOf(GetDlgItem(id)));
+}
+
+QList<QWidget*> CPreferencesDlg::PageControls(int page) const {
+    const int first = IndexOf(kPageMarkers[page]) + 1;
+    const int end =
+        page + 1 < kPageCount ? IndexOf(kPageMarkers[page + 1]) : IndexOf(IDC_PREF_TABS);
+    return ControlsInOrder().mid(first, end - first);
+}
+
+bool CPreferencesDlg::OnInitDialog() {
+    if (!CCalcDialog::OnInitDialog())
+        return false;
+    for (const char* page : {"Airport Directory", "Flight Planning", "Time Zone"})
+        Tabs()->addTab(QString::fromLatin1(page));
+    Tabs()->setCurrentIndex(initialPage_);
+    connect(Tabs(), &QTabBar::currentChanged, this, [this](int page) { ShowPage(page); });
+    MovePagesOntoArea();
+    ShowPage(CurrentPage());
+    ShowFileTexts();
+
+    const PreferenceFields fields = PreferenceFieldsFrom(CurrentAppState().settings);
+    SetDlgItemText(IDC_PREF_AVGAS, fields.avgasDensity);
+    SetDlgItemText(IDC_PREF_JET, fields.jetDensity);
+    QComboBox* units = Combo(IDC_PREF_FUEL_UNITS);
+    units->addItems({QStringLiteral("pounds per gallon"), QStringLiteral("kilos per litre")});
+    units->setCurrentIndex(fields.fuelUnits);
+    shownFuelUnit_ = fields.fuelUnits;
+    connect(units, &QComboBox::currentIndexChanged, this,
+            [this](int unit) { OnFuelUnitChanged(unit); });
+    QComboBox* format = Combo(IDC_PREF_LATLON_FORMAT);
+    format->addItems({QStringLiteral("DD:MM.MM"), QStringLiteral("DD:MM:SS")});
+    format->setCurrentIndex(fields.latLonFormat);
+    CheckDlgButton(IDC_PREF_METRIC, fields.metric);
+    CheckDlgButton(fields.customZone ? IDC_PREF_CUSTOM_ZONE : IDC_PREF_DEVICE_ZONE, true);
+    SetDlgItemText(IDC_PREF_OFFSET, fields.offset);
+    SetDlgItemText(IDC_PREF_ZONE_NAME, CurrentClock().LocalZone().displayName(
+                                           QTimeZone::StandardTime, QTimeZone::LongName));
+    Bind(IDC_PREF_SELECT_FILE, [this] { OnSelectFile(); });
+    return true;
+}
+
+void CPreferencesDlg::ShowPage(int page) {
+    const QList<QWidget*>& controls = ControlsInOrder();
+    const int first = IndexOf(IDC_PREF_PAGE_AREA);
+    const int end = IndexOf(IDC_PREF_TABS);
+    for (int i = first; i < end; ++i) {
+        controls[i]->hide();
+        controls[i]->setEnabled(false);
+    }
+    for (QWidget* control : PageControls(page)) {
+        control->show();
+        control->setEnabled(true);
+    }
+}
+
+void CPreferencesDlg::MovePagesOntoArea() {
+    const QPoint area = GetDlgItem(IDC_PREF_PAGE_AREA)->pos();
+    for (int page = 0; page < kPageCount; ++page) {
+        QWidget* marker = GetDlgItem(kPageMarkers[page]);
+        const QPoint shift = area - marker->pos();
+        if (shift.isNull())
+            continue;
+        marker->move(area);
+        for (QWidget* control : PageControls(page))
+            control->move(control->pos() + shift);
+    }
+}
+
+void CPreferencesDlg::resizeEvent(QResizeEvent* event) {
+    CCalcDialog::resizeEvent(event);
+    if (GetDlgItem(IDC_PREF_PAGE_AREA))
+        MovePagesOntoArea();
+}
+
+void CPreferencesDlg::ShowFileTexts() {
+    const NavDatabase& nav = document_.NavData();
+    SetDlgItemText(IDC_PREF_AIRPORT_FILE, NavFileTitleText(nav.IsLoaded(), nav.Description()));
+    SetDlgItemText(IDC_PREF_VALID_UNTIL, nav.IsLoaded() ? ValidUntilText(nav.ValidityDate())
+                                                        : QString());
+}
+
+void CPreferencesDlg::OnSelectFile() {
+    Status loaded;
+    if (!AskForNavFile(this, document_, &loaded))
+        return;
+    if (!loaded.ok())
+        ShowMessage(loaded.error().text, MessageButtons::Ok, loaded.error().icon);
+    ShowFileTexts();
+}
+
+void CPreferencesDlg::OnFuelUnitChanged(int unit) {
+    if (unit == shownFuelUnit_ || unit < 0)
+        return;
+    const bool toKilos = unit == 1;
+    for (int id : {IDC_PREF_AVGAS, IDC_PREF_JET})
+        SetDlgItemText(id, ConvertDensityText(GetDlgItemText(id), toKilos));
+    shownFuelUnit_ = unit;
+}
+
+void CPreferencesDlg::OnHelp() {
+    CurrentPlatform().OpenHelp(QStringLiteral("Preferences%1").arg(CurrentPage()));
+}
+
+void CPreferencesDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        OnHelp();
+        return;
+    }
+    CCalcDialog::keyPressEvent(event);
+}
+
+void CPreferencesDlg::OnOK() {
+    PreferenceFields fields;
+    fields.avgasDensity = GetDlgItemText(IDC_PREF_AVGAS);
+    fields.jetDensity = GetDlgItemText(IDC_PREF_JET);
+    fields.fuelUnits = Combo(IDC_PREF_FUEL_UNITS)->currentIndex();
+    fields.latLonFormat = Combo(IDC_PREF_LATLON_FORMAT)->currentIndex();
+    fields.metric = IsDlgButtonChecked(IDC_PREF_METRIC);
+    fields.customZone = IsDlgButtonChecked(IDC_PREF_CUSTOM_ZONE);
+    fields.offset = GetDlgItemText(IDC_PREF_OFFSET);
+    ApplyPreferenceFields(fields, &CurrentAppState().settings);
+    CCalcDialog::OnOK();
+}

@@ -1,0 +1,31 @@
+#include "ui/navdata/AirportSearchDlg.h"
+
+#include "ui/navdata/ReportList.h"
+
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace {
+const QString kSearchSetting = QStringLiteral("AirportSearch");
+}
+
+CAirportSearchDlg::CAirportSearchDlg(CTrevallionDoc& document, QWidget* parent)
+    : CNavSearchDialog(kTemplates, document, parent) {}
+
+bool CAirportSearchDlg::OnInitDialog() {
+    if (!CNavSearchDialog::OnInitDialog())
+        return false;
+    Edit(IDC_SEARCH_TEXT)->setMaxLength(kMaxSearchChars);
+    RestoreLastValue(kSearchSetting, IDC_SEARCH_TEXT);
+    SetReportColumns(Results(), {40, 100, 75},
+                     {QStringLiteral("Ident"), QStringLiteral("Name"), QStringLiteral("City")});
+    Bind(IDC_SEARCH_GO, [this] { OnSearch(); });
+    return true;
+}
+
+bool CAirportSearchDlg::OnSearch() {
+    if (!Search(LocationKind::Airport))
+        return false;
+    SaveLastValue(kSearchSetting, IDC_SEARCH_TEXT);
+    return true;
+}

@@ -1,0 +1,11 @@
+#include "ui/navdata/NavDataRegistrations.h"
+
+#include "resource.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/navdata/AirportView.h"
+
+void RegisterNavDataScreens(ScreenRegistry& registry) {
+    registry.AddView(ID_VIEW_AIRPORT_DIRECTORY, [](CTrevallionDoc& document, QWidget* parent) {
+        return std::make_unique<CAirportView>(document, parent);
+    });
+}
