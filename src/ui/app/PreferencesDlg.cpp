@@ -37,6 +37,12 @@ QList<QWidget*> CPreferencesDlg::PageControls(int page) const {
 bool CPreferencesDlg::OnInitDialog() {
     if (!CCalcDialog::OnInitDialog())
         return false;
+    // The three page names share the width of a 240-pixel screen.
+    Tabs()->setUsesScrollButtons(false);
+    Tabs()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 3px; border: 1px solid #9a9a9a; border-bottom: none;"
+        " background: #dcdcdc; margin-right: 1px; }"
+        "QTabBar::tab:selected { background: #ffffff; }"));
     for (const char* page : {"Airport Directory", "Flight Planning", "Time Zone"})
         Tabs()->addTab(QString::fromLatin1(page));
     Tabs()->setCurrentIndex(initialPage_);
