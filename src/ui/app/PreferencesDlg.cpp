@@ -6,6 +6,7 @@
 #include "core/navdata/NavFileChoice.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/DeviceScreen.h"
 #include "ui/navdata/NavFileDialog.h"
 
 #include <QComboBox>
@@ -48,6 +49,7 @@ bool CPreferencesDlg::OnInitDialog() {
     Tabs()->setCurrentIndex(initialPage_);
     connect(Tabs(), &QTabBar::currentChanged, this, [this](int page) { ShowPage(page); });
     MovePagesOntoArea();
+    PlaceSquareOk();
     ShowPage(CurrentPage());
     ShowFileTexts();
 
@@ -101,8 +103,21 @@ void CPreferencesDlg::MovePagesOntoArea() {
 
 void CPreferencesDlg::resizeEvent(QResizeEvent* event) {
     CCalcDialog::resizeEvent(event);
-    if (GetDlgItem(IDC_PREF_PAGE_AREA))
+    if (GetDlgItem(IDC_PREF_PAGE_AREA)) {
         MovePagesOntoArea();
+        PlaceSquareOk();
+    }
+}
+
+void CPreferencesDlg::PlaceSquareOk() {
+    // Square screens use the portrait template, whose OK lies below the screen and which the
+    // square set-up hides: OK joins the Cancel button in the title band instead.
+    const DeviceScreen& screen = CurrentPlatform().Screen();
+    QWidget* ok = GetDlgItem(kIdOk);
+    if (!screen.IsSquare() || !ok)
+        return;
+    ok->setGeometry(screen.Width() - 104, 1, 50, 18);
+    ok->show();
 }
 
 void CPreferencesDlg::ShowFileTexts() {

@@ -46,6 +46,7 @@ private:
     int IndexOf(int id) const;
     QList<QWidget*> PageControls(int page) const;
     void MovePagesOntoArea();
+    void PlaceSquareOk();
     void ShowFileTexts();
 
     CTrevallionDoc& document_;

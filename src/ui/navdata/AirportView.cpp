@@ -113,7 +113,15 @@ void CAirportView::FillRunwayList() {
     AddReportRows(list, RunwayRows(airport.runways, CurrentDisplayPreferences().metric));
 }
 
+void CAirportView::OnTimerTick() {
+    if (CurrentAppState().settings.PreferenceBits() == drawnPreferences_)
+        return;
+    FillRunwayList();
+    DrawTab();
+}
+
 void CAirportView::DrawTab() {
+    drawnPreferences_ = CurrentAppState().settings.PreferenceBits();
     QTreeWidget* info = InfoList();
     const int tab = Tabs()->currentIndex();
     const bool runways = tab == kRunwayTab;

@@ -33,6 +33,10 @@ public:
     // Opens another navigation data file through the file dialog.
     void OnFileOpen();
 
+    // Once a second: redraws the lists when the metric or coordinate preference has changed
+    // (in Preferences) since they were drawn.
+    void OnTimerTick() override;
+
     bool OnViewCommand(int commandId) override;
     bool UpdateViewCommand(int commandId, CommandState* state) const override;
 
@@ -50,4 +54,5 @@ private:
     QTreeWidget* RunwayList() const;
 
     CTrevallionDoc& document_;
+    int drawnPreferences_ = -1; // the preference bits the lists were drawn with
 };

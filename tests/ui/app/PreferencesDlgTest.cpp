@@ -125,6 +125,10 @@ TEST_F(PreferencesTest, EveryScreenShape) {
         platform.screen.SetSize(size);
         CPreferencesDlg dialog(*document, 0);
         ASSERT_TRUE(dialog.Create()) << dialog.CreateError().toStdString();
+        // OK is on the screen (on a square one beside the Cancel button in the title band).
+        QWidget* ok = dialog.GetDlgItem(kIdOk);
+        EXPECT_TRUE(ok->isVisibleTo(&dialog)) << size.width() << 'x' << size.height();
+        EXPECT_LE(ok->geometry().bottom(), size.height());
         // Each page lies on the page area.
         for (int marker : CPreferencesDlg::kPageMarkers)
             EXPECT_EQ(dialog.GetDlgItem(marker)->pos(),

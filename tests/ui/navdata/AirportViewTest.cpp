@@ -117,6 +117,15 @@ TEST_F(AirportViewTest, MetricAndSecondsPreferences) {
     EXPECT_EQ(Rows(IDC_AIRPORT_RUNWAY_LIST, 1).value(0), "1524 X 23");
 }
 
+TEST_F(AirportViewTest, ChangedPreferencesRedrawOnTheNextTick) {
+    MakeView();
+    ASSERT_TRUE(view->ShowIdent("KSEA"));
+    EXPECT_EQ(Rows(IDC_AIRPORT_INFO_LIST, 1).value(2), "100'");
+    state.settings.metric = true;
+    view->OnTimerTick();
+    EXPECT_EQ(Rows(IDC_AIRPORT_INFO_LIST, 1).value(2), "30M");
+}
+
 TEST_F(AirportViewTest, UnknownAirportAndEmptyIdent) {
     MakeView();
     ASSERT_TRUE(view->ShowIdent("KSEA"));
