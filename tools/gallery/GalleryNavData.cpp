@@ -25,7 +25,9 @@ CTrevallionDoc& Document() {
     static GpsFix fix;
     static CTrevallionDoc* document = [] {
         auto* doc = new CTrevallionDoc(CurrentPlatform().Settings(), fix);
-        doc->ChooseNavFile(ShippedNavFilePath());
+        // Without the file the screens show no airport, which the pictures make plain.
+        if (const Status loaded = doc->ChooseNavFile(ShippedNavFilePath()); !loaded.ok())
+            qWarning("%s", qPrintable(loaded.error().text));
         return doc;
     }();
     return *document;
