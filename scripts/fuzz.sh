@@ -3,7 +3,9 @@
 # UndefinedBehaviorSanitizer) and runs each for the given number of seconds (default 60), one
 # after the other, starting from its committed corpus in tests/fuzz/corpus. New inputs go to
 # build/fuzz/corpus/NAME, never into the tree; a finding stops the run and leaves its input in
-# build/fuzz/findings. Usage: scripts/fuzz.sh [seconds] [target names...]
+# build/fuzz/findings. Extra libFuzzer options come from FUZZ_OPTIONS (for example
+# FUZZ_OPTIONS="-fork=1 -ignore_crashes=1" to go on past a known finding).
+# Usage: scripts/fuzz.sh [seconds] [target names...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -23,5 +25,6 @@ for name in "${targets[@]}"; do
     mkdir -p "$out/corpus/$name"
     echo "== $name ($seconds s)"
     "$out/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$out/findings/$name-" "$out/corpus/$name" "tests/fuzz/corpus/$name"
+        -artifact_prefix="$out/findings/$name-" ${FUZZ_OPTIONS:-} \
+        "$out/corpus/$name" "tests/fuzz/corpus/$name"
 done

@@ -1,5 +1,5 @@
 // Outline import: an outline that is accepted gives a record area that parses, holds no control
-// character and no byte-order mark inside a text, and writes back as the same outline with its
+// character (tabs are text) and no byte-order mark inside a text, and writes back as the same outline with its
 // blank lines, line-end carriage returns and leading byte-order mark left out.
 
 #include "ChecklistOutlineCheck.h"
@@ -25,7 +25,8 @@ QByteArray NormalOutline(QByteArray outline) {
 
 bool PlainText(const QString& text) {
     for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.unicode() == 0xFEFF)
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F ||
+            c.unicode() == 0xFEFF)
             return false;
     }
     return true;

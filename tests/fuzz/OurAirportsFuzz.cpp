@@ -1,7 +1,7 @@
 // OurAirports CSV to .nav and back. The input holds five parts separated by 0x1E bytes: an
 // options line ("country,region"), then airports.csv, runways.csv, airport-frequencies.csv and
-// navaids.csv. An import that succeeds keeps only identifiers that fit a key, each once, and at
-// most ten runways an airport; its .nav file gives every airport and (uniquely named) nav aid
+// navaids.csv. An import that succeeds holds an airport, keeps only identifiers that fit a key,
+// each once, and at most ten runways an airport; its .nav file gives every airport and (uniquely named) nav aid
 // back by look-up as imported, with texts as the file stores them, and rebuilds byte for byte.
 
 #include "FuzzSupport.h"
@@ -51,6 +51,7 @@ OurAirportsOptions WriteInput(const QList<QByteArray>& parts) {
 
 void CheckImported(const NavDataSet& set, const OurAirportsSummary& summary) {
     FUZZ_CHECK(summary.airports == set.airports.size() && summary.navAids == set.navAids.size());
+    FUZZ_CHECK(!set.airports.isEmpty()); // a filter that matches nothing is refused
     QSet<uint32_t> keys;
     for (const AirportDetails& a : set.airports) {
         FUZZ_CHECK(OurAirportsCsv::FitsKey(a.record.key.Text()));
