@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -20,7 +21,10 @@ QByteArray FuzzBytes(const uint8_t* data, size_t size) {
 
 QString FuzzFolder() {
     static const std::unique_ptr<QTemporaryDir> folder = [] {
-        auto made = std::make_unique<QTemporaryDir>();
+        // Memory-backed where the system has it: file-reading targets write every input.
+        const bool shm = QFileInfo(QStringLiteral("/dev/shm")).isWritable();
+        auto made = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/trevallion-fuzz-XXXXXX"))
+                        : std::make_unique<QTemporaryDir>();
         if (!made->isValid())
             FuzzFail("a temporary folder can be made", __FILE__, __LINE__);
         return made;
