@@ -47,8 +47,8 @@ void CheckLoading(const AircraftFleet& fleet) {
             const LoadingResults& r = type.results;
             FUZZ_CHECK(!message.isEmpty());
             if (within) {
-                FUZZ_CHECK(r.rampWithinLimits && r.zeroFuelWithinLimits &&
-                           r.takeoffWithinLimits && r.landingWithinLimits);
+                FUZZ_CHECK(r.rampWithinLimits && r.zeroFuelWithinLimits && r.takeoffWithinLimits &&
+                           r.landingWithinLimits);
             }
             break;
         }

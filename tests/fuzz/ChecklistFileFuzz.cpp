@@ -83,7 +83,8 @@ void CheckSaveAndReload(const ChecklistData& data, const QByteArray& input) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input = FuzzBytes(data, size);
     ChecklistData checklists;
-    const Status loaded = checklists.LoadChecklists(WriteFuzzFile(QStringLiteral("checklist.db"), input));
+    const Status loaded =
+        checklists.LoadChecklists(WriteFuzzFile(QStringLiteral("checklist.db"), input));
     if (!loaded) {
         FUZZ_CHECK(checklists.Records().isEmpty() && checklists.AircraftNames().isEmpty());
         FUZZ_CHECK(!loaded.error().text.isEmpty());

@@ -1,6 +1,6 @@
 // Outline import: an outline that is accepted gives a record area that parses, holds no control
-// character (tabs are text) and no byte-order mark inside a text, and writes back as the same outline with its
-// blank lines, line-end carriage returns and leading byte-order mark left out.
+// character (tabs are text) and no byte-order mark inside a text, and writes back as the same
+// outline with its blank lines, line-end carriage returns and leading byte-order mark left out.
 
 #include "ChecklistOutlineCheck.h"
 #include "FuzzSupport.h"

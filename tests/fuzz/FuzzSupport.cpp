@@ -23,8 +23,9 @@ QString FuzzFolder() {
     static const std::unique_ptr<QTemporaryDir> folder = [] {
         // Memory-backed where the system has it: file-reading targets write every input.
         const bool shm = QFileInfo(QStringLiteral("/dev/shm")).isWritable();
-        auto made = shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/trevallion-fuzz-XXXXXX"))
-                        : std::make_unique<QTemporaryDir>();
+        auto made =
+            shm ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/trevallion-fuzz-XXXXXX"))
+                : std::make_unique<QTemporaryDir>();
         if (!made->isValid())
             FuzzFail("a temporary folder can be made", __FILE__, __LINE__);
         return made;

@@ -12,7 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#define FUZZ_CHECK(condition) \
+#define FUZZ_CHECK(condition)                                                                      \
     ((condition) ? static_cast<void>(0) : FuzzFail(#condition, __FILE__, __LINE__))
 
 [[noreturn]] void FuzzFail(const char* condition, const char* file, int line);

@@ -49,7 +49,8 @@ bool SameLoading(const AircraftType& a, const AircraftType& b) {
             return false;
     }
     for (int i = 0; i < a.tankCount; ++i) {
-        if (a.tanks[i].rampQuantity != b.tanks[i].rampQuantity || a.tanks[i].burn != b.tanks[i].burn)
+        if (a.tanks[i].rampQuantity != b.tanks[i].rampQuantity ||
+            a.tanks[i].burn != b.tanks[i].burn)
             return false;
     }
     return true;
@@ -61,8 +62,8 @@ bool SameLoading(const AircraftType& a, const AircraftType& b) {
 // text can load differently (see tests/fuzz/pending/loading_text).
 bool PlainLines(const QString& text) {
     const qsizetype lineEnds = text.count(QStringLiteral("\r\n"));
-    return text.count(QLatin1Char('\r')) == lineEnds &&
-           text.count(QLatin1Char('\n')) == lineEnds && text.endsWith(QStringLiteral("\r\n"));
+    return text.count(QLatin1Char('\r')) == lineEnds && text.count(QLatin1Char('\n')) == lineEnds &&
+           text.endsWith(QStringLiteral("\r\n"));
 }
 
 void CheckCarriedOver(const QString& text, const WorkingLoading& loading) {

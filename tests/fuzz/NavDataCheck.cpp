@@ -125,7 +125,8 @@ NavDataSet ReadBackNavData(NavDatabase& data) {
     for (const NavAidRecord& entry : data.NavAidTable()) {
         NavAid aid;
         if (aids.contains(entry.key.Raw()) ||
-            !data.FindNavAid(entry.key.Text(), &aid.record, &aid.name) || aid.record.key != entry.key)
+            !data.FindNavAid(entry.key.Text(), &aid.record, &aid.name) ||
+            aid.record.key != entry.key)
             continue;
         aids.insert(entry.key.Raw());
         set.navAids.append(aid);

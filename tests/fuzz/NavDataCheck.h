@@ -16,8 +16,9 @@ void CheckNavLookups(NavDatabase& data, const QString& searchText);
 NavDataSet ReadBackNavData(NavDatabase& data);
 
 // Writes the set as a .nav file, loads it and reads it back: when no two nav aids share an
-// identifier (a look-up finds only one of them), the set read back builds the same image again. Returns the set read back (the input set when it cannot
-// be built, which only happens for an empty or repeated airport identifier).
+// identifier (a look-up finds only one of them), the set read back builds the same image again.
+// Returns the set read back (the input set when it cannot be built, which only happens for an empty
+// or repeated airport identifier).
 NavDataSet CheckNavRebuild(const NavDataSet& set);
 
 // Equality that treats two floats as equal when their bits are (so NaN equals itself); the nav

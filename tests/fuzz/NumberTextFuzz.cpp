@@ -76,7 +76,8 @@ locale_t CLocale() {
 
 void CheckDouble(const QString& text) {
     const NumberPrefix prefix = DecimalPrefix(text, true);
-    const double expected = prefix.digits ? strtod_l(prefix.ascii.c_str(), nullptr, CLocale()) : 0.0;
+    const double expected =
+        prefix.digits ? strtod_l(prefix.ascii.c_str(), nullptr, CLocale()) : 0.0;
     const double actual = TextToDouble(text);
     if (std::bit_cast<uint64_t>(actual) != std::bit_cast<uint64_t>(expected)) {
         std::fprintf(stderr, "TextToDouble(\"%s\") = %.17g, strtod gives %.17g\n",
@@ -87,7 +88,8 @@ void CheckDouble(const QString& text) {
 
 void CheckInt(const QString& text) {
     const NumberPrefix prefix = DecimalPrefix(text, false);
-    const long long wide = prefix.digits ? strtoll_l(prefix.ascii.c_str(), nullptr, 10, CLocale()) : 0;
+    const long long wide =
+        prefix.digits ? strtoll_l(prefix.ascii.c_str(), nullptr, 10, CLocale()) : 0;
     const int expected = static_cast<int>(std::clamp<long long>(wide, INT_MIN, INT_MAX));
     FUZZ_CHECK(TextToInt(text) == expected);
 }

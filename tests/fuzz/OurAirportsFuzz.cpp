@@ -1,8 +1,9 @@
 // OurAirports CSV to .nav and back. The input holds five parts separated by 0x1E bytes: an
 // options line ("country,region"), then airports.csv, runways.csv, airport-frequencies.csv and
 // navaids.csv. An import that succeeds holds an airport, keeps only identifiers that fit a key,
-// each once, and at most ten runways an airport; its .nav file gives every airport and (uniquely named) nav aid
-// back by look-up as imported, with texts as the file stores them, and rebuilds byte for byte.
+// each once, and at most ten runways an airport; its .nav file gives every airport and (uniquely
+// named) nav aid back by look-up as imported, with texts as the file stores them, and rebuilds byte
+// for byte.
 
 #include "FuzzSupport.h"
 #include "NavDataCheck.h"

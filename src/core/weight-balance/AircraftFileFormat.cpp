@@ -26,8 +26,8 @@ namespace {
 QString WithoutLoneSurrogates(QString text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        const bool paired = c.isHighSurrogate() && i + 1 < text.size() &&
-                            text.at(i + 1).isLowSurrogate();
+        const bool paired =
+            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         if (paired)
             ++i;
         else if (c.isSurrogate())
