@@ -1,13 +1,18 @@
 // checklist.db: a file that loads answers every hierarchy query with records of the asked level
-// in file order, saves as the same image and reloads equal, and takes the outline round trip.
+// in file order, saves as the same image and reloads equal, goes through the editor's tree
+// unchanged, and takes the outline round trip.
 // A file that is refused leaves no checklists behind.
 
 #include "ChecklistOutlineCheck.h"
 #include "FuzzSupport.h"
 
 #include "core/checklists/ChecklistData.h"
+#include "core/checklists/ChecklistEditSave.h"
+#include "core/checklists/ChecklistTree.h"
 
 #include <QFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -78,6 +83,43 @@ void CheckSaveAndReload(const ChecklistData& data, const QByteArray& input) {
     FUZZ_CHECK(reloaded.AircraftIndex() == data.AircraftIndex());
 }
 
+void Flatten(const QList<ChecklistNode>& nodes, QList<ChecklistRecord>* records) {
+    for (const ChecklistNode& node : nodes) {
+        records->append({node.level, node.text, 0});
+        Flatten(node.children, records);
+    }
+}
+
+bool SameTexts(const QList<ChecklistRecord>& a, const QList<ChecklistRecord>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].level != b[i].level || a[i].text != b[i].text)
+            return false;
+    }
+    return true;
+}
+
+// The editor's tree keeps every record in order; saved unchanged, it writes nothing.
+void CheckEditorTree(const ChecklistData& data) {
+    const QList<ChecklistNode> tree = BuildChecklistTree(data.Records());
+    QList<ChecklistRecord> flat;
+    Flatten(tree, &flat);
+    FUZZ_CHECK(SameTexts(flat, data.Records()));
+    const Outcome<QByteArray> area = ChecklistAreaFromTree(tree);
+    if (!area)
+        std::fprintf(stderr, "%s\n", qPrintable(area.error().text));
+    FUZZ_CHECK(area.ok()); // an untouched checklist can always be saved from the editor
+    const std::optional<QList<ChecklistRecord>> records = ParseChecklistRecords(area.value());
+    FUZZ_CHECK(records.has_value() && SameTexts(*records, data.Records()));
+    if (area.value() == data.RecordArea()) {
+        ChecklistData copy = data;
+        const Outcome<bool> stored =
+            StoreEditedChecklists(copy, area.value(), FuzzFolder() + QStringLiteral("edited.db"));
+        FUZZ_CHECK(stored.ok() && !stored.value());
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -93,6 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!checklists.IsChanged());
     CheckQueries(checklists);
     CheckSaveAndReload(checklists, input);
+    CheckEditorTree(checklists);
     CheckOutlineRoundTrip(checklists.Records());
     return 0;
 }
