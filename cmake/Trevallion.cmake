@@ -10,6 +10,14 @@ if(TREVALLION_SANITIZE)
     add_link_options(-fsanitize=${TREVALLION_SANITIZE})
 endif()
 
+# The fuzz build instruments every library for libFuzzer and checks it with AddressSanitizer and
+# UndefinedBehaviorSanitizer; the fuzz targets themselves link libFuzzer's main (tests/fuzz).
+if(TREVALLION_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 set(TREVALLION_CORE_QT Qt6::Core Qt6::SerialPort)
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h)

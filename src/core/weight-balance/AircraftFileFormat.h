@@ -22,6 +22,6 @@ QString FitName(const QString& name);
 // 32 bytes: the name as UTF-16 (cut by FitName), padded with zeros.
 void WriteFixedName(ByteWriter& out, const QString& name);
 
-// Reads 32 bytes of UTF-16 up to the first zero. Nothing (and the reader failed) when the bytes
-// run past the end or hold no terminating zero.
+// Reads 32 bytes of UTF-16 up to the first zero; a lone half of a surrogate pair reads as U+FFFD.
+// Nothing (and the reader failed) when the bytes run past the end or hold no terminating zero.
 std::optional<QString> ReadFixedName(ByteReader& in);

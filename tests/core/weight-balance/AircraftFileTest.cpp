@@ -89,6 +89,22 @@ TEST(AircraftFile, LongNamesAreCutSoTheFileStaysReadable) {
     EXPECT_EQ(read->fleet.types[0].fuelQuantities[0].title, QStringLiteral("A title of twen"));
 }
 
+TEST(AircraftFile, Version5NamesWithLoneSurrogatesSurviveTheRewrite) {
+    AircraftFleet fleet = DefaultAircraftFleet();
+    const QChar high(char16_t(0xD9D9));
+    const QChar low(char16_t(0xDC00));
+    const QString plane = QString::fromUtf16(u"\U0001F6E9"); // a whole pair stays as it is
+    fleet.types[0].name = QString(high) + QStringLiteral("ab") + low + plane;
+    const Outcome<AircraftFileContents> old = AircraftFileReader::Read(Version5Image(fleet));
+    ASSERT_TRUE(old.ok());
+    const QString replaced = QStringLiteral("\uFFFDab\uFFFD") + plane;
+    EXPECT_EQ(old->fleet.types[0].name, replaced);
+    const Outcome<AircraftFileContents> rewritten =
+        AircraftFileReader::Read(AircraftFileWriter::Write(old->fleet));
+    ASSERT_TRUE(rewritten.ok());
+    EXPECT_EQ(rewritten->fleet, old->fleet);
+}
+
 TEST(AircraftFile, UnknownVersionsAreRefused) {
     for (int version : {0, 4, 7, -1, 0x01000006}) {
         const Outcome<AircraftFileContents> read =

@@ -1,0 +1,88 @@
+// Resource header and script, given as one input: the header, a 0x1E byte, the script. A parse
+// that fails names its own file and a line of the text; one that succeeds is repeatable, keeps
+// every template under its own id with lines inside the text, and a header read twice into the
+// same symbols is refused for its first definition.
+
+#include "FuzzSupport.h"
+
+#include "core/common/ResourceLexer.h"
+#include "core/common/ResourceScript.h"
+#include "core/common/ResourceTypes.h"
+
+namespace {
+
+const QString kHeaderName = QStringLiteral("resource.h");
+const QString kScriptName = QStringLiteral("trevallion.rc");
+
+int LineCount(const QString& text) {
+    return static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
+}
+
+void CheckError(const ResourceError& error, const QString& file, const QString& text) {
+    FUZZ_CHECK(error.file == file);
+    FUZZ_CHECK(error.line >= 1 && error.line <= LineCount(text));
+    FUZZ_CHECK(!error.message.isEmpty());
+}
+
+void CheckTokens(const QString& script) {
+    QVector<ResourceToken> tokens;
+    int errorLine = 0;
+    QString message;
+    if (!TokenizeResourceScript(script, &tokens, &errorLine, &message)) {
+        FUZZ_CHECK(errorLine >= 1 && errorLine <= LineCount(script) && !message.isEmpty());
+        return;
+    }
+    int line = 1;
+    for (const ResourceToken& token : tokens) {
+        FUZZ_CHECK(token.line >= line && token.line <= LineCount(script));
+        line = token.line;
+    }
+}
+
+void CheckSet(const ResourceSet& set, const QString& script) {
+    const int lines = LineCount(script);
+    for (auto it = set.dialogs.cbegin(); it != set.dialogs.cend(); ++it) {
+        FUZZ_CHECK(it.key() == it->id);
+        FUZZ_CHECK(it->line >= 1 && it->line <= lines);
+        for (const ControlTemplate& control : it->controls)
+            FUZZ_CHECK(control.line >= it->line && control.line <= lines);
+    }
+    for (auto it = set.menus.cbegin(); it != set.menus.cend(); ++it) {
+        FUZZ_CHECK(it.key() == it->id);
+        FUZZ_CHECK(it->line >= 1 && it->line <= lines);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QList<QByteArray> parts = SplitFuzzInput(FuzzBytes(data, size), '\x1e', 2);
+    const QString header = QString::fromUtf8(parts[0]);
+    const QString script = QString::fromUtf8(parts[1]);
+    CheckTokens(script);
+
+    ResourceSet set;
+    set.symbols = PredefinedResourceSymbols();
+    ResourceError error;
+    if (!ParseResourceHeader(header, kHeaderName, &set.symbols, &error)) {
+        CheckError(error, kHeaderName, header);
+        return 0;
+    }
+    QMap<QString, int> twice = set.symbols;
+    if (set.symbols.size() > PredefinedResourceSymbols().size()) {
+        ResourceError again;
+        FUZZ_CHECK(!ParseResourceHeader(header, kHeaderName, &twice, &again));
+        FUZZ_CHECK(again.message.contains(QStringLiteral("defined twice")));
+    }
+    if (!ParseResourceScript(script, kScriptName, &set, &error)) {
+        CheckError(error, kScriptName, script);
+        return 0;
+    }
+    CheckSet(set, script);
+    ResourceSet repeat;
+    repeat.symbols = set.symbols;
+    FUZZ_CHECK(ParseResourceScript(script, kScriptName, &repeat, &error));
+    FUZZ_CHECK(repeat.dialogs.keys() == set.dialogs.keys() && repeat.strings == set.strings &&
+               repeat.menus.keys() == set.menus.keys() && repeat.rawData == set.rawData);
+    return 0;
+}
