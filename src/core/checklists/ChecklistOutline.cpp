@@ -80,6 +80,8 @@ Outcome<QString> ChecklistOutlineText(const QList<ChecklistRecord>& records) {
             faults.append(Fault(line, "the text starts with white space"));
         else if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
             faults.append(Fault(line, "the text holds a line break"));
+        else if (const char* reason = ForbiddenCharacter(text))
+            faults.append(Fault(line, reason)); // the import would refuse it
         outline += QString(records[i].level * kIndentPerLevel, QLatin1Char(' ')) + text +
                    QLatin1Char('\n');
     }

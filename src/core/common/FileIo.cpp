@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -95,9 +96,18 @@ Outcome<QByteArray> ReadWholeFile(const QString& path, const QString& prefix, qi
         return Outcome<QByteArray>::Fail(prefix + SystemReason(EISDIR));
     if (!file.open(QIODevice::ReadOnly))
         return Outcome<QByteArray>::Fail(prefix + file.errorString());
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Outcome<QByteArray>::Fail(prefix + file.errorString());
+    // Read in pieces: asking for the whole limit at once would reserve it in memory for every
+    // small file, and an endless device stops one byte past the limit.
+    constexpr qint64 kPiece = 64 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(std::min<qint64>(kPiece, maxBytes + 1 - bytes.size()));
+        if (file.error() != QFileDevice::NoError)
+            return Outcome<QByteArray>::Fail(prefix + file.errorString());
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > maxBytes)
         return Outcome<QByteArray>::Fail(
             prefix + QStringLiteral("The file is larger than %1 bytes.").arg(maxBytes));

@@ -102,13 +102,16 @@ TEST(ChecklistOutline, ListsEveryFaultWithoutFollowOnFaults) {
 
 TEST(ChecklistOutline, ExportRefusesTextsThatWouldNotComeBack) {
     const Outcome<QString> outline = ChecklistOutlineText(
-        RecordsOf(BuildArea({{0, "A"}, {1, ""}, {2, " G"}, {3, "S\nT"}, {4, "Fine"}})));
+        RecordsOf(BuildArea({{0, "A"}, {1, ""}, {2, " G"}, {3, "S\nT"}, {4, "Fine"},
+                             {4, "Bell\x01"}, {4, "Mark\xEF\xBB\xBF"}})));
     ASSERT_FALSE(outline.ok());
     EXPECT_EQ(outline.error().text,
               "Error:\nThese checklist texts cannot be written as an outline:\n"
               "line 2: the text is empty\n"
               "line 3: the text starts with white space\n"
-              "line 4: the text holds a line break");
+              "line 4: the text holds a line break\n"
+              "line 6: the text holds a control character\n"
+              "line 7: a byte-order mark (U+FEFF) is allowed only at the start of the file");
 }
 
 } // namespace
