@@ -1,18 +1,18 @@
 #pragma once
-// The GPS receiver: opens a serial device and runs the reader thread that decodes its NMEA
-// sentences into the shared GpsFix. The reader is the only writer of the fix; the caller keeps
-// the fix alive for as long as the receiver. Destroying the receiver stops it.
+// The GPS receiver: opens a source (a serial device, a TCP stream or a recorded file) and runs
+// the reader thread that decodes its NMEA sentences into the shared GpsFix. The reader is the
+// only writer of the fix; the caller keeps the fix alive for as long as the receiver.
+// Destroying the receiver stops it.
 
 #include "core/common/Outcome.h"
 #include "core/gps/GpsFix.h"
-#include "core/gps/SerialDevice.h"
+#include "core/gps/GpsSource.h"
 
 #include <QString>
 
 #include <atomic>
+#include <memory>
 #include <thread>
-
-class NmeaLineAssembler;
 
 class GpsReceiver {
 public:
@@ -21,12 +21,14 @@ public:
     GpsReceiver(const GpsReceiver&) = delete;
     GpsReceiver& operator=(const GpsReceiver&) = delete;
 
-    // Opens the device (a path such as "/dev/ttyUSB0" or a pseudo-terminal), marks the fix open
-    // and starts the reader thread. A receiver that is already running is stopped first.
-    // On failure: "Error: " and the system's message; the port stays closed.
+    // Opens the serial device (a path such as "/dev/ttyUSB0" or a pseudo-terminal).
     Status StartGps(const QString& devicePath);
+    // Opens the source, marks the fix open and starts the reader thread. A receiver that is
+    // already running is stopped first. On failure: "Error: " and the reason; the port stays
+    // closed.
+    Status StartGps(std::unique_ptr<GpsSource> source);
 
-    // Ends the reader thread (waiting for it), closes the port and clears the fix. Returns
+    // Ends the reader thread (waiting for it), closes the source and clears the fix. Returns
     // within a few milliseconds; does nothing when the receiver is not running.
     void StopGps();
 
@@ -34,11 +36,9 @@ public:
 
 private:
     void ReadLoop();
-    bool ReadAvailableBytes(NmeaLineAssembler& lines);
-    void WaitForStop(int milliseconds) const;
 
     GpsFix& fix_;
-    SerialDevice device_;
+    std::unique_ptr<GpsSource> source_;
     int wakeRead_ = -1; // a byte written to wakeWrite_ ends the reader's wait at once
     int wakeWrite_ = -1;
     std::atomic<bool> running_{false};

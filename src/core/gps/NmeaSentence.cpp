@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,27 @@ int32_t Truncate(double x) {
     if (!(x < std::numeric_limits<int32_t>::max()))
         return std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(x);
+}
+
+char FieldLetter(QByteArrayView sentence, int n) {
+    const QByteArrayView field = NmeaField(sentence, n);
+    return field.isEmpty() ? '\0' : field[0];
+}
+
+void DecodeRmc(QByteArrayView s, GpsValues* values) {
+    // The variation is added whatever its E/W letter.
+    values->heading = Truncate(FieldNumber(s, 10) + FieldNumber(s, 8));
+    values->speed = FieldInteger(s, 7);
+    values->latitude = FieldNumber(s, 3);
+    values->longitude = FieldNumber(s, 5);
+    values->time = static_cast<uint32_t>(FieldInteger(s, 1));
+    values->fixValid = FieldLetter(s, 2) == 'A';
+    values->latitudeHemisphere = FieldLetter(s, 4);
+    values->longitudeHemisphere = FieldLetter(s, 6);
+    values->date = static_cast<uint32_t>(std::max(FieldInteger(s, 9), 0));
+    values->timeSeconds = FieldNumber(s, 1);
+    values->speedKnots = FieldNumber(s, 7);
+    values->course = FieldNumber(s, 8);
 }
 
 } // namespace
@@ -56,15 +78,12 @@ QByteArrayView NmeaField(QByteArrayView sentence, int n) {
 bool DecodeNmeaSentence(QByteArrayView sentence, GpsValues* values) {
     switch (NmeaSentenceType(sentence)) {
     case NmeaType::Rmc:
-        // The variation is added whatever its E/W letter.
-        values->heading = Truncate(FieldNumber(sentence, 10) + FieldNumber(sentence, 8));
-        values->speed = FieldInteger(sentence, 7);
-        values->latitude = FieldNumber(sentence, 3);
-        values->longitude = FieldNumber(sentence, 5);
-        values->time = static_cast<uint32_t>(FieldInteger(sentence, 1));
+        DecodeRmc(sentence, values);
         return true;
     case NmeaType::Gga:
         values->altitude = Truncate(FieldNumber(sentence, 9) * 3.3);
+        values->altitudeMetres = FieldNumber(sentence, 9);
+        values->hasAltitude = !NmeaField(sentence, 9).isEmpty();
         return true;
     case NmeaType::Other:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 // Decoding of the two NMEA 0183 sentences the receiver uses, RMC and GGA, from any talker.
-// No checksum is checked and the RMC status is not looked at; a missing field reads as 0.
+// No checksum is checked; the RMC status is kept (fixValid) but every value is taken whatever
+// it says; a missing field reads as 0.
 
 #include "core/gps/GpsFix.h"
 

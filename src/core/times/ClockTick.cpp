@@ -34,10 +34,12 @@ void AdvanceTimers(TimesState& times, int64_t elapsed, TickResult* result) {
 
 void DetectTakeoffAndLanding(TimesState& times, const GpsReading& gps, uint32_t threshold,
                              TickResult* result) {
-    if (!gps.open || threshold == 0)
+    // Only the speed of a valid fix that is still fresh counts: a receiver that lost its fix
+    // (status "V" with speed 0) or went quiet must not record a landing in flight.
+    if (!gps.open || threshold == 0 || !gps.fresh)
         return;
     // A negative speed can only come from a damaged sentence; it counts as standing still.
-    const uint32_t speed = static_cast<uint32_t>(std::max(gps.values.speed, 0));
+    const uint32_t speed = static_cast<uint32_t>(std::max(gps.fixSpeed, 0));
     FlightTimes& flight = times.flight;
     if (!flight.IsRecorded(FlightEvent::Takeoff)) {
         if (speed > threshold) {

@@ -32,7 +32,8 @@ struct TickClock {
 int64_t TickSecondsNow();
 
 // One tick. Elapsed is 1 on the first tick, else the seconds since the previous one (1 when the
-// clock was set back). Automatic recording needs the GPS port open and "TakeoffGS" not 0:
-// takeoff when the speed is strictly above it, landing when strictly below it after takeoff.
+// clock was set back). Automatic recording needs the GPS port open with a fresh valid fix and
+// "TakeoffGS" not 0: takeoff when the fix's speed is strictly above it, landing when strictly
+// below it after takeoff.
 TickResult ClockTick(TimesState& times, TickClock& clock, const GpsReading& gps,
                      const AppSettings& settings);

@@ -1,7 +1,8 @@
 #pragma once
 // The four event times of a flight (startup, takeoff, landing, shutdown) in UTC, with the guarded
-// recording and reset operations. Held by the document for one run; not saved. A record whose
-// year is 0 is not recorded. Recording reads the current time from CurrentClock().
+// recording and reset operations. Held by the document, which keeps them in the settings
+// (FlightTimesStore) so that a restart during a flight loses nothing. A record whose year is 0
+// is not recorded. Recording reads the current time from CurrentClock().
 
 #include "core/common/Outcome.h"
 #include "core/common/SystemTime.h"

@@ -18,6 +18,9 @@ public:
 
     FlightTimes flight;
     std::array<CountTimer, kTimerCount> timers;
+    // The timer the Timers dialog opens on: 0 from the Times menu, the pressed one from a timer
+    // button of the Times view.
+    int timersDialogTimer = 0;
 
     // Reads the four timers' stored settings (at document creation).
     void LoadTimers(const SettingsStore& store);

@@ -16,6 +16,9 @@ protected:
         GpsReading gps;
         gps.open = open;
         gps.values.speed = speed;
+        gps.values.fixValid = true;
+        gps.fresh = open;
+        gps.fixSpeed = speed;
         return ClockTick(times, tickClock, gps, settings);
     }
 

@@ -1,0 +1,58 @@
+#include "core/gps/GpsSource.h"
+
+#include "core/gps/GpsFix.h"
+#include "core/gps/NmeaLineAssembler.h"
+
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+// How long a read waits for data before looking at the stop request again.
+constexpr int kPollMilliseconds = 250;
+
+} // namespace
+
+bool GpsReaderContext::Wait(int milliseconds) const {
+    if (!Running())
+        return false;
+    pollfd wake{wake_, POLLIN, 0};
+    ::poll(&wake, 1, milliseconds);
+    return Running();
+}
+
+void GpsReaderContext::ApplySentence(QByteArrayView sentence) {
+    fix_.ApplySentence(sentence);
+}
+
+void GpsReaderContext::Feed(QByteArrayView bytes, NmeaLineAssembler& lines) {
+    for (char byte : bytes)
+        if (const std::optional<QByteArray> sentence = lines.Add(byte))
+            fix_.ApplySentence(*sentence);
+}
+
+DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context, NmeaLineAssembler& lines) {
+    char buffer[512];
+    while (context.Running()) {
+        pollfd fds[2] = {{fd, POLLIN, 0}, {context.WakeDescriptor(), POLLIN, 0}};
+        const int ready = ::poll(fds, 2, kPollMilliseconds);
+        if (ready < 0 && errno != EINTR)
+            return DescriptorEnd::Failed;
+        if (ready <= 0 || (fds[1].revents & POLLIN))
+            continue; // timed out, interrupted, or asked to stop: the loop condition decides
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) {
+                context.Feed(QByteArrayView(buffer, n), lines);
+                continue;
+            }
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+                continue;
+            return DescriptorEnd::Failed; // end of input or a device error
+        }
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))
+            return DescriptorEnd::Failed;
+    }
+    return DescriptorEnd::Stopped;
+}

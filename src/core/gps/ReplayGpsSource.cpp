@@ -1,0 +1,70 @@
+#include "core/gps/ReplayGpsSource.h"
+
+#include "core/common/FileIo.h"
+#include "core/gps/NmeaSentence.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The time stamp of an RMC or GGA sentence; empty for other sentences.
+QByteArrayView TimeStamp(const QByteArray& sentence) {
+    if (NmeaSentenceType(sentence) == NmeaType::Other)
+        return {};
+    return NmeaField(sentence, 1);
+}
+
+} // namespace
+
+QList<QList<QByteArray>> GroupNmeaSentences(const QByteArray& text) {
+    QList<QList<QByteArray>> groups;
+    QByteArray groupTime;
+    for (QByteArray line : text.split('\n')) {
+        line = line.trimmed();
+        if (line.size() <= 6 || !line.startsWith('$'))
+            continue;
+        const QByteArrayView time = TimeStamp(line);
+        const bool startsGroup = groups.isEmpty() || (!time.isEmpty() && time != groupTime);
+        if (startsGroup) {
+            groups.append(QList<QByteArray>());
+            if (!time.isEmpty())
+                groupTime = time.toByteArray();
+        }
+        groups.last().append(line);
+    }
+    return groups;
+}
+
+Status ReplayGpsSource::Open() {
+    const QString prefix = QStringLiteral("Error: ");
+    const QFileInfo info(path_);
+    if (info.exists() && info.size() > kMaxReplayFileBytes)
+        return Status::Fail(prefix + QStringLiteral("The file is too large for a recording."),
+                            MessageIcon::None);
+    Outcome<QByteArray> read = ReadWholeFile(path_, prefix);
+    if (!read.ok())
+        return Status(Message{read.error().text, MessageIcon::None});
+    groups_ = GroupNmeaSentences(read.value());
+    bool hasFix = false;
+    for (const QList<QByteArray>& group : groups_)
+        for (const QByteArray& sentence : group)
+            hasFix = hasFix || NmeaSentenceType(sentence) != NmeaType::Other;
+    if (!hasFix) {
+        groups_.clear();
+        return Status::Fail(prefix + QStringLiteral("The file holds no NMEA position sentences."),
+                            MessageIcon::None);
+    }
+    return Status();
+}
+
+void ReplayGpsSource::Read(GpsReaderContext& context) {
+    for (const QList<QByteArray>& group : groups_) {
+        for (const QByteArray& sentence : group)
+            context.ApplySentence(sentence);
+        if (!context.Wait(interval_))
+            return;
+    }
+    while (context.Wait(interval_)) {
+        // The recording has ended: quiet until the receiver stops.
+    }
+}
