@@ -452,3 +452,20 @@
 #define IDC_PREF_MINUTES_LABEL          1532
 #define IDC_PREF_ZONE_LABEL             1533
 #define IDC_PREF_ZONE_NAME              1553
+
+// ---- GPS receiver: the "GPS" dialog ------------------------------------------------------
+#define IDD_GPS_P                       730
+#define IDD_GPS_L                       731
+#define IDD_GPS_S                       732
+#define IDC_GPS_SOURCE                  1730
+#define IDC_GPS_START                   1731
+#define IDC_GPS_TAKEOFF_GS              1732
+#define IDC_GPS_TAKEOFF_SPIN            1733
+#define IDC_GPS_TIME                    1734
+#define IDC_GPS_SET_TIME                1735
+#define IDC_GPS_ALTITUDE                1736
+#define IDC_GPS_HEADING                 1737
+#define IDC_GPS_SPEED                   1738
+#define IDC_GPS_STATUS                  1739
+#define IDC_GPS_LATITUDE                1740
+#define IDC_GPS_LONGITUDE               1741

@@ -234,11 +234,13 @@ bool CMainFrame::RunFrameCommand(int commandId) {
 }
 
 void CMainFrame::OnTimer() {
-    TickResult tick = ClockTick(document_.Times(), tickClock_, document_.Fix().Snapshot(),
-                                CurrentAppState().settings);
+    const GpsReading gps = document_.Fix().Snapshot();
+    TickResult tick = ClockTick(document_.Times(), tickClock_, gps, CurrentAppState().settings);
     for (const QString& sound : tick.sounds)
         CurrentPlatform().PlaySound(sound);
     document_.SetLastTick(std::move(tick));
+    if (const std::optional<Message> failure = document_.AfterTick(gps))
+        ShowError(this, *failure, LoadString(IDS_APP_TITLE));
     if (view_)
         view_->OnTimerTick();
 }

@@ -7,6 +7,7 @@
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
+#include "ui/times/TimesRegistrations.h"
 #include "ui/weight-balance/WeightBalanceRegistrations.h"
 #include "ui/navdata/NavDataRegistrations.h"
 
@@ -18,4 +19,5 @@ void RegisterScreens(ScreenRegistry& registry) {
     RegisterWeightBalanceScreens(registry);
     RegisterPreferences(registry);
     RegisterNavDataScreens(registry);
+    RegisterTimesScreens(registry);
 }

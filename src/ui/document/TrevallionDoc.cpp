@@ -4,12 +4,24 @@
 #include "core/common/DeviceFolders.h"
 #include "core/common/SettingsStore.h"
 #include "core/navdata/NavFileChoice.h"
+#include "core/times/FlightTimesStore.h"
 
 CTrevallionDoc::CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix)
     : settings_(settings), gpsFix_(gpsFix), navData_(&settings), gps_(gpsFix) {
-    // The flight times start cleared and the fleet at its defaults (their constructors); the
-    // navigation data set has read the recent airports and nav aids.
+    // The fleet starts at its defaults (its constructor); the navigation data set has read the
+    // recent airports and nav aids. Flight times recorded before a restart are taken up again.
     times_.LoadTimers(settings_);
+    times_.flight = LoadFlightTimes(settings_);
+}
+
+void CTrevallionDoc::SaveFlightTimes() {
+    ::SaveFlightTimes(settings_, times_.flight);
+}
+
+std::optional<Message> CTrevallionDoc::AfterTick(const GpsReading& gps) {
+    if (lastTick_.takeoffRecorded || lastTick_.landingRecorded)
+        SaveFlightTimes();
+    return track_.Tick(times_.flight, gps);
 }
 
 CTrevallionDoc::~CTrevallionDoc() {

@@ -4,7 +4,8 @@
 // recent lists, the user waypoints, the checklists and the GPS receiver. The application object
 // keeps the GPS receiver's shared record (GpsFix), which must outlive the document.
 //
-// Construction reads what the settings hold (timer settings, recent airports and nav aids);
+// Construction reads what the settings hold (timer settings, the recorded flight times, recent
+// airports and nav aids);
 // OnNewDocument loads the data files. Destruction stops the GPS receiver.
 
 #include "core/checklists/ChecklistData.h"
@@ -13,6 +14,7 @@
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/UserWaypointStore.h"
 #include "core/times/ClockTick.h"
+#include "core/times/FlightTrack.h"
 #include "core/times/TimesState.h"
 #include "core/weight-balance/AircraftStore.h"
 
@@ -57,6 +59,13 @@ public:
     const TickResult& LastTick() const { return lastTick_; }
     void SetLastTick(TickResult tick) { lastTick_ = std::move(tick); }
 
+    // Keeps the flight times in the settings; called after every record and reset.
+    void SaveFlightTimes();
+    // After the main frame's tick: keeps times the GPS recorded and extends the flight track.
+    // Returns the message of a track that could not be written (once per flight).
+    std::optional<Message> AfterTick(const GpsReading& gps);
+    const FlightTrack& Track() const { return track_; }
+
 private:
     SettingsStore& settings_;
     GpsFix& gpsFix_;
@@ -68,4 +77,5 @@ private:
     GpsReceiver gps_;
     QString navFilePath_;
     TickResult lastTick_;
+    FlightTrack track_;
 };

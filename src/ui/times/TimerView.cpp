@@ -1,0 +1,359 @@
+#include "ui/times/TimerView.h"
+
+#include "core/common/Clock.h"
+#include "core/common/Format.h"
+#include "core/common/Resources.h"
+#include "core/times/TimerControls.h"
+#include "resource.h"
+#include "ui/document/ScreenRegistry.h"
+#include "ui/document/TrevallionDoc.h"
+#include "ui/framework/AppContext.h"
+#include "ui/framework/DeviceScreen.h"
+#include "ui/framework/OwnerDrawArea.h"
+#include "ui/gps/GpsDlg.h"
+#include "ui/times/TimeButtonPainting.h"
+#include "ui/times/TimesHandOff.h"
+#include "ui/times/TimesViewLayout.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+struct CellControls {
+    TimesCell cell;
+    int captionId; // 0: a caption without an id
+    const char* caption;
+    int buttonId;
+};
+
+// In TimesCell order.
+constexpr CellControls kCells[] = {
+    {TimesCell::TopClock, CTimerView::kTopCaption, "Local Time", CTimerView::kTopClock},
+    {TimesCell::SecondClock, CTimerView::kSecondCaption, "Zulu Time", CTimerView::kSecondClock},
+    {TimesCell::Startup, 0, "Startup", CTimerView::kStartup},
+    {TimesCell::FlightTime, 0, "Flight Time", CTimerView::kFlightTime},
+    {TimesCell::Takeoff, 0, "Takeoff", CTimerView::kTakeoff},
+    {TimesCell::AirTime, 0, "Air Time", CTimerView::kAirTime},
+    {TimesCell::Landing, 0, "Landing", CTimerView::kLanding},
+    {TimesCell::Shutdown, 0, "Shutdown", CTimerView::kShutdown},
+    {TimesCell::Speed, 0, "Speed", CTimerView::kSpeedValue},
+};
+static_assert(std::size(kCells) == kTimesCellCount);
+
+bool SquareScreen() {
+    return CurrentPlatform().Screen().IsSquare();
+}
+
+} // namespace
+
+CTimerView::CTimerView(CTrevallionDoc& document, QWidget* parent)
+    : CCustomFormView(LayoutTriple{}, QStringLiteral("Times"), parent), document_(document) {}
+
+CTimerView::~CTimerView() {
+    display_.Save(document_.Settings());
+}
+
+void CTimerView::OnInitialUpdate() {
+    display_ = TimesDisplay::Load(document_.Settings());
+    CreateControls();
+    ApplyCaptions();
+    minute_.Changed(CurrentClock().NowUtc());
+    ShowGpsSpeed();
+    CCustomFormView::OnInitialUpdate();
+}
+
+COwnerDrawArea* CTimerView::AddButton(int id, bool timer) {
+    auto* button = new COwnerDrawArea(this);
+    const QFont font = timer ? TimesTimerFont(SquareScreen()) : TimesTimeFont(SquareScreen());
+    button->SetPaintFunction([this, id, timer, font](QPainter& painter, const QRect& area) {
+        const ColouredText text = ButtonText(id);
+        if (timer)
+            PaintTimerButton(painter, area, text, font);
+        else
+            PaintTimeButton(painter, area, text, font);
+    });
+    controls_.insert(id, button);
+    return button;
+}
+
+QLabel* CTimerView::AddLabel(int id, const QString& text) {
+    auto* label = new QLabel(text, this);
+    if (id != 0)
+        controls_.insert(id, label);
+    return label;
+}
+
+void CTimerView::CreateControls() {
+    using Record = void (CTimerView::*)();
+    const QHash<int, Record> recorders = {{kStartup, &CTimerView::RecordStartup},
+                                          {kTakeoff, &CTimerView::RecordTakeoff},
+                                          {kLanding, &CTimerView::RecordLanding},
+                                          {kShutdown, &CTimerView::RecordShutdown}};
+    for (const CellControls& cell : kCells) {
+        cellCaptions_.append(AddLabel(cell.captionId, QString::fromLatin1(cell.caption)));
+        if (cell.cell == TimesCell::Speed) {
+            QLabel* speed = AddLabel(cell.buttonId, QStringLiteral("0"));
+            speed->setFont(TimesTimeFont(SquareScreen()));
+            speed->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            continue;
+        }
+        COwnerDrawArea* button = AddButton(cell.buttonId, false);
+        if (const Record record = recorders.value(cell.buttonId))
+            connect(button, &COwnerDrawArea::clicked, this, [this, record] { (this->*record)(); });
+    }
+    for (int t = 0; t < kTimesTimerCount; ++t) {
+        timerCaptions_[t] = AddLabel(0, document_.Times().timers[t].Name());
+        COwnerDrawArea* button = AddButton(kTimerButtons[t], true);
+        connect(button, &COwnerDrawArea::clicked, this, [this, t] { OpenTimers(t); });
+    }
+}
+
+void CTimerView::Relayout() {
+    if (cellCaptions_.isEmpty())
+        return;
+    const DeviceScreen& screen = CurrentPlatform().Screen();
+    const bool square = screen.IsSquare();
+    const TimesLayout layout =
+        LayoutTimesView(size(), screen.Height() > screen.Width(),
+                        TimesTimeFont(square).pixelSize(), TimesTimerFont(square).pixelSize());
+    for (int i = 0; i < kTimesCellCount; ++i) {
+        cellCaptions_[i]->setGeometry(layout.captions[i]);
+        controls_.value(kCells[i].buttonId)->setGeometry(layout.buttons[i]);
+    }
+    for (int t = 0; t < kTimesTimerCount; ++t) {
+        timerCaptions_[t]->setGeometry(layout.timerCaptions[t]);
+        controls_.value(kTimerButtons[t])->setGeometry(layout.timerButtons[t]);
+    }
+}
+
+int CTimerView::ZoneOffset() const {
+    return CurrentAppState().settings.timeZoneOffset;
+}
+
+ColouredText CTimerView::ButtonText(int id) const {
+    const FlightTimes& times = document_.Times().flight;
+    const int zone = ZoneOffset();
+    for (int t = 0; t < kTimesTimerCount; ++t)
+        if (kTimerButtons[t] == id)
+            return TimerButtonText(document_.Times().timers[t]);
+    switch (id) {
+    case kTopClock:
+        return {display_.TopClock(zone), TextColour::Black};
+    case kSecondClock:
+        return {display_.SecondClock(zone), TextColour::Black};
+    case kStartup:
+        return display_.Event(times, FlightEvent::Startup, zone);
+    case kTakeoff:
+        return display_.Event(times, FlightEvent::Takeoff, zone);
+    case kLanding:
+        return display_.Event(times, FlightEvent::Landing, zone);
+    case kShutdown:
+        return display_.Event(times, FlightEvent::Shutdown, zone);
+    case kFlightTime:
+        return display_.FlightTime(times);
+    case kAirTime:
+        return display_.AirTime(times);
+    default:
+        break;
+    }
+    return {};
+}
+
+void CTimerView::Redraw(std::initializer_list<int> ids) {
+    for (int id : ids) {
+        if (QWidget* control = controls_.value(id))
+            control->update();
+        ++redraws_[id];
+    }
+}
+
+void CTimerView::ApplyCaptions() {
+    qobject_cast<QLabel*>(Control(kTopCaption))->setText(display_.TopCaption());
+    qobject_cast<QLabel*>(Control(kSecondCaption))->setText(display_.SecondCaption());
+}
+
+void CTimerView::ShowGpsSpeed() {
+    const GpsReading gps = document_.Fix().Snapshot();
+    cellCaptions_[static_cast<int>(TimesCell::Speed)]->setVisible(gps.open);
+    auto* speed = qobject_cast<QLabel*>(Control(kSpeedValue));
+    speed->setVisible(gps.open);
+    speed->setText(FormatText("%u", static_cast<unsigned>(std::max(gps.values.speed, 0))));
+}
+
+void CTimerView::OnTimerTick() {
+    const FlightTimes& times = document_.Times().flight;
+    if (minute_.Changed(CurrentClock().NowUtc())) {
+        Redraw({kTopClock, kSecondClock});
+        Redraw({times.IsRecorded(FlightEvent::Startup) ? kFlightTime : kStartup});
+        Redraw({times.IsRecorded(FlightEvent::Takeoff) ? kAirTime : kTakeoff});
+        if (!times.IsRecorded(FlightEvent::Landing))
+            Redraw({kLanding});
+        if (!times.IsRecorded(FlightEvent::Shutdown))
+            Redraw({kShutdown});
+    }
+    if (document_.LastTick().refreshTimes)
+        Redraw({kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+    Redraw({kTimerButtons[0], kTimerButtons[1], kTimerButtons[2], kTimerButtons[3]});
+    for (int t = 0; t < kTimesTimerCount; ++t)
+        timerCaptions_[t]->setText(document_.Times().timers[t].Name());
+    ShowGpsSpeed();
+}
+
+void CTimerView::TimesChanged(std::initializer_list<int> ids) {
+    document_.SaveFlightTimes();
+    Redraw(ids);
+}
+
+void CTimerView::RecordStartup() {
+    if (document_.Times().flight.RecordStartup())
+        TimesChanged({kStartup, kFlightTime});
+}
+
+void CTimerView::RecordTakeoff() {
+    if (document_.Times().RecordTakeoff())
+        TimesChanged({kTakeoff, kAirTime});
+}
+
+void CTimerView::RecordLanding() {
+    if (document_.Times().RecordLandingByHand())
+        TimesChanged({kTakeoff, kLanding, kAirTime});
+}
+
+void CTimerView::RecordShutdown() {
+    FlightTimes& times = document_.Times().flight;
+    ShutdownRecord result = times.RecordShutdown();
+    if (result == ShutdownRecord::AskFirst) {
+        const Message question = ShutdownBeforeLandingQuestion();
+        if (ShowMessageBox(this, question.text, LoadString(IDS_APP_TITLE), MessageButtons::OkCancel,
+                           question.icon) != kIdOk)
+            return;
+        result = times.RecordShutdown(true);
+    }
+    if (result == ShutdownRecord::Recorded)
+        TimesChanged({kStartup, kShutdown, kFlightTime});
+}
+
+void CTimerView::ResetStartup() {
+    document_.Times().flight.ResetStartup();
+    TimesChanged({kStartup, kShutdown, kFlightTime});
+}
+
+void CTimerView::ResetTakeoff() {
+    document_.Times().flight.ResetTakeoff();
+    TimesChanged({kTakeoff, kLanding, kAirTime});
+}
+
+void CTimerView::ResetLanding() {
+    document_.Times().flight.ResetLanding();
+    TimesChanged({kTakeoff, kLanding, kAirTime});
+}
+
+void CTimerView::ResetShutdown() {
+    document_.Times().flight.ResetShutdown();
+    TimesChanged({kStartup, kShutdown, kFlightTime});
+}
+
+void CTimerView::ResetAll() {
+    document_.Times().flight.ResetAll();
+    TimesChanged({kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+}
+
+void CTimerView::ToggleFlag(bool TimesDisplay::*flag) {
+    display_.*flag = !(display_.*flag);
+    ApplyCaptions();
+    Redraw({kTopClock, kSecondClock, kStartup, kTakeoff, kLanding, kShutdown, kFlightTime,
+            kAirTime});
+}
+
+void CTimerView::OpenTimers(int timerIndex) {
+    // The Timers dialog registers the command once it exists; until then the frame finds the
+    // command disabled and nothing happens.
+    pressedTimer_ = timerIndex;
+    PostFrameCommand(ID_TIMES_TIMERS);
+}
+
+void CTimerView::RunGpsDialog() {
+    CGpsDlg dialog(document_, this);
+    dialog.DoModal();
+    ShowGpsSpeed();
+}
+
+bool CTimerView::OnViewCommand(int commandId) {
+    FlightTimes& times = document_.Times().flight;
+    switch (commandId) {
+    case ID_TIMES_RESET_ALL:
+        ResetAll();
+        return true;
+    case ID_TIMES_RESET_STARTUP:
+        ResetStartup();
+        return true;
+    case ID_TIMES_RESET_TAKEOFF:
+        ResetTakeoff();
+        return true;
+    case ID_TIMES_RESET_LANDING:
+        ResetLanding();
+        return true;
+    case ID_TIMES_RESET_SHUTDOWN:
+        ResetShutdown();
+        return true;
+    case ID_TIMES_LOCAL_TIME:
+        ToggleFlag(&TimesDisplay::localTime);
+        return true;
+    case ID_TIMES_SHOW_HHMM:
+        ToggleFlag(&TimesDisplay::hoursMinutes);
+        return true;
+    case ID_TIMES_COPY:
+        CopyTimesToClipboard(this, display_.ClipboardText(times, ZoneOffset()));
+        return true;
+    case ID_TIMES_COPY_TO_VEROL:
+        HandTimesToFlightLog(this, times, display_, ZoneOffset());
+        return true;
+    case ID_EDIT_GPS:
+        RunGpsDialog();
+        return true;
+    case ID_TIMES_TIMERS:
+        // Passed on to the Timers dialog's registration, which opens on this timer.
+        document_.Times().timersDialogTimer = pressedTimer_;
+        pressedTimer_ = 0;
+        return false;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool CTimerView::UpdateViewCommand(int commandId, CommandState* state) const {
+    const FlightTimes& times = document_.Times().flight;
+    switch (commandId) {
+    case ID_TIMES_RESET_ALL:
+        *state = {times.AnyRecorded(), false};
+        return true;
+    case ID_TIMES_RESET_STARTUP:
+        *state = {times.IsRecorded(FlightEvent::Startup), false};
+        return true;
+    case ID_TIMES_RESET_TAKEOFF:
+        *state = {times.IsRecorded(FlightEvent::Takeoff), false};
+        return true;
+    case ID_TIMES_RESET_LANDING:
+        *state = {times.IsRecorded(FlightEvent::Landing), false};
+        return true;
+    case ID_TIMES_RESET_SHUTDOWN:
+        *state = {times.IsRecorded(FlightEvent::Shutdown), false};
+        return true;
+    case ID_TIMES_LOCAL_TIME:
+        *state = {true, display_.localTime};
+        return true;
+    case ID_TIMES_SHOW_HHMM:
+        *state = {true, display_.hoursMinutes};
+        return true;
+    case ID_TIMES_COPY:
+    case ID_TIMES_COPY_TO_VEROL:
+    case ID_EDIT_GPS:
+        *state = {true, false};
+        return true;
+    default:
+        break;
+    }
+    return false;
+}
