@@ -91,10 +91,13 @@ Outcome<std::unique_ptr<GpsSource>> MakeGpsSource(const GpsSourceEntry& entry,
     case GpsSourceKind::ChooseReplayFile:
         break;
     }
-    return Outcome<std::unique_ptr<GpsSource>>::Fail(
-        QStringLiteral("Error: Choose a serial port, a network source as host:port, or a "
-                       "recording."),
-        MessageIcon::None);
+    return Outcome<std::unique_ptr<GpsSource>>(GpsSourceNotUnderstood());
+}
+
+Message GpsSourceNotUnderstood() {
+    return Message{QStringLiteral("Error: Choose a serial port, a network source as host:port, "
+                                  "or a recording."),
+                   MessageIcon::None};
 }
 
 std::optional<GpsSourceEntry> GpsSourceForText(const QVector<GpsSourceEntry>& entries,
@@ -102,6 +105,9 @@ std::optional<GpsSourceEntry> GpsSourceForText(const QVector<GpsSourceEntry>& en
     for (const GpsSourceEntry& entry : entries)
         if (entry.name == text)
             return entry;
+    if (text.startsWith(QLatin1String("/dev/")))
+        return GpsSourceEntry{text, GpsSourceKind::Serial,
+                              SerialPortNumber(text.mid(text.lastIndexOf('/') + 1)), text};
     if (const std::optional<NetworkAddress> address = ParseNetworkAddress(text))
         return GpsSourceEntry{address->Text(), GpsSourceKind::Network, 0, address->Text()};
     return std::nullopt;

@@ -52,7 +52,10 @@ int FindGpsSource(const QVector<GpsSourceEntry>& entries, const GpsSourceSetting
 Outcome<std::unique_ptr<GpsSource>> MakeGpsSource(const GpsSourceEntry& entry,
                                                   int replayInterval = 0);
 
-// The entry a typed text stands for: the entry with that name, else a network entry for a
-// "host:port" text; nothing otherwise.
+// The entry a typed text stands for: the entry with that name, else a serial device for a
+// "/dev/..." path, else a network entry for a "host:port" text; nothing otherwise.
+// What a text that names no source gets.
+Message GpsSourceNotUnderstood();
+
 std::optional<GpsSourceEntry> GpsSourceForText(const QVector<GpsSourceEntry>& entries,
                                                const QString& text);

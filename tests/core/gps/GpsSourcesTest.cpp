@@ -221,6 +221,7 @@ TEST(GpsSources, ListOrderAndStoredChoice) {
     EXPECT_EQ(store.ReadInt("GPSPort", -1), -1); // "GPSPort" is left to the serial port choice
 
     EXPECT_EQ(GpsSourceForText(list, "ttyUSB0")->target, "/dev/ttyUSB0");
+    EXPECT_EQ(GpsSourceForText(list, "/dev/ttyACM1")->portNumber, 201u); // a typed device
     EXPECT_EQ(GpsSourceForText(list, "192.168.1.5:2000")->kind, GpsSourceKind::Network);
     EXPECT_FALSE(GpsSourceForText(list, "nonsense").has_value());
     EXPECT_FALSE(MakeGpsSource(list.last()).ok()); // "Replay file..." is no source by itself
