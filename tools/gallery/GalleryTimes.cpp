@@ -23,7 +23,10 @@ class CTimesViewSample : public QWidget {
 public:
     explicit CTimesViewSample(QWidget* parent)
         : QWidget(parent), document_(CurrentPlatform().Settings(), fix_) {}
-    ~CTimesViewSample() override { view_.reset(); }
+    ~CTimesViewSample() override {
+        view_.reset();
+        fix_.SetOpen(false);
+    }
     CTrevallionDoc& Document() { return document_; }
     bool CreateView() {
         view_ = std::make_unique<CTimerView>(document_, this);
@@ -54,8 +57,13 @@ std::unique_ptr<QWidget> TimesView(GalleryContext& context, bool finished) {
     times.timers[0].SetValue(754);
     times.timers[0].Start();
     times.timers[1].SetValue(1385);
-    if (!finished)
+    if (!finished) {
         times.timers[1].Start();
+        // A GPS in flight: the view shows its ground speed.
+        GpsFix& fix = sample->Document().Fix();
+        fix.SetOpen(true);
+        fix.ApplySentence("$GPRMC,100712.00,A,5226.9118,N,00144.7532,W,92.4,150.0,200326,,,A*00");
+    }
     if (!sample->CreateView())
         return nullptr;
     return sample;

@@ -51,6 +51,10 @@ void GpsSourceSettings::Save(SettingsStore& store) const {
         store.WriteText(kReplayName, replayFile);
 }
 
+QString ReplayEntryName(const QString& path) {
+    return QStringLiteral("Replay ") + QFileInfo(path).fileName();
+}
+
 QVector<GpsSourceEntry> BuildGpsSourceList(const QVector<SerialPortEntry>& ports,
                                            const GpsSourceSettings& settings) {
     QVector<GpsSourceEntry> entries;
@@ -58,8 +62,8 @@ QVector<GpsSourceEntry> BuildGpsSourceList(const QVector<SerialPortEntry>& ports
         entries.append({port.name, GpsSourceKind::Serial, port.number, port.path});
     entries.append({settings.network, GpsSourceKind::Network, 0, settings.network});
     if (!settings.replayFile.isEmpty())
-        entries.append({QStringLiteral("Replay ") + QFileInfo(settings.replayFile).fileName(),
-                        GpsSourceKind::Replay, 0, settings.replayFile});
+        entries.append(
+            {ReplayEntryName(settings.replayFile), GpsSourceKind::Replay, 0, settings.replayFile});
     entries.append({QStringLiteral("Replay file..."), GpsSourceKind::ChooseReplayFile, 0, {}});
     return entries;
 }

@@ -38,6 +38,9 @@ struct GpsSourceEntry {
     bool operator==(const GpsSourceEntry&) const = default;
 };
 
+// How the list names a recording: "Replay " and its file name.
+QString ReplayEntryName(const QString& path);
+
 QVector<GpsSourceEntry> BuildGpsSourceList(const QVector<SerialPortEntry>& ports,
                                            const GpsSourceSettings& settings);
 

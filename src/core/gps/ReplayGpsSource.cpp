@@ -3,8 +3,6 @@
 #include "core/common/FileIo.h"
 #include "core/gps/NmeaSentence.h"
 
-#include <QFileInfo>
-
 namespace {
 
 // The time stamp of an RMC or GGA sentence; empty for other sentences.
@@ -37,11 +35,7 @@ QList<QList<QByteArray>> GroupNmeaSentences(const QByteArray& text) {
 
 Status ReplayGpsSource::Open() {
     const QString prefix = QStringLiteral("Error: ");
-    const QFileInfo info(path_);
-    if (info.exists() && info.size() > kMaxReplayFileBytes)
-        return Status::Fail(prefix + QStringLiteral("The file is too large for a recording."),
-                            MessageIcon::None);
-    Outcome<QByteArray> read = ReadWholeFile(path_, prefix);
+    Outcome<QByteArray> read = ReadWholeFile(path_, prefix, kMaxReplayFileBytes);
     if (!read.ok())
         return Status(Message{read.error().text, MessageIcon::None});
     groups_ = GroupNmeaSentences(read.value());

@@ -20,10 +20,9 @@ qint64 NowSeconds() {
 // The existing track of this flight, without its tail; empty when there is none to go on with
 // (missing, too large, or not a complete track this program wrote).
 QByteArray ResumableBody(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.size() > FlightTrack::kMaxTrackBytes)
+    if (!QFileInfo::exists(path))
         return {};
-    Outcome<QByteArray> read = ReadWholeFile(path, QString());
+    Outcome<QByteArray> read = ReadWholeFile(path, QString(), FlightTrack::kMaxTrackBytes);
     if (!read.ok() || !read.value().endsWith(GpxTail()) ||
         !read.value().contains("creator=\"Trevallion\""))
         return {};

@@ -52,6 +52,9 @@ public:
     UserWaypointStore& Waypoints() { return waypoints_; }
     ChecklistData& Checklists() { return checklists_; }
     GpsReceiver& Gps() { return gps_; }
+    // What the GPS dialog started the receiver on, as its source list names it.
+    const QString& GpsSourceName() const { return gpsSourceName_; }
+    void SetGpsSourceName(const QString& name) { gpsSourceName_ = name; }
     GpsFix& Fix() { return gpsFix_; }
     SettingsStore& Settings() { return settings_; }
 
@@ -76,6 +79,7 @@ private:
     ChecklistData checklists_;
     GpsReceiver gps_;
     QString navFilePath_;
+    QString gpsSourceName_;
     TickResult lastTick_;
     FlightTrack track_;
 };

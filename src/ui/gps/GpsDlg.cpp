@@ -65,6 +65,9 @@ void CGpsDlg::FillSources(uint32_t gpsPort) {
     for (const GpsSourceEntry& entry : entries_)
         combo->addItem(entry.name);
     combo->setCurrentIndex(FindGpsSource(entries_, sources_, gpsPort));
+    // A running receiver shows what it reads.
+    if (document_.Gps().IsRunning() && !document_.GpsSourceName().isEmpty())
+        combo->setCurrentText(document_.GpsSourceName());
 }
 
 void CGpsDlg::StepTakeoffSpeed(int delta) {
@@ -131,9 +134,11 @@ void CGpsDlg::StartOrStop() {
         return;
     }
     started_ = entry;
+    document_.SetGpsSourceName(entry->name);
     if (entry->kind == GpsSourceKind::Replay && entry->target != sources_.replayFile) {
         sources_.replayFile = entry->target;
         sources_.kind = GpsSourceKind::Replay;
+        document_.SetGpsSourceName(ReplayEntryName(entry->target));
         FillSources(CurrentAppState().settings.gpsPort);
     }
     ShowRunning();

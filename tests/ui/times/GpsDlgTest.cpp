@@ -149,6 +149,11 @@ TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
     });
     ASSERT_TRUE(document->Gps().IsRunning());
     EXPECT_TRUE(platform.fileRequests[0].initialPath.endsWith("gps/"));
+    RunDialog([](CGpsDlg& d) { // opened again: it shows what the receiver reads
+        EXPECT_EQ(d.Combo(IDC_GPS_SOURCE)->currentText(), "Replay circuit.nmea");
+        EXPECT_EQ(Label(d, IDC_GPS_START), "Stop");
+        return kIdCancel;
+    });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     uint32_t seen = 0;
     while (!Flight().IsRecorded(FlightEvent::Landing) && std::chrono::steady_clock::now() < deadline) {
