@@ -50,24 +50,34 @@ std::optional<Message> FlightTrack::Tick(const FlightTimes& times, const GpsRead
         failure = Write();
         End();
     }
-    if (!timed || !gps.open)
+    if (!timed)
         return failure;
-    if (path_.isEmpty())
-        Begin(startup);
-    const GpsValues& v = gps.values;
-    const bool isNew = v.date != lastDate_ || v.timeSeconds != lastTime_;
-    if (gps.fresh && v.fixValid && isNew && Plausible(v)) {
-        if (const std::optional<QDateTime> at = GpsFixTime(v, CurrentClock().NowUtc().date())) {
-            body_ += GpxTrackPoint(v, *at);
-            ++points_;
-            ++pending_;
-            lastDate_ = v.date;
-            lastTime_ = v.timeSeconds;
-        }
+    if (gps.open) {
+        if (path_.isEmpty())
+            Begin(startup);
+        Add(gps);
     }
     if (pending_ > 0 && NowSeconds() - lastWrite_ >= kFlushSeconds)
         failure = Write();
     return failure;
+}
+
+void FlightTrack::Add(const GpsReading& gps) {
+    const GpsValues& v = gps.values;
+    const bool isNew = v.date != lastDate_ || v.timeSeconds != lastTime_;
+    if (!gps.fresh || !v.fixValid || !isNew || !Plausible(v))
+        return;
+    if (const std::optional<QDateTime> at = GpsFixTime(v, CurrentClock().NowUtc().date())) {
+        body_ += GpxTrackPoint(v, *at);
+        ++points_;
+        ++pending_;
+        lastDate_ = v.date;
+        lastTime_ = v.timeSeconds;
+    }
+}
+
+std::optional<Message> FlightTrack::Flush() {
+    return path_.isEmpty() ? std::nullopt : Write();
 }
 
 void FlightTrack::Begin(const SystemTime& startup) {

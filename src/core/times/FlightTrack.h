@@ -33,12 +33,16 @@ public:
     // write tries again).
     std::optional<Message> Tick(const FlightTimes& times, const GpsReading& gps);
 
+    // Writes the points not yet on disk now (the program is ending).
+    std::optional<Message> Flush();
+
     // The file of the flight being tracked ("" when none).
     const QString& Path() const { return path_; }
     int PointCount() const { return points_; }
 
 private:
     void Begin(const SystemTime& startup);
+    void Add(const GpsReading& gps);
     std::optional<Message> Write();
     void End();
 

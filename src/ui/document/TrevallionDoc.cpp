@@ -25,8 +25,10 @@ std::optional<Message> CTrevallionDoc::AfterTick(const GpsReading& gps) {
 }
 
 CTrevallionDoc::~CTrevallionDoc() {
-    // The reader thread must end before the data sets go away.
+    // The reader thread must end before the data sets go away; the last seconds of the flight
+    // track go to the disk.
     gps_.StopGps();
+    track_.Flush();
 }
 
 QString CTrevallionDoc::NavFileSetting(const SettingsStore& settings) {
