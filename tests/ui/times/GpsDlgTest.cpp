@@ -139,7 +139,7 @@ TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
     SetTime(10, 4);
     Press(V::kStartup);
     state.settings.takeoffGroundSpeed = 40;
-    CGpsDlg::SetReplayInterval(3);
+    CGpsDlg::SetReplayInterval(15); // missing a minute of it would take a stall of 0.9 s
     platform.openFileAnswers = {QStringLiteral(TREVALLION_RECORDING)};
     RunDialog([](CGpsDlg& d) {
         d.Combo(IDC_GPS_SOURCE)->setCurrentText("Replay file...");
