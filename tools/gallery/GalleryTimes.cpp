@@ -55,10 +55,12 @@ std::unique_ptr<QWidget> TimesView(GalleryContext& context, bool finished) {
     }
     times.timers[0].SetOptions(timer_options::kCountDown);
     times.timers[0].SetValue(754);
-    times.timers[0].Start();
+    if (!times.timers[0].Start().ok())
+        return nullptr;
     times.timers[1].SetValue(1385);
     if (!finished) {
-        times.timers[1].Start();
+        if (!times.timers[1].Start().ok())
+            return nullptr;
         // A GPS in flight: the view shows its ground speed.
         GpsFix& fix = sample->Document().Fix();
         fix.SetOpen(true);

@@ -104,7 +104,8 @@ void NetworkGpsSource::Read(GpsReaderContext& context) {
         }
         if (!context.Wait(kReconnectMilliseconds))
             return;
-        Connect(context.WakeDescriptor()); // failing quietly: the next round tries again
+        if (!Connect(context.WakeDescriptor()).ok())
+            continue; // failing quietly: the next round tries again
     }
 }
 
