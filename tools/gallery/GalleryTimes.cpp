@@ -3,10 +3,10 @@
 #include "GalleryScreen.h"
 
 #include "core/common/Clock.h"
+#include "core/common/SettingsStore.h"
 #include "core/gps/ReplayGpsSource.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"
-#include "core/common/SettingsStore.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
 #include "ui/gps/GpsDlg.h"
@@ -71,12 +71,12 @@ std::unique_ptr<QWidget> TimesView(GalleryContext& context, bool finished) {
     return sample;
 }
 
-const GalleryRegistration kTimesRunning{
-    "CTimerView_Running", LayoutTriple{ID_VIEW_TIMES, ID_VIEW_TIMES, ID_VIEW_TIMES},
-    [](GalleryContext& c) { return TimesView(c, false); }};
-const GalleryRegistration kTimesClosed{
-    "CTimerView_Closed", LayoutTriple{ID_VIEW_TIMES, ID_VIEW_TIMES, ID_VIEW_TIMES},
-    [](GalleryContext& c) { return TimesView(c, true); }};
+const GalleryRegistration kTimesRunning{"CTimerView_Running",
+                                        LayoutTriple{ID_VIEW_TIMES, ID_VIEW_TIMES, ID_VIEW_TIMES},
+                                        [](GalleryContext& c) { return TimesView(c, false); }};
+const GalleryRegistration kTimesClosed{"CTimerView_Closed",
+                                       LayoutTriple{ID_VIEW_TIMES, ID_VIEW_TIMES, ID_VIEW_TIMES},
+                                       [](GalleryContext& c) { return TimesView(c, true); }};
 
 // The document a sample dialog borrows, made before the dialog and destroyed after it.
 struct SampleDocument {

@@ -5,7 +5,8 @@
 GpsReading GpsFix::Snapshot(TimePoint now) const {
     const std::lock_guard lock(mutex_);
     GpsReading reading{open_, values_};
-    reading.fresh = open_ && hasValidFix_ && now - lastValidFix_ <= std::chrono::seconds(kStaleSeconds);
+    reading.fresh =
+        open_ && hasValidFix_ && now - lastValidFix_ <= std::chrono::seconds(kStaleSeconds);
     reading.fixSpeed = reading.fresh ? fixSpeed_ : 0;
     return reading;
 }

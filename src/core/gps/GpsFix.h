@@ -23,8 +23,8 @@ struct GpsValues {
     double longitude = 0; // dddmm.mmmm, hemisphere not applied
 
     // The same sentences kept more fully, for the flight track.
-    bool fixValid = false;       // status "A" of the last RMC sentence
-    char latitudeHemisphere = 0; // 'N' or 'S' of the last RMC sentence (0 when missing)
+    bool fixValid = false;        // status "A" of the last RMC sentence
+    char latitudeHemisphere = 0;  // 'N' or 'S' of the last RMC sentence (0 when missing)
     char longitudeHemisphere = 0; // 'E' or 'W'
     uint32_t date = 0;            // ddmmyy of the last RMC sentence
     double timeSeconds = 0;       // hhmmss.ss of the last RMC sentence, fraction kept

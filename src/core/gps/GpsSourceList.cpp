@@ -72,15 +72,13 @@ int FindGpsSource(const QVector<GpsSourceEntry>& entries, const GpsSourceSetting
                   uint32_t gpsPort) {
     for (int i = 0; i < entries.size(); ++i) {
         const GpsSourceEntry& e = entries[i];
-        if (e.kind == settings.kind &&
-            (e.kind != GpsSourceKind::Serial || e.portNumber == gpsPort))
+        if (e.kind == settings.kind && (e.kind != GpsSourceKind::Serial || e.portNumber == gpsPort))
             return i;
     }
     return entries.isEmpty() ? -1 : 0;
 }
 
-Outcome<std::unique_ptr<GpsSource>> MakeGpsSource(const GpsSourceEntry& entry,
-                                                  int replayInterval) {
+Outcome<std::unique_ptr<GpsSource>> MakeGpsSource(const GpsSourceEntry& entry, int replayInterval) {
     switch (entry.kind) {
     case GpsSourceKind::Serial:
         return std::unique_ptr<GpsSource>(std::make_unique<SerialGpsSource>(entry.target));

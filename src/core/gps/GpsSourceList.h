@@ -30,7 +30,7 @@ struct GpsSourceSettings {
 };
 
 struct GpsSourceEntry {
-    QString name;         // as the list shows it
+    QString name; // as the list shows it
     GpsSourceKind kind = GpsSourceKind::Serial;
     uint32_t portNumber = 0; // serial
     QString target;          // device path, "host:port" or recording path

@@ -71,14 +71,14 @@ void CGpsDlg::FillSources(uint32_t gpsPort) {
 }
 
 void CGpsDlg::StepTakeoffSpeed(int delta) {
-    const int speed = std::clamp(TextToInt(GetDlgItemText(IDC_GPS_TAKEOFF_GS)) + delta, 0,
-                                 kMaxTakeoffSpeed);
+    const int speed =
+        std::clamp(TextToInt(GetDlgItemText(IDC_GPS_TAKEOFF_GS)) + delta, 0, kMaxTakeoffSpeed);
     SetDlgItemText(IDC_GPS_TAKEOFF_GS, QString::number(speed));
 }
 
 void CGpsDlg::ShowRunning() {
-    SetDlgItemText(IDC_GPS_START, document_.Gps().IsRunning() ? QStringLiteral("Stop")
-                                                               : QStringLiteral("Start"));
+    SetDlgItemText(IDC_GPS_START,
+                   document_.Gps().IsRunning() ? QStringLiteral("Stop") : QStringLiteral("Start"));
 }
 
 void CGpsDlg::Refresh() {
@@ -90,8 +90,8 @@ void CGpsDlg::Refresh() {
     SetDlgItemText(IDC_GPS_SPEED, readout.speed);
     SetDlgItemText(IDC_GPS_LATITUDE, readout.latitude);
     SetDlgItemText(IDC_GPS_LONGITUDE, readout.longitude);
-    SetDlgItemText(IDC_GPS_STATUS, reading.Stale() ? QStringLiteral("No fix: data stale")
-                                                   : QString());
+    SetDlgItemText(IDC_GPS_STATUS,
+                   reading.Stale() ? QStringLiteral("No fix: data stale") : QString());
     GetDlgItem(IDC_GPS_SET_TIME)->setEnabled(readout.setTimeEnabled);
 }
 
@@ -127,8 +127,8 @@ void CGpsDlg::StartOrStop() {
         return;
     }
     Outcome<std::unique_ptr<GpsSource>> source = MakeGpsSource(*entry, ReplayInterval());
-    Status started = source.ok() ? receiver.StartGps(std::move(source).value())
-                                 : Status(source.error());
+    Status started =
+        source.ok() ? receiver.StartGps(std::move(source).value()) : Status(source.error());
     if (!started.ok()) {
         ShowMessage(started.error().text, MessageButtons::Ok, MessageIcon::None);
         return;

@@ -115,8 +115,8 @@ void CTimerView::Relayout() {
     const DeviceScreen& screen = CurrentPlatform().Screen();
     const bool square = screen.IsSquare();
     const TimesLayout layout =
-        LayoutTimesView(size(), screen.Height() > screen.Width(),
-                        TimesTimeFont(square).pixelSize(), TimesTimerFont(square).pixelSize());
+        LayoutTimesView(size(), screen.Height() > screen.Width(), TimesTimeFont(square).pixelSize(),
+                        TimesTimerFont(square).pixelSize());
     for (int i = 0; i < kTimesCellCount; ++i) {
         cellCaptions_[i]->setGeometry(layout.captions[i]);
         controls_.value(kCells[i].buttonId)->setGeometry(layout.buttons[i]);
@@ -262,8 +262,8 @@ void CTimerView::ResetAll() {
 void CTimerView::ToggleFlag(bool TimesDisplay::*flag) {
     display_.*flag = !(display_.*flag);
     ApplyCaptions();
-    Redraw({kTopClock, kSecondClock, kStartup, kTakeoff, kLanding, kShutdown, kFlightTime,
-            kAirTime});
+    Redraw(
+        {kTopClock, kSecondClock, kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
 }
 
 void CTimerView::OpenTimers(int timerIndex) {

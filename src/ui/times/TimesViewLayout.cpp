@@ -66,7 +66,8 @@ TimesLayout LayoutTimesView(QSize area, bool portrait, int timeFontPixels, int t
         const int left = ColumnLeft(area.width(), kTimesTimerCount, t);
         const int width = ColumnWidth(area.width(), kTimesTimerCount);
         layout.timerCaptions[t] = QRect(left, y, width, kCaptionHeight);
-        layout.timerButtons[t] = QRect(left, y + kCaptionHeight, width, timerHeight - kCaptionHeight);
+        layout.timerButtons[t] =
+            QRect(left, y + kCaptionHeight, width, timerHeight - kCaptionHeight);
     }
     y += timerHeight + gap;
     if (!wide)

@@ -101,8 +101,10 @@ TEST(GpsSources, ReplayPlaysEveryGroupThenGoesQuiet) {
     QFile file(folder.File("flight.nmea"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (int s = 0; s < 5; ++s)
-        file.write(QByteArray("$GPRMC,12000") + QByteArray::number(s) + ",A,4807.038,N,01131.000,"
-                   "E," + QByteArray::number(10 * s) + ".0,084.4,230394,,*00\r\n");
+        file.write(QByteArray("$GPRMC,12000") + QByteArray::number(s) +
+                   ",A,4807.038,N,01131.000,"
+                   "E," +
+                   QByteArray::number(10 * s) + ".0,084.4,230394,,*00\r\n");
     file.close();
     GpsFix fix;
     GpsReceiver receiver(fix);

@@ -32,8 +32,8 @@ TEST_F(FlightTimesStoreTest, TimesSurviveARestart) {
     before.RecordTakeoff();
     SaveFlightTimes(store, before);
     const FlightTimes after = LoadFlightTimes(store); // a new run reads them back
-    for (FlightEvent e : {FlightEvent::Startup, FlightEvent::Takeoff, FlightEvent::Landing,
-                          FlightEvent::Shutdown})
+    for (FlightEvent e :
+         {FlightEvent::Startup, FlightEvent::Takeoff, FlightEvent::Landing, FlightEvent::Shutdown})
         EXPECT_EQ(after.Time(e), before.Time(e));
     EXPECT_TRUE(after.AirTimerRunning());
 
@@ -127,8 +127,10 @@ TEST_F(RecordedFlightTest, TakeoffAt41LandingAt39AndACompleteTrack) {
     }
     EXPECT_EQ(takeoffSpeed, 41);
     EXPECT_EQ(landingSpeed, 39);
-    EXPECT_EQ(times.flight.Time(FlightEvent::Takeoff), SystemTime::FromDateTime(UtcAt(2026, 3, 20, 10, 6, 4)));
-    EXPECT_EQ(times.flight.Time(FlightEvent::Landing), SystemTime::FromDateTime(UtcAt(2026, 3, 20, 10, 11, 0)));
+    EXPECT_EQ(times.flight.Time(FlightEvent::Takeoff),
+              SystemTime::FromDateTime(UtcAt(2026, 3, 20, 10, 6, 4)));
+    EXPECT_EQ(times.flight.Time(FlightEvent::Landing),
+              SystemTime::FromDateTime(UtcAt(2026, 3, 20, 10, 11, 0)));
 
     const QString path = track.Path();
     EXPECT_TRUE(path.endsWith("/Orvenda/Tracks/2026-03-20_1004Z.gpx")) << path.toStdString();
@@ -157,7 +159,9 @@ TEST_F(RecordedFlightTest, TakeoffAt41LandingAt39AndACompleteTrack) {
             EXPECT_NEAR(lat, 52.44, 0.05); // north
             EXPECT_NEAR(lon, -1.75, 0.05); // west: the hemisphere letters applied
         }
-        inTime = xml.isStartElement() && xml.name() == u"time" ? true : (xml.isEndElement() ? false : inTime);
+        inTime = xml.isStartElement() && xml.name() == u"time"
+                     ? true
+                     : (xml.isEndElement() ? false : inTime);
         if (inTime && xml.isCharacters() && !lastTime.isEmpty()) {
             EXPECT_LT(lastTime, xml.text().toString());
         }

@@ -60,8 +60,9 @@ TEST_F(GpsDlgTest, ReadoutFromAPseudoTerminal) {
         EXPECT_EQ(Label(d, IDC_GPS_START), "Stop");
         d.Refresh();
         EXPECT_EQ(Label(d, IDC_GPS_STATUS), "No fix: data stale");
-        const QByteArray nmea = "$GPRMC,093015.00,A,4916.45,N,12311.12,W,12.9,275.0,191194,,*00\r\n"
-                                "$GPGGA,093015.00,4916.45,N,12311.12,W,1,08,0.9,100.0,M,,M,,*00\r\n";
+        const QByteArray nmea =
+            "$GPRMC,093015.00,A,4916.45,N,12311.12,W,12.9,275.0,191194,,*00\r\n"
+            "$GPGGA,093015.00,4916.45,N,12311.12,W,1,08,0.9,100.0,M,,M,,*00\r\n";
         EXPECT_EQ(::write(master, nmea.constData(), nmea.size()), nmea.size());
         for (int i = 0; i < 400 && document->Fix().Snapshot().values.altitude == 0; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -156,12 +157,13 @@ TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
     });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     uint32_t seen = 0;
-    while (!Flight().IsRecorded(FlightEvent::Landing) && std::chrono::steady_clock::now() < deadline) {
+    while (!Flight().IsRecorded(FlightEvent::Landing) &&
+           std::chrono::steady_clock::now() < deadline) {
         const uint32_t t = document->Fix().Snapshot().values.time;
         if (t != seen && t != 0) {
             seen = t;
-            platform.clock.Set(QDateTime(QDate(2026, 3, 20), QTime(t / 10000, t / 100 % 100, t % 100),
-                                         QTimeZone::utc()));
+            platform.clock.Set(QDateTime(
+                QDate(2026, 3, 20), QTime(t / 10000, t / 100 % 100, t % 100), QTimeZone::utc()));
             frame->OnTimer();
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200));

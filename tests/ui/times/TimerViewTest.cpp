@@ -32,7 +32,7 @@ TEST_F(TimesViewTest, ANewUserSeesLiveClocksAndEmptyTimes) {
 
 TEST_F(TimesViewTest, EventButtonsRecordInOrderAndIgnoreOthers) {
     MakeTimesView();
-    Press(V::kLanding); // before takeoff: nothing
+    Press(V::kLanding);  // before takeoff: nothing
     Press(V::kShutdown); // before startup: nothing
     EXPECT_FALSE(Flight().AnyRecorded());
 
@@ -89,10 +89,9 @@ TEST_F(TimesViewTest, ResetsClearTheirPairsRedrawAndFollowTheEnableRules) {
         FlightEvent cleared[2];
         int redrawn;
     };
-    const Case cases[] = {{ID_TIMES_RESET_STARTUP, {FlightEvent::Startup, FlightEvent::Shutdown},
-                           V::kFlightTime},
-                          {ID_TIMES_RESET_TAKEOFF, {FlightEvent::Takeoff, FlightEvent::Landing},
-                           V::kAirTime}};
+    const Case cases[] = {
+        {ID_TIMES_RESET_STARTUP, {FlightEvent::Startup, FlightEvent::Shutdown}, V::kFlightTime},
+        {ID_TIMES_RESET_TAKEOFF, {FlightEvent::Takeoff, FlightEvent::Landing}, V::kAirTime}};
     for (const Case& c : cases) {
         const int before = view.RedrawCount(c.redrawn);
         frame->OnCommand(c.command);
@@ -183,10 +182,9 @@ TEST_F(TimesViewTest, TimerButtonsOpenTheTimersDialogOnceItExists) {
     Press(V::kTimerButtons[2]);
     QCoreApplication::processEvents();
     int opened = -1;
-    registry.AddCommand(ID_TIMES_TIMERS,
-                        [&opened](CommandContext& c) {
-                            opened = c.document.Times().timersDialogTimer;
-                        });
+    registry.AddCommand(ID_TIMES_TIMERS, [&opened](CommandContext& c) {
+        opened = c.document.Times().timersDialogTimer;
+    });
     Press(V::kTimerButtons[2]);
     QCoreApplication::processEvents();
     EXPECT_EQ(opened, 2);
