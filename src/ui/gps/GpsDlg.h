@@ -6,6 +6,7 @@
 // receiver belongs to the document and keeps running after the dialog has closed.
 
 #include "core/gps/GpsSourceList.h"
+#include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
 #include <QTimer>
@@ -15,7 +16,7 @@ class CTrevallionDoc;
 class CGpsDlg : public CCalcDialog {
     Q_OBJECT
 public:
-    static constexpr LayoutTriple kTemplates{730, 731, 732};
+    static constexpr LayoutTriple kTemplates{IDD_GPS_P, IDD_GPS_L, IDD_GPS_S};
     static constexpr int kRefreshMilliseconds = 1000;
     static constexpr int kMaxTakeoffSpeed = 99;
 
