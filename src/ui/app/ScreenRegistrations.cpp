@@ -7,9 +7,9 @@
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
+#include "ui/navdata/NavDataRegistrations.h"
 #include "ui/times/TimesRegistrations.h"
 #include "ui/weight-balance/WeightBalanceRegistrations.h"
-#include "ui/navdata/NavDataRegistrations.h"
 
 void RegisterScreens(ScreenRegistry& registry) {
     registry.AddDialog<CAboutDlg>(ID_APP_ABOUT);
