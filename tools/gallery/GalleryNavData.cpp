@@ -117,14 +117,13 @@ constexpr LayoutTriple kPreferencesGalleryLayouts{IDD_PREFERENCES_P, IDD_PREFERE
                                                   IDD_PREFERENCES_P};
 
 GalleryRegistration PreferencesOn(const char* name, int page) {
-    return GalleryRegistration(name, kPreferencesGalleryLayouts,
-                               [page](GalleryContext& c) -> std::unique_ptr<QWidget> {
-                                   auto dialog =
-                                       std::make_unique<CPreferencesDlg>(Document(), page, c.frame);
-                                   if (!dialog->Create())
-                                       return nullptr;
-                                   return dialog;
-                               });
+    return GalleryRegistration(
+        name, kPreferencesGalleryLayouts, [page](GalleryContext& c) -> std::unique_ptr<QWidget> {
+            auto dialog = std::make_unique<CPreferencesDlg>(Document(), page, c.frame);
+            if (!dialog->Create())
+                return nullptr;
+            return dialog;
+        });
 }
 
 const GalleryRegistration kPreferences0 = PreferencesOn("CPreferencesDlg_Airport", 0);

@@ -7,10 +7,10 @@
 #include <QString>
 
 struct PreferenceFields {
-    QString avgasDensity;   // "%.2f"
-    QString jetDensity;     // "%.2f"
-    int fuelUnits = 0;      // 0 pounds per gallon, 1 kilos per litre
-    int latLonFormat = 0;   // 0 "DD:MM.MM", 1 "DD:MM:SS"
+    QString avgasDensity; // "%.2f"
+    QString jetDensity;   // "%.2f"
+    int fuelUnits = 0;    // 0 pounds per gallon, 1 kilos per litre
+    int latLonFormat = 0; // 0 "DD:MM.MM", 1 "DD:MM:SS"
     bool metric = false;
     bool customZone = false; // "Use custom time zone setting"
     QString offset;          // minutes from zulu, "%i"; "" with the device's zone

@@ -50,8 +50,8 @@ QVector<DisplayRow> AirportCommRows(const AirportDetails& airport) {
 QVector<DisplayRow> RunwayRows(const QVector<RunwayRecord>& runways, bool metric) {
     QVector<DisplayRow> rows;
     for (const RunwayRecord& runway : runways)
-        rows.append({runway.end1 + '/' + runway.end2,
-                     RunwaySizeText(runway.length, runway.width, metric)});
+        rows.append(
+            {runway.end1 + '/' + runway.end2, RunwaySizeText(runway.length, runway.width, metric)});
     return rows;
 }
 

@@ -123,8 +123,8 @@ void CPreferencesDlg::PlaceSquareOk() {
 void CPreferencesDlg::ShowFileTexts() {
     const NavDatabase& nav = document_.NavData();
     SetDlgItemText(IDC_PREF_AIRPORT_FILE, NavFileTitleText(nav.IsLoaded(), nav.Description()));
-    SetDlgItemText(IDC_PREF_VALID_UNTIL, nav.IsLoaded() ? ValidUntilText(nav.ValidityDate())
-                                                        : QString());
+    SetDlgItemText(IDC_PREF_VALID_UNTIL,
+                   nav.IsLoaded() ? ValidUntilText(nav.ValidityDate()) : QString());
 }
 
 void CPreferencesDlg::OnSelectFile() {

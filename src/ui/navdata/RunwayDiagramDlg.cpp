@@ -74,8 +74,8 @@ void CRunwayDiagramDlg::PaintDiagram(QPainter& painter, const QRect& area) const
         LayOutRunwayDiagram(airport_.record, airport_.runways, area.size());
     painter.setPen(Qt::black);
     if (!layout.available) {
-        painter.drawText(QRect(area.left(), area.top() + area.height() / 2 -
-                                                painter.fontMetrics().height() / 2,
+        painter.drawText(QRect(area.left(),
+                               area.top() + area.height() / 2 - painter.fontMetrics().height() / 2,
                                area.width(), painter.fontMetrics().height()),
                          Qt::AlignHCenter | Qt::AlignTop, LoadString(IDS_RUNWAYS_NOT_AVAILABLE));
         return;

@@ -7,8 +7,7 @@
 #include <QComboBox>
 #include <QTreeWidget>
 
-CSearchLocationDlg::CSearchLocationDlg(CTrevallionDoc& document, LocationKind kind,
-                                       QWidget* parent)
+CSearchLocationDlg::CSearchLocationDlg(CTrevallionDoc& document, LocationKind kind, QWidget* parent)
     : CNavSearchDialog(kTemplates, document, parent), kind_(kind) {}
 
 bool CSearchLocationDlg::OnInitDialog() {

@@ -101,9 +101,14 @@ TEST(ChecklistOutline, ListsEveryFaultWithoutFollowOnFaults) {
 }
 
 TEST(ChecklistOutline, ExportRefusesTextsThatWouldNotComeBack) {
-    const Outcome<QString> outline = ChecklistOutlineText(
-        RecordsOf(BuildArea({{0, "A"}, {1, ""}, {2, " G"}, {3, "S\nT"}, {4, "Fine"},
-                             {4, "Bell\x01"}, {4, "Mark\xEF\xBB\xBF"}})));
+    const Outcome<QString> outline =
+        ChecklistOutlineText(RecordsOf(BuildArea({{0, "A"},
+                                                  {1, ""},
+                                                  {2, " G"},
+                                                  {3, "S\nT"},
+                                                  {4, "Fine"},
+                                                  {4, "Bell\x01"},
+                                                  {4, "Mark\xEF\xBB\xBF"}})));
     ASSERT_FALSE(outline.ok());
     EXPECT_EQ(outline.error().text,
               "Error:\nThese checklist texts cannot be written as an outline:\n"

@@ -19,7 +19,9 @@ TEST(AirportDisplay, InfoRowsLeaveOutWhatIsNotGiven) {
         int utcOffset;
         QStringList labels;
     } cases[] = {
-        {"SEATTLE-TACOMA INTL", "SEATTLE", -8,
+        {"SEATTLE-TACOMA INTL",
+         "SEATTLE",
+         -8,
          {"Name:", "City:", "Elev:", "Var:", "Lat:", "Lon:", "UTC:"}},
         {"", "SNOHOMISH", -8, {"City:", "Elev:", "Var:", "Lat:", "Lon:", "UTC:"}},
         {"HARVEY FIELD", "", 0, {"Name:", "Elev:", "Var:", "Lat:", "Lon:"}},

@@ -59,9 +59,8 @@ TEST(NavFileTexts, TitleValidityAndStartFailure) {
     EXPECT_EQ(ValidUntilText(packed, c),
               "Valid until " + c.toString(QDate(2006, 12, 31), QLocale::ShortFormat));
     EXPECT_EQ(ValidUntilText(0, c), "");
-    const Message failure =
-        StartNavFileFailure("/x/usa.nav", {"Error:\nUnable to open Airport file.\nNo such file",
-                                           MessageIcon::Error});
+    const Message failure = StartNavFileFailure(
+        "/x/usa.nav", {"Error:\nUnable to open Airport file.\nNo such file", MessageIcon::Error});
     EXPECT_TRUE(failure.text.startsWith("Error:\nUnable to open Airport file.\nNo such file\n"));
     EXPECT_TRUE(failure.text.contains("/x/usa.nav"));
     EXPECT_TRUE(failure.text.contains("Preferences"));

@@ -14,8 +14,7 @@ constexpr QSize kArea(240, 200);
 RunwayRecord Runway(const char* end1, const char* end2, double lat1, double lon1, double lat2,
                     double lon2, int width = 150) {
     auto seconds = [](double degrees) { return static_cast<int32_t>(std::lround(degrees * 3600)); };
-    return {end1,          end2, seconds(lat1), seconds(lat2), seconds(lon1), seconds(lon2), 10000,
-            width};
+    return {end1, end2, seconds(lat1), seconds(lat2), seconds(lon1), seconds(lon2), 10000, width};
 }
 
 AirportRecord Airport(double lat, double lon) {
@@ -51,12 +50,12 @@ TEST(RunwayDiagram, CrossingAnglesAreTrue) {
         const QVector<RunwayRecord> runways{
             Runway("09", "27", c.lat, c.lon + d / k, c.lat, c.lon - d / k),
             Runway("04", "22", c.lat - d, c.lon + d / k, c.lat + d, c.lon - d / k)};
-        const RunwayDiagramLayout layout = LayOutRunwayDiagram(Airport(c.lat, c.lon), runways,
-                                                               kArea);
+        const RunwayDiagramLayout layout =
+            LayOutRunwayDiagram(Airport(c.lat, c.lon), runways, kArea);
         ASSERT_TRUE(layout.available);
         ASSERT_EQ(layout.runways.size(), 2);
-        double drawn = std::fabs(DrawnDirection(layout.runways[1]) -
-                                 DrawnDirection(layout.runways[0]));
+        double drawn =
+            std::fabs(DrawnDirection(layout.runways[1]) - DrawnDirection(layout.runways[0]));
         double truth = std::fabs(TrueDirection(runways[1]) - TrueDirection(runways[0]));
         EXPECT_NEAR(drawn, truth, 2.0) << c.lat << ',' << c.lon;
         EXPECT_NEAR(DrawnDirection(layout.runways[0]), 90.0, 1.0); // east-west is level
@@ -131,9 +130,9 @@ TEST(RunwayDiagram, LabelOffsetsByRunwayNumber) {
         int number;
         QPoint offset;
     } cases[] = {
-        {true, 9, {-10, -12}}, {true, 27, {6, -6}}, {true, 30, {0, 0}}, {true, 34, {-6, 0}},
-        {false, 3, {-10, 0}},  {false, 9, {-20, -6}}, {false, 10, {-20, -18}},
-        {false, 13, {0, -12}}, {false, 27, {-6, -12}},
+        {true, 9, {-10, -12}},   {true, 27, {6, -6}},   {true, 30, {0, 0}},
+        {true, 34, {-6, 0}},     {false, 3, {-10, 0}},  {false, 9, {-20, -6}},
+        {false, 10, {-20, -18}}, {false, 13, {0, -12}}, {false, 27, {-6, -12}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RunwayLabelOffset(c.first, c.number, text, zero), c.offset)
