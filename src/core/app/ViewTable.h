@@ -4,15 +4,17 @@
 // topic and two menu resources: one for platforms before version 5 and square screens, one for
 // the others (with the Orientation sub-menu).
 
+#include "resource.h"
+
 #include <array>
 #include <cstdint>
 
-inline constexpr int kViewTimes = 32881;
-inline constexpr int kViewWeightBalance = 32880;
-inline constexpr int kViewAirportDirectory = 32954;
-inline constexpr int kViewFlightPlanning = 33030;
-inline constexpr int kViewChecklist = 33123;
-inline constexpr int kViewTimeZones = 33127;
+inline constexpr int kViewTimes = ID_VIEW_TIMES;
+inline constexpr int kViewWeightBalance = ID_VIEW_WEIGHT_BALANCE;
+inline constexpr int kViewAirportDirectory = ID_VIEW_AIRPORT_DIRECTORY;
+inline constexpr int kViewFlightPlanning = ID_VIEW_FLIGHT_PLANNING;
+inline constexpr int kViewChecklist = ID_VIEW_CHECKLIST;
+inline constexpr int kViewTimeZones = ID_VIEW_TIME_ZONES;
 
 // This program counts as a platform of major version 5, so non-square screens get the second
 // menu set.

@@ -2,13 +2,15 @@
 // The global preferences the application holds in memory, with their stored names and defaults,
 // and the shared results that live for one run of the program.
 
+#include "resource.h"
+
 #include <QString>
 
 #include <cstdint>
 
 class SettingsStore;
 
-inline constexpr int kDefaultViewId = 32881; // Times
+inline constexpr int kDefaultViewId = ID_VIEW_TIMES;
 
 struct AppSettings {
     double jetDensity = 7.0;    // Jet A, pounds per gallon or kilos per litre (kilosPerLitre)
