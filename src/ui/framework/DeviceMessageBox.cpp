@@ -32,12 +32,12 @@ QStyle::StandardPixmap IconPixmap(MessageIcon icon) {
     return QStyle::SP_MessageBoxInformation;
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     const char* label;
     int result;
 };
 
-QList<ButtonSpec> ButtonSpecs(MessageButtons buttons) {
+QList<ButtonChoice> ButtonChoices(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok:
         return {{"OK", kIdOk}};
@@ -96,8 +96,8 @@ CDeviceMessageBox::CDeviceMessageBox(QWidget* parent, const QString& text, const
     layout->setSpacing(10);
     layout->addLayout(body);
     layout->addLayout(row);
-    for (const ButtonSpec& spec : ButtonSpecs(buttons)) {
-        AddButton(QString::fromLatin1(spec.label), spec.result);
+    for (const ButtonChoice& choice : ButtonChoices(buttons)) {
+        AddButton(QString::fromLatin1(choice.label), choice.result);
         row->addWidget(buttons_.last());
     }
     row->addStretch(1);
