@@ -69,11 +69,13 @@ Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& text,
 }
 
 QString WithLoadingAircraft(const QString& text, const QString& ident) {
-    const QString marker = kAircraftKey + QLatin1Char('=');
-    QStringList lines = text.split(kLineEnd);
-    lines.removeIf([&](const QString& line) { return line.startsWith(marker); });
-    QString result = lines.join(kLineEnd);
-    if (!result.isEmpty() && !result.endsWith(kLineEnd))
-        result += kLineEnd;
-    return result + marker + ident + kLineEnd;
+    // Positions in `lined` are one ahead of those in `text`.
+    const QString lined = QLatin1Char('\n') + text;
+    const QString marker = QLatin1Char('\n') + kAircraftKey + QLatin1Char('=');
+    const qsizetype at = lined.indexOf(marker);
+    const qsizetype end = at < 0 ? -1 : lined.indexOf(QLatin1Char('\r'), at + marker.size());
+    if (end < 0)
+        return kAircraftKey + QLatin1Char('=') + ident + kLineEnd + text;
+    const qsizetype start = at + marker.size() - 1;
+    return QString(text).replace(start, end - 1 - start, ident);
 }

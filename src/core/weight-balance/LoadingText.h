@@ -34,6 +34,7 @@ inline Outcome<std::optional<WorkingLoading>> ApplyLoadingText(const QString& te
     return ApplyLoadingText(text, store.Fleet());
 }
 
-// The text with its "Aircraft=" line replaced by one naming `ident`, appended at the end; used to
-// carry a loading over to another aircraft or type.
+// The text naming `ident` as its aircraft, used to carry a loading over to another aircraft or
+// type. Only the aircraft value the reader takes is replaced (or a line naming `ident` is put
+// first when there is none), so every other key reads exactly as before, whatever the line ends.
 QString WithLoadingAircraft(const QString& text, const QString& ident);

@@ -54,3 +54,17 @@ TEST(ChecklistBuilder, RefusesTextsTheLengthByteCannotHoldAndBadLevels) {
 }
 
 } // namespace
+
+// A text of bytes that are not UTF-8 reads as replacement characters; it is clipped so that the
+// record can be written again unchanged from the editor or the outline.
+TEST(ChecklistBuilder, TextOfInvalidUtf8ReadsClippedToWhatARecordHolds) {
+    QByteArray area("\x01\xFF", 2);
+    area += QByteArray(254, '\xFF') + '\0';
+    const auto records = ParseChecklistRecords(area);
+    ASSERT_TRUE(records.has_value());
+    ASSERT_EQ(records->size(), 1);
+    const QString text = records->front().text;
+    EXPECT_EQ(text, QString(84, QChar::ReplacementCharacter)); // 252 bytes of UTF-8
+    ChecklistBuilder builder;
+    EXPECT_TRUE(builder.Append(1, text).ok());
+}

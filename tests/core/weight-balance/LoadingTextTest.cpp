@@ -107,14 +107,27 @@ TEST_F(LoadingTextTest, ATypeChangeCarriesMatchingStationsOver) {
     const QString text = WithLoadingAircraft(
         MakeLoadingText(store.Types()[0], store.AircraftList()[0], c172), "G-ABCD");
     EXPECT_EQ(text.count(QStringLiteral("Aircraft=")), 1);
-    EXPECT_TRUE(text.endsWith(QStringLiteral("Aircraft=G-ABCD\r\n")));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Aircraft=G-ABCD\r\n")));
     const WorkingLoading moved = Applied(text);
     EXPECT_EQ(moved.aircraft.ident, QStringLiteral("G-ABCD"));
     EXPECT_EQ(moved.loading.stationWeights[0], 170.0);
     EXPECT_EQ(moved.loading.stationWeights[1], 0.0);
     EXPECT_EQ(moved.loading.fuelSelection, kFuelCustom);
-    EXPECT_EQ(WithLoadingAircraft(QStringLiteral("Fuel=Full"), "N1"),
-              QStringLiteral("Fuel=Full\r\nAircraft=N1\r\n"));
+    // Only the aircraft changes: a last line without its end still loads nothing, and a line
+    // after a bare CR keeps its key.
+    const struct {
+        const char* text;
+        const char* carried;
+    } cases[] = {
+        {"Fuel=Full", "Aircraft=N1\r\nFuel=Full"},
+        {"Aircraft=N123A\r\nFuel=Full", "Aircraft=N1\r\nFuel=Full"},
+        {"Aircraft=N123A\rA\nPilot seat=80\r\n", "Aircraft=N1\rA\nPilot seat=80\r\n"},
+        {"Pilot seat=80\r\nAircraft=N123A", "Aircraft=N1\r\nPilot seat=80\r\nAircraft=N123A"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithLoadingAircraft(QString::fromLatin1(c.text), "N1"),
+                  QString::fromLatin1(c.carried))
+            << c.text;
 }
 
 TEST(FuelSelection, NamesAndLoads) {
