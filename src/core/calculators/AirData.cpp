@@ -6,10 +6,12 @@
 
 #include <cmath>
 
+#include "resource.h"
+
 namespace {
 
-constexpr int kInvalidAltimeter = 32832;
-constexpr int kEnterTrueAirSpeed = 57359;
+constexpr int kInvalidAltimeter = IDS_INVALID_ALTIMETER;
+constexpr int kEnterTrueAirSpeed = IDS_ENTER_TRUE_AIR_SPEED;
 constexpr double kStandardAltimeter = 29.92;
 constexpr double kKelvin = 273.15;
 
@@ -24,11 +26,15 @@ constexpr const char* kTemperatureOutOfRange =
 constexpr const char* kInputsOutOfRange = "The values entered are out of range.";
 
 constexpr std::array<AirDataMode, 6> kModes{{
-    {kDensityAltitudeMode, 32795, {32796, 32797, 32798, 0}},
-    {kPressureAltitudeMode, 32799, {32796, 32797, 0, 0}},
-    {kStandardTemperatureMode, 32800, {32799, 0, 0, 0}},
-    {kTrueAirSpeedMode, 32804, {32799, 32798, 32805, 0}},
-    {kMachMode, 32808, {32809, 32799, 0, 0}},
+    {kDensityAltitudeMode,
+     IDS_DENSITY_ALTITUDE,
+     {IDS_ALTITUDE, IDS_ALTIMETER, IDS_TEMPERATURE_C, 0}},
+    {kPressureAltitudeMode, IDS_PRESSURE_ALTITUDE, {IDS_ALTITUDE, IDS_ALTIMETER, 0, 0}},
+    {kStandardTemperatureMode, IDS_STANDARD_TEMPERATURE, {IDS_PRESSURE_ALTITUDE, 0, 0, 0}},
+    {kTrueAirSpeedMode,
+     IDS_TRUE_AIR_SPEED,
+     {IDS_PRESSURE_ALTITUDE, IDS_TEMPERATURE_C, IDS_AIR_SPEED, 0}},
+    {kMachMode, IDS_MACH, {IDS_INDICATED_AIR_SPEED, IDS_PRESSURE_ALTITUDE, 0, 0}},
     {0, 0, {0, 0, 0, 0}},
 }};
 

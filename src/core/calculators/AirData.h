@@ -6,15 +6,17 @@
 
 #include <QString>
 
+#include "resource.h"
+
 #include <array>
 #include <optional>
 
 // Menu commands that open the dialog in each mode.
-inline constexpr int kDensityAltitudeMode = 32777;
-inline constexpr int kPressureAltitudeMode = 32803;
-inline constexpr int kStandardTemperatureMode = 32779;
-inline constexpr int kTrueAirSpeedMode = 32778;
-inline constexpr int kMachMode = 32823;
+inline constexpr int kDensityAltitudeMode = ID_CALC_DENSITY_ALTITUDE;
+inline constexpr int kPressureAltitudeMode = ID_CALC_PRESSURE_ALTITUDE;
+inline constexpr int kStandardTemperatureMode = ID_CALC_STANDARD_TEMP;
+inline constexpr int kTrueAirSpeedMode = ID_CALC_TRUE_AIRSPEED;
+inline constexpr int kMachMode = ID_CALC_MACH;
 
 inline constexpr int kAirDataInputs = 4;
 

@@ -8,13 +8,15 @@
 
 #include <cmath>
 
+#include "resource.h"
+
 namespace {
 
-constexpr int kEnterCurrentAltitude = 57349;
-constexpr int kEnterDesiredAltitude = 57350;
-constexpr int kEnterGroundSpeed = 57351;
-constexpr int kEnterDescentRate = 57352;
-constexpr int kDesiredAboveCurrent = 57385;
+constexpr int kEnterCurrentAltitude = IDS_ENTER_CURRENT_ALTITUDE;
+constexpr int kEnterDesiredAltitude = IDS_ENTER_DESIRED_ALTITUDE;
+constexpr int kEnterGroundSpeed = IDS_ENTER_GROUND_SPEED;
+constexpr int kEnterDescentRate = IDS_ENTER_DESCENT_RATE;
+constexpr int kDesiredAboveCurrent = IDS_DESIRED_ABOVE_CURRENT;
 
 // Minutes as "mm:ss": whole minutes and the rounded seconds, which carry into the minutes when
 // they round to 60 (7.9999 minutes shows "08:00", not "07:60").

@@ -4,15 +4,17 @@
 
 #include "core/calculators/CalcResult.h"
 
+#include "resource.h"
+
 #include <array>
 
 // Menu commands of the pairs.
-inline constexpr int kFahrenheitCelsiusMode = 32809;
-inline constexpr int kPoundsKilogramsMode = 32824;
-inline constexpr int kMillibarsInchesMode = 32862;
-inline constexpr int kFeetMetresMode = 32876;
-inline constexpr int kInchesMillimetresMode = 33114;
-inline constexpr int kInchesCentimetresMode = 33116;
+inline constexpr int kFahrenheitCelsiusMode = ID_CONVERT_FAHRENHEIT_CELSIUS;
+inline constexpr int kPoundsKilogramsMode = ID_CONVERT_POUNDS_KILOGRAMS;
+inline constexpr int kMillibarsInchesMode = ID_CONVERT_MILLIBARS_INCHES;
+inline constexpr int kFeetMetresMode = ID_CONVERT_FEET_METRES;
+inline constexpr int kInchesMillimetresMode = ID_CONVERT_INCHES_MILLIMETRES;
+inline constexpr int kInchesCentimetresMode = ID_CONVERT_INCHES_CENTIMETRES;
 
 struct ConvertPair {
     int mode;

@@ -66,9 +66,9 @@ void NavDatabase::Clear() {
 Status NavDatabase::LoadNavData(const QString& path) {
     Clear();
     path_ = path;
-    QString reason;
-    if (!window_.Open(path, &reason))
-        return Status::Fail(OpenFailureText() + reason.left(kMaxReasonChars), MessageIcon::Error);
+    if (const Status opened = window_.Open(path); !opened)
+        return Status::Fail(OpenFailureText() + opened.error().text.left(kMaxReasonChars),
+                            MessageIcon::Error);
     Status status = ReadTables(OpenFailureText() + QStringLiteral("The file is damaged."));
     if (!status)
         Clear();

@@ -1,14 +1,12 @@
 #include "core/navdata/NavFileWindow.h"
 
-bool NavFileWindow::Open(const QString& path, QString* reason) {
+Status NavFileWindow::Open(const QString& path) {
     Close();
     file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        *reason = file_.errorString();
-        return false;
-    }
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Status::Fail(file_.errorString());
     size_ = file_.size();
-    return true;
+    return {};
 }
 
 void NavFileWindow::Close() {

@@ -7,13 +7,14 @@
 #include <QFile>
 
 #include "core/common/ByteReader.h"
+#include "core/common/Outcome.h"
 
 enum class ParseStatus { Ok, Damaged, OutOfData };
 
 class NavFileWindow {
 public:
-    // False with the system's reason when the file cannot be opened.
-    bool Open(const QString& path, QString* reason);
+    // Fails with the system's reason when the file cannot be opened.
+    Status Open(const QString& path);
     void Close();
     bool IsOpen() const { return file_.isOpen(); }
     qint64 Size() const { return size_; }

@@ -69,7 +69,8 @@ bool CMainFrame::InstallMenuBar() {
     if (menuBar_ && menuBar_->MenuId() == menuId)
         return true;
     auto* bar = new CMenuBar([this](int id) { return CommandStateFor(id); }, this);
-    if (!bar->Load(menuId, &createError_)) {
+    if (const Status loaded = bar->Load(menuId); !loaded) {
+        createError_ = loaded.error().text;
         delete bar;
         return false;
     }

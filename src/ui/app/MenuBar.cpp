@@ -43,27 +43,21 @@ CMenuBar::CMenuBar(StateQuery query, QWidget* parent) : QWidget(parent), query_(
     connect(help_, &QToolButton::clicked, this, &CMenuBar::HelpRequested);
 }
 
-bool CMenuBar::Load(int menuId, QString* error) {
+Status CMenuBar::Load(int menuId) {
     const ResourceSet& resources = Resources();
     const auto menu = resources.menus.constFind(menuId);
     const auto words = resources.rawData.constFind(menuId);
-    if (menu == resources.menus.constEnd() || words == resources.rawData.constEnd()) {
-        *error = QStringLiteral("Menu %1 or its menu bar is missing.").arg(menuId);
-        return false;
-    }
+    if (menu == resources.menus.constEnd() || words == resources.rawData.constEnd())
+        return Status::Fail(QStringLiteral("Menu %1 or its menu bar is missing.").arg(menuId));
     const Outcome<MenuBarRecord> record =
         DecodeMenuBarRecord(menuId, *words, static_cast<int>(menu->items.size()));
-    if (!record.ok()) {
-        *error = record.error().text;
-        return false;
-    }
+    if (!record.ok())
+        return Status(record.error());
     for (const MenuBarButton& button : record->buttons) {
-        if (!menu->items[button.subMenu].IsPopup()) {
-            *error = QStringLiteral("Menu bar %1: item %2 of the menu is no sub-menu.")
-                         .arg(menuId)
-                         .arg(button.subMenu);
-            return false;
-        }
+        if (!menu->items[button.subMenu].IsPopup())
+            return Status::Fail(QStringLiteral("Menu bar %1: item %2 of the menu is no sub-menu.")
+                                    .arg(menuId)
+                                    .arg(button.subMenu));
     }
     for (const MenuBarButton& button : record->buttons) {
         auto* dropDown = new QMenu(this);
@@ -72,7 +66,7 @@ bool CMenuBar::Load(int menuId, QString* error) {
         AddButton(LoadString(button.stringId), dropDown);
     }
     menuId_ = menuId;
-    return true;
+    return {};
 }
 
 QMenu* CMenuBar::ButtonMenu(int index) const {

@@ -22,9 +22,9 @@ public:
 
     explicit CMenuBar(StateQuery query, QWidget* parent = nullptr);
 
-    // Builds the buttons of a menu resource. False (with the reason, and no buttons) when the menu
+    // Builds the buttons of a menu resource. Fails (with the reason, and no buttons) when the menu
     // or its menu-bar record is missing or does not fit the menu.
-    bool Load(int menuId, QString* error);
+    Status Load(int menuId);
     int MenuId() const { return menuId_; }
 
     // The drop-down buttons in order, with the menus they open.

@@ -3,6 +3,7 @@
 #include "ui/framework/AppContext.h"
 #include "ui/framework/CalcDialog.h"
 
+#include <QDebug>
 #include <QWidget>
 
 namespace {
@@ -18,10 +19,19 @@ void Show(CCalcDialog& dialog, const Message& message) {
     dialog.ShowMessage(message.text, MessageButtons::Ok, message.icon);
 }
 
+// Every text a calculator returns has its field: a label the dialog does not map is a fault of
+// the dialog, which stops a debug build (and every test run) instead of dropping the text.
 void SetTexts(CCalcDialog& dialog, const QVector<CalcField>& texts, const CalcFieldIds& fields) {
-    for (const CalcField& text : texts)
-        if (const int id = FieldId(fields, text.label); id != 0)
-            dialog.SetDlgItemText(id, text.text);
+    for (const CalcField& text : texts) {
+        const int id = FieldId(fields, text.label);
+        if (id == 0) {
+            qCritical("%s: no field shows the calculator's \"%s\"", qPrintable(dialog.Caption()),
+                      qPrintable(text.label));
+            Q_ASSERT_X(false, "ShowCalcResult", "a calculator output has no field");
+            continue;
+        }
+        dialog.SetDlgItemText(id, text.text);
+    }
 }
 
 } // namespace

@@ -37,6 +37,22 @@ bool IsKeypadId(int id) {
            std::end(CCalcDialog::kKeypadIds);
 }
 
+// The character a keypad button types, or a null character for "CE", "C" and other ids.
+QChar KeypadCharacter(int buttonId) {
+    static constexpr struct {
+        int id;
+        char c;
+    } kKeys[] = {{IDC_KEY_1, '1'},    {IDC_KEY_2, '2'}, {IDC_KEY_3, '3'},     {IDC_KEY_4, '4'},
+                 {IDC_KEY_5, '5'},    {IDC_KEY_6, '6'}, {IDC_KEY_7, '7'},     {IDC_KEY_8, '8'},
+                 {IDC_KEY_9, '9'},    {IDC_KEY_0, '0'}, {IDC_KEY_POINT, '.'}, {IDC_KEY_COLON, ':'},
+                 {IDC_KEY_MINUS, '-'}};
+    for (const auto& key : kKeys) {
+        if (key.id == buttonId)
+            return QLatin1Char(key.c);
+    }
+    return {};
+}
+
 } // namespace
 
 CCalcDialog::CCalcDialog(LayoutTriple templates, QWidget* parent)
@@ -57,8 +73,10 @@ bool CCalcDialog::Create() {
     if (created_)
         return createError_.isEmpty();
     created_ = true;
-    if (!CreateControls(chosenTemplate_, &createError_))
+    if (const Status controls = CreateControls(chosenTemplate_); !controls) {
+        createError_ = controls.error().text;
         return false;
+    }
     FitToScreen();
     return OnInitDialog();
 }
@@ -173,18 +191,14 @@ void CCalcDialog::PressKeypad(int buttonId) {
     QLineEdit* edit = LineEditOf(field);
     if (!field || !edit)
         return;
-    if (buttonId == 1340) { // "C" clears
+    if (buttonId == IDC_KEY_C) { // "C" clears
         edit->clear();
-    } else if (buttonId == 1339) { // "CE" is a backspace
+    } else if (buttonId == IDC_KEY_CE) { // "CE" is a backspace
         SendKey(edit, Qt::Key_Backspace, QStringLiteral("\b"));
     } else if (edit->text().size() < edit->maxLength()) {
-        QChar c;
-        if (buttonId >= 1327 && buttonId <= 1335)
-            c = QChar('1' + (buttonId - 1327));
-        else if (buttonId == 1336)
-            c = '0';
-        else
-            c = buttonId == 1064 ? '.' : buttonId == 1046 ? ':' : '-';
+        const QChar c = KeypadCharacter(buttonId);
+        if (c.isNull())
+            return;
         SendKey(edit, c.unicode(), QString(c));
     }
     field->setFocus();

@@ -11,6 +11,8 @@
 #include "ui/framework/Platform.h"
 #include "ui/framework/TemplateWindow.h"
 
+#include "resource.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -19,12 +21,14 @@ class CCalcDialog : public QDialog, public CTemplateWindow {
     Q_OBJECT
 public:
     // Keypad buttons and the characters they send; Backspace is "CE", Clear is "C".
-    static constexpr int kKeypadIds[] = {1327, 1328, 1329, 1330, 1331, 1332, 1333, 1334,
-                                         1335, 1336, 1064, 1046, 1065, 1339, 1340};
-    static constexpr int kKeypadFirst = 1327;
-    static constexpr int kKeypadFrame = -1;
-    static constexpr int kCancelOnSquare = 160;
-    static constexpr int kCloseButton = 1577;
+    static constexpr int kKeypadIds[] = {IDC_KEY_1,     IDC_KEY_2,  IDC_KEY_3,     IDC_KEY_4,
+                                         IDC_KEY_5,     IDC_KEY_6,  IDC_KEY_7,     IDC_KEY_8,
+                                         IDC_KEY_9,     IDC_KEY_0,  IDC_KEY_POINT, IDC_KEY_COLON,
+                                         IDC_KEY_MINUS, IDC_KEY_CE, IDC_KEY_C};
+    static constexpr int kKeypadFirst = IDC_KEY_1;
+    static constexpr int kKeypadFrame = IDC_KEYPAD_FRAME;
+    static constexpr int kCancelOnSquare = IDC_SQUARE_CANCEL;
+    static constexpr int kCloseButton = IDC_CLOSE;
     static constexpr int kFocusNotifyCode = 7;
 
     explicit CCalcDialog(LayoutTriple templates, QWidget* parent = nullptr);
@@ -76,7 +80,7 @@ protected:
     virtual bool OnInitDialog();
     virtual void OnOK() { done(kIdOk); }
     virtual void OnCancel() { done(kIdCancel); }
-    // The Close buttons (1577 and the square screen's Cancel 160); cancels by default.
+    // The Close buttons (Close and the square screen's Cancel); cancels by default.
     virtual void OnClose() { OnCancel(); }
     // A focus-reporting field got the focus; records FocusEditId.
     virtual void OnEditFocused(int id) { focusEditId_ = id; }

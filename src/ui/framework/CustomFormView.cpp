@@ -23,8 +23,12 @@ bool CCustomFormView::Create() {
     if (created_)
         return createError_.isEmpty();
     created_ = true;
-    if (chosenTemplate_ != 0 && !CreateControls(chosenTemplate_, &createError_))
-        return false;
+    if (chosenTemplate_ != 0) {
+        if (const Status controls = CreateControls(chosenTemplate_); !controls) {
+            createError_ = controls.error().text;
+            return false;
+        }
+    }
     OnInitialUpdate();
     return true;
 }

@@ -34,14 +34,12 @@ void CTemplateWindow::Bind(int id, std::function<void()> handler) {
     handlers_[id] = std::move(handler);
 }
 
-bool CTemplateWindow::CreateControls(int templateId, QString* error) {
+Status CTemplateWindow::CreateControls(int templateId) {
     const auto& dialogs = Resources().dialogs;
     const auto found = dialogs.constFind(templateId);
     const DialogTemplate* dialog = found == dialogs.constEnd() ? nullptr : &*found;
-    if (!dialog) {
-        *error = QStringLiteral("Dialog template %1 is missing.").arg(templateId);
-        return false;
-    }
+    if (!dialog)
+        return Status::Fail(QStringLiteral("Dialog template %1 is missing.").arg(templateId));
     QList<QWidget*> created;
     for (const ControlTemplate& control : dialog->controls) {
         QWidget* widget = CreateControl(control);
@@ -49,11 +47,11 @@ bool CTemplateWindow::CreateControls(int templateId, QString* error) {
             widget = CreateStandardControl(control, host_);
         if (!widget) {
             qDeleteAll(created);
-            *error = QStringLiteral("Template %1, line %2: control '%3' (class '%4') is unknown.")
-                         .arg(templateId)
-                         .arg(control.line)
-                         .arg(control.keyword, control.className);
-            return false;
+            return Status::Fail(
+                QStringLiteral("Template %1, line %2: control '%3' (class '%4') is unknown.")
+                    .arg(templateId)
+                    .arg(control.line)
+                    .arg(control.keyword, control.className));
         }
         widget->setParent(host_);
         created.append(widget);

@@ -63,7 +63,7 @@ public:
 protected:
     // Creates the controls from a template. False (with nothing created) when the template is
     // missing or holds a control that cannot be created.
-    bool CreateControls(int templateId, QString* error);
+    Status CreateControls(int templateId);
     // Moves and sizes every control to the rectangles of another template of this screen. The
     // templates list the same controls in the same order, so they are matched by position;
     // a template that does not match leaves the controls where they are.

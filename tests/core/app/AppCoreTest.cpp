@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resource.h"
+
 namespace {
 
 TEST(ViewTable, StoredViewsAndTheirMenus) {
@@ -16,17 +18,17 @@ TEST(ViewTable, StoredViewsAndTheirMenus) {
         int secondMenu;
         const char* topic;
     } cases[] = {
-        {32881, 32881, 128, 161, "Times"},
-        {32880, 32880, 129, 163, "Weight&Balance"},
-        {32954, 32954, 141, 158, "AirportDirectory"},
-        {33030, 33030, 143, 160, "FlightPlanning"},
-        {33123, 33123, 156, 159, "CheckList"},
-        {33127, 33127, 157, 162, "TimeZones"},
-        {5, 32881, 128, 161, "Times"}, // names no view
-        {0, 32881, 128, 161, "Times"},
-        {32882, 32881, 128, 161, "Times"},
-        {0xFFFFFFFFu, 32881, 128, 161, "Times"}, // -1 stored
-        {33131, 32881, 128, 161, "Times"},       // a command, not a view
+        {ID_VIEW_TIMES, ID_VIEW_TIMES, 128, 161, "Times"},
+        {ID_VIEW_WEIGHT_BALANCE, ID_VIEW_WEIGHT_BALANCE, 129, 163, "Weight&Balance"},
+        {ID_VIEW_AIRPORT_DIRECTORY, ID_VIEW_AIRPORT_DIRECTORY, 141, 158, "AirportDirectory"},
+        {ID_VIEW_FLIGHT_PLANNING, ID_VIEW_FLIGHT_PLANNING, 143, 160, "FlightPlanning"},
+        {ID_VIEW_CHECKLIST, ID_VIEW_CHECKLIST, 156, 159, "CheckList"},
+        {ID_VIEW_TIME_ZONES, ID_VIEW_TIME_ZONES, 157, 162, "TimeZones"},
+        {5, ID_VIEW_TIMES, 128, 161, "Times"}, // names no view
+        {0, ID_VIEW_TIMES, 128, 161, "Times"},
+        {32882, ID_VIEW_TIMES, 128, 161, "Times"},
+        {0xFFFFFFFFu, ID_VIEW_TIMES, 128, 161, "Times"},      // -1 stored
+        {ID_VIEW_PORTRAIT, ID_VIEW_TIMES, 128, 161, "Times"}, // a command, not a view
     };
     for (const auto& c : cases) {
         const int view = StartViewId(c.stored);
@@ -74,19 +76,20 @@ QVector<int> Record(int menuId, QVector<QVector<int>> buttons) {
 }
 
 TEST(MenuBarRecord, DecodesButtons) {
-    const QVector<int> words =
-        Record(128, {{-2, 32846, 4, 0x18, 32846, 0, 0}, {-2, 34001, 4, 0x18, 34001, 0, 5}});
-    const Outcome<MenuBarRecord> record = DecodeMenuBarRecord(128, words, 6);
+    const QVector<int> words = Record(128, {{-2, IDS_MENU_FILE, 4, 0x18, IDS_MENU_FILE, 0, 0},
+                                            {-2, IDS_MENU_TIMES, 4, 0x18, IDS_MENU_TIMES, 0, 5}});
+    const Outcome<MenuBarRecord> record = DecodeMenuBarRecord(IDM_TIMES, words, 6);
     ASSERT_TRUE(record.ok()) << record.error().text.toStdString();
     EXPECT_EQ(record->menuId, 128);
     ASSERT_EQ(record->buttons.size(), 2);
-    EXPECT_EQ(record->buttons[0], (MenuBarButton{0xFFFE, 32846, 4, 0x18, 32846, 0}));
+    EXPECT_EQ(record->buttons[0],
+              (MenuBarButton{0xFFFE, IDS_MENU_FILE, 4, 0x18, IDS_MENU_FILE, 0}));
     EXPECT_EQ(record->buttons[1].subMenu, 5);
-    EXPECT_EQ(record->buttons[1].stringId, 34001);
+    EXPECT_EQ(record->buttons[1].stringId, IDS_MENU_TIMES);
 }
 
 TEST(MenuBarRecord, RefusesRecordsThatDoNotFit) {
-    const QVector<int> button{-2, 32846, 4, 0x18, 32846, 0, 0};
+    const QVector<int> button{-2, IDS_MENU_FILE, 4, 0x18, IDS_MENU_FILE, 0, 0};
     const struct {
         QVector<int> words;
         int subMenus;
@@ -101,7 +104,7 @@ TEST(MenuBarRecord, RefusesRecordsThatDoNotFit) {
         {Record(128, {{-2, 1, 4, 0x18, 1, 0, 0}}), 0, "sub-menu 0 of 0"},
     };
     for (const auto& c : cases) {
-        const Outcome<MenuBarRecord> record = DecodeMenuBarRecord(128, c.words, c.subMenus);
+        const Outcome<MenuBarRecord> record = DecodeMenuBarRecord(IDM_TIMES, c.words, c.subMenus);
         ASSERT_FALSE(record.ok()) << c.why;
         EXPECT_TRUE(record.error().text.contains(c.why)) << record.error().text.toStdString();
         EXPECT_TRUE(record.error().text.startsWith("Menu bar 128")) << c.why;

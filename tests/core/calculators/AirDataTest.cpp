@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resource.h"
+
 namespace {
 
 struct AirDataCase {
@@ -54,7 +56,7 @@ TEST(AirDataTest, AltimeterRule) {
 }
 
 TEST(AirDataTest, InvalidAltimeter) {
-    const QString message = LoadString(32832);
+    const QString message = LoadString(IDS_INVALID_ALTIMETER);
     ASSERT_TRUE(message.startsWith("Invalid altimeter."));
     // Pressure altitude: the message, then the calculation goes on with 29.92.
     CalcResult pa = CalculateAirData(kPressureAltitudeMode, "0", "948", "");
@@ -114,7 +116,8 @@ TEST(AirDataTest, ModeTable) {
     const auto& modes = AirDataModes();
     EXPECT_EQ(modes.back().command, 0); // terminating row
     EXPECT_EQ(&FindAirDataMode(12345), &modes.back());
-    EXPECT_EQ(FindAirDataMode(kMachMode).inputIds, (std::array<int, 4>{32809, 32799, 0, 0}));
+    EXPECT_EQ(FindAirDataMode(kMachMode).inputIds,
+              (std::array<int, 4>{IDS_INDICATED_AIR_SPEED, IDS_PRESSURE_ALTITUDE, 0, 0}));
     // Every title and label the table names is in the string table.
     for (const AirDataMode& mode : modes)
         for (int id : {mode.titleId, mode.inputIds[0], mode.inputIds[1], mode.inputIds[2]})

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resource.h"
+
 namespace {
 
 TEST(DescentRateTest, DistanceAndTime) {
@@ -34,10 +36,14 @@ TEST(DescentRateTest, ChecksInOrder) {
         const char *current, *desired, *speed, *rate;
         int message;
     } cases[] = {
-        {"", "", "", "", 57349},           {"0", "1000", "120", "500", 57349},
-        {"abc", "0", "120", "500", 57349}, {"5000", "", "0", "0", 57350},
-        {"5000", "6000", "0", "0", 57385}, {"5000", "0", "", "0", 57351},
-        {"5000", "0", "120", "", 57352},   {"5000", "0", "120", "0", 57352},
+        {"", "", "", "", IDS_ENTER_CURRENT_ALTITUDE},
+        {"0", "1000", "120", "500", IDS_ENTER_CURRENT_ALTITUDE},
+        {"abc", "0", "120", "500", IDS_ENTER_CURRENT_ALTITUDE},
+        {"5000", "", "0", "0", IDS_ENTER_DESIRED_ALTITUDE},
+        {"5000", "6000", "0", "0", IDS_DESIRED_ABOVE_CURRENT},
+        {"5000", "0", "", "0", IDS_ENTER_GROUND_SPEED},
+        {"5000", "0", "120", "", IDS_ENTER_DESCENT_RATE},
+        {"5000", "0", "120", "0", IDS_ENTER_DESCENT_RATE},
     };
     for (const auto& c : cases) {
         const CalcResult r = DescentRate(c.current, c.desired, c.speed, c.rate);

@@ -1,5 +1,7 @@
+// The resource parsers on scripts of their own; ids here are parser test data.
 #include "core/common/ResourceScript.h"
 #include "core/common/Resources.h"
+#include "resource.h"
 
 #include <QRegularExpression>
 
@@ -122,7 +124,7 @@ TEST(RealResourceScript, TemplatesOfOneScreenAgree) {
     ResourceError error;
     ASSERT_TRUE(LoadResources(&error)) << error.ToText().toStdString();
     const ResourceSet& set = Resources();
-    EXPECT_EQ(LoadString(57344), QStringLiteral("Trevallion"));
+    EXPECT_EQ(LoadString(IDS_APP_TITLE), QStringLiteral("Trevallion"));
     static const QRegularExpression portrait(QStringLiteral("^(IDD_.+)_P$"));
     int screens = 0;
     for (auto it = set.symbols.begin(); it != set.symbols.end(); ++it) {

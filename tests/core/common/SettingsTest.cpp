@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resource.h"
+
 namespace {
 
 TEST(AppSettings, DefaultsOnAnEmptyStore) {
@@ -31,7 +33,7 @@ TEST(AppSettings, ReadsStoredValues) {
     store.WriteText("AvGasWeight", "");
     store.WriteInt("Preferences", 6);
     store.WriteInt("TimeZone", -300);
-    store.WriteInt("View", 33127);
+    store.WriteInt("View", ID_VIEW_TIME_ZONES);
     const AppSettings s = ReadAppSettings(store);
     EXPECT_DOUBLE_EQ(s.jetDensity, 0.83);
     EXPECT_DOUBLE_EQ(s.avgasDensity, 6.01); // an empty text keeps the default
@@ -64,15 +66,15 @@ TEST(AppSettings, SavesPreferencesInOrderAndFormat) {
 TEST(IniSettingsStore, KeepsTypesAndDefaults) {
     TempFolder folder;
     IniSettingsStore store(folder.File("Orvenda Technologies/Trevallion.ini"));
-    EXPECT_EQ(store.ReadInt("View", 32881), 32881);
+    EXPECT_EQ(store.ReadInt("View", ID_VIEW_TIMES), ID_VIEW_TIMES);
     EXPECT_EQ(store.ReadText("Airports"), QString());
-    store.WriteInt("View", 33030);
+    store.WriteInt("View", ID_VIEW_FLIGHT_PLANNING);
     store.WriteInt("TimeZone", -300);
     store.WriteText("Airports", "KSEA,KBFI,");
     store.WriteText("Name", "Timer 1");
     store.WriteText("JetWeight", "7.00");
     IniSettingsStore reopened(store.Path());
-    EXPECT_EQ(reopened.ReadInt("View", 0), 33030);
+    EXPECT_EQ(reopened.ReadInt("View", 0), ID_VIEW_FLIGHT_PLANNING);
     EXPECT_EQ(reopened.ReadInt("TimeZone", 0), -300);
     EXPECT_EQ(reopened.ReadText("Airports"), QStringLiteral("KSEA,KBFI,"));
     EXPECT_EQ(reopened.ReadText("JetWeight"), QStringLiteral("7.00"));

@@ -72,7 +72,7 @@ TEST_F(AppStartupTest, TheLastViewIsShownAtTheNextStart) {
     CTrevallionApp again;
     ASSERT_TRUE(again.InitInstance());
     EXPECT_EQ(again.MainFrame()->CurrentViewId(), kViewFlightPlanning);
-    EXPECT_EQ(again.MainFrame()->MenuBar()->MenuId(), 160);
+    EXPECT_EQ(again.MainFrame()->MenuBar()->MenuId(), IDM_FLIGHT_PLANNING_V5);
     EXPECT_EQ(again.MainFrame()->ActiveView()->ViewTitle(), QStringLiteral("Flight Planning"));
 }
 

@@ -111,7 +111,7 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
     EXPECT_EQ(log.destroyed, 1);
     EXPECT_EQ(f.CurrentViewId(), kViewAirportDirectory);
     EXPECT_EQ(f.ActiveView()->ViewTitle(), QStringLiteral("Airport Directory"));
-    EXPECT_EQ(f.MenuBar()->MenuId(), 158);
+    EXPECT_EQ(f.MenuBar()->MenuId(), IDM_AIRPORT_DIRECTORY_V5);
     EXPECT_EQ(ViewWrites(), QStringList{"View=32954"});
     EXPECT_EQ(state.settings.viewId, 32954u);
     for (const ViewInfo& view : ViewTable()) {
@@ -122,7 +122,7 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
 
     f.OnCommand(ID_VIEW_WEIGHT_BALANCE);
     EXPECT_EQ(f.ActiveView()->ViewTitle(), QStringLiteral("Weight && Balance"));
-    EXPECT_EQ(f.MenuBar()->MenuId(), 163);
+    EXPECT_EQ(f.MenuBar()->MenuId(), IDM_WEIGHT_BALANCE_V5);
     f.OnCommand(ID_VIEW_TIMES); // a new Times view on the same document
     EXPECT_EQ(log.created, 2);
     EXPECT_EQ(ViewWrites(), (QStringList{"View=32954", "View=32880", "View=32881"}));
@@ -135,7 +135,7 @@ TEST_F(MainFrameTest, ChoosingAMenuItemRunsItsCommand) {
     ASSERT_NE(checklist, nullptr);
     checklist->trigger(); // replaces the bar whose item is being triggered
     EXPECT_EQ(f.CurrentViewId(), kViewChecklist);
-    EXPECT_EQ(f.MenuBar()->MenuId(), 159);
+    EXPECT_EQ(f.MenuBar()->MenuId(), IDM_CHECKLIST_V5);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(oldBar.isNull());
     FindMenuCommand(f.MenuBar()->ButtonMenu(0), ID_FILE_EXIT)->trigger();
@@ -163,7 +163,7 @@ TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
         EXPECT_EQ(f.size(), step.size);
         for (int id : {ID_VIEW_PORTRAIT, ID_VIEW_LANDSCAPE_RIGHT, ID_VIEW_LANDSCAPE_LEFT})
             EXPECT_EQ(f.CommandStateFor(id).checked, id == step.command) << step.command;
-        EXPECT_EQ(f.MenuBar()->MenuId(), 161); // turning keeps the second set
+        EXPECT_EQ(f.MenuBar()->MenuId(), IDM_TIMES_V5); // turning keeps the second set
     }
 }
 

@@ -166,8 +166,8 @@ class MenuTest : public ShellTest {};
 TEST_F(MenuTest, EveryMenuHasItsButtonsItemsAndCommands) {
     for (const int menuId : {128, 129, 141, 143, 156, 157, 158, 159, 160, 161, 162, 163}) {
         CMenuBar bar({});
-        QString error;
-        ASSERT_TRUE(bar.Load(menuId, &error)) << error.toStdString();
+        const Status loaded = bar.Load(menuId);
+        ASSERT_TRUE(loaded.ok()) << loaded.error().text.toStdString();
         const Lines expected = ExpectedMenu(menuId);
         const Lines actual = Actual(bar);
         EXPECT_EQ(actual, expected) << menuId << "\n" << actual.join('\n').toStdString();
@@ -176,16 +176,15 @@ TEST_F(MenuTest, EveryMenuHasItsButtonsItemsAndCommands) {
 
 TEST_F(MenuTest, MissingMenusAreRefused) {
     CMenuBar bar({});
-    QString error;
-    EXPECT_FALSE(bar.Load(4242, &error));
-    EXPECT_TRUE(error.contains("4242"));
+    const Status loaded = bar.Load(4242);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_TRUE(loaded.error().text.contains("4242"));
     EXPECT_TRUE(bar.Buttons().isEmpty());
 }
 
 TEST_F(MenuTest, DropDownsFitAboveTheBarOnAPortraitScreen) {
     CMenuBar bar({});
-    QString error;
-    ASSERT_TRUE(bar.Load(161, &error));
+    ASSERT_TRUE(bar.Load(IDM_TIMES_V5).ok());
     for (int i = 0; i < bar.Buttons().size(); ++i)
         EXPECT_LE(bar.ButtonMenu(i)->sizeHint().height(), 320 - CMenuBar::kHeight)
             << bar.Buttons()[i]->text().toStdString();

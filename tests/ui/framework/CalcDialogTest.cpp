@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "resource.h"
+
 namespace {
 
 class CalcDialogTest : public TestTemplatesFixture {};
@@ -24,16 +26,16 @@ TEST_F(CalcDialogTest, SquareScreenUsesSquareTemplateAndHidesKeypadAndCloseButto
     ScriptedPlatform platform(QSize(240, 240));
     CCalcDialog dialog(kTriple);
     ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(dialog.CreatedTemplateId(), 209);
+    EXPECT_EQ(dialog.CreatedTemplateId(), IDD_GROUND_SPEED_S);
     for (int id : CCalcDialog::kKeypadIds) {
         EXPECT_TRUE(dialog.GetDlgItem(id)->isHidden()) << id;
         EXPECT_FALSE(dialog.GetDlgItem(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(dialog.GetDlgItem(1066)->isHidden());
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_KEY_BLANK)->isHidden());
     // The keypad frame (the first -1 after the keypad) is hidden, the control after it is not.
     EXPECT_FALSE(dialog.GetDlgItem(1020)->isHidden());
     EXPECT_FALSE(dialog.GetDlgItem(-1)->isHidden()); // the "Speed:" label before the keypad
-    for (int id : {1, 2, 1577})
+    for (int id : {1, 2, IDC_CLOSE})
         EXPECT_TRUE(dialog.GetDlgItem(id)->isHidden()) << id;
     QPushButton* cancel = nullptr;
     for (QPushButton* b : dialog.findChildren<QPushButton*>())
@@ -65,9 +67,9 @@ TEST_F(CalcDialogTest, LayoutFollowsTheScreenWidth) {
         ScriptedPlatform platform(c.screen);
         CCalcDialog dialog(kTriple);
         ASSERT_TRUE(dialog.Create());
-        EXPECT_EQ(dialog.CreatedTemplateId(), 118);
+        EXPECT_EQ(dialog.CreatedTemplateId(), IDD_GROUND_SPEED_P);
         EXPECT_EQ(dialog.CurrentLayoutId(), c.templateId) << c.screen.width();
-        for (int id : {kFieldA, kCalculate, 1327, 1})
+        for (int id : {kFieldA, kCalculate, IDC_KEY_1, 1})
             EXPECT_EQ(dialog.GetDlgItem(id)->geometry(), TemplateRect(c.templateId, id)) << id;
         EXPECT_EQ(dialog.size(), c.screen);
     }
@@ -80,12 +82,12 @@ TEST_F(CalcDialogTest, TurningTheScreenRelaysTheSameWidgetsOut) {
     QWidget* field = dialog.GetDlgItem(kFieldA);
     platform.screen.SetOrientation(DeviceScreen::Angle90);
     EXPECT_EQ(dialog.GetDlgItem(kFieldA), field);
-    EXPECT_EQ(field->geometry(), TemplateRect(178, kFieldA));
+    EXPECT_EQ(field->geometry(), TemplateRect(IDD_GROUND_SPEED_L, kFieldA));
     // Every -1 label moves too, matched by its place in the template.
     EXPECT_EQ(dialog.ControlsInOrder().first()->geometry(),
               DialogRectToPixels(Resources().dialogs[178].controls.first().rect));
     platform.screen.SetOrientation(DeviceScreen::Angle0);
-    EXPECT_EQ(field->geometry(), TemplateRect(118, kFieldA));
+    EXPECT_EQ(field->geometry(), TemplateRect(IDD_GROUND_SPEED_P, kFieldA));
 }
 
 TEST_F(CalcDialogTest, KeypadTypesIntoTheFocusedField) {
@@ -95,19 +97,19 @@ TEST_F(CalcDialogTest, KeypadTypesIntoTheFocusedField) {
     dialog.show();
     QLineEdit* field = dialog.Edit(kFieldA);
 
-    dialog.PressKeypad(1331); // no focused field yet: nothing happens
+    dialog.PressKeypad(IDC_KEY_5); // no focused field yet: nothing happens
     EXPECT_EQ(dialog.FocusEditId(), 0);
     EXPECT_TRUE(field->text().isEmpty());
 
     field->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(dialog.FocusEditId(), kFieldA);
-    for (int id : {1327, 1336, 1064, 1331})
+    for (int id : {IDC_KEY_1, IDC_KEY_0, IDC_KEY_POINT, IDC_KEY_5})
         QTest::mouseClick(dialog.Button(id), Qt::LeftButton);
     EXPECT_EQ(field->text(), QStringLiteral("10.5"));
-    QTest::mouseClick(dialog.Button(1339), Qt::LeftButton);
+    QTest::mouseClick(dialog.Button(IDC_KEY_CE), Qt::LeftButton);
     EXPECT_EQ(field->text(), QStringLiteral("10."));
-    QTest::mouseClick(dialog.Button(1340), Qt::LeftButton);
+    QTest::mouseClick(dialog.Button(IDC_KEY_C), Qt::LeftButton);
     EXPECT_EQ(field->text(), QString());
 }
 
@@ -122,9 +124,9 @@ TEST_F(CalcDialogTest, FullFieldIgnoresDigitsButCeStillDeletes) {
     EXPECT_EQ(field->maxLength(), 7);
     field->setFocus();
     QApplication::processEvents();
-    dialog.PressKeypad(1331);
+    dialog.PressKeypad(IDC_KEY_5);
     EXPECT_EQ(field->text(), QStringLiteral("12345.5"));
-    dialog.PressKeypad(1339);
+    dialog.PressKeypad(IDC_KEY_CE);
     EXPECT_EQ(field->text(), QStringLiteral("12345."));
 }
 
@@ -136,7 +138,7 @@ TEST_F(CalcDialogTest, ComboFieldsReportFocusToo) {
     dialog.Combo(kFieldB)->lineEdit()->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(dialog.FocusEditId(), kFieldB);
-    dialog.PressKeypad(1335);
+    dialog.PressKeypad(IDC_KEY_9);
     EXPECT_EQ(dialog.GetDlgItemText(kFieldB), QStringLiteral("9"));
 }
 

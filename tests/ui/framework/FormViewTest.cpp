@@ -40,8 +40,8 @@ TEST_F(FormViewTest, RelaysOutOnResize) {
     view.show();
     platform.screen.SetOrientation(DeviceScreen::Angle90);
     view.resize(320, 240);
-    EXPECT_EQ(view.GetDlgItem(1001)->geometry(),
-              ControlPixelRect(*Resources().dialogs[301].Control(1001)));
+    EXPECT_EQ(view.GetDlgItem(kFieldA)->geometry(),
+              ControlPixelRect(*Resources().dialogs[301].Control(kFieldA)));
 }
 
 TEST_F(FormViewTest, FileHelpersReportFailuresTitledWithTheView) {

@@ -236,12 +236,12 @@ TEST_F(SegmentKeypadTest, KeypadTypesIntoTheSegments) {
     ASSERT_NE(field, nullptr);
     field->setFocus();
     QApplication::processEvents();
-    for (int id : {1327, 1330, 1046, 1329, 1336}) // 1 4 : 3 0
+    for (int id : {IDC_KEY_1, IDC_KEY_4, IDC_KEY_COLON, IDC_KEY_3, IDC_KEY_0}) // 1 4 : 3 0
         dialog.PressKeypad(id);
     EXPECT_EQ(field->text(), QStringLiteral("14:30"));
-    dialog.PressKeypad(1339); // CE zeroes the minutes
+    dialog.PressKeypad(IDC_KEY_CE); // CE zeroes the minutes
     EXPECT_EQ(field->text(), QStringLiteral("14:00"));
-    dialog.PressKeypad(1340); // C clears the whole field
+    dialog.PressKeypad(IDC_KEY_C); // C clears the whole field
     EXPECT_EQ(field->text(), QStringLiteral("00:00"));
     EXPECT_EQ(field->Hours(), 0);
 }

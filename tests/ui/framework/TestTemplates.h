@@ -4,20 +4,21 @@
 
 #include "core/common/ResourceScript.h"
 #include "core/common/Resources.h"
+#include "resource.h"
 
 #include <gtest/gtest.h>
 
-inline constexpr int kFieldA = 1001;
-inline constexpr int kFieldB = 1002;
-inline constexpr int kCalculate = 1043;
+inline constexpr int kFieldA = 2001;
+inline constexpr int kFieldB = 2002;
+inline constexpr int kCalculate = IDC_CALCULATE;
 
 inline const char* kTestScript = R"(
 118 DIALOGEX 0, 0, 160, 170
 CAPTION "Heading && Time"
 BEGIN
     LTEXT "Speed:", -1, 4, 18, 40, 9
-    EDITTEXT 1001, 50, 16, 40, 12
-    COMBOBOX 1002, 100, 16, 40, 80, CBS_DROPDOWN
+    EDITTEXT 2001, 50, 16, 40, 12
+    COMBOBOX 2002, 100, 16, 40, 80, CBS_DROPDOWN
     PUSHBUTTON "Calculate", 1043, 108, 40, 48, 14
     AUTORADIOBUTTON "East", 1010, 4, 40, 30, 10, WS_GROUP
     AUTORADIOBUTTON "West", 1011, 40, 40, 30, 10
@@ -48,8 +49,8 @@ END
 CAPTION "Heading && Time"
 BEGIN
     LTEXT "Speed:", -1, 104, 18, 40, 9
-    EDITTEXT 1001, 150, 16, 40, 12
-    COMBOBOX 1002, 150, 30, 40, 80, CBS_DROPDOWN
+    EDITTEXT 2001, 150, 16, 40, 12
+    COMBOBOX 2002, 150, 30, 40, 80, CBS_DROPDOWN
     PUSHBUTTON "Calculate", 1043, 150, 44, 48, 14
     AUTORADIOBUTTON "East", 1010, 104, 60, 30, 10, WS_GROUP
     AUTORADIOBUTTON "West", 1011, 140, 60, 30, 10
@@ -80,8 +81,8 @@ END
 CAPTION "Heading && Time"
 BEGIN
     LTEXT "Speed:", -1, 4, 16, 40, 9
-    EDITTEXT 1001, 50, 14, 40, 12
-    COMBOBOX 1002, 100, 14, 40, 80, CBS_DROPDOWN
+    EDITTEXT 2001, 50, 14, 40, 12
+    COMBOBOX 2002, 100, 14, 40, 80, CBS_DROPDOWN
     PUSHBUTTON "Calculate", 1043, 108, 30, 48, 14
     AUTORADIOBUTTON "East", 1010, 4, 30, 30, 10, WS_GROUP
     AUTORADIOBUTTON "West", 1011, 40, 30, 30, 10
@@ -111,17 +112,17 @@ END
 300 DIALOGEX 0, 0, 160, 160
 BEGIN
     LTEXT "Ident:", -1, 4, 18, 40, 9
-    EDITTEXT 1001, 50, 16, 60, 12
+    EDITTEXT 2001, 50, 16, 60, 12
 END
 301 DIALOGEX 0, 0, 213, 120
 BEGIN
     LTEXT "Ident:", -1, 4, 18, 40, 9
-    EDITTEXT 1001, 120, 16, 60, 12
+    EDITTEXT 2001, 120, 16, 60, 12
 END
 302 DIALOGEX 0, 0, 160, 120
 BEGIN
     LTEXT "Ident:", -1, 4, 18, 40, 9
-    EDITTEXT 1001, 80, 40, 60, 12
+    EDITTEXT 2001, 80, 40, 60, 12
 END
 )";
 

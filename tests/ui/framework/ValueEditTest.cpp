@@ -137,7 +137,7 @@ TEST(ValueMenus, TheProgramsMenusHoldTheirValues) {
         {IDR_WEIGHTS, Numbers(0, 390, 10)},
         {IDR_WIND_DIR,
          Numbers(0, 90, 10) + Numbers(90, 180, 10) + Numbers(180, 270, 10) + Numbers(270, 350, 10)},
-        {IDR_TAS, Numbers(100, 150, 5) + Numbers(150, 200, 5)},
+        {IDR_TAS, Numbers(100, 150, 5) + Numbers(150, 200, 5)}, // not an id
     };
     for (const auto& m : menus) {
         const QVector<MenuItem>* items = FirstSubMenuItems(m.menuId);
