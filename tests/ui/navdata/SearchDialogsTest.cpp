@@ -27,7 +27,7 @@ protected:
     static QList<int> Widths(const CCalcDialog& dialog) {
         auto* list = dialog.Item<QTreeView>(IDC_SEARCH_RESULTS);
         QList<int> widths;
-        for (int i = 0; i < list->columnCount(); ++i)
+        for (int i = 0; i < list->model()->columnCount(); ++i)
             widths << list->columnWidth(i);
         return widths;
     }
