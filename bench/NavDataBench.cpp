@@ -6,6 +6,7 @@
 // DIR defaults to $TREVALLION_OURAIRPORTS, else ../shared/data/ourairports beside the
 // repository. The world file is built in a child process so that building leaves no trace in the
 // heap that the memory figures are taken from.
+#include "core/common/IniSettingsStore.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavFileWriter.h"
 #include "core/navdata/OurAirportsImport.h"
@@ -75,8 +76,9 @@ void ReportMemory() {
                 db->NavAidCount());
     std::printf("after load: index + table %ld bytes, heap +%zu bytes, resident +%ld bytes\n",
                 tables, HeapBytes() - heapBefore, ResidentBytes() - residentBefore);
-    db->SearchAirports(QStringLiteral("RIVER"));
+    db->FindAirports(QStringLiteral("A")); // a broad search: the index is built
     db->SelectAirport(QStringLiteral("KSEA"));
+    std::printf("search index %lld bytes\n", static_cast<long long>(db->SearchIndexBytes()));
     std::printf("after a search and a look-up: heap +%zu bytes, resident +%ld bytes\n",
                 HeapBytes() - heapBefore, ResidentBytes() - residentBefore);
     delete db;
@@ -141,6 +143,51 @@ void BM_SearchAirports(benchmark::State& state, const char* text) {
 }
 BENCHMARK_CAPTURE(BM_SearchAirports, common, "RIVER")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SearchAirports, rare, "KINGSFORD SMITH")->Unit(benchmark::kMillisecond);
+
+// A look-up as the airport view makes it: through a database whose recent list lives in the
+// program's real settings store (an INI file in a temporary folder, written behind).
+void BM_SelectAirportWithSettings(benchmark::State& state) {
+    QTemporaryDir folder;
+    IniSettingsStore settings(QDir(folder.path()).filePath(QStringLiteral("Trevallion.ini")));
+    NavDatabase db(&settings);
+    if (!db.LoadNavData(g_navFile))
+        state.SkipWithError("the world file does not load");
+    const QStringList idents = RandomIdents(4096);
+    qsizetype i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(db.SelectAirport(idents[i++ % idents.size()]));
+}
+BENCHMARK(BM_SelectAirportWithSettings)->Unit(benchmark::kMicrosecond);
+
+// A search as the list shows it: the matches found and the rows of the first screen formatted
+// (the list model formats the others only when they are scrolled into view).
+void BM_SearchFirstScreen(benchmark::State& state, const char* text) {
+    NavDatabase& db = LoadedDatabase();
+    db.FindAirports(QString()); // the index is built once, at the first search
+    constexpr int kRowsOnScreen = 16;
+    size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<int> found = db.FindAirports(QString::fromLatin1(text));
+        for (size_t row = 0; row < found.size() && row < kRowsOnScreen; ++row)
+            benchmark::DoNotOptimize(db.AirportRow(found[row]));
+        rows = found.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["index_bytes"] = static_cast<double>(db.SearchIndexBytes());
+}
+BENCHMARK_CAPTURE(BM_SearchFirstScreen, broadest, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchFirstScreen, broad, "A")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchFirstScreen, typical, "RIVER")->Unit(benchmark::kMillisecond);
+
+void BM_BuildSearchIndex(benchmark::State& state) {
+    for (auto _ : state) {
+        NavDatabase db;
+        if (!db.LoadNavData(g_navFile))
+            state.SkipWithError("the world file does not load");
+        benchmark::DoNotOptimize(db.FindAirports(QStringLiteral("RIVER")).size());
+    }
+}
+BENCHMARK(BM_BuildSearchIndex)->Unit(benchmark::kMillisecond);
 
 void BM_SearchNavAids(benchmark::State& state) {
     NavDatabase& db = LoadedDatabase();

@@ -4,6 +4,7 @@
 #include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
+#include "ui/framework/FirstFrameProbe.h"
 #include "ui/framework/PopupPlacement.h"
 #include "ui/framework/TouchStyle.h"
 
@@ -46,10 +47,9 @@ int main(int argc, char** argv) {
     LocateProgramFolder(QApplication::applicationDirPath());
     LoadApplicationFonts();
 
-    ResourceError error;
-    if (!LoadResources(&error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.ToText()));
-        QMessageBox::critical(nullptr, QStringLiteral("Trevallion"), error.ToText());
+    if (const Status resources = LoadResources(); !resources) {
+        std::fprintf(stderr, "%s\n", qPrintable(resources.error().text));
+        QMessageBox::critical(nullptr, QStringLiteral("Trevallion"), resources.error().text);
         return 1;
     }
 
@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     InstallPlatform(&platform);
     KeepPopupsOnDeviceScreen(app);
     InstallTouchStyle(app);
+    InstallFirstFrameProbe(app);
     int result = 1;
     {
         CTrevallionApp trevallion;
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "Trevallion could not start: %s\n",
                          qPrintable(trevallion.StartupError()));
     }
+    platform.Settings().Flush(); // the settings written behind reach the disk before the exit
     InstallPlatform(nullptr);
     return result;
 }

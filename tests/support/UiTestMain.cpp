@@ -14,9 +14,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     LoadApplicationFonts();
-    ResourceError error;
-    if (!LoadResources(&error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.ToText()));
+    if (const Status resources = LoadResources(); !resources) {
+        std::fprintf(stderr, "%s\n", qPrintable(resources.error().text));
         return 1;
     }
     ::testing::InitGoogleTest(&argc, argv);

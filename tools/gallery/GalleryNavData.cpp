@@ -15,6 +15,7 @@
 #include "ui/navdata/SearchLocationDlg.h"
 
 #include <QTabBar>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -53,9 +54,9 @@ const GalleryRegistration kComm = ViewOnTab("CAirportView_Comm", CAirportView::k
 
 // Selects the first row of a search result list.
 void SelectFirst(CCalcDialog& dialog) {
-    auto* list = dialog.Item<QTreeWidget>(IDC_SEARCH_RESULTS);
-    if (list->topLevelItemCount() > 0)
-        list->setCurrentItem(list->topLevelItem(0));
+    auto* list = dialog.Item<QTreeView>(IDC_SEARCH_RESULTS);
+    if (list->model()->rowCount() > 0)
+        list->setCurrentIndex(list->model()->index(0, 0));
 }
 
 const GalleryRegistration kAirportSearch{

@@ -103,9 +103,8 @@ int main(int argc, char** argv) {
     LocateProgramFolder(QApplication::applicationDirPath());
     LoadApplicationFonts();
     InstallTouchStyle(app);
-    ResourceError error;
-    if (!LoadResources(&error)) {
-        err << error.ToText() << '\n';
+    if (const Status resources = LoadResources(); !resources) {
+        err << resources.error().text << '\n';
         return 1;
     }
     // Never touch the user's own settings or files.

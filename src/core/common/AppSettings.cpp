@@ -42,4 +42,5 @@ void SavePreferences(SettingsStore& store, const AppSettings& s) {
     store.WriteText(QStringLiteral("AvGasWeight"), FormatText("%.2f", s.avgasDensity));
     store.WriteInt(QStringLiteral("Preferences"), s.PreferenceBits());
     store.WriteInt(QStringLiteral("TimeZone"), s.timeZoneOffset);
+    store.Flush(); // preferences confirmed with OK reach the disk before the dialog closes
 }

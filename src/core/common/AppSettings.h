@@ -34,7 +34,7 @@ struct AppSettings {
 AppSettings ReadAppSettings(const SettingsStore& store);
 
 // Writes the preferences the Preferences dialog edits, in this order: "JetWeight" and
-// "AvGasWeight" as "%.2f", "Preferences", "TimeZone".
+// "AvGasWeight" as "%.2f", "Preferences", "TimeZone"; then flushes the store.
 void SavePreferences(SettingsStore& store, const AppSettings& settings);
 
 // The last distance and true track of the Distance & Track dialog (0 = none).

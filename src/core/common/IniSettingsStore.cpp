@@ -1,7 +1,8 @@
 #include "core/common/IniSettingsStore.h"
 
+#include "core/common/SettingsFile.h"
+
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 QString IniSettingsStore::PathFor(const QString& organization, const QString& application) {
@@ -14,11 +15,17 @@ QString IniSettingsStore::DefaultPath() {
 }
 
 IniSettingsStore::IniSettingsStore(QString path, QString section)
-    : path_(std::move(path)), section_(std::move(section)) {}
+    : path_(std::move(path)), section_(std::move(section)), file_(SettingsFile::Open(path_)) {}
+
+IniSettingsStore::~IniSettingsStore() = default;
+
+bool IniSettingsStore::WritesAtOnce(const QString& name) {
+    return name == QLatin1String("AirportFile") || name.startsWith(QLatin1String("Times.")) ||
+           name.startsWith(QLatin1String("Track."));
+}
 
 int IniSettingsStore::ReadInt(const QString& name, int defaultValue) const {
-    const QSettings settings(path_, QSettings::IniFormat);
-    const QVariant value = settings.value(Key(name));
+    const QVariant value = file_->Value(Key(name));
     int parsed = 0;
     if (!value.isValid() || !ParseStoredInt(value.toString(), &parsed))
         return defaultValue;
@@ -26,13 +33,11 @@ int IniSettingsStore::ReadInt(const QString& name, int defaultValue) const {
 }
 
 void IniSettingsStore::WriteInt(const QString& name, int value) {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(Key(name), value);
+    file_->Change(Key(name), QVariant(value), WritesAtOnce(name));
 }
 
 QString IniSettingsStore::ReadText(const QString& name, const QString& defaultValue) const {
-    const QSettings settings(path_, QSettings::IniFormat);
-    const QVariant value = settings.value(Key(name));
+    const QVariant value = file_->Value(Key(name));
     if (!value.isValid())
         return defaultValue;
     if (value.typeId() == QMetaType::QStringList)
@@ -41,11 +46,13 @@ QString IniSettingsStore::ReadText(const QString& name, const QString& defaultVa
 }
 
 void IniSettingsStore::WriteText(const QString& name, const QString& value) {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(Key(name), value);
+    file_->Change(Key(name), QVariant(value), WritesAtOnce(name));
 }
 
 void IniSettingsStore::Remove(const QString& name) {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.remove(Key(name));
+    file_->Change(Key(name), std::nullopt, WritesAtOnce(name));
+}
+
+void IniSettingsStore::Flush() {
+    file_->Flush();
 }

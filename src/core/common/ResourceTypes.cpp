@@ -1,5 +1,7 @@
 #include "core/common/ResourceTypes.h"
 
+#include <algorithm>
+
 const ControlTemplate* DialogTemplate::Control(int controlId) const {
     const int index = IndexOf(controlId);
     return index < 0 ? nullptr : &controls[index];
@@ -10,4 +12,11 @@ int DialogTemplate::IndexOf(int controlId) const {
         if (controls[i].id == controlId)
             return i;
     return -1;
+}
+
+bool MenuItem::operator==(const MenuItem& other) const {
+    return text == other.text && id == other.id && separator == other.separator &&
+           flags == other.flags &&
+           std::equal(children.begin(), children.end(), other.children.begin(),
+                      other.children.end());
 }

@@ -25,6 +25,7 @@ struct ControlTemplate {
     ResourceRect rect;
     int line = 0;
 
+    bool operator==(const ControlTemplate&) const = default;
     bool HasStyle(const QString& style) const { return styles.contains(style); }
     bool LacksStyle(const QString& style) const { return notStyles.contains(style); }
 };
@@ -40,6 +41,7 @@ struct DialogTemplate {
     QVector<ControlTemplate> controls;
     int line = 0;
 
+    bool operator==(const DialogTemplate&) const = default;
     const ControlTemplate* Control(int controlId) const;
     int IndexOf(int controlId) const; // -1 when absent
 };
@@ -48,8 +50,10 @@ struct MenuItem {
     QString text;
     int id = 0;
     bool separator = false;
-    QStringList flags;          // GRAYED, CHECKED, INACTIVE ...
-    QVector<MenuItem> children; // a POPUP has children
+    QStringList flags;                            // GRAYED, CHECKED, INACTIVE ...
+    QVector<MenuItem> children;                   // a POPUP has children
+    bool operator==(const MenuItem& other) const; // written out: the type holds itself
+
     bool IsPopup() const { return !separator && id == 0 && !children.isEmpty(); }
 };
 
@@ -58,6 +62,7 @@ struct MenuTemplate {
     QString symbol;
     QVector<MenuItem> items;
     int line = 0;
+    bool operator==(const MenuTemplate&) const = default;
 };
 
 struct ResourceSet {
@@ -68,6 +73,7 @@ struct ResourceSet {
     // RCDATA resources: raw 16-bit words as written (menu-bar button lists); a negative value
     // stands for its 16-bit two's complement (-2 is 0xFFFE).
     QMap<int, QVector<int>> rawData;
+    bool operator==(const ResourceSet&) const = default;
 };
 
 struct ResourceError {

@@ -1,35 +1,23 @@
 #include "core/common/Resources.h"
 
-#include "core/common/ResourceScript.h"
+#include "core/common/ResourceBinary.h"
 
 #include <QFile>
 #include <QtGlobal>
 
 namespace {
 
-bool ReadUtf8File(const QString& path, QString* text, ResourceError* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = {path, 0, file.errorString()};
-        return false;
-    }
-    *text = QString::fromUtf8(file.readAll());
-    return true;
-}
-
-struct LoadedResources {
-    bool ok = false;
-    ResourceSet set;
-    ResourceError error;
-};
-
-// Parsed on first use; the function-local static makes that thread safe.
-const LoadedResources& Loaded() {
-    static const LoadedResources resources = [] {
-        LoadedResources r;
-        r.ok = ParseResourceFiles(QStringLiteral(":/resource.h"), QStringLiteral(":/trevallion.rc"),
-                                  &r.set, &r.error);
-        return r;
+// Read on first use; the function-local static makes that thread safe.
+const Outcome<ResourceSet>& Loaded() {
+    static const Outcome<ResourceSet> resources = []() -> Outcome<ResourceSet> {
+        QFile file(QStringLiteral(":/trevallion.res"));
+        if (!file.open(QIODevice::ReadOnly)) // an embedded resource: mapped, not copied
+            return Outcome<ResourceSet>::Fail(QStringLiteral("no compiled resources"));
+        const uchar* bytes = file.map(0, file.size());
+        if (bytes == nullptr)
+            return ReadCompiledResources(file.readAll());
+        return ReadCompiledResources(
+            QByteArrayView(reinterpret_cast<const char*>(bytes), file.size()));
     }();
     return resources;
 }
@@ -38,21 +26,9 @@ const ResourceSet* g_override = nullptr;
 
 } // namespace
 
-bool ParseResourceFiles(const QString& headerPath, const QString& scriptPath, ResourceSet* set,
-                        ResourceError* error) {
-    QString header, script;
-    if (!ReadUtf8File(headerPath, &header, error) || !ReadUtf8File(scriptPath, &script, error))
-        return false;
-    set->symbols = PredefinedResourceSymbols();
-    return ParseResourceHeader(header, QStringLiteral("resource.h"), &set->symbols, error) &&
-           ParseResourceScript(script, QStringLiteral("trevallion.rc"), set, error);
-}
-
-bool LoadResources(ResourceError* error) {
-    const LoadedResources& r = Loaded();
-    if (!r.ok && error)
-        *error = r.error;
-    return r.ok;
+Status LoadResources() {
+    const Outcome<ResourceSet>& r = Loaded();
+    return r ? Status() : Status(r.error());
 }
 
 void OverrideResourcesForTesting(const ResourceSet* set) {
@@ -62,10 +38,10 @@ void OverrideResourcesForTesting(const ResourceSet* set) {
 const ResourceSet& Resources() {
     if (g_override)
         return *g_override;
-    const LoadedResources& r = Loaded();
-    if (!r.ok)
-        qFatal("%s", qPrintable(r.error.ToText()));
-    return r.set;
+    const Outcome<ResourceSet>& r = Loaded();
+    if (!r)
+        qFatal("%s", qPrintable(r.error().text));
+    return r.value();
 }
 
 QString LoadString(int id) {

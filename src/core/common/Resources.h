@@ -1,14 +1,17 @@
 #pragma once
-// The program's resources: the embedded resource script and header, parsed once.
+// The program's resources: the dialog templates, menus and strings of the resource script,
+// compiled at build time (tools/rc) and embedded; read once, without parsing.
 
+#include "core/common/Outcome.h"
+#include "core/common/ResourceFiles.h"
 #include "core/common/ResourceTypes.h"
 
-// Parses the embedded script if not done yet. False (with the file and line) when it is
-// malformed; the program then stops.
-bool LoadResources(ResourceError* error);
+// Reads the embedded compiled resources if not done yet. Fails when they are damaged; the
+// program then stops.
+Status LoadResources();
 
-// The parsed resources. Parses on first use; a malformed script ends the program with its file
-// and line (the start-up code calls LoadResources first to report it properly).
+// The resources. Read on first use; damaged resources end the program with their message (the
+// start-up code calls LoadResources first to report it properly).
 const ResourceSet& Resources();
 
 // Replaces the resources the program uses (tests of the screen framework use templates of their
@@ -17,7 +20,3 @@ void OverrideResourcesForTesting(const ResourceSet* set);
 
 // A string of the string table; "" when the id has none.
 QString LoadString(int id);
-
-// Parses a resource header and script read from files (used by tools and tests).
-bool ParseResourceFiles(const QString& headerPath, const QString& scriptPath, ResourceSet* set,
-                        ResourceError* error);

@@ -18,6 +18,9 @@ public:
     // Deletes a value, so that the next read yields the caller's default. A store that cannot
     // delete keeps an empty text, which readers of text values treat as missing.
     virtual void Remove(const QString& name) { WriteText(name, QString()); }
+    // Writes the values not yet on the disk before returning (a store that writes through, or
+    // keeps nothing on disk, has nothing to do).
+    virtual void Flush() {}
 };
 
 // Parses a stored integer: optional sign and decimal digits only, within the range of a

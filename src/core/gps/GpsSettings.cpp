@@ -18,4 +18,5 @@ void SaveGpsSettings(SettingsStore& store, AppSettings& settings, const QString&
     settings.gpsPort = portNumber;
     store.WriteInt(QStringLiteral("TakeoffGS"), static_cast<int>(settings.takeoffGroundSpeed));
     store.WriteInt(QStringLiteral("GPSPort"), static_cast<int>(settings.gpsPort));
+    store.Flush(); // confirmed with OK: on the disk before the dialog closes
 }

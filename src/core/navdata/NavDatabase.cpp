@@ -61,6 +61,7 @@ void NavDatabase::Clear() {
     validityDate_ = 0;
     index_ = {};
     navAids_ = {};
+    searchIndex_.reset();
 }
 
 Status NavDatabase::LoadNavData(const QString& path) {
@@ -171,22 +172,53 @@ bool NavDatabase::FindNavAid(const QString& ident, NavAidRecord* record, QString
     return true;
 }
 
-QVector<SearchRow> NavDatabase::SearchAirports(const QString& text) {
-    const NavTextMatcher matcher(text);
-    QVector<SearchRow> rows;
-    for (const AirportIndexEntry& entry : index_) {
+const AirportSearchIndex& NavDatabase::SearchIndex() {
+    if (searchIndex_)
+        return *searchIndex_;
+    searchIndex_ = std::make_unique<AirportSearchIndex>();
+    for (size_t i = 0; i < index_.size(); ++i) {
+        const AirportIndexEntry& entry = index_[i];
         window_.ParseAt(entry.offset, kSearchWindowBytes, [&](ByteReader& in) {
             AirportRecord record;
             AirportText found;
             const ParseStatus status = ReadAirportText(in, entry.key, true, &record, &found);
-            if (status == ParseStatus::Ok &&
-                (matcher.Matches(found.name) || matcher.Matches(found.city)))
-                rows.append({entry.key.Text(), FromNavText(found.name), FromNavText(found.city)});
+            if (status == ParseStatus::Ok) // a damaged record is never found
+                searchIndex_->Add(static_cast<int>(i), found.name, found.city);
             return status;
         });
     }
     window_.ReleaseWindow();
-    std::reverse(rows.begin(), rows.end()); // each match goes to the top of the list
+    return *searchIndex_;
+}
+
+std::vector<int> NavDatabase::FindAirports(const QString& text) {
+    std::vector<int> found = SearchIndex().Find(text);
+    std::reverse(found.begin(), found.end()); // each match goes to the top of the list
+    return found;
+}
+
+SearchRow NavDatabase::AirportRow(int position) {
+    if (position < 0 || static_cast<size_t>(position) >= index_.size())
+        return {};
+    const AirportIndexEntry& entry = index_[static_cast<size_t>(position)];
+    SearchRow row;
+    window_.ParseAt(entry.offset, kLookupWindowBytes, [&](ByteReader& in) {
+        AirportRecord record;
+        AirportText found;
+        const ParseStatus status = ReadAirportText(in, entry.key, true, &record, &found);
+        if (status == ParseStatus::Ok)
+            row = {entry.key.Text(), FromNavText(found.name), FromNavText(found.city)};
+        return status;
+    });
+    return row;
+}
+
+QVector<SearchRow> NavDatabase::SearchAirports(const QString& text) {
+    const std::vector<int> found = FindAirports(text);
+    QVector<SearchRow> rows;
+    rows.reserve(static_cast<qsizetype>(found.size()));
+    for (const int position : found)
+        rows.append(AirportRow(position));
     return rows;
 }
 

@@ -6,6 +6,7 @@
 // Look-ups report "not found" (false, 0, no rows) for unknown identifiers, damaged records and
 // when no file is loaded; after a failed load the data set is empty.
 
+#include "core/navdata/AirportSearchIndex.h"
 #include "core/navdata/NavFileWindow.h"
 #include "core/navdata/NavRecords.h"
 #include "core/navdata/RecentList.h"
@@ -14,6 +15,7 @@
 
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 class SettingsStore;
@@ -56,6 +58,13 @@ public:
     // whose name does. Rows are in list order: the reverse of file order, as each match is
     // inserted at the top. Airport rows hold the city, nav aid rows the type text.
     QVector<SearchRow> SearchAirports(const QString& text);
+    // The airports SearchAirports finds, in the same order, as positions in AirportIndex(); the
+    // first search after a load builds the search index. AirportRow formats one (an empty row
+    // when the record cannot be read), so a list formats only the rows it shows.
+    std::vector<int> FindAirports(const QString& text);
+    SearchRow AirportRow(int position);
+    // The search index's size in bytes; 0 before the first search.
+    qsizetype SearchIndexBytes() const { return searchIndex_ ? searchIndex_->Bytes() : 0; }
     QVector<SearchRow> SearchNavAids(const QString& text);
 
     const QStringList& RecentAirports() const { return recentAirports_.Entries(); }
@@ -66,6 +75,7 @@ private:
     Status ReadTables(const QString& openFailure);
     const NavAidRecord* FindNavAidRecord(IdentKey key) const;
     QString ReadNavAidName(int32_t offset);
+    const AirportSearchIndex& SearchIndex();
 
     SettingsStore* settings_;
     NavFileWindow window_;
@@ -74,6 +84,7 @@ private:
     uint32_t validityDate_ = 0;
     std::vector<AirportIndexEntry> index_;
     std::vector<NavAidRecord> navAids_;
+    std::unique_ptr<AirportSearchIndex> searchIndex_; // built on the first search
     AirportDetails current_;
     RecentList recentAirports_{QStringLiteral("Airports")};
     RecentList recentNavAids_{QStringLiteral("Nav")};

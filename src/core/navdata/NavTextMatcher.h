@@ -14,6 +14,9 @@ public:
     // True when the text occurs in `bytes` (an empty search text occurs everywhere).
     bool Matches(QByteArrayView bytes) const;
 
+    // The search text as compared: its characters' low 8 bits, upper-cased.
+    const QByteArray& Needle() const { return needle_; }
+
     // The 8-bit upper case of one character.
     static char Upper(char c);
 

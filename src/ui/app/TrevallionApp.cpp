@@ -29,7 +29,9 @@ bool CTrevallionApp::InitInstance() {
     programFolder_ = ::ProgramFolder();
     // The platform's settings store is the program's own (".../Orvenda Technologies/...").
     SettingsStore& settings = CurrentPlatform().Settings();
-    settings.WriteInt(QStringLiteral("Version"), static_cast<int>(ProgramVersionWord()));
+    const int version = static_cast<int>(ProgramVersionWord());
+    if (settings.ReadInt(QStringLiteral("Version"), ~version) != version) // no write at each start
+        settings.WriteInt(QStringLiteral("Version"), version);
     state_.settings = ReadAppSettings(settings);
     state_.settings.viewId = static_cast<uint32_t>(StartViewId(state_.settings.viewId));
     InstallAppState(&state_);

@@ -9,8 +9,8 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QUrl>
 
 namespace {
@@ -23,6 +23,18 @@ QWidget* DeviceWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->isVisible() && widget->windowType() != Qt::Popup)
             return widget;
+    }
+    return nullptr;
+}
+
+// The sound module's entry point: <program>/../lib/trevallion/ when installed or built, else
+// beside the program; nullptr when neither loads.
+PlayWaveFunction LoadSoundModule() {
+    const QString bin = QApplication::applicationDirPath();
+    for (const QString& folder : {bin + QStringLiteral("/../lib/trevallion"), bin}) {
+        QLibrary module(folder + QStringLiteral("/trevallion_sound"));
+        if (module.load()) // stays loaded until the program ends: nothing calls unload()
+            return reinterpret_cast<PlayWaveFunction>(module.resolve(kPlayWaveSymbol));
     }
     return nullptr;
 }
@@ -81,10 +93,15 @@ QString DesktopPlatform::ClipboardText() {
 }
 
 void DesktopPlatform::PlaySound(const QString& wavePath) {
-    if (!sound_)
-        sound_ = std::make_unique<QSoundEffect>();
-    sound_->setSource(QUrl::fromLocalFile(wavePath));
-    sound_->play();
+    if (!soundLoaded_) {
+        soundLoaded_ = true;
+        playWave_ = LoadSoundModule();
+    }
+    if (playWave_ != nullptr)
+        playWave_(reinterpret_cast<const char16_t*>(wavePath.utf16()),
+                  static_cast<int>(wavePath.size()));
+    else
+        QApplication::beep(); // without its sound module the program still signals
 }
 
 void DesktopPlatform::Beep() {

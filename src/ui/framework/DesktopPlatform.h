@@ -1,14 +1,13 @@
 #pragma once
 // The platform on a Linux desktop or touchscreen: Qt message boxes and file dialogs, the
-// INI settings store, the help file in the user's browser, the system clipboard and sounds.
+// INI settings store, the help file in the user's browser, the system clipboard and sounds (the
+// sound module, and so Qt Multimedia, is loaded when the first sound plays).
 
 #include "core/common/IniSettingsStore.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
 
-#include <memory>
-
-class QSoundEffect;
+#include "ui/framework/sound/SoundModule.h"
 
 class DesktopPlatform : public Platform {
 public:
@@ -32,7 +31,8 @@ public:
 private:
     DeviceScreen screen_;
     IniSettingsStore settings_;
-    std::unique_ptr<QSoundEffect> sound_;
+    bool soundLoaded_ = false;            // the sound module was looked for
+    PlayWaveFunction playWave_ = nullptr; // its entry point; nullptr when it could not load
 };
 
 // The help file's address for a topic: <program folder>/trevallion.htm#topic.

@@ -1,9 +1,7 @@
 #include "ui/navdata/AirportSearchDlg.h"
 
-#include "ui/navdata/ReportList.h"
-
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 const QString kSearchSetting = QStringLiteral("AirportSearch");
@@ -17,7 +15,7 @@ bool CAirportSearchDlg::OnInitDialog() {
         return false;
     Edit(IDC_SEARCH_TEXT)->setMaxLength(kMaxSearchChars);
     RestoreLastValue(kSearchSetting, IDC_SEARCH_TEXT);
-    SetReportColumns(Results(), {40, 100, 75},
+    SetResultColumns({40, 100, 75},
                      {QStringLiteral("Ident"), QStringLiteral("Name"), QStringLiteral("City")});
     Bind(IDC_SEARCH_GO, [this] { OnSearch(); });
     return true;

@@ -3,17 +3,40 @@
 #include "core/common/Resources.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"
-#include "ui/navdata/ReportList.h"
+#include "ui/navdata/SearchRowsModel.h"
 
 #include <QGuiApplication>
-#include <QTreeWidget>
+#include <QHeaderView>
+#include <QTreeView>
 
 CNavSearchDialog::CNavSearchDialog(LayoutTriple templates, CTrevallionDoc& document,
                                    QWidget* parent)
-    : CCalcDialog(templates, parent), document_(document) {}
+    : CCalcDialog(templates, parent), document_(document), rows_(new CSearchRowsModel(this)) {}
 
-QTreeWidget* CNavSearchDialog::Results() const {
-    return Item<QTreeWidget>(IDC_SEARCH_RESULTS);
+QWidget* CNavSearchDialog::CreateControl(const ControlTemplate& control) {
+    if (control.id != IDC_SEARCH_RESULTS)
+        return nullptr;
+    auto* list = new QTreeView(this); // a report list on the lazy rows
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->header()->setStretchLastSection(false);
+    list->setModel(rows_);
+    return list;
+}
+
+QTreeView* CNavSearchDialog::Results() const {
+    return Item<QTreeView>(IDC_SEARCH_RESULTS);
+}
+
+void CNavSearchDialog::SetResultColumns(const QList<int>& widths, const QStringList& titles) {
+    rows_->SetColumns(titles);
+    for (int i = 0; i < widths.size(); ++i)
+        Results()->header()->resizeSection(i, std::max(0, widths[i]));
+}
+
+QString CNavSearchDialog::SelectedResultIdent() const {
+    const QModelIndexList selected = Results()->selectionModel()->selectedRows(0);
+    return selected.isEmpty() ? QString() : rows_->Row(selected.first().row()).ident;
 }
 
 bool CNavSearchDialog::OnInitDialog() {
@@ -21,8 +44,8 @@ bool CNavSearchDialog::OnInitDialog() {
         return false;
     Results()->setSelectionBehavior(QAbstractItemView::SelectRows);
     Results()->setAllColumnsShowFocus(true);
-    connect(Results(), &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* row) {
-        Results()->setCurrentItem(row);
+    connect(Results(), &QTreeView::doubleClicked, this, [this](const QModelIndex& row) {
+        Results()->setCurrentIndex(row);
         OnSelect();
     });
     Bind(IDC_SEARCH_SELECT, [this] { OnSelect(); });
@@ -35,19 +58,21 @@ bool CNavSearchDialog::Search(LocationKind kind) {
         ShowMessage(LoadString(IDS_ENTER_SEARCH_TEXT));
         return false;
     }
-    QTreeWidget* list = Results();
-    list->clear();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     NavDatabase& nav = document_.NavData();
-    const QVector<SearchRow> rows =
-        kind == LocationKind::Airport ? nav.SearchAirports(text) : nav.SearchNavAids(text);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(rows.size());
-    for (const SearchRow& row : rows)
-        items.append(new QTreeWidgetItem(QStringList{row.ident, row.name, row.detail}));
-    list->addTopLevelItems(items);
+    int count = 0;
+    if (kind == LocationKind::Airport) {
+        navAidRows_.clear();
+        auto found = std::make_shared<const std::vector<int>>(nav.FindAirports(text));
+        count = static_cast<int>(found->size());
+        rows_->SetRows(count, [&nav, found](int row) { return nav.AirportRow((*found)[row]); });
+    } else {
+        navAidRows_ = nav.SearchNavAids(text);
+        count = static_cast<int>(navAidRows_.size());
+        rows_->SetRows(count, [this](int row) { return navAidRows_.value(row); });
+    }
     QGuiApplication::restoreOverrideCursor();
-    if (rows.isEmpty()) {
+    if (count == 0) {
         ShowMessage(LoadString(kind == LocationKind::Airport ? IDS_NO_AIRPORTS_FOUND
                                                              : IDS_NO_NAV_AIDS_FOUND));
         return false;
@@ -56,7 +81,7 @@ bool CNavSearchDialog::Search(LocationKind kind) {
 }
 
 void CNavSearchDialog::OnSelect() {
-    const QString ident = SelectedReportText(Results());
+    const QString ident = SelectedResultIdent();
     if (ident.isEmpty())
         return;
     selectedIdent_ = ident;

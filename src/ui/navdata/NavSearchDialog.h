@@ -1,12 +1,16 @@
 #pragma once
 // The part the two search dialogs ("Airport Search", "Search Location") share: searching the
 // navigation data by name into the result list, and taking the selected row's identifier with
-// "Select" or a double tap on a row.
+// "Select" or a double tap on a row. The list is a view of a CSearchRowsModel, so a search of
+// the whole world formats only the rows on the screen.
 
 #include "ui/framework/CalcDialog.h"
 
+#include "core/navdata/NavRecords.h"
+
+class CSearchRowsModel;
 class CTrevallionDoc;
-class QTreeWidget;
+class QTreeView;
 
 enum class LocationKind { Airport = 0, NavAid = 1 };
 
@@ -26,10 +30,17 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    QTreeWidget* Results() const;
+    QWidget* CreateControl(const ControlTemplate& control) override;
+    QTreeView* Results() const;
+    // Replaces the result columns (pixel widths and titles) and removes the rows.
+    void SetResultColumns(const QList<int>& widths, const QStringList& titles);
+    // The identifier of the selected row; "" when none is selected.
+    QString SelectedResultIdent() const;
     CTrevallionDoc& Document() const { return document_; }
 
 private:
     CTrevallionDoc& document_;
+    CSearchRowsModel* rows_ = nullptr;
+    QVector<SearchRow> navAidRows_; // nav aid results (the airports are formatted when shown)
     QString selectedIdent_;
 };

@@ -2,10 +2,9 @@
 
 #include "ui/document/TrevallionDoc.h"
 #include "ui/navdata/NavAidInfoDlg.h"
-#include "ui/navdata/ReportList.h"
 
 #include <QComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
 
 CSearchLocationDlg::CSearchLocationDlg(CTrevallionDoc& document, LocationKind kind, QWidget* parent)
     : CNavSearchDialog(kTemplates, document, parent), kind_(kind) {}
@@ -30,16 +29,16 @@ void CSearchLocationDlg::SetKind(LocationKind kind) {
     if (QComboBox* kinds = Combo(IDC_SEARCH_KIND); kinds->currentIndex() != static_cast<int>(kind))
         kinds->setCurrentIndex(static_cast<int>(kind));
     if (navAids)
-        SetReportColumns(Results(), {40, 100, 60},
+        SetResultColumns({40, 100, 60},
                          {QStringLiteral("Ident"), QStringLiteral("Name"), QStringLiteral("Type")});
     else
-        SetReportColumns(Results(), {40, 100, 80},
+        SetResultColumns({40, 100, 80},
                          {QStringLiteral("Ident"), QStringLiteral("Name"), QStringLiteral("City")});
     GetDlgItem(IDC_SEARCH_VIEW)->setEnabled(navAids);
 }
 
 void CSearchLocationDlg::OnView() {
-    const QString ident = SelectedReportText(Results());
+    const QString ident = SelectedResultIdent();
     if (kind_ != LocationKind::NavAid || ident.isEmpty())
         return;
     NavAidRecord record;

@@ -1,5 +1,6 @@
 // The resource parsers on scripts of their own; ids here are parser test data.
 #include "core/common/ResourceScript.h"
+#include "core/common/ResourceBinary.h"
 #include "core/common/Resources.h"
 #include "resource.h"
 
@@ -121,8 +122,8 @@ TEST(ResourceHeader, ReportsMalformedLines) {
 // The real script: it parses, and the portrait, landscape and square templates of each screen
 // (symbols IDD_X_P, IDD_X_L, IDD_X_S) list the same control ids in the same order.
 TEST(RealResourceScript, TemplatesOfOneScreenAgree) {
-    ResourceError error;
-    ASSERT_TRUE(LoadResources(&error)) << error.ToText().toStdString();
+    const Status loaded = LoadResources();
+    ASSERT_TRUE(loaded.ok()) << loaded.error().text.toStdString();
     const ResourceSet& set = Resources();
     EXPECT_EQ(LoadString(IDS_APP_TITLE), QStringLiteral("Trevallion"));
     static const QRegularExpression portrait(QStringLiteral("^(IDD_.+)_P$"));
@@ -148,6 +149,26 @@ TEST(RealResourceScript, TemplatesOfOneScreenAgree) {
         ++screens;
     }
     EXPECT_GT(screens, 0);
+}
+
+// The compiled resources the program embeds equal the script and header parsed now; a damaged
+// compiled form is refused rather than read in part.
+TEST(CompiledResources, EqualTheParsedScriptAndRefuseDamage) {
+    const QString res = QStringLiteral(TREVALLION_SOURCE_DIR "/res/");
+    const Outcome<ResourceSet> parsed =
+        ParseResourceFiles(res + "resource.h", res + "trevallion.rc");
+    ASSERT_TRUE(parsed.ok()) << parsed.error().text.toStdString();
+    ASSERT_TRUE(LoadResources().ok());
+    EXPECT_TRUE(Resources() == parsed.value());
+    EXPECT_GT(parsed->dialogs.size(), 0);
+
+    const QByteArray compiled = CompileResources(parsed.value());
+    QByteArray otherVersion = compiled;
+    otherVersion[4] = 2;
+    for (const QByteArray& damaged :
+         {compiled.left(compiled.size() / 2), compiled + '\0', otherVersion, QByteArray()})
+        EXPECT_FALSE(ReadCompiledResources(damaged).ok()) << damaged.size();
+    EXPECT_EQ(ParseResourceFiles(res + "missing.h", res + "trevallion.rc").ok(), false);
 }
 
 } // namespace

@@ -5,6 +5,12 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QSettings>
+#include <QThread>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +114,70 @@ TEST(SettingsStore, RemovedValuesReadAsMissing) {
         EXPECT_EQ(store->ReadInt("TimerVal0", 7), 7);
     }
     EXPECT_EQ(memory.WriteLog().last(), QStringLiteral("-TimerVal0"));
+}
+
+// What another process reads from the file now.
+QString OnDisk(const QString& path, const QString& name) {
+    return QSettings(path, QSettings::IniFormat).value("Settings/" + name).toString();
+}
+
+TEST(IniSettingsStore, WritesBehindButReadsBackAtOnce) {
+    TempFolder folder;
+    const QString path = folder.File("s.ini");
+    IniSettingsStore store(path);
+    IniSettingsStore other(path); // another store of the process on the same file
+    for (int i = 0; i < 200; ++i)
+        store.WriteText("Airports", QString::number(i) + ",KSEA,");
+    EXPECT_EQ(other.ReadText("Airports"), QStringLiteral("199,KSEA,"));
+    store.WriteText("AirportFile", "/data/world.nav"); // written at once with what is pending
+    EXPECT_EQ(OnDisk(path, "AirportFile"), QStringLiteral("/data/world.nav"));
+    EXPECT_EQ(OnDisk(path, "Airports"), QStringLiteral("199,KSEA,"));
+    store.WriteInt("View", 33030); // behind: on the disk within a second, without a flush
+    for (int waited = 0; OnDisk(path, "View").isEmpty() && waited < 100; ++waited)
+        QThread::msleep(50); // generous for a loaded machine
+    EXPECT_EQ(OnDisk(path, "View"), QStringLiteral("33030"));
+}
+
+TEST(IniSettingsStore, LastStoreWritesWhatIsLeft) {
+    TempFolder folder;
+    const QString path = folder.File("s.ini");
+    {
+        IniSettingsStore store(path);
+        store.WriteText("AirportSearch", "river");
+        store.Remove("Nav");
+    }
+    EXPECT_EQ(OnDisk(path, "AirportSearch"), QStringLiteral("river"));
+}
+
+// A child process writes and is killed without warning: the file is whole and holds at least
+// the values written at once.
+TEST(IniSettingsStore, CrashKeepsAValidFileWithTheValuesWrittenAtOnce) {
+    TempFolder folder;
+    const QString path = folder.File("s.ini");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        IniSettingsStore store(path);
+        store.WriteText("AirportFile", "/data/world.nav");
+        store.WriteText("Times.Startup", "2026-12-09T10:00:00.000Z");
+        for (int i = 0; i < 5000; ++i) // the writer thread is busy when the kill comes
+            store.WriteText("Airports", QString::number(i) + ",KSEA,KBFI,");
+        QThread::msleep(520);
+        for (int i = 0; i < 5000; ++i)
+            store.WriteText("Nav", QString::number(i) + ",SEA,");
+        kill(getpid(), SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    QSettings file(path, QSettings::IniFormat);
+    EXPECT_EQ(file.status(), QSettings::NoError);
+    EXPECT_EQ(file.value("Settings/AirportFile").toString(), QStringLiteral("/data/world.nav"));
+    EXPECT_EQ(file.value("Settings/Times.Startup").toString(),
+              QStringLiteral("2026-12-09T10:00:00.000Z"));
+    QFile raw(path);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(raw.readAll().startsWith("[Settings]\n"));
 }
 
 TEST(ParseStoredInt, AcceptsSigned32BitAndDwordRange) {

@@ -1,10 +1,14 @@
 #include "NavTestData.h"
 
 #include "core/navdata/NavDatabase.h"
+#include "core/navdata/NavFileFormat.h"
 #include "core/navdata/NavTextMatcher.h"
 
 #include "core/common/DeviceFolders.h"
+#include "core/common/Format.h"
 #include "core/common/MemorySettingsStore.h"
+
+#include <QRandomGenerator>
 
 namespace {
 
@@ -281,6 +285,42 @@ TEST(NavAidType, TextsOfTheKnownTypes) {
                                                  {9, "DME"},     {6, "6"},      {-2, "-2"}};
     for (const auto& [type, text] : cases)
         EXPECT_EQ(NavAidTypeText(type), QString::fromLatin1(text));
+}
+
+// The search index finds exactly what a scan of every record finds, in the same order, over
+// names and cities with lower-case and Latin-1 letters, texts cut at 255 bytes, and queries
+// that would only match across the end of a name into its city.
+TEST(AirportSearchIndex, FindsWhatAScanOfEveryRecordFinds) {
+    const QStringList words = {"RIVER", "river", "Ste-Émilie", "ÅSEN", "FIELD", "Bay", "ß", "X"};
+    QRandomGenerator random(1234);
+    NavDataSet data;
+    for (int i = 0; i < 400; ++i) {
+        QString name, city;
+        for (int w = random.bounded(1, 4); w > 0; --w)
+            name += words[random.bounded(words.size())] + ' ';
+        city = words[random.bounded(words.size())];
+        if (i % 97 == 0)
+            name = QString(300, 'A') + "TAIL"; // longer than a stored text
+        data.airports.append(TestAirport(FormatText("K%03i", i), name.trimmed(), city, 0, 0, i));
+    }
+    TempFolder folder;
+    NavDatabase db;
+    ASSERT_TRUE(db.LoadNavData(WriteNavFile(folder, NavBytes(data))));
+    QStringList queries = {"",     "r",    "RIVER",  "ver b",    "émil",  "ÉMIL",   "åsen", "ß",
+                           "AAAA", "TAIL", "DRIVER", "FIELDBAY", "bay x", "xRIVER", "zzz"};
+    for (const AirportDetails& a : data.airports.mid(0, 20))
+        queries << a.name.right(2) + a.city.left(2); // only across the name's end
+    for (const QString& query : queries) {
+        const NavTextMatcher matcher(query);
+        QVector<SearchRow> expected;
+        for (const AirportIndexEntry& entry : db.AirportIndex()) {
+            const SearchRow row = db.AirportRow(static_cast<int>(&entry - &db.AirportIndex()[0]));
+            if (matcher.Matches(ToNavText(row.name)) || matcher.Matches(ToNavText(row.detail)))
+                expected.prepend(row);
+        }
+        EXPECT_EQ(db.SearchAirports(query), expected) << query.toStdString();
+    }
+    EXPECT_GT(db.SearchIndexBytes(), 0);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -142,8 +143,8 @@ TEST_F(AirportViewTest, FindShowsTheChosenAirport) {
         EXPECT_NE(search, nullptr);
         search->SetDlgItemText(IDC_SEARCH_TEXT, "boeing");
         EXPECT_TRUE(search->OnSearch());
-        auto* list = search->Item<QTreeWidget>(IDC_SEARCH_RESULTS);
-        list->setCurrentItem(list->topLevelItem(0));
+        auto* list = search->Item<QTreeView>(IDC_SEARCH_RESULTS);
+        list->setCurrentIndex(list->model()->index(0, 0));
         search->Button(IDC_SEARCH_SELECT)->click();
         return dialog->result();
     });

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -18,28 +19,28 @@ class SearchDialogsTest : public NavViewTest {
 protected:
     static QStringList Column(const CCalcDialog& dialog, int id, int column) {
         QStringList texts;
-        auto* list = dialog.Item<QTreeWidget>(id);
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            texts << list->topLevelItem(i)->text(column);
+        const QAbstractItemModel* rows = dialog.Item<QTreeView>(id)->model();
+        for (int i = 0; i < rows->rowCount(); ++i)
+            texts << rows->index(i, column).data().toString();
         return texts;
     }
     static QList<int> Widths(const CCalcDialog& dialog) {
-        auto* list = dialog.Item<QTreeWidget>(IDC_SEARCH_RESULTS);
+        auto* list = dialog.Item<QTreeView>(IDC_SEARCH_RESULTS);
         QList<int> widths;
-        for (int i = 0; i < list->columnCount(); ++i)
+        for (int i = 0; i < list->model()->columnCount(); ++i)
             widths << list->columnWidth(i);
         return widths;
     }
     static QStringList Headers(const CCalcDialog& dialog) {
-        auto* list = dialog.Item<QTreeWidget>(IDC_SEARCH_RESULTS);
+        const QAbstractItemModel* rows = dialog.Item<QTreeView>(IDC_SEARCH_RESULTS)->model();
         QStringList titles;
-        for (int i = 0; i < list->columnCount(); ++i)
-            titles << list->headerItem()->text(i);
+        for (int i = 0; i < rows->columnCount(); ++i)
+            titles << rows->headerData(i, Qt::Horizontal).toString();
         return titles;
     }
     static void SelectRow(const CCalcDialog& dialog, int row) {
-        auto* list = dialog.Item<QTreeWidget>(IDC_SEARCH_RESULTS);
-        list->setCurrentItem(list->topLevelItem(row));
+        auto* list = dialog.Item<QTreeView>(IDC_SEARCH_RESULTS);
+        list->setCurrentIndex(list->model()->index(row, 0));
     }
 };
 
@@ -77,8 +78,8 @@ TEST_F(SearchDialogsTest, AirportSearchMessagesAndRememberedText) {
     EXPECT_EQ(platform.settings.ReadText("AirportSearch"), "Snohomish");
 
     // A double tap on a row chooses it.
-    auto* list = search.Item<QTreeWidget>(IDC_SEARCH_RESULTS);
-    emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+    auto* list = search.Item<QTreeView>(IDC_SEARCH_RESULTS);
+    emit list->doubleClicked(list->model()->index(0, 0));
     EXPECT_EQ(search.SelectedIdent(), "S43");
     EXPECT_EQ(search.result(), int{kIdOk});
 }

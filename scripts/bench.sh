@@ -1,0 +1,23 @@
+#!/bin/bash
+# Runs the benchmarks (never part of the test suite): builds an optimised tree with the bench
+# programs in build/bench, then the navigation data and settings benchmarks on the world file the
+# build makes, and the start-up comparison under Xvfb (bench/start-up.py).
+#   scripts/bench.sh [--quick]   (--quick: short runs, for a loaded machine)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON > /dev/null
+cmake --build "$build" --target bench_NavDataBench bench_bare_window trevallion \
+    trevallion_world_nav trevallion_shipped_data
+world="$build/share/trevallion/world.nav"
+min_time=0.5
+runs=20
+idle=60
+if [ "${1:-}" = "--quick" ]; then
+    min_time=0.1
+    runs=5
+    idle=10
+fi
+echo "== $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), load $(cut -d' ' -f1-3 /proc/loadavg)"
+"$build/bench/bench_NavDataBench" --nav="$world" --benchmark_min_time="$min_time"
+python3 bench/start-up.py "$build" "$world" --runs "$runs" --idle "$idle"
