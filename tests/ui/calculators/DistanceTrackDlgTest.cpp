@@ -6,6 +6,7 @@
 #include "core/common/DeviceFolders.h"
 #include "core/navdata/NavTestData.h"
 #include "resource.h"
+#include "ui/app/ScreenRegistrations.h"
 #include "ui/calculators/DistanceTrackDlg.h"
 #include "ui/calculators/HeadingTimeDlg.h"
 #include "ui/document/ScreenRegistry.h"
@@ -163,6 +164,26 @@ TEST_F(DistanceTrackDlgTest, SwapPickAndPlanButtons) {
     EXPECT_EQ(dialog.RequestedPlanAction(), PlanAction::AddDestination);
     EXPECT_EQ(dialog.FromText(), "HOME");
     EXPECT_EQ(dialog.ToText(), "KAAA");
+}
+
+TEST_F(DistanceTrackDlgTest, EveryMenuSetOpensItWithoutThePlanButtons) {
+    ScreenRegistry registry;
+    RegisterScreens(registry);
+    ExpectEnabledInEveryView(*document, registry, platform.screen,
+                             {ID_CALC_DISTANCE_TRACK, ID_EDIT_WAYPOINTS});
+    platform.screen.SetSize(QSize(240, 320));
+    bool planButtons = true;
+    platform.dialogScripts.append([&planButtons](QDialog* d) {
+        auto* dialog = dynamic_cast<CDistanceTrackDlg*>(d);
+        EXPECT_NE(dialog, nullptr);
+        if (dialog)
+            planButtons = dialog->GetDlgItem(IDC_DT_NEW_PLAN)->isVisible();
+        return int{kIdCancel};
+    });
+    CommandContext context{*document, nullptr, ID_CALC_DISTANCE_TRACK, ID_VIEW_TIMES};
+    ASSERT_TRUE(registry.RunCommand(ID_CALC_DISTANCE_TRACK, context));
+    EXPECT_FALSE(planButtons);
+    EXPECT_EQ(platform.modalTitles, QStringList{"Distance & Track"});
 }
 
 } // namespace
