@@ -469,3 +469,48 @@
 #define IDC_GPS_STATUS                  1739
 #define IDC_GPS_LATITUDE                1740
 #define IDC_GPS_LONGITUDE               1741
+
+// ---- Navigation data: user waypoints, and the Distance & Track calculator ------------------
+#define IDD_DISTANCE_TRACK_P            151
+#define IDD_DISTANCE_TRACK_L            184
+#define IDD_DISTANCE_TRACK_S            208
+#define IDD_USER_WAYPOINTS_P            760
+#define IDD_USER_WAYPOINTS_L            761
+#define IDD_USER_WAYPOINTS_S            762
+#define IDD_USER_WAYPOINT_P             763
+#define IDD_USER_WAYPOINT_L             764
+#define IDD_USER_WAYPOINT_S             765
+// User Waypoints: the list and its buttons.
+#define IDC_WP_LIST                     2350
+#define IDC_WP_ADD                      2351
+#define IDC_WP_EDIT                     2352
+#define IDC_WP_DELETE                   2353
+#define IDC_WP_SELECT                   2354
+// User Waypoint: one waypoint's fields.
+#define IDC_WP_IDENT                    2355
+#define IDC_WP_NAME                     2356
+#define IDC_WP_FORMAT                   2357
+#define IDC_WP_LATITUDE                 2358
+#define IDC_WP_LATITUDE_SPIN            2359
+#define IDC_WP_NORTH_SOUTH              2360
+#define IDC_WP_LONGITUDE                2361
+#define IDC_WP_LONGITUDE_SPIN           2362
+#define IDC_WP_EAST_WEST                2363
+#define IDC_WP_MAG_VAR                  2364
+#define IDC_WP_VAR_EAST                 2365
+// Distance & Track: each end's kind, identifier, pick button and name; the results and buttons.
+#define IDC_DT_FROM_KIND                2370
+#define IDC_DT_FROM_IDENT               2371
+#define IDC_DT_FROM_PICK                2372
+#define IDC_DT_FROM_NAME                2373
+#define IDC_DT_SWAP                     2374
+#define IDC_DT_TO_KIND                  2375
+#define IDC_DT_TO_IDENT                 2376
+#define IDC_DT_TO_PICK                  2377
+#define IDC_DT_TO_NAME                  2378
+#define IDC_DT_DISTANCE                 2379
+#define IDC_DT_TRACK                    2380
+#define IDC_DT_RETURN                   2381
+#define IDC_DT_HEADING_TIME             2382
+#define IDC_DT_NEW_PLAN                 2383
+#define IDC_DT_ADD_TO_PLAN              2384

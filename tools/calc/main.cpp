@@ -3,6 +3,8 @@
 
 #include "Version.h"
 
+#include "core/common/DeviceFolders.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -92,6 +94,8 @@ int main(int argc, char** argv) {
         out << "trevallion-calc " TREVALLION_VERSION_TEXT "\n";
         return 0;
     }
+    // Calculators that read the program's data files (distance-track) find its shipped ones.
+    LocateProgramFolder(QCoreApplication::applicationDirPath());
     const CalcCommand* command = Find(args.first());
     if (!command) {
         err << "trevallion-calc: unknown calculator '" << args.first() << "' (see --help)\n";

@@ -90,7 +90,12 @@ void UserWaypointStore::Sort() {
 }
 
 bool UserWaypointStore::FindUserWaypoint(const QString& ident, UserWaypoint* waypoint) const {
-    for (const UserWaypoint& w : waypoints_) {
+    return FindUserWaypointIn(waypoints_, ident, waypoint);
+}
+
+bool FindUserWaypointIn(const QVector<UserWaypoint>& waypoints, const QString& ident,
+                        UserWaypoint* waypoint) {
+    for (const UserWaypoint& w : waypoints) {
         if (QString::compare(w.ident, ident, Qt::CaseInsensitive) == 0) {
             *waypoint = w;
             return true;

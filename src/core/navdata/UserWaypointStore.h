@@ -59,6 +59,11 @@ private:
     bool refusedFileAtPath_ = false;
 };
 
+// The first waypoint of `waypoints` whose identifier equals `ident` ignoring letter case (the
+// store's look-up, for readers that hold the records themselves); false when none.
+bool FindUserWaypointIn(const QVector<UserWaypoint>& waypoints, const QString& ident,
+                        UserWaypoint* waypoint);
+
 // The coordinate format of the waypoint editor: "Waypoint.Seconds" is "Yes" (degrees, minutes and
 // seconds) or another text; when absent the general coordinate preference decides.
 bool WaypointSecondsFormat(const SettingsStore& settings, bool preferenceSecondsFormat);

@@ -4,6 +4,7 @@
 #include "ui/app/AboutDlg.h"
 #include "ui/app/PreferencesCommand.h"
 #include "ui/calculators/AirDataRegistrations.h"
+#include "ui/calculators/DistanceTrackRegistration.h"
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
@@ -20,4 +21,5 @@ void RegisterScreens(ScreenRegistry& registry) {
     RegisterPreferences(registry);
     RegisterNavDataScreens(registry);
     RegisterTimesScreens(registry);
+    RegisterDistanceTrack(registry);
 }

@@ -14,8 +14,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -93,13 +91,7 @@ void CHeadingTimeDlg::SaveLastValues() {
 }
 
 void CHeadingTimeDlg::StepDeparture(int delta) {
-    QWidget* departure = GetDlgItem(IDC_WIND_DEPARTURE);
-    if (!departure)
-        return;
-    const int key = delta > 0 ? Qt::Key_Up : Qt::Key_Down;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(departure, &press);
-    departure->setFocus();
+    StepFieldWithArrowKey(GetDlgItem(IDC_WIND_DEPARTURE), delta);
 }
 
 void CHeadingTimeDlg::OnCalculate() {

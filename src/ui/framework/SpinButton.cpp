@@ -1,5 +1,8 @@
 #include "ui/framework/SpinButton.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 #include <QToolButton>
 
 CSpinButton::CSpinButton(Qt::Orientation orientation, QWidget* parent)
@@ -29,4 +32,12 @@ void CSpinButton::resizeEvent(QResizeEvent*) {
         down_->setGeometry(0, 0, w / 2, h);
         up_->setGeometry(w / 2, 0, w - w / 2, h);
     }
+}
+
+void StepFieldWithArrowKey(QWidget* field, int delta) {
+    if (!field)
+        return;
+    QKeyEvent press(QEvent::KeyPress, delta > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &press);
+    field->setFocus();
 }

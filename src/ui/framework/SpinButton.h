@@ -25,3 +25,7 @@ private:
     QToolButton* up_;
     QToolButton* down_;
 };
+
+// What a spin button beside an entry field does: sends the field an Up (delta > 0) or Down key
+// press, which steps its selected part, and gives it the focus. Nothing for a null field.
+void StepFieldWithArrowKey(QWidget* field, int delta);

@@ -31,4 +31,16 @@ expect 0 "Total: 0:45" time-sum --time +1:30 --time -0:45
 expect 0 "Ground Speed: 105" ground-speed --wind-direction 45 --wind-speed 20 --course 90 --tas 120
 expect 1 "Invalid" ground-speed --wind-direction 400 --wind-speed 20 --course 90 --tas 120
 
+# distance-track: typed positions, and identifiers looked up only as the kind says.
+home="40:00:00 N 000:00:00 W"
+expect 0 "Distance: 75nm" distance-track --from "$home" --to "41:00.00 N, 001:00.00 E"
+expect 0 "Return: 218°T" distance-track --from "$home" --to "41:00:00 N 001:00:00 E"
+expect 1 "Please enter a To location." distance-track --from "$home"
+empty="$(mktemp)" # a waypoints.db of version 3 with no waypoints
+printf '\003\000\000\000\000\000\000\000' > "$empty"
+expect 1 "User location ZZZ not found." distance-track --from "$home" --to zzz --to-kind user \
+    --waypoints "$empty"
+rm -f "$empty"
+expect 2 "take airport, navaid or user" distance-track --from-kind city --from X --to Y
+
 echo "$passed passed, 0 failed"
