@@ -1,6 +1,5 @@
 #include "core/weight-balance/AircraftEntry.h"
 
-#include "core/common/Format.h"
 #include "core/weight-balance/AircraftStore.h"
 #include "core/weight-balance/EntryField.h"
 
@@ -13,8 +12,8 @@ Outcome<Aircraft> Refuse(const char* text) {
 } // namespace
 
 AircraftEntry AircraftEntryFrom(const Aircraft& aircraft) {
-    return {aircraft.typeId, aircraft.ident, FormatText("%.1f", aircraft.emptyWeight),
-            FormatText("%.1f", aircraft.emptyArm), FormatText("%.1f", aircraft.emptyLateralArm)};
+    return {aircraft.typeId, aircraft.ident, EntryCellText(aircraft.emptyWeight),
+            EntryCellText(aircraft.emptyArm), EntryCellText(aircraft.emptyLateralArm)};
 }
 
 Outcome<Aircraft> ReadAircraftEntry(const AircraftEntry& entry, const Aircraft& original,

@@ -19,7 +19,7 @@ struct AircraftEntry {
     QString emptyLateralArm;
 };
 
-// The fields as the dialog shows them for an aircraft ("%.1f").
+// The fields as the dialog shows them for an aircraft ("%.1f", empty for 0).
 AircraftEntry AircraftEntryFrom(const Aircraft& aircraft);
 
 // Checks, in order: an ident, no other aircraft with a changed ident, an empty weight, an arm,
