@@ -42,6 +42,9 @@ bool CAircraftTypeDlg::OnInitDialog() {
                     QStringLiteral("Fuel Tanks"), QStringLiteral("Fuel Quantities"),
                     QStringLiteral("Start up"), QStringLiteral("Performance")},
                    kInfoPage);
+    // Nine page names do not fit a small screen: the strip scrolls, the names stay whole.
+    pages_.Tabs()->setUsesScrollButtons(true);
+    pages_.Tabs()->setElideMode(Qt::ElideNone);
     connect(pages_.Tabs(), &QTabBar::currentChanged, this, [this](int page) { ShowPage(page); });
     pages_.MoveOntoArea();
 
