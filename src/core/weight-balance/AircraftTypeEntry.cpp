@@ -20,9 +20,11 @@ std::optional<TypeEntryFailure> ReadInfo(const AircraftTypeEntry& e, const QStri
                                          const AircraftStore& store, AircraftType& t) {
     t.name = e.name.left(AircraftTypeEntry::kMaxNameLength);
     if (t.name.isEmpty())
-        return Failure(kInfoPage, QStringLiteral("You must specify a name for this aircraft type."));
+        return Failure(kInfoPage,
+                       QStringLiteral("You must specify a name for this aircraft type."));
     if (t.name != nameAtOpening && store.FindAircraftTypeByName(t.name))
-        return Failure(kInfoPage, QStringLiteral("An aircraft type with this name already exists."));
+        return Failure(kInfoPage,
+                       QStringLiteral("An aircraft type with this name already exists."));
     return std::nullopt;
 }
 
@@ -68,7 +70,8 @@ std::optional<TypeEntryFailure> ReadStations(const AircraftTypeEntry& e,
         s.arm = ReadEntryNumber(row.arm, was.arm, s.arm);
         s.maxWeight = ReadEntryWhole(row.maxWeight, was.maxWeight, s.maxWeight);
         if (s.arm == 0.0)
-            return Failure(kStationsPage, FormatText("Error:\nNo Arm for station %u.", static_cast<unsigned>(i + 1)));
+            return Failure(kStationsPage, FormatText("Error:\nNo Arm for station %u.",
+                                                     static_cast<unsigned>(i + 1)));
         t.stations.append(s);
     }
     return std::nullopt;
@@ -83,8 +86,7 @@ void ReadStartupAndPerformance(const AircraftTypeEntry& e, const AircraftTypeEnt
                                AircraftType& t) {
     for (int i = 0; i < t.tanks.size() && i < e.startup.size(); ++i) {
         const QString was = i < shown.startup.size() ? shown.startup[i] : QString();
-        t.tanks[i].startupQuantity =
-            ReadEntryNumber(e.startup[i], was, t.tanks[i].startupQuantity);
+        t.tanks[i].startupQuantity = ReadEntryNumber(e.startup[i], was, t.tanks[i].startupQuantity);
     }
     t.trueAirspeed = ReadEntryNumber(e.trueAirspeed, shown.trueAirspeed, t.trueAirspeed);
     t.fuelBurn = ReadEntryNumber(e.fuelBurn, shown.fuelBurn, t.fuelBurn);
@@ -103,18 +105,18 @@ AircraftTypeEntry AircraftTypeEntryFrom(const AircraftType& t) {
     e.landing = EntryCellText(t.maxLandingWeight);
     for (int i = 0; i < AircraftType::kMaxEnvelopePoints; ++i) {
         const EnvelopePoint p = i < t.envelope.size() ? t.envelope[i] : EnvelopePoint{};
-        e.envelope.append(p.weight == 0.0 ? EnvelopeRowText{}
-                                          : EnvelopeRowText{EntryCellText(p.weight),
-                                                            ArmCellText(p.arm)});
+        e.envelope.append(p.weight == 0.0
+                              ? EnvelopeRowText{}
+                              : EnvelopeRowText{EntryCellText(p.weight), ArmCellText(p.arm)});
     }
     e.calculateMac = t.macLeadingEdge != 0.0;
     e.leadingEdge = EntryCellText(t.macLeadingEdge);
     e.macLength = EntryCellText(t.macLength);
     for (int i = 0; i < AircraftType::kMaxStations; ++i) {
         const Station s = i < t.stations.size() ? t.stations[i] : Station{};
-        e.stations.append(s.arm == 0.0 ? StationRowText{}
-                                       : StationRowText{s.name, ArmCellText(s.arm),
-                                                        EntryCellText(s.maxWeight)});
+        e.stations.append(
+            s.arm == 0.0 ? StationRowText{}
+                         : StationRowText{s.name, ArmCellText(s.arm), EntryCellText(s.maxWeight)});
     }
     e.fuelUnits = FuelUnitsChoice(t.flags);
     e.jetFuel = t.flags.Has(TypeFlags::JetFuel);
@@ -133,16 +135,19 @@ Outcome<Envelope> ReadEnvelopeRows(const QList<EnvelopeRowText>& rows, const Air
         if (row.weight.isEmpty() && row.arm.isEmpty())
             break;
         const EnvelopePoint old = i < type.envelope.size() ? type.envelope[i] : EnvelopePoint{};
-        const EnvelopeRowText was = i < shown.envelope.size() ? shown.envelope[i] : EnvelopeRowText{};
+        const EnvelopeRowText was =
+            i < shown.envelope.size() ? shown.envelope[i] : EnvelopeRowText{};
         EnvelopePoint p;
         p.weight = ReadEntryWhole(row.weight, was.weight, old.weight);
         p.arm = ReadEntryNumber(row.arm, was.arm, old.arm);
         if (p.weight == 0.0)
-            return Outcome<Envelope>::Fail(FormatText("Please enter a weight for lcation %u.", static_cast<unsigned>(i + 1)),
-                                           MessageIcon::Information);
+            return Outcome<Envelope>::Fail(
+                FormatText("Please enter a weight for lcation %u.", static_cast<unsigned>(i + 1)),
+                MessageIcon::Information);
         if (p.arm == 0.0)
-            return Outcome<Envelope>::Fail(FormatText("Please enter an Arm for location %u.", static_cast<unsigned>(i + 1)),
-                                           MessageIcon::Information);
+            return Outcome<Envelope>::Fail(
+                FormatText("Please enter an Arm for location %u.", static_cast<unsigned>(i + 1)),
+                MessageIcon::Information);
         envelope.append(p);
     }
     return envelope;

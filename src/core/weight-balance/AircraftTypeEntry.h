@@ -80,9 +80,9 @@ Outcome<BoundedList<EnvelopePoint, AircraftType::kMaxEnvelopePoints>>
 ReadEnvelopeRows(const QList<EnvelopeRowText>& rows, const AircraftType& type);
 
 // The unit texts the pages show for a type.
-QString WeightUnitText(const TypeFlags& flags);    // "lbs" or "kg"
-QString ArmUnitText(const TypeFlags& flags);       // "inches" or "centimetres"
-QString FuelUnitText(const TypeFlags& flags);      // "Gallons", "Litres", "Kilograms", "Pounds"
-QString FuelBurnUnitText(const TypeFlags& flags);  // "Gallons/hour", ... "Pounds/Hour"
-int FuelUnitsChoice(const TypeFlags& flags);       // 0 gallons, 1 litres, 2 weight
+QString WeightUnitText(const TypeFlags& flags);   // "lbs" or "kg"
+QString ArmUnitText(const TypeFlags& flags);      // "inches" or "centimetres"
+QString FuelUnitText(const TypeFlags& flags);     // "Gallons", "Litres", "Kilograms", "Pounds"
+QString FuelBurnUnitText(const TypeFlags& flags); // "Gallons/hour", ... "Pounds/Hour"
+int FuelUnitsChoice(const TypeFlags& flags);      // 0 gallons, 1 litres, 2 weight
 void SetFuelUnitsChoice(TypeFlags& flags, int choice);

@@ -25,16 +25,16 @@ Outcome<FuelQuantity> ReadFuelQuantityEntry(const FuelQuantityEntry& entry,
     FuelQuantity q = original;
     q.title = entry.title.left(FuelQuantityEntry::kMaxTitleLength);
     if (q.title.isEmpty())
-        return Outcome<FuelQuantity>::Fail(QStringLiteral("Please enter a title for this quantity."),
-                                           MessageIcon::Information);
+        return Outcome<FuelQuantity>::Fail(
+            QStringLiteral("Please enter a title for this quantity."), MessageIcon::Information);
     for (int i = 0; i < ListedTankCount(type); ++i) {
         const FuelTank& tank = type.tanks[i];
         const QString text = i < entry.quantities.size() ? entry.quantities[i] : QString();
         double& value = q.quantities[static_cast<size_t>(i)];
         if (text.trimmed().isEmpty())
-            return Outcome<FuelQuantity>::Fail(
-                QStringLiteral("Please enter a quantity for ") + tank.name,
-                MessageIcon::Information);
+            return Outcome<FuelQuantity>::Fail(QStringLiteral("Please enter a quantity for ") +
+                                                   tank.name,
+                                               MessageIcon::Information);
         value = ReadEntryNumber(text, shown.quantities[i], value);
         if (value > tank.capacity)
             return Outcome<FuelQuantity>::Fail(QStringLiteral("Error:\nQuantity for ") + tank.name +

@@ -7,7 +7,8 @@
 Status CanAddTank(const AircraftType& type) {
     if (!type.tanks.full())
         return {};
-    return Status::Fail(FormatText("There is a limit of %u fuel tanks.", static_cast<unsigned>(AircraftType::kMaxTanks)),
+    return Status::Fail(FormatText("There is a limit of %u fuel tanks.",
+                                   static_cast<unsigned>(AircraftType::kMaxTanks)),
                         MessageIcon::Information);
 }
 

@@ -181,9 +181,9 @@ TEST_F(AircraftStoreTest, AFailedSaveIsReportedAndUndoneInMemory) {
     EXPECT_EQ(a.id, 0);
     AircraftType changed = blocked.Types()[0];
     changed.maxRampWeight = 2550.0;
-    const std::vector<Status> failures = {blocked.UpdateAircraftType(changed),
-                                          blocked.DeleteAircraft(1), blocked.AddAircraftType(changed),
-                                          blocked.DeleteAircraftType(1)};
+    const std::vector<Status> failures = {
+        blocked.UpdateAircraftType(changed), blocked.DeleteAircraft(1),
+        blocked.AddAircraftType(changed), blocked.DeleteAircraftType(1)};
     for (const Status& failure : failures)
         EXPECT_FALSE(failure.ok());
     EXPECT_EQ(blocked.Fleet(), before);

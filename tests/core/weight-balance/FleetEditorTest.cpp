@@ -78,8 +78,11 @@ TEST_F(FleetEditorTest, TypeChecksPageByPage) {
          "Please enter a maximum weight for the aircraft."},
         {"weight without arm", [](AircraftTypeEntry& e) { e.envelope[2].arm.clear(); }, "C172",
          kCgPage, "Please enter an Arm for location 3."},
-        {"arm without weight", [](AircraftTypeEntry& e) { e.envelope[5] = {"", "40"}; }, "C172",
-         kCgPage, "Please enter a weight for lcation 6."},
+        {"arm without weight",
+         [](AircraftTypeEntry& e) {
+             e.envelope[5] = {"", "40"};
+         },
+         "C172", kCgPage, "Please enter a weight for lcation 6."},
         {"station without arm", [](AircraftTypeEntry& e) { e.stations[1].arm = "x"; }, "C172",
          kStationsPage, "Error:\nNo Arm for station 2."},
         {"renamed", [](AircraftTypeEntry& e) { e.name = "C172N"; }, "C172", -1, ""},

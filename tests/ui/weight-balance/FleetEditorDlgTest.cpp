@@ -75,6 +75,7 @@ TEST_F(FleetEditorTest, ANewTypeAndAircraftReachTheViewAndTheFile) {
     InList([this](CAircraftListDlg& list) {
         ThenOk<CAircraftTypeDlg>([this](CAircraftTypeDlg& d) {
             TypeInto(d, IDC_TYPE_NAME, "PA28");
+            d.ShowPage(kWeightsPage); // fields of hidden pages take no typing
             TypeInto(d, IDC_TYPE_RAMP, "2550");
             const char* envelope[][2] = {
                 {"1200", "84"}, {"2550", "88"}, {"2550", "93"}, {"1200", "93"}};
