@@ -105,60 +105,83 @@ int AircraftStore::TakeId(int& counter) {
     return counter++;
 }
 
+// Saves a change already made in memory; when the save fails the fleet goes back to `before`,
+// so memory and file keep telling the same story.
+Status AircraftStore::SaveOrRestore(AircraftFleet before) {
+    Status saved = SaveAircraftFile();
+    if (!saved.ok())
+        fleet_ = std::move(before);
+    return saved;
+}
+
 Status AircraftStore::AddAircraftType(AircraftType& type) {
+    AircraftFleet before = fleet_;
     const int id = TakeId(fleet_.nextTypeId);
     if (id == 0)
         return Status::Fail(kNoMoreIds);
-    type.id = id;
     if (fleet_.types.size() == typeCapacity_)
         typeCapacity_ += kGrowth;
     fleet_.types.reserve(typeCapacity_);
-    fleet_.types.append(type);
-    return SaveAircraftFile();
+    AircraftType added = type;
+    added.id = id;
+    fleet_.types.append(added);
+    Status saved = SaveOrRestore(std::move(before));
+    if (saved.ok())
+        type.id = id;
+    return saved;
 }
 
 Status AircraftStore::AddAircraft(Aircraft& aircraft) {
+    AircraftFleet before = fleet_;
     const int id = TakeId(fleet_.nextAircraftId);
     if (id == 0)
         return Status::Fail(kNoMoreIds);
-    aircraft.id = id;
     if (fleet_.aircraft.size() == aircraftCapacity_)
         aircraftCapacity_ += kGrowth;
     fleet_.aircraft.reserve(aircraftCapacity_);
-    fleet_.aircraft.append(aircraft);
-    return SaveAircraftFile();
+    Aircraft added = aircraft;
+    added.id = id;
+    fleet_.aircraft.append(added);
+    Status saved = SaveOrRestore(std::move(before));
+    if (saved.ok())
+        aircraft.id = id;
+    return saved;
 }
 
 Status AircraftStore::UpdateAircraftType(const AircraftType& type) {
+    AircraftFleet before = fleet_;
     AircraftType* found =
         FindIn(fleet_.types, [&](const AircraftType& t) { return t.id == type.id; });
     if (!found)
         return {};
     *found = type;
-    return SaveAircraftFile();
+    return SaveOrRestore(std::move(before));
 }
 
 Status AircraftStore::UpdateAircraft(const Aircraft& aircraft) {
+    AircraftFleet before = fleet_;
     Aircraft* found =
         FindIn(fleet_.aircraft, [&](const Aircraft& a) { return a.id == aircraft.id; });
     if (!found)
         return {};
     *found = aircraft;
-    return SaveAircraftFile();
+    return SaveOrRestore(std::move(before));
 }
 
 Status AircraftStore::DeleteAircraft(int id) {
+    AircraftFleet before = fleet_;
     if (fleet_.aircraft.removeIf([id](const Aircraft& a) { return a.id == id; }) == 0)
         return {};
-    return SaveAircraftFile();
+    return SaveOrRestore(std::move(before));
 }
 
 Status AircraftStore::DeleteAircraftType(int id) {
     if (!FindAircraftType(id))
         return {};
+    AircraftFleet before = fleet_;
     fleet_.aircraft.removeIf([id](const Aircraft& a) { return a.typeId == id; });
     fleet_.types.removeIf([id](const AircraftType& t) { return t.id == id; });
-    return SaveAircraftFile();
+    return SaveOrRestore(std::move(before));
 }
 
 const AircraftType* AircraftStore::FindAircraftType(int id) const {

@@ -40,8 +40,11 @@ public:
     // memory is unchanged; the message names the reason.
     Status SaveAircraftFile();
 
-    // Give the record the next id (also written into the caller's record), append it, save.
-    // Fails without a change only when the id counter has run out.
+    // Every change below is saved at once; when the save fails the fleet in memory goes back to
+    // what it was (the file keeps it too) and the save's message is returned.
+    //
+    // Give the record the next id (also written into the caller's record once saved), append
+    // it, save. Also fails without a change when the id counter has run out.
     Status AddAircraftType(AircraftType& type);
     Status AddAircraft(Aircraft& aircraft);
     // Overwrite the element with the same id and save; an unknown id changes and saves nothing.
@@ -76,6 +79,7 @@ private:
     void Reset();
     static int TakeId(int& counter);
     Status KeepRefusedFile();
+    Status SaveOrRestore(AircraftFleet before);
 
     AircraftFleet fleet_;
     int typeCapacity_ = kInitialTypeCapacity;

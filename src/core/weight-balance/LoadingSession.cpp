@@ -42,6 +42,13 @@ Status LoadingSession::ChooseType(int typeId) {
     return ApplyText(WithLoadingAircraft(MakeText(), ident));
 }
 
+Status LoadingSession::FleetChanged() {
+    if (const Aircraft* aircraft = HasAircraft() ? store_.FindAircraft(aircraft_.id) : nullptr)
+        return ApplyText(WithLoadingAircraft(MakeText(), aircraft->ident));
+    FallBackToFirstType();
+    return {};
+}
+
 void LoadingSession::ChooseAircraft(int aircraftId) {
     const Aircraft* aircraft = store_.FindAircraft(aircraftId);
     if (!aircraft || aircraft->typeId != type_.id)

@@ -30,6 +30,10 @@ public:
     // The loading carried over to another type: stations, fuel selection and tanks by name, on
     // the type's first aircraft (or, when it has none, the current aircraft and so its type).
     Status ChooseType(int typeId);
+    // After the fleet was edited: the current aircraft (by id, perhaps renamed) with its type as
+    // the store now has them, the loading carried over by name; when the aircraft is gone, the
+    // first type and its first aircraft with every weight 0.
+    Status FleetChanged();
     // Another aircraft of the current type; an unknown id changes nothing.
     void ChooseAircraft(int aircraftId);
     // Sets the fuel selection (see FuelSelection.h) and, unless "Custom", the tank loads.

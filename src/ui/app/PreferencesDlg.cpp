@@ -14,25 +14,16 @@
 #include <QTabBar>
 
 CPreferencesDlg::CPreferencesDlg(CTrevallionDoc& document, int initialPage, QWidget* parent)
-    : CCalcDialog(kTemplates, parent), document_(document), initialPage_(initialPage) {}
+    : CCalcDialog(kTemplates, parent), document_(document), initialPage_(initialPage),
+      pages_(*this, IDC_PREF_PAGE_AREA, {std::begin(kPageMarkers), std::end(kPageMarkers)},
+             IDC_PREF_TABS) {}
 
 QTabBar* CPreferencesDlg::Tabs() const {
-    return Item<QTabBar>(IDC_PREF_TABS);
+    return pages_.Tabs();
 }
 
 int CPreferencesDlg::CurrentPage() const {
-    return Tabs() ? Tabs()->currentIndex() : 0;
-}
-
-int CPreferencesDlg::IndexOf(int id) const {
-    return static_cast<int>(ControlsInOrder().indexOf(GetDlgItem(id)));
-}
-
-QList<QWidget*> CPreferencesDlg::PageControls(int page) const {
-    const int first = IndexOf(kPageMarkers[page]) + 1;
-    const int end =
-        page + 1 < kPageCount ? IndexOf(kPageMarkers[page + 1]) : IndexOf(IDC_PREF_TABS);
-    return ControlsInOrder().mid(first, end - first);
+    return pages_.Current();
 }
 
 bool CPreferencesDlg::OnInitDialog() {
@@ -40,13 +31,9 @@ bool CPreferencesDlg::OnInitDialog() {
         return false;
     // The three page names share the width of a 240-pixel screen.
     Tabs()->setUsesScrollButtons(false);
-    Tabs()->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 3px; border: 1px solid #9a9a9a; border-bottom: none;"
-        " background: #dcdcdc; margin-right: 1px; }"
-        "QTabBar::tab:selected { background: #ffffff; }"));
-    for (const char* page : {"Airport Directory", "Flight Planning", "Time Zone"})
-        Tabs()->addTab(QString::fromLatin1(page));
-    Tabs()->setCurrentIndex(initialPage_);
+    pages_.AddTabs({QStringLiteral("Airport Directory"), QStringLiteral("Flight Planning"),
+                    QStringLiteral("Time Zone")},
+                   initialPage_);
     connect(Tabs(), &QTabBar::currentChanged, this, [this](int page) { ShowPage(page); });
     MovePagesOntoArea();
     PlaceSquareOk();
@@ -75,30 +62,11 @@ bool CPreferencesDlg::OnInitDialog() {
 }
 
 void CPreferencesDlg::ShowPage(int page) {
-    const QList<QWidget*>& controls = ControlsInOrder();
-    const int first = IndexOf(IDC_PREF_PAGE_AREA);
-    const int end = IndexOf(IDC_PREF_TABS);
-    for (int i = first; i < end; ++i) {
-        controls[i]->hide();
-        controls[i]->setEnabled(false);
-    }
-    for (QWidget* control : PageControls(page)) {
-        control->show();
-        control->setEnabled(true);
-    }
+    pages_.Show(page);
 }
 
 void CPreferencesDlg::MovePagesOntoArea() {
-    const QPoint area = GetDlgItem(IDC_PREF_PAGE_AREA)->pos();
-    for (int page = 0; page < kPageCount; ++page) {
-        QWidget* marker = GetDlgItem(kPageMarkers[page]);
-        const QPoint shift = area - marker->pos();
-        if (shift.isNull())
-            continue;
-        marker->move(area);
-        for (QWidget* control : PageControls(page))
-            control->move(control->pos() + shift);
-    }
+    pages_.MoveOntoArea();
 }
 
 void CPreferencesDlg::resizeEvent(QResizeEvent* event) {

@@ -5,11 +5,11 @@
 // application's preferences; a navigation file chosen here is opened and stored at once, so
 // Cancel keeps it. The opener saves the preferences after the dialog, whichever button closed it.
 //
-// A page is the controls after its marker frame up to the next marker (the last page: up to the
-// tab strip); re-layout moves each page as a block onto the page area frame.
+// The pages are a CDialogPages: each page's controls follow its marker frame in the template.
 
 #include "resource.h"
 #include "ui/framework/CalcDialog.h"
+#include "ui/framework/DialogPages.h"
 
 class CTrevallionDoc;
 class QTabBar;
@@ -42,9 +42,6 @@ protected:
 
 private:
     QTabBar* Tabs() const;
-    // Template-order positions of the page area frame, the markers and the tab strip.
-    int IndexOf(int id) const;
-    QList<QWidget*> PageControls(int page) const;
     void MovePagesOntoArea();
     void PlaceSquareOk();
     void ShowFileTexts();
@@ -52,4 +49,5 @@ private:
     CTrevallionDoc& document_;
     int initialPage_;
     int shownFuelUnit_ = 0;
+    CDialogPages pages_;
 };

@@ -10,6 +10,7 @@
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/EditGrid.h"
 #include "ui/framework/OwnerDrawArea.h"
+#include "ui/weight-balance/AircraftListDlg.h"
 #include "ui/weight-balance/DetailsList.h"
 #include "ui/weight-balance/GraphDlg.h"
 #include "ui/weight-balance/GraphOptions.h"
@@ -341,8 +342,13 @@ void CWeightBalanceView::OnKey(int id) {
 }
 
 void CWeightBalanceView::OnAircraftButton() {
-    // The list of aircraft and types is edited in its own dialog, which this build lacks.
-    ShowMessage(QStringLiteral("The aircraft editor is not available."));
+    ShowAircraftList(document_, this);
+    FleetChanged();
+}
+
+void CWeightBalanceView::FleetChanged() {
+    Report(session_.FleetChanged());
+    Refresh();
 }
 
 void CWeightBalanceView::OnDetails() {
@@ -381,6 +387,10 @@ bool CWeightBalanceView::OnViewCommand(int commandId) {
         OpenLoading();
         return true;
     }
+    if (commandId == ID_EDIT_AIRCRAFT) {
+        OnAircraftButton(); // the loading follows the edited fleet here
+        return true;
+    }
     return false;
 }
 
@@ -389,7 +399,7 @@ bool CWeightBalanceView::UpdateViewCommand(int commandId, CommandState* state) c
         *state = {true, (GraphOptions() & bit) != 0};
         return true;
     }
-    if (commandId == ID_FILE_SAVE || commandId == ID_FILE_OPEN) {
+    if (commandId == ID_FILE_SAVE || commandId == ID_FILE_OPEN || commandId == ID_EDIT_AIRCRAFT) {
         *state = {true, false};
         return true;
     }

@@ -35,6 +35,8 @@ public:
 
     const LoadingSession& Session() const { return session_; }
     void ShowTab(int tab);
+    // The fleet was edited (the Aircraft List): the loading follows the store's records.
+    void FleetChanged();
 
 protected:
     QWidget* CreateControl(const ControlTemplate& control) override;

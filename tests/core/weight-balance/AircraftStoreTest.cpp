@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -165,15 +167,26 @@ TEST_F(AircraftStoreTest, CapacitiesFollowTheLoadedCounts) {
     EXPECT_EQ(store.TypeCapacity(), 17);
 }
 
-TEST_F(AircraftStoreTest, AFailedSaveIsReportedAndKeepsTheChangeInMemory) {
+// A change that cannot be saved is reported and undone in memory, so the fleet shown is the
+// fleet on disk; the id it would have had is handed out again.
+TEST_F(AircraftStoreTest, AFailedSaveIsReportedAndUndoneInMemory) {
     Put(data.File("blocker"), "not a folder");
     AircraftStore blocked(data.File("blocker"), program.Path());
+    const AircraftFleet before = blocked.Fleet();
     Aircraft a{0, 1, QStringLiteral("N9"), 1500.0, 39.0, 0.0};
     const Status saved = blocked.AddAircraft(a);
     ASSERT_FALSE(saved.ok());
     EXPECT_TRUE(saved.error().text.startsWith(
         QStringLiteral("Error: Unable to save the aircraft data file.\n")));
-    EXPECT_EQ(blocked.AircraftList().size(), 2);
+    EXPECT_EQ(a.id, 0);
+    AircraftType changed = blocked.Types()[0];
+    changed.maxRampWeight = 2550.0;
+    const std::vector<Status> failures = {
+        blocked.UpdateAircraftType(changed), blocked.DeleteAircraft(1),
+        blocked.AddAircraftType(changed), blocked.DeleteAircraftType(1)};
+    for (const Status& failure : failures)
+        EXPECT_FALSE(failure.ok());
+    EXPECT_EQ(blocked.Fleet(), before);
 }
 
 TEST_F(AircraftStoreTest, FindsAndTypeChoices) {
