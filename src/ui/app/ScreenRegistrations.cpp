@@ -8,6 +8,7 @@
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/navdata/NavDataRegistrations.h"
+#include "ui/planning/PlanningRegistrations.h"
 #include "ui/times/TimesRegistrations.h"
 #include "ui/weight-balance/WeightBalanceRegistrations.h"
 
@@ -20,4 +21,5 @@ void RegisterScreens(ScreenRegistry& registry) {
     RegisterPreferences(registry);
     RegisterNavDataScreens(registry);
     RegisterTimesScreens(registry);
+    RegisterPlanningScreens(registry);
 }
