@@ -14,10 +14,12 @@ const QList<PlanColumn>& PlanColumns() {
 QString PlanHoursText(double hours) {
     if (!(hours >= 0) || hours >= std::numeric_limits<unsigned>::max())
         return {};
-    const double h = std::floor(hours);
-    const double minutes = (hours - h) * 60;
-    const double m = std::floor(minutes);
-    const double s = std::floor((minutes - m) * 60);
+    // Whole seconds, cut; the tolerance keeps a sum such as 0.6 + 0.6 hours (1.1999...) at
+    // 01:12:00 instead of 01:11:59.
+    const double seconds = std::floor(hours * 3600 + 1e-6);
+    const double h = std::floor(seconds / 3600);
+    const double m = std::floor((seconds - h * 3600) / 60);
+    const double s = seconds - h * 3600 - m * 60;
     return FormatText("%02u:%02u:%02u", static_cast<unsigned>(h), static_cast<unsigned>(m),
                       static_cast<unsigned>(s));
 }

@@ -15,7 +15,8 @@ struct PlanColumn {
 // "ID" 47, "NM" 38, "MT" 35, "MH" 35, "GS" 35, "Time" 60, "Fuel" 40, "ETE" 60.
 const QList<PlanColumn>& PlanColumns();
 
-// Hours as "%02u:%02u:%02u" (whole hours, minutes and seconds, each cut, not rounded). "" for a
+// Hours as "%02u:%02u:%02u" (whole hours, minutes and seconds, cut, not rounded, past a
+// rounding error of a microsecond). "" for a
 // time that is no number of hours a clock can show (negative, endless or absurdly long).
 QString PlanHoursText(double hours);
 

@@ -72,7 +72,10 @@ void CPlanningView::OnInitialUpdate() {
         OnAircraftChosen(0);
     if (!saved.aircraft.isEmpty())
         SelectType(document_.Aircraft().FindAircraftTypeByName(saved.aircraft));
-    SetInputs(saved);
+    PlanInputs restored = saved;
+    if (restored.tas.isEmpty()) // never saved: the type's TAS stays
+        restored.tas = GetDlgItemText(IDC_PLAN_TAS);
+    SetInputs(restored);
     Recompute();
 }
 

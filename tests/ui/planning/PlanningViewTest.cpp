@@ -10,6 +10,7 @@
 #include "ui/framework/ValueEdit.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -122,7 +123,7 @@ TEST_F(PlanningViewTest, RouteMenuAppendsClearsAndSettingsOutliveTheView) {
     view->AddDestination(QStringLiteral("KAA2"));
     EXPECT_EQ(Rows().size(), 3);
     view->CreatePlan(QStringLiteral("KAA2"), QStringLiteral("KAA0"));
-    EXPECT_EQ(Rows().first().mid(0, 3), (QStringList{"KAA2", "60", "270°"}));
+    EXPECT_EQ(Rows().first().mid(0, 3), (QStringList{"KAA2", "120", "270°"}));
 
     view.reset();
     EXPECT_EQ(platform.settings.ReadText("Plan.Route"), QStringLiteral("KAA2 KAA0"));
