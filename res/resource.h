@@ -593,3 +593,22 @@
 #define IDD_FUEL_LOAD_P                 872
 #define IDD_FUEL_LOAD_L                 873
 #define IDD_FUEL_LOAD_S                 874
+
+// ---- Flight planning: the planning view and the route's pop-up menu ------------------------
+#define IDD_PLANNING_VIEW_P             880
+#define IDD_PLANNING_VIEW_L             881
+#define IDD_PLANNING_VIEW_S             882
+#define IDC_PLAN_AIRCRAFT               1760
+#define IDC_PLAN_TAS                    1761
+#define IDC_PLAN_ROUTE                  1762
+#define IDC_PLAN_WIND_DIR               1763
+#define IDC_PLAN_WIND_SPEED             1764
+#define IDC_PLAN_MAG                    1765
+#define IDC_PLAN_CALC                   1766
+#define IDC_PLAN_TABLE                  1767
+#define IDC_PLAN_TOTALS                 1768
+// Route menu commands; an identifier of its Airports, Nav and User sub-menus is
+// ID_ROUTE_IDENT_BASE + its place in the menu.
+#define ID_ROUTE_SEARCH                 35100
+#define ID_ROUTE_CLEAR                  35101
+#define ID_ROUTE_IDENT_BASE             35200

@@ -57,6 +57,8 @@ struct CalcCommand {
     QList<CalcKey> keys;
     std::function<CalcResult(const CalcArgs&)> run;
     bool repeatableKeys = false; // keys may be given more than once (in order)
+    QStringList flags = {};      // keys given without a value (they read as "yes")
+    bool plainLines = false;     // outputs printed as their texts alone, one a line
 };
 
 struct CalcCommandRegistration {

@@ -28,7 +28,8 @@ void PrintHelp(QTextStream& stream) {
     for (const CalcCommand& c : commands) {
         stream << "  " << c.name << "  (" << c.title << ")\n     ";
         for (const CalcKey& k : c.keys)
-            stream << " --" << k.key << (c.repeatableKeys ? " ..." : "");
+            stream << " --" << k.key << (c.repeatableKeys ? " ..." : "")
+                   << (c.flags.contains(k.key) ? " (no value)" : "");
         stream << '\n';
     }
 }
@@ -65,6 +66,11 @@ bool ReadPairs(const CalcCommand& command, const QStringList& args, CalcArgs::Pa
             err << "trevallion-calc: unknown option '" << args[i] << "' for " << command.name
                 << " (see --help)\n";
             return false;
+        }
+        if (command.flags.contains(key)) {
+            pairs->append({key, QStringLiteral("yes")});
+            --i; // a flag has no value to skip
+            continue;
         }
         if (i + 1 >= args.size()) {
             err << "trevallion-calc: option '--" << key << "' needs a value\n";
@@ -114,7 +120,13 @@ int main(int argc, char** argv) {
         err << result.stop->text << '\n';
         return 1;
     }
-    for (const CalcField& field : result.outputs)
-        out << field.label << ": " << field.text << '\n';
+    for (const CalcField& field : result.outputs) {
+        if (command->plainLines)
+            out << field.text << '\n';
+        else
+            out << field.label << ": " << field.text << '\n';
+    }
+    if (result.notice)
+        err << result.notice->text << '\n';
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/navdata/NavDataRegistrations.h"
+#include "ui/planning/PlanningRegistrations.h"
 #include "ui/times/TimesRegistrations.h"
 #include "ui/weight-balance/WeightBalanceRegistrations.h"
 
@@ -22,4 +23,5 @@ void RegisterScreens(ScreenRegistry& registry) {
     RegisterNavDataScreens(registry);
     RegisterTimesScreens(registry);
     RegisterDistanceTrack(registry);
+    RegisterPlanningScreens(registry);
 }

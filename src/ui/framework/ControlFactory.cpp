@@ -67,18 +67,7 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* parent) {
         return edit;
     }
     auto* edit = new QLineEdit(parent);
-    edit->setReadOnly(c.HasStyle("ES_READONLY"));
-    // A result field can be tapped (to copy its text) but Tab moves from input to input.
-    if (edit->isReadOnly())
-        edit->setFocusPolicy(Qt::ClickFocus);
-    if (c.HasStyle("ES_RIGHT"))
-        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    else if (c.HasStyle("ES_CENTER"))
-        edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    if (c.HasStyle("ES_NUMBER"))
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
-    else if (c.HasStyle("ES_UPPERCASE"))
-        edit->setValidator(new UpperCaseValidator(edit));
+    ApplyEditStyles(edit, c);
     return edit;
 }
 
@@ -132,6 +121,21 @@ QWidget* CreateDatePicker(const ControlTemplate& c, QWidget* parent) {
 }
 
 } // namespace
+
+void ApplyEditStyles(QLineEdit* edit, const ControlTemplate& c) {
+    edit->setReadOnly(c.HasStyle("ES_READONLY"));
+    // A result field can be tapped (to copy its text) but Tab moves from input to input.
+    if (edit->isReadOnly())
+        edit->setFocusPolicy(Qt::ClickFocus);
+    if (c.HasStyle("ES_RIGHT"))
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    else if (c.HasStyle("ES_CENTER"))
+        edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    if (c.HasStyle("ES_NUMBER"))
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+    else if (c.HasStyle("ES_UPPERCASE"))
+        edit->setValidator(new UpperCaseValidator(edit));
+}
 
 QString StaticDisplayText(const QString& templateText) {
     QString shown;

@@ -14,9 +14,14 @@
 
 #include "core/common/ResourceTypes.h"
 
+class QLineEdit;
 class QWidget;
 
 QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent);
+
+// Gives a line edit (a standard one, or a value field a screen makes itself) the template's edit
+// styles: ES_READONLY, ES_RIGHT/ES_CENTER, ES_NUMBER (digits only), ES_UPPERCASE.
+void ApplyEditStyles(QLineEdit* edit, const ControlTemplate& control);
 
 // A static text as shown: "&&" becomes "&" and a single "&" (a mnemonic marker) disappears.
 QString StaticDisplayText(const QString& templateText);

@@ -27,6 +27,8 @@ void CValueEdit::SetRange(int maximum, int step) {
 }
 
 std::unique_ptr<QMenu> CValueEdit::CreateValueMenu() const {
+    if (menuFactory_)
+        return menuFactory_();
     auto menu = std::make_unique<QMenu>();
     if (menuId_ != 0) {
         const QVector<MenuItem>* items = FirstSubMenuItems(menuId_);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -30,6 +31,11 @@ public:
     // The generated range used when no menu resource is set; maximum 0 = none, step below 1
     // counts as 1.
     void SetRange(int maximum, int step = 1);
+    // A menu made afresh at every hold (a route's recent places), used instead of the resource
+    // and range menus and without the last calculator result.
+    void SetMenuFactory(std::function<std::unique_ptr<QMenu>()> factory) {
+        menuFactory_ = std::move(factory);
+    }
     void SetForward(bool forward) { forward_ = forward; }
     bool Forward() const { return forward_; }
 
@@ -58,6 +64,7 @@ private:
     void ApplyChoice(const QAction* action);
 
     int menuId_ = 0;
+    std::function<std::unique_ptr<QMenu>()> menuFactory_;
     int maximum_ = 0;
     int step_ = 1;
     bool forward_ = false;

@@ -43,4 +43,15 @@ expect 1 "User location ZZZ not found." distance-track --from "$home" --to zzz -
 rm -f "$empty"
 expect 2 "take airport, navaid or user" distance-track --from-kind city --from X --to Y
 
+# flight-plan: the planning view's table over the shipped world file, no user waypoints.
+nav="$(dirname "$calc")/../share/trevallion/world.nav"
+nowaypoints="$(mktemp -d)/waypoints.db"
+plan=(--nav "$nav" --waypoints "$nowaypoints" --fuel-burn 9 --tas 100)
+expect 0 $'ID\tNM\tMT\tMH\tGS\tTime\tFuel\tETE' flight-plan --route "KSEA KPAE" "${plan[@]}"
+expect 0 "Total time: " flight-plan --route "KSEA  KPAE KBLI" --wind-direction 270 --magnetic \
+    --wind-speed 20 "${plan[@]}"
+expect 1 "Identifier NOPE not found." flight-plan --route "KSEA NOPE" "${plan[@]}"
+expect 1 "Error: Invalid wind heading (361)" flight-plan --route KSEA --wind-direction 361 \
+    "${plan[@]}"
+
 echo "$passed passed, 0 failed"

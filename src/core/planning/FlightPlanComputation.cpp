@@ -1,0 +1,120 @@
+#include "core/planning/FlightPlanComputation.h"
+
+#include "core/calculators/WindTriangle.h"
+#include "core/common/Constants.h"
+#include "core/common/Format.h"
+#include "core/common/NumberText.h"
+#include "core/navdata/GreatCircle.h"
+#include "core/planning/RoutePlaces.h"
+#include "core/planning/RouteText.h"
+
+namespace {
+
+constexpr double kMaxWindDirection = 360.0;
+constexpr double kMaxWindSpeed = 90.0;
+
+struct Wind {
+    double direction = 0.0;
+    double speed = 0.0;
+};
+
+// Distance and tracks of the leg from `from` to `to`, with the wind correction. Returns the
+// wind triangle's message when no heading holds the track.
+std::optional<Message> ComputeLeg(PlanLeg& from, const PlanLeg& to, double tas, const Wind& wind,
+                                  bool magnetic) {
+    const double variation = (from.variation + to.variation) * 0.5;
+    const double lat1 = from.latitude * units::kOne3600th;
+    const double lon1 = from.longitude * units::kOne3600th;
+    const double lat2 = to.latitude * units::kOne3600th;
+    const double lon2 = to.longitude * units::kOne3600th;
+    from.distance = GreatCircleDistance(lat1, lon1, lat2, lon2);
+    const double trueTrack = GreatCircleTrack(lat1, lon1, lat2, lon2);
+    from.magneticTrack = NormaliseDegrees(trueTrack + variation);
+    const double course = magnetic ? from.magneticTrack : trueTrack;
+    const Outcome<WindSolution> solved =
+        SolveWindTriangle(course, from.distance, tas, wind.speed, wind.direction);
+    if (!solved.ok()) {
+        from.hasHeading = false;
+        from.hasTime = false;
+        return solved.error();
+    }
+    from.groundSpeed = solved->groundSpeed;
+    from.magneticHeading =
+        magnetic ? solved->heading : NormaliseDegrees(solved->heading + variation);
+    from.legTime = solved->time;
+    // Without a TAS (or a ground speed) the leg's time is unknown, not zero.
+    from.hasTime = solved->groundSpeed > 0;
+    return std::nullopt;
+}
+
+// Adds the legs' fuel and time up; an unknown time leaves every later total unknown too.
+void Accumulate(QVector<PlanLeg>& points, double fuelBurn) {
+    double fuel = 0.0;
+    double elapsed = 0.0;
+    bool known = true;
+    for (int i = 0; i + 1 < points.size(); ++i) {
+        PlanLeg& leg = points[i];
+        known = known && leg.hasTime;
+        leg.hasTotals = known;
+        if (!known)
+            continue;
+        fuel += leg.legTime * fuelBurn;
+        elapsed += leg.legTime;
+        leg.fuel = fuel;
+        leg.elapsed = elapsed;
+    }
+}
+
+} // namespace
+
+double NormaliseDegrees(double angle) {
+    if (angle > 360.0)
+        angle -= 360.0;
+    if (angle < 0.0)
+        angle += 360.0;
+    return angle;
+}
+
+Status CheckPlanWind(const PlanInputs& inputs) {
+    const double direction = TextToDouble(inputs.windDirection);
+    if (direction > kMaxWindDirection || direction < 0)
+        return Status::Fail(FormatText("Error: Invalid wind heading (%.0f)", direction),
+                            MessageIcon::Information);
+    const double speed = TextToDouble(inputs.windSpeed);
+    if (speed > kMaxWindSpeed || speed < 0)
+        return Status::Fail(FormatText("Error: Invalid wind speed (%.0f)", speed),
+                            MessageIcon::Information);
+    return {};
+}
+
+Outcome<PlanComputation> ComputeFlightPlan(const PlanInputs& inputs, double fuelBurn,
+                                           const RoutePlaces& places) {
+    PlanComputation result;
+    QStringList idents = SplitRoute(inputs.route);
+    if (idents.size() > kMaxPlanPoints) {
+        idents = idents.mid(0, kMaxPlanPoints);
+        result.notices.append({QString::fromLatin1(kTooManyPointsText), MessageIcon::Information});
+    }
+    QVector<PlanLeg>& points = result.plan.points;
+    for (const QString& ident : idents) {
+        std::optional<PlanLeg> point = places.Find(ident);
+        if (!point)
+            return Outcome<PlanComputation>::Fail(QStringLiteral("Identifier ") + ident +
+                                                      QStringLiteral(" not found."),
+                                                  MessageIcon::Warning);
+        points.append(*point);
+    }
+    const double tas = TextToDouble(inputs.tas);
+    const Wind wind{TextToDouble(inputs.windDirection), TextToDouble(inputs.windSpeed)};
+    bool windReported = false;
+    for (int i = 0; i + 1 < points.size(); ++i) {
+        const std::optional<Message> refused =
+            ComputeLeg(points[i], points[i + 1], tas, wind, inputs.magnetic);
+        if (refused && !windReported) {
+            result.notices.append(*refused);
+            windReported = true;
+        }
+    }
+    Accumulate(points, fuelBurn);
+    return result;
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The flight planning screens the main frame offers: the Flight Planning view.
+
+class ScreenRegistry;
+
+void RegisterPlanningScreens(ScreenRegistry& registry);
