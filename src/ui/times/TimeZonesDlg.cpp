@@ -41,7 +41,7 @@ void CTimeZonesDlg::AddRow(const WorldClock& place) {
 }
 
 int CTimeZonesDlg::SelectedRow() const {
-    const QTreeWidgetItem* current = List()->currentItem();
+    QTreeWidgetItem* current = List()->currentItem();
     return current && current->isSelected() ? List()->indexOfTopLevelItem(current) : -1;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/times/TimeZonesView.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -43,7 +44,7 @@ protected:
             zone.SetDlgItemText(IDC_ZONE_NAME, name);
             QComboBox* zones = zone.Combo(IDC_ZONE_LIST);
             zones->setCurrentIndex(zones->findData(key));
-            zone.accept();
+            static_cast<QDialog&>(zone).accept();
             return zone.result();
         });
     }

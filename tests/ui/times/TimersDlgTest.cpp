@@ -7,8 +7,10 @@
 #include "ui/times/TimerOptionsDlg.h"
 #include "ui/times/TimersDlg.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QTabBar>
 
 namespace {
@@ -171,7 +173,7 @@ TEST_F(TimersDlgTest, OptionsAreStoredOnOkOnly) {
         platform.dialogScripts.append([&](QDialog* dialog) {
             auto* options = static_cast<CTimerOptionsDlg*>(dialog);
             fillIn(*options);
-            options->accept();
+            static_cast<QDialog*>(options)->accept();
             return options->result();
         });
         d.RunOptions();
