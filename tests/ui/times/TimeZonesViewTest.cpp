@@ -107,13 +107,13 @@ TEST_F(TimeZonesViewTest, EditingRewritesTheValuesAndDeletesTheSurplus) {
     MakeZonesView();
     EXPECT_EQ(Names(), (QStringList{"Home", "Work", "Far"}));
     platform.messageAnswers = {kIdCancel, kIdOk};
-    AnswerZone("Office", 35);
     EditZones([&](CTimeZonesDlg& d) {
         Select(d, 0);
         d.Remove(); // Cancel keeps it
         Select(d, 2);
         d.Remove();
         Select(d, 1);
+        AnswerZone("Office", 35);
         d.EditPlace();
     });
     ASSERT_EQ(platform.messages.size(), 2);
@@ -127,8 +127,10 @@ TEST_F(TimeZonesViewTest, EditingRewritesTheValuesAndDeletesTheSurplus) {
 
 TEST_F(TimeZonesViewTest, AnAddedPlaceIsThereAfterARestart) {
     MakeZonesView();
-    AnswerZone("Auckland", 290);
-    EditZones([](CTimeZonesDlg& d) { d.Add(); });
+    EditZones([this](CTimeZonesDlg& d) {
+        AnswerZone("Auckland", 290);
+        d.Add();
+    });
     frame.reset();
     document.reset();
     MakeZonesView();
