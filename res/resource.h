@@ -612,3 +612,42 @@
 #define ID_ROUTE_SEARCH                 35100
 #define ID_ROUTE_CLEAR                  35101
 #define ID_ROUTE_IDENT_BASE             35200
+
+// ---- Times and clocks: the Timers and Timer Options dialogs -----------------------------------
+#define IDD_TIMERS_P                    800
+#define IDD_TIMERS_L                    801
+#define IDD_TIMERS_S                    802
+#define IDD_TIMER_OPTIONS_P             803
+#define IDD_TIMER_OPTIONS_L             804
+#define IDD_TIMER_OPTIONS_S             805
+// Timers: the tab per timer, the Current display, spinners, buttons and the count-down choice.
+#define IDC_TIMERS_TABS                 1217
+#define IDC_TIMERS_CURRENT              1311
+#define IDC_TIMERS_MINUTES_SPIN         1308
+#define IDC_TIMERS_SECONDS_SPIN         1309
+#define IDC_TIMERS_START                1305
+#define IDC_TIMERS_STOP                 1306
+#define IDC_TIMERS_RESET                1307
+#define IDC_TIMERS_COUNT_DOWN           1320
+#define IDC_TIMERS_THEN                 1325
+#define IDC_TIMERS_SET_STARTING         1316
+#define IDC_TIMERS_STARTING             1326
+#define IDC_TIMERS_OPTIONS              1319
+// Timer Options.
+#define IDC_TIMER_TITLE                 1310
+#define IDC_TIMER_START_ON_TAKEOFF      1272
+#define IDC_TIMER_PLAY_SOUND            1313
+#define IDC_TIMER_BROWSE                1314
+#define IDC_TIMER_SOUND_FILE            1315
+#define IDC_TIMER_REPEAT                1317
+#define IDC_TIMER_PLAY                  1318
+
+// ---- Times and clocks: the Time Zones and Time Zone dialogs ----------------------------------
+#define IDD_TIME_ZONES                  200
+#define IDD_TIME_ZONE                   201
+#define IDC_ZONES_LIST                  1134
+#define IDC_ZONES_ADD                   1000
+#define IDC_ZONES_REMOVE                1563
+#define IDC_ZONES_EDIT                  1066
+#define IDC_ZONE_NAME                   1564
+#define IDC_ZONE_LIST                   1565

@@ -27,9 +27,12 @@ void AdvanceTimers(TimesState& times, int64_t elapsed, TickResult* result) {
             continue;
         const TimerAdvance advance = timer.Advance(static_cast<uint32_t>(elapsed));
         if (advance.playSound)
-            result->sounds.append(timer.Sound());
+            times.alarms.Schedule(timer);
         result->timerStopped |= advance.stopped;
     }
+    AlarmSounds::Due due = times.alarms.TakeDue();
+    result->sounds = std::move(due.playable);
+    result->soundReports = std::move(due.reports);
 }
 
 void DetectTakeoffAndLanding(TimesState& times, const GpsReading& gps, uint32_t threshold,

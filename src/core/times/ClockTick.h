@@ -3,8 +3,10 @@
 // the seconds since the previous tick and records takeoff and landing from the GPS ground speed.
 // Returns what the screens must refresh; sounds are the caller's to play.
 
+#include "core/common/Outcome.h"
 #include "core/gps/GpsFix.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,8 @@ struct TickResult {
     bool landingRecorded = false; // by the GPS on this tick
     bool refreshTimes = false;    // the Times view, when current, redraws its six time buttons
     bool timerStopped = false;    // a count-down stopped at zero: an open Timers dialog refreshes
-    QStringList sounds;           // sound files to play once each, now
+    QStringList sounds;           // sound files to play once each, now (checked playable)
+    QList<Message> soundReports;  // sound files that cannot be played, each reported once a run
 };
 
 // The tick clock the main frame keeps: whole seconds since 1 January 1601 (UTC) of the previous

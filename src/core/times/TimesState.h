@@ -3,6 +3,7 @@
 // four count timers, with the recording operations that also start and stop the timers set to
 // start at takeoff.
 
+#include "core/times/AlarmSounds.h"
 #include "core/times/CountTimer.h"
 #include "core/times/FlightTimes.h"
 
@@ -21,6 +22,8 @@ public:
     // The timer the Timers dialog opens on: 0 from the Times menu, the pressed one from a timer
     // button of the Times view.
     int timersDialogTimer = 0;
+    // The sounds of timers passing zero, played by the ticks.
+    AlarmSounds alarms;
 
     // Reads the four timers' stored settings (at document creation).
     void LoadTimers(const SettingsStore& store);

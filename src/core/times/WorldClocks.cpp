@@ -63,10 +63,12 @@ QVector<WorldClockRow> WorldClocks::Rows() const {
 void WorldClocks::SetShown(int index, bool shown) {
     if (index < 0 || index >= places.size())
         return;
-    const int key = places[index].key;
-    const int magnitude =
-        key == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(key);
+    const int magnitude = places[index].ZoneKey();
     places[index].key = shown ? magnitude : -magnitude;
+}
+
+int WorldClock::ZoneKey() const {
+    return key == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(key);
 }
 
 QString WorldClockTime(int key, const QDateTime& utc, const QDate& deviceLocalDate) {

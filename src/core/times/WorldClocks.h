@@ -14,6 +14,8 @@ struct WorldClock {
     int key = 0;  // |key| is a ZoneTable key; 0 or below: not shown
 
     bool Shown() const { return key > 0; }
+    // The ZoneTable key: |key| (the largest int for the one key without a positive twin).
+    int ZoneKey() const;
     bool operator==(const WorldClock&) const = default;
 };
 

@@ -239,7 +239,11 @@ void CMainFrame::OnTimer() {
     TickResult tick = ClockTick(document_.Times(), tickClock_, gps, CurrentAppState().settings);
     for (const QString& sound : tick.sounds)
         CurrentPlatform().PlaySound(sound);
+    const QList<Message> soundReports = tick.soundReports;
     document_.SetLastTick(std::move(tick));
+    // A timer's sound that cannot be played is told once; the timer has gone on regardless.
+    for (const Message& report : soundReports)
+        ShowError(this, report, LoadString(IDS_APP_TITLE));
     if (const std::optional<Message> failure = document_.AfterTick(gps))
         ShowError(this, *failure, LoadString(IDS_APP_TITLE));
     if (view_)

@@ -14,6 +14,12 @@ CTrevallionDoc::CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix)
     times_.flight = LoadFlightTimes(settings_);
 }
 
+void CTrevallionDoc::SetLastTick(TickResult tick) {
+    lastTick_ = std::move(tick);
+    if (lastTick_.timerStopped && timersDialogRefresh_)
+        timersDialogRefresh_();
+}
+
 void CTrevallionDoc::SaveFlightTimes() {
     ::SaveFlightTimes(settings_, times_.flight);
 }

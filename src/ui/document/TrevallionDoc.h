@@ -20,6 +20,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class SettingsStore;
 
 class CTrevallionDoc {
@@ -60,7 +62,14 @@ public:
 
     // What the main frame's last one-second tick did (the Times view redraws its times from it).
     const TickResult& LastTick() const { return lastTick_; }
-    void SetLastTick(TickResult tick) { lastTick_ = std::move(tick); }
+    // Keeps the tick's result; when it stopped a count-down at zero, the open Timers dialog
+    // refreshes its buttons.
+    void SetLastTick(TickResult tick);
+    // The open Timers dialog installs its refresh here while it is open (an empty function when
+    // it closes), so a timer stopping at zero refreshes it even though the dialog is modal.
+    void SetTimersDialogRefresh(std::function<void()> refresh) {
+        timersDialogRefresh_ = std::move(refresh);
+    }
 
     // Keeps the flight times in the settings; called after every record and reset.
     void SaveFlightTimes();
@@ -81,5 +90,6 @@ private:
     QString navFilePath_;
     QString gpsSourceName_;
     TickResult lastTick_;
+    std::function<void()> timersDialogRefresh_;
     FlightTrack track_;
 };

@@ -20,6 +20,9 @@ void COwnerDrawArea::paintEvent(QPaintEvent*) {
 }
 
 void COwnerDrawArea::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    const QPoint position = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || !rect().contains(position))
+        return;
+    emit clicked();
+    emit clickedAt(position);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An owner-drawn control: a template "Button" with BS_OWNERDRAW. Its owner draws it through the
-// paint callback (graphs, diagrams) and hears taps through clicked().
+// paint callback (graphs, diagrams) and hears taps through clicked(), or clickedAt() where it
+// matters where the tap was.
 
 #include <QWidget>
 
@@ -18,6 +19,8 @@ public:
 
 signals:
     void clicked();
+    // The same tap, with its position in the control's coordinates.
+    void clickedAt(const QPoint& position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -267,8 +267,7 @@ void CTimerView::ToggleFlag(bool TimesDisplay::*flag) {
 }
 
 void CTimerView::OpenTimers(int timerIndex) {
-    // The Timers dialog registers the command once it exists; until then the frame finds the
-    // command disabled and nothing happens.
+    // The frame runs the Timers dialog's command after this one; the view tells it the timer.
     pressedTimer_ = timerIndex;
     PostFrameCommand(ID_TIMES_TIMERS);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The Times view, registered with the main frame.
+// The Times and Time Zones views and the Timers dialog, registered with the main frame.
 
 class ScreenRegistry;
 

@@ -1,5 +1,6 @@
 #include "core/common/CoordinateText.h"
 #include "core/common/DensityText.h"
+#include "core/common/FileFilterText.h"
 #include "core/common/KeyValueText.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,12 @@ TEST(GetKeyValue, FindsTheValueUpToTheCarriageReturn) {
     EXPECT_EQ(GetKeyValue(text, QStringLiteral("Fuel")), QString()); // last line, no CR
     EXPECT_EQ(GetKeyValue(text, QStringLiteral("Missing")), QString());
     EXPECT_EQ(GetKeyValue(QStringLiteral("A=\r\n"), QStringLiteral("A")), QString());
+}
+
+TEST(DesktopFileFilter, BarPairsBecomeDesktopFilters) {
+    EXPECT_EQ(DesktopFileFilter("Wave files|*.wav|All Files (*.*)|*.*||"),
+              "Wave files (*.wav);;All Files (*)");
+    EXPECT_EQ(DesktopFileFilter("Plans|*.pln;*.txt||"), "Plans (*.pln *.txt)");
 }
 
 } // namespace

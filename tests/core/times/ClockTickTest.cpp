@@ -1,8 +1,11 @@
 #include "TimesTestSupport.h"
 
 #include "core/common/AppSettings.h"
+#include "core/common/MemorySettingsStore.h"
 #include "core/times/ClockTick.h"
 #include "core/times/TimesState.h"
+#include "support/SampleWaveFile.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -82,16 +85,37 @@ TEST_F(ClockTickTest, NoDetectionWithoutPortOrThreshold) {
 }
 
 TEST_F(ClockTickTest, SoundsAndStopsAtZeroAreReported) {
+    TempFolder folder;
+    const QString bell = folder.File("bell.wav");
+    ASSERT_TRUE(WriteSampleWaveFile(bell));
     CountTimer& timer = times.timers[1];
     timer.SetOptions(kCountDown | kPlaySound);
-    timer.SetSound("/sounds/bell.wav");
+    timer.SetSound(bell);
     timer.SetValue(1);
     ASSERT_TRUE(timer.Start().ok());
     TickResult r = TickAtSpeed(0);
     EXPECT_TRUE(r.sounds.isEmpty());
     r = TickAtSpeed(0);
-    EXPECT_EQ(r.sounds, QStringList{"/sounds/bell.wav"});
+    EXPECT_EQ(r.sounds, QStringList{bell});
     EXPECT_TRUE(r.timerStopped);
+}
+
+TEST_F(ClockTickTest, AMissingSoundIsReportedOnceAndTheTimerGoesOn) {
+    CountTimer& timer = times.timers[0];
+    timer.SetOptions(kCountDown | kPlaySound | kRestart);
+    timer.SetSound("/no/such/bell.wav");
+    MemorySettingsStore store;
+    timer.SetValue(1);
+    (void)timer.SetStarting(store); // restarts from 0:01
+    ASSERT_TRUE(timer.Start().ok());
+    int reports = 0;
+    for (int tick = 0; tick < 6; ++tick) {
+        const TickResult r = TickAtSpeed(0);
+        EXPECT_TRUE(r.sounds.isEmpty());
+        reports += static_cast<int>(r.soundReports.size());
+    }
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(timer.State(), TimerState::CountingDown); // restarting at every pass as before
 }
 
 TEST_F(ClockTickTest, HandRecordedLandingStopsTakeoffTimers) {

@@ -13,6 +13,7 @@ ok() { passed=$((passed + 1)); echo "ok: $*"; }
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "install: $(cat "$work/install.log")"
 for file in bin/trevallion bin/trevallion-calc bin/trevallion-data \
     share/trevallion/trevallion.htm share/trevallion/checklist.db share/trevallion/world.nav \
+    share/trevallion/sounds/alarm.wav \
     share/applications/com.orvenda.Trevallion.desktop \
     share/metainfo/com.orvenda.Trevallion.metainfo.xml \
     share/icons/hicolor/scalable/apps/trevallion.svg share/icons/hicolor/48x48/apps/trevallion.png \

@@ -2,6 +2,7 @@
 
 #include "core/app/ViewTable.h"
 #include "resource.h"
+#include "support/SampleWaveFile.h"
 #include "ui/app/MenuBar.h"
 #include "ui/document/ViewCommands.h"
 #include "ui/framework/MenuBuilder.h"
@@ -223,15 +224,37 @@ TEST_F(MainFrameTest, TickAdvancesRunningTimersBySecondsElapsed) {
 TEST_F(MainFrameTest, TickPlaysTheSoundOfATimerPassingZero) {
     MakeFrame(kViewTimes);
     CountTimer& timer = document->Times().timers[2];
+    const QString alarm = documents.File("alarm.wav");
+    ASSERT_TRUE(WriteSampleWaveFile(alarm));
     timer.SetOptions(timer_options::kCountDown | timer_options::kPlaySound);
-    timer.SetSound(QStringLiteral("/sounds/alarm.wav"));
+    timer.SetSound(alarm);
     timer.SetValue(1); // 0:01, then 0:00 on the first tick, passing zero on the next
     ASSERT_TRUE(timer.Start().ok());
     frame->OnTimer();
     EXPECT_TRUE(platform.sounds.isEmpty());
     platform.clock.AdvanceSeconds(1);
     frame->OnTimer();
-    EXPECT_EQ(platform.sounds, QStringList{"/sounds/alarm.wav"});
+    EXPECT_EQ(platform.sounds, QStringList{alarm});
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, AMissingTimerSoundIsToldOnceAndTheTimerStops) {
+    MakeFrame(kViewTimes);
+    CountTimer& timer = document->Times().timers[1];
+    timer.SetOptions(timer_options::kCountDown | timer_options::kPlaySound);
+    timer.SetSound(documents.File("gone.wav"));
+    for (int run = 0; run < 2; ++run) {
+        timer.SetValue(1);
+        ASSERT_TRUE(timer.Start().ok());
+        for (int tick = 0; tick < 2; ++tick) {
+            platform.clock.AdvanceSeconds(1);
+            frame->OnTimer();
+        }
+        EXPECT_EQ(timer.State(), TimerState::Stopped);
+    }
+    EXPECT_TRUE(platform.sounds.isEmpty());
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_TRUE(platform.messages[0].text.contains("gone.wav"));
 }
 
 TEST_F(MainFrameTest, TickRecordsTakeoffAndLandingFromTheGpsSpeed) {

@@ -1,0 +1,51 @@
+#pragma once
+// The Time Zones view: world clocks. Under its painted title it draws, in the clock font (the
+// view's font 20 pixels high, bold), one row per shown place with the place's name and its time,
+// "%02u:%02u" followed by "+" or "-" when its date is a day after or before the device's. It
+// repaints when the UTC minute changes. A double tap or Edit, Time Zones... opens the editor;
+// after OK the places are written back as "TimeZone%i" values. It has no template.
+
+#include "core/times/MinuteWatch.h"
+#include "core/times/WorldClocks.h"
+#include "ui/document/ViewCommands.h"
+#include "ui/framework/CustomFormView.h"
+
+#include <QFont>
+
+class CTrevallionDoc;
+
+class CTimeZonesView : public CCustomFormView, public CViewCommands {
+    Q_OBJECT
+public:
+    explicit CTimeZonesView(CTrevallionDoc& document, QWidget* parent = nullptr);
+
+    // The one-second tick: a repaint when the UTC minute has changed.
+    void OnTimerTick() override;
+    bool OnViewCommand(int commandId) override;
+    bool UpdateViewCommand(int commandId, CommandState* state) const override;
+
+    // Opens the "Time Zones" editor; OK rewrites the stored places and repaints.
+    void EditTimeZones();
+
+    const WorldClocks& Clocks() const { return clocks_; }
+    // The rows the view draws now.
+    QVector<WorldClockRow> Rows() const { return clocks_.Rows(); }
+    // How many times the view asked to be repainted (tests watch the once-a-minute rule).
+    int RepaintCount() const { return repaints_; }
+
+protected:
+    void OnInitialUpdate() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void Repaint();
+
+    CTrevallionDoc& document_;
+    WorldClocks clocks_;
+    QFont clockFont_;
+    int digitWidth_ = 0;
+    int lineHeight_ = 0;
+    MinuteWatch minute_;
+    int repaints_ = 0;
+};
