@@ -42,7 +42,9 @@ GalleryRegistration SunTimesAt(const char* name, int location) {
                     dialog->ToggleEast();
                 dialog->SetDlgItemText(IDC_SUN_UTC_OFFSET, QStringLiteral("2"));
             }
-            dialog->OnCalculate();
+            // Without the file the airport is not found; the picture then shows no times.
+            if (location != CSunTimesDlg::kAirport || SunDocument().NavData().IsLoaded())
+                dialog->OnCalculate();
             return dialog;
         });
 }
