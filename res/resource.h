@@ -651,3 +651,38 @@
 #define IDC_ZONES_EDIT                  1066
 #define IDC_ZONE_NAME                   1564
 #define IDC_ZONE_LIST                   1565
+
+// ---- Sunrise and sunset: the "Sun Rise - Sun Set" dialog ------------------------------------
+#define IDD_SUN_TIMES_P                 122
+#define IDD_SUN_TIMES_L                 175
+#define IDD_SUN_TIMES_S                 740
+// Location and its entries: airport (with Lookup), latitude and longitude, waypoint.
+#define IDC_SUN_LOCATION                2401
+#define IDC_SUN_AIRPORT_LABEL           2402
+#define IDC_SUN_AIRPORT                 2403
+#define IDC_SUN_LOOKUP                  2404
+#define IDC_SUN_FORMAT_LABEL            2405
+#define IDC_SUN_FORMAT                  2406
+#define IDC_SUN_WAYPOINT_LABEL          2407
+#define IDC_SUN_WAYPOINT                2408
+#define IDC_SUN_PLACE_NAME              2409
+#define IDC_SUN_LATITUDE_LABEL          2410
+#define IDC_SUN_LATITUDE                2411
+#define IDC_SUN_LATITUDE_SPIN           2412
+#define IDC_SUN_NORTH_SOUTH             2413
+#define IDC_SUN_LONGITUDE_LABEL         2414
+#define IDC_SUN_LONGITUDE               2415
+#define IDC_SUN_LONGITUDE_SPIN          2416
+#define IDC_SUN_WEST_EAST               2417
+#define IDC_SUN_DATE                    2418
+#define IDC_SUN_UTC_OFFSET              2419
+#define IDC_SUN_UTC_OFFSET_SPIN         2420
+// The results: each row's UTC and local texts.
+#define IDC_SUN_DAY_UTC                 2421
+#define IDC_SUN_DAY_LOCAL               2422
+#define IDC_SUN_RISE_UTC                2423
+#define IDC_SUN_RISE_LOCAL              2424
+#define IDC_SUN_SET_UTC                 2425
+#define IDC_SUN_SET_LOCAL               2426
+#define IDC_SUN_NIGHT_UTC               2427
+#define IDC_SUN_NIGHT_LOCAL             2428

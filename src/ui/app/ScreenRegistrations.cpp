@@ -5,6 +5,7 @@
 #include "ui/app/PreferencesCommand.h"
 #include "ui/calculators/AirDataRegistrations.h"
 #include "ui/calculators/DistanceTrackRegistration.h"
+#include "ui/calculators/SunTimesRegistration.h"
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
@@ -17,6 +18,7 @@ void RegisterScreens(ScreenRegistry& registry) {
     registry.AddDialog<CAboutDlg>(ID_APP_ABOUT);
     RegisterAirDataCalculators(registry);
     RegisterWindCalculators(registry);
+    RegisterSunTimesCalculator(registry);
     RegisterChecklistScreens(registry);
     RegisterWeightBalanceScreens(registry);
     RegisterPreferences(registry);

@@ -30,6 +30,9 @@ expect 2 "--east takes yes or no." heading-time --east maybe
 expect 0 "Total: 0:45" time-sum --time +1:30 --time -0:45
 expect 0 "Ground Speed: 105" ground-speed --wind-direction 45 --wind-speed 20 --course 90 --tas 120
 expect 1 "Invalid" ground-speed --wind-direction 400 --wind-speed 20 --course 90 --tas 120
+expect 0 "Sun set Local: 20:10" sun-times --latitude 47:26:56N --longitude 122:18:33W --date 2026-06-21 --utc-offset -8
+expect 0 "Sun rise UTC: Up all day" sun-times --latitude 78:00.00N --longitude 015:00.00E --date 2026-06-21
+expect 1 "Invalid latitude" sun-times --latitude 47:26 --longitude 122:18:33W
 
 # distance-track: typed positions, and identifiers looked up only as the kind says.
 home="40:00:00 N 000:00:00 W"
