@@ -7,6 +7,7 @@
 #include "core/planning/PlanTable.h"
 #include "core/planning/RoutePlaces.h"
 #include "core/planning/RouteText.h"
+#include "ui/calculators/DistanceTrackDlg.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/ControlFactory.h"
 #include "ui/framework/ValueEdit.h"
@@ -272,11 +273,34 @@ bool CPlanningView::OnViewCommand(int commandId) {
         OpenWithDialog();
         return true;
     }
+    if (commandId == ID_CALC_DISTANCE_TRACK) {
+        RunDistanceTrack();
+        return true;
+    }
     return false;
 }
 
+// Distance & Track opened from this view offers its flight-plan buttons and applies them.
+void CPlanningView::RunDistanceTrack() {
+    CDistanceTrackDlg dialog(document_, this);
+    dialog.ShowFlightPlanButtons(true);
+    if (dialog.DoModal() != kIdOk)
+        return;
+    switch (dialog.RequestedPlanAction()) {
+    case PlanAction::CreateNewPlan:
+        CreatePlan(dialog.FromText(), dialog.ToText());
+        break;
+    case PlanAction::AddDestination:
+        AddDestination(dialog.ToText());
+        break;
+    case PlanAction::None:
+        break;
+    }
+}
+
 bool CPlanningView::UpdateViewCommand(int commandId, CommandState* state) const {
-    if (commandId == ID_FILE_SAVE || commandId == ID_FILE_OPEN) {
+    if (commandId == ID_FILE_SAVE || commandId == ID_FILE_OPEN ||
+        commandId == ID_CALC_DISTANCE_TRACK) {
         *state = {true, false};
         return true;
     }

@@ -54,6 +54,7 @@ protected:
     void Relayout() override;
 
 private:
+    void RunDistanceTrack();
     void SetUpFields();
     void FillAircraftCombo();
     void OnAircraftChosen(int index);

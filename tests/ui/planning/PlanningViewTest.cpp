@@ -5,6 +5,7 @@
 #include "core/navdata/NavTestData.h"
 #include "core/planning/FlightPlanFile.h"
 #include "support/ScriptedPlatform.h"
+#include "ui/calculators/DistanceTrackDlg.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/ValueEdit.h"
@@ -162,3 +163,25 @@ TEST_F(PlanningViewTest, RefusalsKeepOrEmptyThePlanAsTheyShould) {
 }
 
 } // namespace
+
+// Calc > Distance/Track... from this view shows the flight-plan buttons; each one changes the
+// route as its name says.
+TEST_F(PlanningViewTest, DistanceTrackButtonsStartAndExtendThePlan) {
+    MakeView();
+    const auto press = [this](const char* from, const char* to, int button) {
+        platform.dialogScripts << [=](QDialog* dialog) {
+            auto* dt = static_cast<CDistanceTrackDlg*>(dialog);
+            EXPECT_FALSE(dt->GetDlgItem(IDC_DT_NEW_PLAN)->isHidden());
+            dt->SetDlgItemText(IDC_DT_FROM_IDENT, QString::fromLatin1(from));
+            dt->SetDlgItemText(IDC_DT_TO_IDENT, QString::fromLatin1(to));
+            dt->Button(button)->click();
+            return dialog->result();
+        };
+        EXPECT_TRUE(view->OnViewCommand(ID_CALC_DISTANCE_TRACK));
+    };
+    press("KAA0", "KAA1", IDC_DT_NEW_PLAN);
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1"));
+    press("KAA1", "KAA2", IDC_DT_ADD_TO_PLAN);
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1 KAA2"));
+    EXPECT_EQ(Rows().size(), 3);
+}
