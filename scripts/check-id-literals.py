@@ -25,7 +25,7 @@ ID_NAME = re.compile(r"\b(ID[A-Z]?_\w+|\w*(Command|Control|Button|String)Ids?|Ge
                      r"LoadString|PressKeypad)\b")
 # ...and those that say its numbers are template or menu ids.
 TEMPLATE_NAME = re.compile(r"\b(IDD_\w+|IDM_\w+|IDR_\w+|\w*Templates?\w*|\w*Menus?(Id|Bar)\w*|"
-                           r"\w*ViewIds?)\b")
+                           r"\w*ViewIds?)\b", re.IGNORECASE)
 SCREEN_SIZES = {240, 320}
 NUMBER = re.compile(r"(?<![\w.'])(\d{3,5})(?![\w.'])")
 

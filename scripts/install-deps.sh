@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-wine fonts-dejavu-core
-    desktop-file-utils appstream
+    desktop-file-utils appstream python3
 )
 
 missing=()

@@ -76,11 +76,12 @@ QVector<int> Record(int menuId, QVector<QVector<int>> buttons) {
 }
 
 TEST(MenuBarRecord, DecodesButtons) {
-    const QVector<int> words = Record(128, {{-2, IDS_MENU_FILE, 4, 0x18, IDS_MENU_FILE, 0, 0},
-                                            {-2, IDS_MENU_TIMES, 4, 0x18, IDS_MENU_TIMES, 0, 5}});
+    const QVector<int> words =
+        Record(IDM_TIMES, {{-2, IDS_MENU_FILE, 4, 0x18, IDS_MENU_FILE, 0, 0},
+                           {-2, IDS_MENU_TIMES, 4, 0x18, IDS_MENU_TIMES, 0, 5}});
     const Outcome<MenuBarRecord> record = DecodeMenuBarRecord(IDM_TIMES, words, 6);
     ASSERT_TRUE(record.ok()) << record.error().text.toStdString();
-    EXPECT_EQ(record->menuId, 128);
+    EXPECT_EQ(record->menuId, IDM_TIMES);
     ASSERT_EQ(record->buttons.size(), 2);
     EXPECT_EQ(record->buttons[0],
               (MenuBarButton{0xFFFE, IDS_MENU_FILE, 4, 0x18, IDS_MENU_FILE, 0}));

@@ -132,7 +132,8 @@ TEST(IniSettingsStore, WritesBehindButReadsBackAtOnce) {
     store.WriteText("AirportFile", "/data/world.nav"); // written at once with what is pending
     EXPECT_EQ(OnDisk(path, "AirportFile"), QStringLiteral("/data/world.nav"));
     EXPECT_EQ(OnDisk(path, "Airports"), QStringLiteral("199,KSEA,"));
-    store.WriteInt("View", 33030); // behind: on the disk within a second, without a flush
+    store.WriteInt("View",
+                   ID_VIEW_FLIGHT_PLANNING); // behind: on the disk within a second, without a flush
     for (int waited = 0; OnDisk(path, "View").isEmpty() && waited < 100; ++waited)
         QThread::msleep(50); // generous for a loaded machine
     EXPECT_EQ(OnDisk(path, "View"), QStringLiteral("33030"));

@@ -30,99 +30,115 @@ const Lines kSeparator{"-"};
 Lines FileMenu(const QString& save, const QString& open) {
     Lines items;
     if (!save.isEmpty())
-        items << Item(save, 57603);
+        items << Item(save, ID_FILE_SAVE);
     if (!open.isEmpty())
-        items << Item(open, 57601) << kSeparator;
-    items << Item("Preferences...", 32957) << Item("About", 33105) << kSeparator
-          << Item("Exit", 32853);
+        items << Item(open, ID_FILE_OPEN) << kSeparator;
+    items << Item("Preferences...", ID_FILE_PREFERENCES) << Item("About", ID_APP_ABOUT)
+          << kSeparator << Item("Exit", ID_FILE_EXIT);
     return Popup("File", items);
 }
 
 Lines EditMenu(const QString& extra = {}, int extraId = 0) {
-    Lines items = Item("Aircraft...", 33038) + Item("Waypoints...", 33035);
+    Lines items = Item("Aircraft...", ID_EDIT_AIRCRAFT) + Item("Waypoints...", ID_EDIT_WAYPOINTS);
     if (!extra.isEmpty())
         items << kSeparator << Item(extra, extraId);
     return Popup("Edit", items);
 }
 
 Lines ViewMenu(bool secondSet) {
-    Lines items = Item("Times", 32881) + Item("Weight - Balance", 32880) +
-                  Item("Airport Directory", 32954) + Item("Flight Planning", 33030) +
-                  Item("Checklist", 33123) + Item("Time Zones", 33127);
+    Lines items = Item("Times", ID_VIEW_TIMES) + Item("Weight - Balance", ID_VIEW_WEIGHT_BALANCE) +
+                  Item("Airport Directory", ID_VIEW_AIRPORT_DIRECTORY) +
+                  Item("Flight Planning", ID_VIEW_FLIGHT_PLANNING) +
+                  Item("Checklist", ID_VIEW_CHECKLIST) + Item("Time Zones", ID_VIEW_TIME_ZONES);
     if (secondSet)
         items << kSeparator
-              << Popup("Orientation", Item("Portrait", 33131) + Item("Landscape (Right)", 33134) +
-                                          Item("Landscape (Left)", 33133));
+              << Popup("Orientation", Item("Portrait", ID_VIEW_PORTRAIT) +
+                                          Item("Landscape (Right)", ID_VIEW_LANDSCAPE_RIGHT) +
+                                          Item("Landscape (Left)", ID_VIEW_LANDSCAPE_LEFT));
     return Popup("View", items);
 }
 
 Lines CalcMenu() {
-    return Popup(
-        "Calc", Item("Ground Speed...", 32781) + Item("Heading/Time...", 32956) +
-                    Popup("Winds", Item("Find Wind...", 32826) + Item("Cross Wind...", 32780)) +
-                    Popup("Altitude", Item("Density Altitude...", 32777) +
-                                          Item("Pressure Altitude...", 32803) +
-                                          Item("True Airspeed...", 32778) + Item("MACH...", 32823) +
-                                          Item("Standard Temp...", 32779)) +
-                    Item("Descent Rate...", 32828) +
-                    Popup("Holds", Item("Times...", 33117) + Item("View...", 33118)) + kSeparator +
-                    Item("Distance/Track...", 33031) + Item("Sun Rise - Sun Set...", 32874) +
-                    kSeparator + Item("Time/Speed/Distance...", 33119) + Item("Time...", 32815) +
-                    Item("Fuel Burn...", 33120) + Item("Fuel Quantity...", 32870) +
-                    Item("Weight Shift...", 33122));
+    return Popup("Calc",
+                 Item("Ground Speed...", ID_CALC_GROUND_SPEED) +
+                     Item("Heading/Time...", ID_CALC_HEADING_TIME) +
+                     Popup("Winds", Item("Find Wind...", ID_CALC_FIND_WIND) +
+                                        Item("Cross Wind...", ID_CALC_CROSS_WIND)) +
+                     Popup("Altitude", Item("Density Altitude...", ID_CALC_DENSITY_ALTITUDE) +
+                                           Item("Pressure Altitude...", ID_CALC_PRESSURE_ALTITUDE) +
+                                           Item("True Airspeed...", ID_CALC_TRUE_AIRSPEED) +
+                                           Item("MACH...", ID_CALC_MACH) +
+                                           Item("Standard Temp...", ID_CALC_STANDARD_TEMP)) +
+                     Item("Descent Rate...", ID_CALC_DESCENT_RATE) +
+                     Popup("Holds", Item("Times...", ID_CALC_HOLD_TIMES) +
+                                        Item("View...", ID_CALC_HOLD_VIEW)) +
+                     kSeparator + Item("Distance/Track...", ID_CALC_DISTANCE_TRACK) +
+                     Item("Sun Rise - Sun Set...", ID_CALC_SUNRISE_SUNSET) + kSeparator +
+                     Item("Time/Speed/Distance...", ID_CALC_TIME_SPEED_DISTANCE) +
+                     Item("Time...", ID_CALC_TIME) + Item("Fuel Burn...", ID_CALC_FUEL_BURN) +
+                     Item("Fuel Quantity...", ID_CALC_FUEL_QUANTITY) +
+                     Item("Weight Shift...", ID_CALC_WEIGHT_SHIFT));
 }
 
 Lines ConvertMenu() {
-    return Popup("Convert",
-                 Item("Fahrenheit <> Celsius...", 32809) + Item("Millibars <> Inches...", 32862) +
-                     Item("Pounds <> Kilograms...", 32824) + Item("Feet <> Metres...", 32876) +
-                     Item("Inches <> Centimetres...", 33116) +
-                     Item("Inches <> Millimetres...", 33114) + kSeparator +
-                     Item("Knots, Miles, Kilometres...", 32813) +
-                     Item("Gallons <> Litres...", 32811));
+    return Popup("Convert", Item("Fahrenheit <> Celsius...", ID_CONVERT_FAHRENHEIT_CELSIUS) +
+                                Item("Millibars <> Inches...", ID_CONVERT_MILLIBARS_INCHES) +
+                                Item("Pounds <> Kilograms...", ID_CONVERT_POUNDS_KILOGRAMS) +
+                                Item("Feet <> Metres...", ID_CONVERT_FEET_METRES) +
+                                Item("Inches <> Centimetres...", ID_CONVERT_INCHES_CENTIMETRES) +
+                                Item("Inches <> Millimetres...", ID_CONVERT_INCHES_MILLIMETRES) +
+                                kSeparator +
+                                Item("Knots, Miles, Kilometres...", ID_CONVERT_DISTANCE) +
+                                Item("Gallons <> Litres...", ID_CONVERT_GALLONS_LITRES));
 }
 
 Lines TimesMenu() {
-    return Popup("Times", Item("Reset All", 32851) + Item("Reset Startup Time", 32796) +
-                              Item("Reset Takeoff Time", 32797) +
-                              Item("Reset Landing Time", 32798) +
-                              Item("Reset Shutdown Time", 32799) + kSeparator +
-                              Item("Local Time", 32849) + Item("Show HH:MM", 32850) + kSeparator +
-                              Item("Copy", 32873) + Item("Copy to Verol Flight Log...", 33090) +
-                              kSeparator + Item("Timers...", 32858));
+    return Popup("Times", Item("Reset All", ID_TIMES_RESET_ALL) +
+                              Item("Reset Startup Time", ID_TIMES_RESET_STARTUP) +
+                              Item("Reset Takeoff Time", ID_TIMES_RESET_TAKEOFF) +
+                              Item("Reset Landing Time", ID_TIMES_RESET_LANDING) +
+                              Item("Reset Shutdown Time", ID_TIMES_RESET_SHUTDOWN) + kSeparator +
+                              Item("Local Time", ID_TIMES_LOCAL_TIME) +
+                              Item("Show HH:MM", ID_TIMES_SHOW_HHMM) + kSeparator +
+                              Item("Copy", ID_TIMES_COPY) +
+                              Item("Copy to Verol Flight Log...", ID_TIMES_COPY_TO_VEROL) +
+                              kSeparator + Item("Timers...", ID_TIMES_TIMERS));
 }
 
 Lines GraphMenu() {
-    return Popup("Graph", Item("Lines", 33140) + Item("Ramp", 33141) + Item("Takeoff", 33142) +
-                              Item("Zero fuel", 33143) + Item("Landing", 33144));
+    return Popup("Graph", Item("Lines", ID_GRAPH_LINES) + Item("Ramp", ID_GRAPH_RAMP) +
+                              Item("Takeoff", ID_GRAPH_TAKEOFF) +
+                              Item("Zero fuel", ID_GRAPH_ZERO_FUEL) +
+                              Item("Landing", ID_GRAPH_LANDING));
 }
 
 // The buttons of a menu's bar, each followed by the items of the menu it opens.
 Lines ExpectedMenu(int menuId) {
-    const bool second = menuId >= 158;
+    const bool second = menuId >= IDM_AIRPORT_DIRECTORY_V5;
     const Lines common = CalcMenu() + ConvertMenu();
     switch (menuId) {
-    case 128:
-    case 161:
-        return FileMenu({}, {}) + EditMenu("GPS...", 33126) + ViewMenu(second) + common +
+    case IDM_TIMES:
+    case IDM_TIMES_V5:
+        return FileMenu({}, {}) + EditMenu("GPS...", ID_EDIT_GPS) + ViewMenu(second) + common +
                TimesMenu();
-    case 129:
+    case IDM_WEIGHT_BALANCE:
         return FileMenu("Save weight && balance...", "Open weight && balance...") + EditMenu() +
                ViewMenu(false) + GraphMenu() + common;
-    case 163:
+    case IDM_WEIGHT_BALANCE_V5:
         return FileMenu("Save weight && balance...", "Open weight && balance...") + EditMenu() +
                ViewMenu(true) + common;
-    case 143:
-    case 160:
+    case IDM_FLIGHT_PLANNING:
+    case IDM_FLIGHT_PLANNING_V5:
         return FileMenu("Save flight plan...", "Open flight plan...") + EditMenu() +
                ViewMenu(second) + common;
-    case 157:
-    case 162:
-        return FileMenu({}, {}) + EditMenu("Time Zones...", 33128) + ViewMenu(second) + common;
-    case 141:
-    case 158:
+    case IDM_TIME_ZONES:
+    case IDM_TIME_ZONES_V5:
+        return FileMenu({}, {}) + EditMenu("Time Zones...", ID_EDIT_TIME_ZONES) + ViewMenu(second) +
+               common;
+    case IDM_AIRPORT_DIRECTORY:
+    case IDM_AIRPORT_DIRECTORY_V5:
         return FileMenu({}, "Open airport file...") + EditMenu() + ViewMenu(second) + common;
-    default: // 156/159 checklist
+    default: // the checklist menus
         return FileMenu({}, {}) + EditMenu() + ViewMenu(second) + common;
     }
 }
@@ -164,7 +180,10 @@ QList<QAction*> Commands(const QMenu* menu) {
 class MenuTest : public ShellTest {};
 
 TEST_F(MenuTest, EveryMenuHasItsButtonsItemsAndCommands) {
-    for (const int menuId : {128, 129, 141, 143, 156, 157, 158, 159, 160, 161, 162, 163}) {
+    for (const int menuId :
+         {IDM_TIMES, IDM_WEIGHT_BALANCE, IDM_AIRPORT_DIRECTORY, IDM_FLIGHT_PLANNING, IDM_CHECKLIST,
+          IDM_TIME_ZONES, IDM_AIRPORT_DIRECTORY_V5, IDM_CHECKLIST_V5, IDM_FLIGHT_PLANNING_V5,
+          IDM_TIMES_V5, IDM_TIME_ZONES_V5, IDM_WEIGHT_BALANCE_V5}) {
         CMenuBar bar({});
         const Status loaded = bar.Load(menuId);
         ASSERT_TRUE(loaded.ok()) << loaded.error().text.toStdString();
