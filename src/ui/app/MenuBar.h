@@ -4,6 +4,7 @@
 // button at the right end. Before a menu opens, every item takes its enabled and checked state
 // from the state query; a chosen item is reported by its command id.
 
+#include "core/common/Outcome.h"
 #include "ui/document/ViewCommands.h"
 
 #include <QList>

@@ -63,7 +63,7 @@ Status CTemplateWindow::CreateControls(int templateId) {
         QWidget::setTabOrder(controls_[i - 1], controls_[i]);
     createdTemplate_ = templateId;
     ApplyTemplateGeometry(templateId);
-    return true;
+    return {};
 }
 
 void CTemplateWindow::Register(QWidget* widget, const ControlTemplate& control) {

@@ -6,6 +6,7 @@
 // supply its own widget for a control id through CreateControl. Re-layout moves and sizes the
 // same widgets to another template's rectangles; it never recreates them.
 
+#include "core/common/Outcome.h"
 #include "core/common/ResourceTypes.h"
 #include "ui/framework/LayoutTriple.h"
 

@@ -94,26 +94,30 @@ TEST(GpsReceiver, ReadsSentencesFromAPseudoTerminalAndStops) {
 // because the receiver wakes the reader at once, never because a poll interval ran out.
 class WakeOnlySource : public GpsSource {
 public:
-    explicit WakeOnlySource(std::atomic<bool>* woken) : woken_(woken) {}
+    WakeOnlySource(std::atomic<bool>* waiting, std::atomic<bool>* woken)
+        : waiting_(waiting), woken_(woken) {}
     Status Open() override { return {}; }
     void Read(GpsReaderContext& context) override {
         pollfd wake{context.WakeDescriptor(), POLLIN, 0};
-        while (context.Running()) {
-            if (::poll(&wake, 1, -1) > 0 && (wake.revents & POLLIN))
-                *woken_ = true;
-        }
+        *waiting_ = true;
+        if (::poll(&wake, 1, -1) > 0 && (wake.revents & POLLIN))
+            *woken_ = true;
     }
     void Close() override {}
 
 private:
+    std::atomic<bool>* waiting_;
     std::atomic<bool>* woken_;
 };
 
 TEST(GpsReceiver, StopWakesTheReaderAtOnce) {
     GpsFix fix;
     GpsReceiver receiver(fix);
+    std::atomic<bool> waiting{false};
     std::atomic<bool> woken{false};
-    ASSERT_TRUE(receiver.StartGps(std::make_unique<WakeOnlySource>(&woken)).ok());
+    ASSERT_TRUE(receiver.StartGps(std::make_unique<WakeOnlySource>(&waiting, &woken)).ok());
+    while (!waiting) // the reader is about to wait; no time limit is involved
+        std::this_thread::yield();
     receiver.StopGps();
     EXPECT_TRUE(woken);
     EXPECT_FALSE(receiver.IsRunning());

@@ -33,6 +33,7 @@ protected:
 
     // A document on the platform's settings and a frame showing `viewId`.
     CMainFrame& MakeFrame(int viewId) {
+        frame.reset(); // its views use the document until they are gone
         document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
         frame = std::make_unique<CMainFrame>(*document, registry);
         EXPECT_TRUE(frame->Create(viewId)) << frame->CreateError().toStdString();

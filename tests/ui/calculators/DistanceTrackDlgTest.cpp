@@ -15,7 +15,7 @@
 #include "ui/navdata/UserWaypointsDlg.h"
 
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -136,8 +136,8 @@ TEST_F(DistanceTrackDlgTest, SwapPickAndPlanButtons) {
         EXPECT_NE(search, nullptr);
         search->SetDlgItemText(IDC_SEARCH_TEXT, "alpha");
         EXPECT_TRUE(search->OnSearch());
-        auto* list = search->Item<QTreeWidget>(IDC_SEARCH_RESULTS);
-        list->setCurrentItem(list->topLevelItem(0));
+        auto* list = search->Item<QTreeView>(IDC_SEARCH_RESULTS);
+        list->setCurrentIndex(list->model()->index(0, 0));
         search->OnSelect();
         return search->result();
     });

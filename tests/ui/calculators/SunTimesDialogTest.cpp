@@ -16,7 +16,7 @@
 
 #include <QDateEdit>
 #include <QRegularExpression>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -140,8 +140,8 @@ TEST_F(SunTimesDialogTest, LookupCalculatesTheChosenAirport) {
         auto* search = static_cast<CAirportSearchDlg*>(dlg);
         search->SetDlgItemText(IDC_SEARCH_TEXT, "tacoma");
         search->OnSearch();
-        auto* list = search->Item<QTreeWidget>(IDC_SEARCH_RESULTS);
-        list->setCurrentItem(list->topLevelItem(0));
+        auto* list = search->Item<QTreeView>(IDC_SEARCH_RESULTS);
+        list->setCurrentIndex(list->model()->index(0, 0));
         search->OnSelect();
         return static_cast<int>(kIdOk);
     });
