@@ -7,11 +7,18 @@
 #include "core/common/SettingsStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 const QString kFileName = QStringLiteral("waypoints.db");
 const QString kSecondsSetting = QStringLiteral("Waypoint.Seconds");
+
+Status ReadFailure(const QString& path, const QString& detail) {
+    return Status::Fail(QStringLiteral("Error:\nUnable to read all user waypoints from ") + path +
+                            QStringLiteral(".\n") + detail,
+                        MessageIcon::Warning);
+}
 
 int Compare(const UserWaypoint& a, const UserWaypoint& b) {
     return QString::compare(a.ident, b.ident, Qt::CaseInsensitive);
@@ -35,14 +42,17 @@ Status UserWaypointStore::LoadUserWaypoints() {
     capacity_ = kMinimumCapacity;
     refusedFileAtPath_ = false;
     RemoveStaleSaveFiles(path_);
-    QString readFrom = path_;
-    Outcome<QByteArray> bytes = ReadWholeFile(path_, {}, kMaxDataFileBytes);
-    if (!bytes && !fallbackPath_.isEmpty()) {
-        readFrom = fallbackPath_;
-        bytes = ReadWholeFile(fallbackPath_, {}, kMaxDataFileBytes);
-    }
-    if (!bytes)
+    // The program folder's copy serves only while the data folder has none.
+    const QString readFrom =
+        QFileInfo::exists(path_) || fallbackPath_.isEmpty() ? path_ : fallbackPath_;
+    if (!QFileInfo::exists(readFrom))
         return {}; // no waypoints yet
+    const Outcome<QByteArray> bytes = ReadWholeFile(readFrom, {}, kMaxDataFileBytes);
+    if (!bytes) {
+        // A file that is there but cannot be read (too large, no permission) is kept as it is.
+        refusedFileAtPath_ = readFrom == path_;
+        return ReadFailure(readFrom, bytes.error().text);
+    }
     const UserWaypointFileContent content = ParseUserWaypointFile(bytes.value());
     waypoints_ = content.waypoints;
     if (content.version == 2 || content.version == 3)
@@ -51,9 +61,7 @@ Status UserWaypointStore::LoadUserWaypoints() {
     Sort();
     if (!content.problem.isEmpty()) {
         refusedFileAtPath_ = readFrom == path_;
-        return Status::Fail(QStringLiteral("Error:\nUnable to read all user waypoints from ") +
-                                readFrom + QStringLiteral(".\n") + content.problem,
-                            MessageIcon::Warning);
+        return ReadFailure(readFrom, content.problem);
     }
     if (content.version == 2)
         return SaveUserWaypoints(); // rewritten as version 3 at once

@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -185,6 +186,18 @@ TEST_F(WaypointStoreTest, DamagedFilesAreReportedAndKept) {
         ASSERT_TRUE(store.AddUserWaypoint(Waypoint("NEW"))) << c.what;
         EXPECT_EQ(ReadBytes(Path() + ".bad"), c.bytes) << c.what; // the refused file is kept
     }
+}
+
+// A file that is there but cannot be read is an error, not an empty list, and is kept.
+TEST_F(WaypointStoreTest, AFileTooLargeToReadIsReportedNotTakenAsEmpty) {
+    WriteBytes(Path(), QByteArray());
+    ASSERT_TRUE(QFile::resize(Path(), kMaxDataFileBytes + 1));
+    UserWaypointStore store = Store();
+    const Status loaded = store.LoadUserWaypoints();
+    ASSERT_FALSE(loaded);
+    EXPECT_TRUE(loaded.error().text.contains(QStringLiteral("larger than")));
+    EXPECT_TRUE(store.Waypoints().isEmpty());
+    EXPECT_EQ(QFileInfo(Path()).size(), kMaxDataFileBytes + 1);
 }
 
 TEST(WaypointSetting, SecondsFormat) {
