@@ -18,11 +18,9 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-namespace {
-
-// One document on the shipped world file for every screen of this file; it lives until the
-// gallery ends.
-CTrevallionDoc& Document() {
+// One document on the shipped world file for the screens that show navigation data; it lives
+// until the gallery ends.
+CTrevallionDoc& GalleryDocument() {
     static GpsFix fix;
     static CTrevallionDoc* document = [] {
         auto* doc = new CTrevallionDoc(CurrentPlatform().Settings(), fix);
@@ -34,18 +32,20 @@ CTrevallionDoc& Document() {
     return *document;
 }
 
+namespace {
+
 const QString kAirport = QStringLiteral("KSEA");
 
 GalleryRegistration ViewOnTab(const char* name, int tab) {
-    return GalleryRegistration(name, CAirportView::kTemplates,
-                               [tab](GalleryContext& c) -> std::unique_ptr<QWidget> {
-                                   auto view = std::make_unique<CAirportView>(Document(), c.frame);
-                                   if (!view->Create())
-                                       return nullptr;
-                                   view->ShowIdent(kAirport);
-                                   view->Item<QTabBar>(IDC_AIRPORT_TABS)->setCurrentIndex(tab);
-                                   return view;
-                               });
+    return GalleryRegistration(
+        name, CAirportView::kTemplates, [tab](GalleryContext& c) -> std::unique_ptr<QWidget> {
+            auto view = std::make_unique<CAirportView>(GalleryDocument(), c.frame);
+            if (!view->Create())
+                return nullptr;
+            view->ShowIdent(kAirport);
+            view->Item<QTabBar>(IDC_AIRPORT_TABS)->setCurrentIndex(tab);
+            return view;
+        });
 }
 
 const GalleryRegistration kInfo = ViewOnTab("CAirportView_Info", CAirportView::kInfoTab);
@@ -62,7 +62,7 @@ void SelectFirst(CCalcDialog& dialog) {
 const GalleryRegistration kAirportSearch{
     "CAirportSearchDlg", CAirportSearchDlg::kTemplates,
     [](GalleryContext& c) -> std::unique_ptr<QWidget> {
-        auto dialog = std::make_unique<CAirportSearchDlg>(Document(), c.frame);
+        auto dialog = std::make_unique<CAirportSearchDlg>(GalleryDocument(), c.frame);
         if (!dialog->Create())
             return nullptr;
         dialog->SetDlgItemText(IDC_SEARCH_TEXT, QStringLiteral("tacoma"));
@@ -75,7 +75,7 @@ const GalleryRegistration kSearchLocation{
     "CSearchLocationDlg", CSearchLocationDlg::kTemplates,
     [](GalleryContext& c) -> std::unique_ptr<QWidget> {
         auto dialog =
-            std::make_unique<CSearchLocationDlg>(Document(), LocationKind::NavAid, c.frame);
+            std::make_unique<CSearchLocationDlg>(GalleryDocument(), LocationKind::NavAid, c.frame);
         if (!dialog->Create())
             return nullptr;
         dialog->SetDlgItemText(IDC_SEARCH_TEXT, QStringLiteral("seattle"));
@@ -88,7 +88,7 @@ const GalleryRegistration kNavAid{"CNavAidInfoDlg", CNavAidInfoDlg::kTemplates,
                                   [](GalleryContext& c) -> std::unique_ptr<QWidget> {
                                       NavAidRecord record;
                                       QString name;
-                                      Document().NavData().FindNavAid("SEA", &record, &name);
+                                      GalleryDocument().NavData().FindNavAid("SEA", &record, &name);
                                       auto dialog =
                                           std::make_unique<CNavAidInfoDlg>(record, name, c.frame);
                                       if (!dialog->Create())
@@ -99,7 +99,7 @@ const GalleryRegistration kNavAid{"CNavAidInfoDlg", CNavAidInfoDlg::kTemplates,
 GalleryRegistration Diagram(const char* name, const char* ident) {
     return GalleryRegistration(name, CRunwayDiagramDlg::kTemplates,
                                [ident](GalleryContext& c) -> std::unique_ptr<QWidget> {
-                                   NavDatabase& nav = Document().NavData();
+                                   NavDatabase& nav = GalleryDocument().NavData();
                                    nav.SelectAirport(QString::fromLatin1(ident));
                                    auto dialog = std::make_unique<CRunwayDiagramDlg>(
                                        nav.CurrentAirport(), c.frame);
@@ -120,7 +120,7 @@ constexpr LayoutTriple kPreferencesGalleryLayouts{IDD_PREFERENCES_P, IDD_PREFERE
 GalleryRegistration PreferencesOn(const char* name, int page) {
     return GalleryRegistration(
         name, kPreferencesGalleryLayouts, [page](GalleryContext& c) -> std::unique_ptr<QWidget> {
-            auto dialog = std::make_unique<CPreferencesDlg>(Document(), page, c.frame);
+            auto dialog = std::make_unique<CPreferencesDlg>(GalleryDocument(), page, c.frame);
             if (!dialog->Create())
                 return nullptr;
             return dialog;

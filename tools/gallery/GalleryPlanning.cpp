@@ -10,20 +10,9 @@
 
 namespace {
 
-CTrevallionDoc& Document() {
-    static GpsFix fix;
-    static CTrevallionDoc* document = [] {
-        auto* doc = new CTrevallionDoc(CurrentPlatform().Settings(), fix);
-        if (const Status loaded = doc->ChooseNavFile(ShippedNavFilePath()); !loaded.ok())
-            qWarning("%s", qPrintable(loaded.error().text));
-        return doc;
-    }();
-    return *document;
-}
-
 const GalleryRegistration kPlanning{
     "CPlanningView", CPlanningView::kTemplates, [](GalleryContext& c) -> std::unique_ptr<QWidget> {
-        auto view = std::make_unique<CPlanningView>(Document(), c.frame);
+        auto view = std::make_unique<CPlanningView>(GalleryDocument(), c.frame);
         if (!view->Create())
             return nullptr;
         view->SetDlgItemText(IDC_PLAN_ROUTE, QStringLiteral("KOLM KSEA KPAE KBLI"));

@@ -35,6 +35,10 @@ struct GalleryRegistration {
 
 const QList<GalleryScreen>& GalleryScreens();
 
+class CTrevallionDoc;
+// The document on the shipped world file that the navigation data screens share.
+CTrevallionDoc& GalleryDocument();
+
 // Creates a dialog of class T (constructible from a parent widget) and runs its initialisation.
 template <typename T> std::unique_ptr<QWidget> MakeDialog(GalleryContext& context) {
     auto dialog = std::make_unique<T>(context.frame);

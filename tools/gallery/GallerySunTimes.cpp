@@ -14,21 +14,10 @@
 
 namespace {
 
-CTrevallionDoc& SunDocument() {
-    static GpsFix fix;
-    static CTrevallionDoc* document = [] {
-        auto* doc = new CTrevallionDoc(CurrentPlatform().Settings(), fix);
-        if (const Status loaded = doc->ChooseNavFile(ShippedNavFilePath()); !loaded.ok())
-            qWarning("%s", qPrintable(loaded.error().text));
-        return doc;
-    }();
-    return *document;
-}
-
 GalleryRegistration SunTimesAt(const char* name, int location) {
     return GalleryRegistration(
         name, CSunTimesDlg::kTemplates, [location](GalleryContext& c) -> std::unique_ptr<QWidget> {
-            auto dialog = std::make_unique<CSunTimesDlg>(SunDocument(), c.frame);
+            auto dialog = std::make_unique<CSunTimesDlg>(GalleryDocument(), c.frame);
             if (!dialog->Create())
                 return nullptr;
             dialog->Item<QDateEdit>(IDC_SUN_DATE)->setDate(QDate(2026, 6, 21));
@@ -43,7 +32,7 @@ GalleryRegistration SunTimesAt(const char* name, int location) {
                 dialog->SetDlgItemText(IDC_SUN_UTC_OFFSET, QStringLiteral("2"));
             }
             // Without the file the airport is not found; the picture then shows no times.
-            if (location != CSunTimesDlg::kAirport || SunDocument().NavData().IsLoaded())
+            if (location != CSunTimesDlg::kAirport || GalleryDocument().NavData().IsLoaded())
                 dialog->OnCalculate();
             return dialog;
         });
