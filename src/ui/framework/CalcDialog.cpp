@@ -57,34 +57,25 @@ QChar KeypadCharacter(int buttonId) {
 
 CCalcDialog::CCalcDialog(LayoutTriple templates, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), CTemplateWindow(this, templates) {
-    const DeviceScreen& screen = CurrentPlatform().Screen();
-    chosenTemplate_ =
-        templates.square != 0 && screen.IsSquare() ? templates.square : templates.portrait;
+    ChooseTemplate(false);
     const auto& dialogs = Resources().dialogs;
-    if (dialogs.contains(chosenTemplate_))
-        caption_ = dialogs[chosenTemplate_].caption;
-    setWindowTitle(MessageBoxTitle(caption_));
+    if (dialogs.contains(ChosenTemplateId()))
+        SetTitleText(dialogs[ChosenTemplateId()].caption);
+    setWindowTitle(MessageBoxTitle(Title()));
     setFont(DialogFont());
     setAutoFillBackground(true);
     connect(&CurrentPlatform().Screen(), &DeviceScreen::Changed, this, [this] { FitToScreen(); });
 }
 
-bool CCalcDialog::Create() {
-    if (created_)
-        return createError_.isEmpty();
-    created_ = true;
-    if (const Status controls = CreateControls(chosenTemplate_); !controls) {
-        createError_ = controls.error().text;
-        return false;
-    }
+bool CCalcDialog::OnControlsCreated() {
     FitToScreen();
     return OnInitDialog();
 }
 
 int CCalcDialog::DoModal() {
     if (!Create()) {
-        if (!createError_.isEmpty())
-            ShowMessage(createError_, MessageButtons::Ok, MessageIcon::Error);
+        if (!CreateError().isEmpty())
+            ShowMessage(CreateError(), MessageButtons::Ok, MessageIcon::Error);
         return kIdCancel;
     }
     return CurrentPlatform().RunModal(this);
@@ -205,13 +196,9 @@ void CCalcDialog::PressKeypad(int buttonId) {
 }
 
 void CCalcDialog::SetCaption(const QString& caption) {
-    caption_ = caption;
-    setWindowTitle(MessageBoxTitle(caption_));
+    SetTitleText(caption);
+    setWindowTitle(MessageBoxTitle(caption));
     update();
-}
-
-int CCalcDialog::ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) {
-    return ShowMessageBox(this, text, MessageBoxTitle(caption_), buttons, icon);
 }
 
 int CCalcDialog::ShowMessage(int stringId, MessageButtons buttons, MessageIcon icon) {
@@ -240,7 +227,7 @@ void CCalcDialog::SaveLastValue(const QString& name, int id) {
 }
 
 void CCalcDialog::OpenContextHelp() {
-    QString topic = caption_;
+    QString topic = Title();
     CurrentPlatform().OpenHelp(topic.remove(' '));
 }
 
@@ -255,7 +242,7 @@ void CCalcDialog::paintEvent(QPaintEvent* event) {
     if (noTitle_)
         return;
     QPainter painter(this);
-    PaintTitleBand(painter, font(), caption_, CurrentPlatform().Screen().Width());
+    PaintTitle(painter);
 }
 
 void CCalcDialog::resizeEvent(QResizeEvent* event) {

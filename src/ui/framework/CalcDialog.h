@@ -33,26 +33,21 @@ public:
 
     explicit CCalcDialog(LayoutTriple templates, QWidget* parent = nullptr);
 
-    // Creates the controls and runs OnInitDialog, once. False when the template is broken (the
-    // reason then is in CreateError()).
-    bool Create();
-    const QString& CreateError() const { return createError_; }
     // Creates the dialog and runs it modally through the platform.
     int DoModal();
     // Ends a modal run with this result.
     void EndDialog(int result) { done(result); }
 
     // The caption as the template gives it ("Heading && Time").
-    QString Caption() const { return caption_; }
+    QString Caption() const { return Title(); }
     // Replaces the caption: the painted title, message-box titles and the help topic follow it
     // (dialogs whose title depends on how they were opened).
     void SetCaption(const QString& caption);
     void SetNoTitle(bool noTitle) { noTitle_ = noTitle; }
     void SetNoCancel(bool noCancel) { noCancel_ = noCancel; }
 
-    // A message box titled with the caption ("&&" shown as "&"); returns the pressed button.
-    int ShowMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
-                    MessageIcon icon = MessageIcon::Information);
+    // Message boxes titled with the caption, by text or by string id.
+    using CTemplateWindow::ShowMessage;
     int ShowMessage(int stringId, MessageButtons buttons = MessageButtons::Ok,
                     MessageIcon icon = MessageIcon::Information);
 
@@ -85,6 +80,8 @@ protected:
     // A focus-reporting field got the focus; records FocusEditId.
     virtual void OnEditFocused(int id) { focusEditId_ = id; }
 
+    // Fits the dialog to the screen and runs OnInitDialog.
+    bool OnControlsCreated() override;
     void OnCommand(int id) override;
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
@@ -100,10 +97,6 @@ private:
     void WireKeypad();
     void FitToScreen();
 
-    int chosenTemplate_ = 0;
-    QString caption_;
-    QString createError_;
-    bool created_ = false;
     bool noTitle_ = false;
     bool noCancel_ = false;
     int focusEditId_ = 0;

@@ -6,7 +6,6 @@
 // like a dialog, and titles its message boxes with it.
 
 #include "ui/framework/LayoutTriple.h"
-#include "ui/framework/Platform.h"
 #include "ui/framework/TemplateWindow.h"
 
 #include <QWidget>
@@ -16,22 +15,8 @@ class CCustomFormView : public QWidget, public CTemplateWindow {
 public:
     CCustomFormView(LayoutTriple templates, QString title, QWidget* parent = nullptr);
 
-    // Creates the controls and runs OnInitialUpdate, once. False when the template is broken
-    // (the reason then is in CreateError()).
-    bool Create();
-    const QString& CreateError() const { return createError_; }
-
-    const QString& ViewTitle() const { return title_; }
+    const QString& ViewTitle() const { return Title(); }
     void SetViewTitle(const QString& title);
-
-    int ShowMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
-                    MessageIcon icon = MessageIcon::Information);
-
-    // The whole file as 8-bit text; on failure shows "Error, Unable to open file.\n" with the
-    // system's reason in a plain message box and returns false with an empty text.
-    bool ReadTextFile(const QString& path, QString* text);
-    // Writes the text as 8-bit characters; a failure is shown and returns false.
-    bool WriteTextFile(const QString& path, const QString& text);
 
     // The main frame's one-second tick reaches the view here.
     virtual void OnTimerTick() {}
@@ -42,12 +27,7 @@ protected:
     // Re-layout after a size change; the base applies the template of the screen's shape.
     virtual void Relayout();
 
+    bool OnControlsCreated() override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-
-private:
-    int chosenTemplate_ = 0;
-    QString title_;
-    QString createError_;
-    bool created_ = false;
 };

@@ -6,6 +6,7 @@
 #include "ui/framework/DialogUnits.h"
 #include "ui/framework/OwnerDrawArea.h"
 #include "ui/framework/Platform.h"
+#include "ui/framework/TitleBand.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,6 +20,37 @@
 
 CTemplateWindow::CTemplateWindow(QWidget* host, LayoutTriple templates)
     : host_(host), templates_(templates) {}
+
+void CTemplateWindow::ChooseTemplate(bool useLandscape) {
+    const DeviceScreen& screen = CurrentPlatform().Screen();
+    chosenTemplate_ = templates_.portrait;
+    if (useLandscape && templates_.landscape != 0 && screen.IsLandscapeWidth())
+        chosenTemplate_ = templates_.landscape;
+    if (templates_.square != 0 && screen.IsSquare())
+        chosenTemplate_ = templates_.square;
+}
+
+bool CTemplateWindow::Create() {
+    if (created_)
+        return createResult_;
+    created_ = true;
+    if (chosenTemplate_ != 0) {
+        if (const Status controls = CreateControls(chosenTemplate_); !controls) {
+            createError_ = controls.error().text;
+            return false;
+        }
+    }
+    createResult_ = OnControlsCreated();
+    return createResult_;
+}
+
+int CTemplateWindow::ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) {
+    return ShowMessageBox(host_, text, MessageBoxTitle(title_), buttons, icon);
+}
+
+void CTemplateWindow::PaintTitle(QPainter& painter) const {
+    PaintTitleBand(painter, host_->font(), title_, CurrentPlatform().Screen().Width());
+}
 
 QWidget* CTemplateWindow::CreateControl(const ControlTemplate&) {
     return nullptr;

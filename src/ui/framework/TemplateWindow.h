@@ -1,6 +1,8 @@
 #pragma once
 // Controls created from a dialog template and reached by id: the part that dialogs
-// (CCalcDialog) and form views (CCustomFormView) share. The host widget owns the controls.
+// (CCalcDialog) and form views (CCustomFormView) share, with what goes with them: the template
+// chosen for the screen's shape, creation once, the title painted at the top and message boxes
+// titled with it. The host widget owns the controls.
 //
 // Controls are created in template order (which is also the tab order); a derived class can
 // supply its own widget for a control id through CreateControl. Re-layout moves and sizes the
@@ -9,6 +11,7 @@
 #include "core/common/Outcome.h"
 #include "core/common/ResourceTypes.h"
 #include "ui/framework/LayoutTriple.h"
+#include "ui/framework/Platform.h"
 
 #include <QHash>
 #include <QList>
@@ -20,6 +23,7 @@ class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QPushButton;
 class QWidget;
 
@@ -31,6 +35,20 @@ public:
     CTemplateWindow& operator=(const CTemplateWindow&) = delete;
 
     const LayoutTriple& Templates() const { return templates_; }
+    // The template picked for the screen at construction (0 when the window has none).
+    int ChosenTemplateId() const { return chosenTemplate_; }
+
+    // Creates the controls from the chosen template, then runs OnControlsCreated; once, later
+    // calls give the first answer. False when the template is broken (the reason is then in
+    // CreateError()) or the window declined to start.
+    bool Create();
+    const QString& CreateError() const { return createError_; }
+
+    // The title painted at the top; message boxes are titled with it ("&&" shown as "&").
+    const QString& Title() const { return title_; }
+    // A message box over the host; returns the pressed button.
+    int ShowMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                    MessageIcon icon = MessageIcon::Information);
     // The template the controls were created from (0 before creation).
     int CreatedTemplateId() const { return createdTemplate_; }
     // The template whose positions the controls have now.
@@ -62,6 +80,15 @@ public:
     void Bind(int id, std::function<void()> handler);
 
 protected:
+    // Picks the template for the current screen: the square one on a square screen, else the
+    // landscape one (when `useLandscape`) on a screen exactly 320 wide, else the portrait one.
+    void ChooseTemplate(bool useLandscape);
+    // Runs once the controls exist; false ends the window's start (Create answers false).
+    virtual bool OnControlsCreated() { return true; }
+    void SetTitleText(const QString& title) { title_ = title; }
+    // Paints the title band across the top of the host with the host's font.
+    void PaintTitle(QPainter& painter) const;
+
     // Creates the controls from a template. False (with nothing created) when the template is
     // missing or holds a control that cannot be created.
     Status CreateControls(int templateId);
@@ -87,6 +114,11 @@ private:
 
     QWidget* host_;
     LayoutTriple templates_;
+    int chosenTemplate_ = 0;
+    QString title_;
+    QString createError_;
+    bool created_ = false;
+    bool createResult_ = false;
     int createdTemplate_ = 0;
     int currentLayout_ = 0;
     QList<QWidget*> controls_;

