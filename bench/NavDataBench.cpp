@@ -6,7 +6,7 @@
 // DIR defaults to $TREVALLION_OURAIRPORTS, else ../shared/data/ourairports beside the
 // repository. The world file is built in a child process so that building leaves no trace in the
 // heap that the memory figures are taken from.
-#include "core/common/IniSettingsStore.h"
+#include "core/common/settings/IniSettingsStore.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavFileWriter.h"
 #include "core/navdata/OurAirportsImport.h"

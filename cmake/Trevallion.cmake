@@ -23,16 +23,21 @@ set(TREVALLION_CORE_QT Qt6::Core Qt6::SerialPort)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h)
 set(TREVALLION_INCLUDES ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/res ${PROJECT_BINARY_DIR}/generated)
 
+# The sources of the current folder and of the named subfolders.
 function(_trevallion_folder_sources out)
-    file(GLOB sources CONFIGURE_DEPENDS
-        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    foreach(sub IN LISTS ARGN)
+        list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS ${patterns})
     set(${out} ${sources} PARENT_SCOPE)
 endfunction()
 
-# trevallion_core_module(NAME [DEPENDS other core module names])
+# trevallion_core_module(NAME [SUBFOLDERS folders whose sources belong to it]
+#                        [DEPENDS other core module names])
 function(trevallion_core_module name)
-    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-    _trevallion_folder_sources(sources)
+    cmake_parse_arguments(ARG "" "" "SUBFOLDERS;DEPENDS" ${ARGN})
+    _trevallion_folder_sources(sources ${ARG_SUBFOLDERS})
     set(target trevallion_core_${name})
     add_library(${target} STATIC ${sources})
     target_compile_options(${target} PRIVATE ${TREVALLION_WARNINGS})

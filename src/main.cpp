@@ -1,6 +1,6 @@
 // Trevallion: a pilot's flight computer.
-#include "core/common/DeviceFolders.h"
-#include "core/common/Resources.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/resources/Resources.h"
 #include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"

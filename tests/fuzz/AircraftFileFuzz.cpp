@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/weight-balance/AircraftFileFormat.h"
 #include "core/weight-balance/AircraftFileReader.h"
 #include "core/weight-balance/AircraftFileWriter.h"

@@ -8,7 +8,7 @@
 
 #include "core/weight-balance/TestFleets.h"
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/weight-balance/AircraftFileWriter.h"
 #include "core/weight-balance/AircraftStore.h"
 #include "core/weight-balance/LoadingComputation.h"

@@ -5,7 +5,7 @@
 
 #include "FuzzSupport.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 #include <QString>
 

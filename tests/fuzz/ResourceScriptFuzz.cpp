@@ -5,9 +5,9 @@
 
 #include "FuzzSupport.h"
 
-#include "core/common/ResourceLexer.h"
-#include "core/common/ResourceScript.h"
-#include "core/common/ResourceTypes.h"
+#include "core/common/resources/ResourceLexer.h"
+#include "core/common/resources/ResourceScript.h"
+#include "core/common/resources/ResourceTypes.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // platform (and its clock as the current clock) for its lifetime.
 
 #include "core/common/Clock.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
 

@@ -1,6 +1,6 @@
 // Test main for UI tests: a QApplication on Qt's offscreen platform with the program's fonts and
 // resources. Each test creates a ScriptedPlatform, which installs itself.
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "ui/framework/ApplicationFonts.h"
 
 #include <QApplication>

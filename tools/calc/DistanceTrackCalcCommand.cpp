@@ -4,9 +4,9 @@
 
 #include "core/calculators/CalcStop.h"
 #include "core/calculators/DistanceTrack.h"
-#include "core/common/FileIo.h"
-#include "core/common/IniSettingsStore.h"
-#include "core/common/PositionText.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/settings/IniSettingsStore.h"
+#include "core/common/text/PositionText.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavFileChoice.h"
 #include "core/navdata/UserWaypointFile.h"

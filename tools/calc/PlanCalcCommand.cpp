@@ -3,9 +3,9 @@
 #include "CalcCommand.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
-#include "core/common/NumberText.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/text/NumberText.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavFileChoice.h"
 #include "core/navdata/UserWaypointStore.h"

@@ -3,7 +3,7 @@
 
 #include "Version.h"
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 // trevallion-data aircraft: the fleet of an aircraft.db (or the default fleet) as JSON.
 #include "DataCommand.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 #include "core/weight-balance/AircraftFileReader.h"
 
 #include <QJsonArray>

@@ -3,7 +3,7 @@
 
 #include "core/checklists/ChecklistData.h"
 #include "core/checklists/ChecklistOutline.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // saved loading can be checked or archived without the screen.
 #include "DataCommand.h"
 
-#include "core/common/AppSettings.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/weight-balance/AircraftFileReader.h"
 #include "core/weight-balance/FuelSelection.h"
 #include "core/weight-balance/LoadingComputation.h"

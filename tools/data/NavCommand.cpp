@@ -1,7 +1,7 @@
 // trevallion-data nav: inspects .nav navigation data files and builds them from OurAirports data.
 #include "DataCommand.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/NavFileChoice.h"

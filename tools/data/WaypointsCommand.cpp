@@ -5,7 +5,7 @@
 #include "core/navdata/NavJson.h"
 #include "core/navdata/UserWaypointFile.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 #include <QJsonDocument>
 

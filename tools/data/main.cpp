@@ -2,7 +2,7 @@
 #include "DataCommand.h"
 
 #include "Version.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 
 #include <QCoreApplication>
 

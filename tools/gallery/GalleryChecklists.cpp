@@ -3,7 +3,7 @@
 #include "GalleryScreen.h"
 
 #include "core/checklists/ChecklistData.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "resource.h"
 #include "ui/checklists/CheckListView.h"
 #include "ui/checklists/ChecklistEditDlg.h"

@@ -4,7 +4,7 @@
 #include "GalleryScreen.h"
 
 #include "core/common/Clock.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/DeviceScreen.h"

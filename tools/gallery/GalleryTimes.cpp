@@ -3,7 +3,7 @@
 #include "GalleryScreen.h"
 
 #include "core/common/Clock.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "core/gps/ReplayGpsSource.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"

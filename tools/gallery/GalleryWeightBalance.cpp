@@ -3,7 +3,7 @@
 // does at start-up; the dialogs get it computed.
 #include "GalleryScreen.h"
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/weight-balance/AircraftFleet.h"
 #include "core/weight-balance/LoadingFile.h"
 #include "core/weight-balance/LoadingText.h"

@@ -3,8 +3,8 @@
 #include "GalleryScreen.h"
 #include "Version.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/Resources.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/resources/Resources.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
 #include "ui/framework/LabelFit.h"

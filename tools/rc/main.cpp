@@ -1,9 +1,9 @@
 // trevallion-rc HEADER SCRIPT OUTPUT: compiles the resource script into the form the program
 // embeds (ResourceBinary.h), after checking that the compiled form reads back equal to the
 // parsed script. A parse error prints FILE:LINE: message and exits 1, so the build stops there.
-#include "core/common/FileIo.h"
-#include "core/common/ResourceBinary.h"
-#include "core/common/ResourceFiles.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/resources/ResourceBinary.h"
+#include "core/common/resources/ResourceFiles.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include "core/app/PreferenceFields.h"
 
 #include "core/app/ViewTable.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 
 int InitialPreferencesPage(int viewId) {
     return viewId == kViewFlightPlanning ? 1 : 0;

@@ -2,7 +2,7 @@
 // The Preferences dialog's fields as texts and choices, filled from the preferences and read back
 // into them on OK.
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // both with the information icon that calculator messages use.
 
 #include "core/calculators/CalcResult.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 
 // A calculator message from the string table.
 inline Message CalcMessage(int stringId) {

@@ -1,7 +1,7 @@
 #include "core/calculators/DirectionText.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 DirectionText ReadDirection(const QString& text, bool emptyIsNorth) {
     DirectionText direction;

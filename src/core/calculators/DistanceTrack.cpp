@@ -1,7 +1,7 @@
 #include "core/calculators/DistanceTrack.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/navdata/GreatCircle.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/UserWaypointStore.h"

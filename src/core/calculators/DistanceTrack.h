@@ -5,7 +5,7 @@
 // looks in the document and the command line may also take a typed position.
 
 #include "core/calculators/CalcResult.h"
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/navdata/UserWaypoint.h"
 
 #include <QString>

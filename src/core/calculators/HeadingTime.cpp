@@ -4,9 +4,9 @@
 #include "core/calculators/DirectionText.h"
 #include "core/calculators/WindTriangle.h"
 #include "core/common/Constants.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
-#include "core/common/Rounding.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
+#include "core/common/text/Rounding.h"
 #include "resource.h"
 
 #include <algorithm>

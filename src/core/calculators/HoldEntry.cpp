@@ -1,7 +1,7 @@
 #include "core/calculators/HoldEntry.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "core/calculators/RateTimeAmount.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
-#include "core/common/Rounding.h"
-#include "core/common/TimeText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
+#include "core/common/text/Rounding.h"
+#include "core/common/text/TimeText.h"
 
 #include <cmath>
 #include <limits>

@@ -2,9 +2,9 @@
 
 #include "core/calculators/CalcStop.h"
 #include "core/common/Constants.h"
-#include "core/common/CoordinateEntryText.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/entry/CoordinateEntryText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "core/calculators/TimeSum.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
-#include "core/common/TimeText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
+#include "core/common/text/TimeText.h"
 
 #include <algorithm>
 #include <cstdint>

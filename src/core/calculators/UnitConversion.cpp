@@ -1,7 +1,7 @@
 #include "core/calculators/UnitConversion.h"
 
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "core/calculators/WeightShift.h"
 
 #include "core/calculators/CalcStop.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "core/checklists/ChecklistBuilder.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include "core/checklists/ChecklistRecord.h"
 

@@ -1,9 +1,9 @@
 #include "core/checklists/ChecklistData.h"
 
-#include "core/common/ByteReader.h"
-#include "core/common/ByteWriter.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/ByteReader.h"
+#include "core/common/io/ByteWriter.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,8 +1,8 @@
 #include "core/checklists/ChecklistInstall.h"
 
 #include "core/checklists/ChecklistData.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
 
 #include <QFileInfo>
 

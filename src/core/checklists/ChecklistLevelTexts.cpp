@@ -1,7 +1,7 @@
 #include "core/checklists/ChecklistLevelTexts.h"
 
 #include "core/checklists/ChecklistRecord.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include <iterator>
 

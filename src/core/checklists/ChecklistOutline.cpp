@@ -1,5 +1,5 @@
 #include "core/checklists/ChecklistOutline.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include "core/checklists/ChecklistBuilder.h"
 

@@ -1,6 +1,6 @@
 #include "core/checklists/ChecklistRecord.h"
 
-#include "core/common/ByteReader.h"
+#include "core/common/io/ByteReader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "core/gps/GpsSourceList.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "core/gps/NetworkGpsSource.h"
 #include "core/gps/ReplayGpsSource.h"
 #include "core/gps/SerialGpsSource.h"

@@ -1,6 +1,6 @@
 #include "core/gps/NetworkGpsSource.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/gps/NmeaLineAssembler.h"
 #include "core/gps/SerialDevice.h"
 

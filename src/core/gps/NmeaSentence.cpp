@@ -1,6 +1,6 @@
 #include "core/gps/NmeaSentence.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 #include <QString>
 

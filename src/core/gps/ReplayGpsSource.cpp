@@ -1,6 +1,6 @@
 #include "core/gps/ReplayGpsSource.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 #include "core/gps/NmeaSentence.h"
 
 namespace {

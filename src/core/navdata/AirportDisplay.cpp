@@ -1,7 +1,7 @@
 #include "core/navdata/AirportDisplay.h"
 
-#include "core/common/CoordinateText.h"
-#include "core/common/Format.h"
+#include "core/common/text/CoordinateText.h"
+#include "core/common/text/Format.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "core/navdata/GreatCircle.h"
 
 #include "core/common/Constants.h"
-#include "core/common/Rounding.h"
+#include "core/common/text/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "core/navdata/NavFileFormat.h"
 #include "core/navdata/NavTextMatcher.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/SettingsStore.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "core/navdata/NavDatabase.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/SettingsStore.h"
 
 #include <QFileInfo>
 

@@ -6,8 +6,8 @@
 
 #include "core/navdata/NavRecords.h"
 
-#include "core/common/ByteReader.h"
-#include "core/common/ByteWriter.h"
+#include "core/common/io/ByteReader.h"
+#include "core/common/io/ByteWriter.h"
 
 #include <QByteArrayView>
 

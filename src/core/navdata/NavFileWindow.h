@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QFile>
 
-#include "core/common/ByteReader.h"
 #include "core/common/Outcome.h"
+#include "core/common/io/ByteReader.h"
 
 enum class ParseStatus { Ok, Damaged, OutOfData };
 

@@ -2,7 +2,7 @@
 
 #include "core/navdata/NavFileFormat.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
 #include "core/navdata/NavJson.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include "core/navdata/NavDatabase.h"
 
-#include "core/common/CoordinateText.h"
+#include "core/common/text/CoordinateText.h"
 
 namespace {
 

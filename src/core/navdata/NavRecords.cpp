@@ -1,5 +1,5 @@
 #include "core/navdata/NavRecords.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 QString NavAidTypeText(int32_t type) {
     switch (type) {

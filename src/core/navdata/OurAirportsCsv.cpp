@@ -1,6 +1,6 @@
 #include "core/navdata/OurAirportsCsv.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 #include <QDir>
 

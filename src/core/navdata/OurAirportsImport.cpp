@@ -3,7 +3,7 @@
 #include "core/navdata/OurAirportsCsv.h"
 #include "core/navdata/OurAirportsNavAids.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 #include <QHash>
 #include <QSet>

@@ -2,7 +2,7 @@
 
 #include "core/navdata/OurAirportsCsv.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 #include <QHash>
 

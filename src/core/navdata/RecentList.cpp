@@ -1,6 +1,6 @@
 #include "core/navdata/RecentList.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 
 void RecentList::Load(const SettingsStore& settings) {
     entries_ = Split(settings.ReadText(settingName_));

@@ -3,8 +3,8 @@
 // record (identifier 8 and name 16 UTF-16 characters, each zero-terminated, then latitude,
 // longitude and variation as 32-bit integers; little-endian).
 
-#include "core/common/ByteReader.h"
-#include "core/common/ByteWriter.h"
+#include "core/common/io/ByteReader.h"
+#include "core/common/io/ByteWriter.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "core/navdata/UserWaypointEntry.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 #include <cstdlib>
 

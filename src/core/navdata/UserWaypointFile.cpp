@@ -1,5 +1,5 @@
 #include "core/navdata/UserWaypointFile.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include <algorithm>
 

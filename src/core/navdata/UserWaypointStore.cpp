@@ -2,9 +2,9 @@
 
 #include "core/navdata/UserWaypointFile.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/settings/SettingsStore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "core/calculators/WindTriangle.h"
 #include "core/common/Constants.h"
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 #include "core/navdata/GreatCircle.h"
 #include "core/planning/RoutePlaces.h"
 #include "core/planning/RouteText.h"

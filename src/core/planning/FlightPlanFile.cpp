@@ -1,7 +1,7 @@
 #include "core/planning/FlightPlanFile.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/KeyValueText.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/KeyValueText.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "core/planning/PlanSettings.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 
 PlanInputs ReadPlanSettings(const SettingsStore& settings) {
     PlanInputs inputs;

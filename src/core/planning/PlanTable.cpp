@@ -1,6 +1,6 @@
 #include "core/planning/PlanTable.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "core/times/AlarmSounds.h"
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/times/CountTimer.h"
 #include "core/times/WaveFile.h"
 

@@ -1,7 +1,7 @@
 #include "core/times/ClockTick.h"
 
-#include "core/common/AppSettings.h"
 #include "core/common/Clock.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/times/TimesState.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "core/times/CountTimer.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 
 using namespace timer_options;
 

@@ -1,7 +1,7 @@
 #include "core/times/FlightLogHandOff.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
-#include "core/common/IniSettingsStore.h"
+#include "core/common/settings/IniSettingsStore.h"
 #include "core/times/TimesDisplay.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "core/times/FlightTimesStore.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 
 #include <array>
 

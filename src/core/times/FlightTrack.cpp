@@ -1,8 +1,8 @@
 #include "core/times/FlightTrack.h"
 
 #include "core/common/Clock.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
 #include "core/times/FlightTimes.h"
 #include "core/times/GpxText.h"
 

@@ -1,6 +1,6 @@
 #include "core/times/GpxText.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include <QTimeZone>
 

@@ -1,5 +1,5 @@
 #include "core/times/TimerControls.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 TimerControls MakeTimerControls(const CountTimer& timer) {
     const bool stopped = !timer.IsRunning();

@@ -1,8 +1,8 @@
 #include "core/times/TimesDisplay.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include "core/common/Clock.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 
 namespace {
 

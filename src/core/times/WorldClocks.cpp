@@ -1,9 +1,9 @@
 #include "core/times/WorldClocks.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include "core/common/Clock.h"
-#include "core/common/NumberText.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
+#include "core/common/text/NumberText.h"
 #include "core/times/ZoneTable.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // Shared facts of the aircraft.db format: versions, record sizes, and the fixed 16-character
 // UTF-16 names of version 5 and of the fuel quantity records.
 
-#include "core/common/ByteReader.h"
-#include "core/common/ByteWriter.h"
+#include "core/common/io/ByteReader.h"
+#include "core/common/io/ByteWriter.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 // every count, text length and number is checked before use, and a file that breaks any rule is
 // refused as a whole, so a fleet is either read completely or not at all.
 
-#include "core/common/ByteReader.h"
 #include "core/common/Outcome.h"
+#include "core/common/io/ByteReader.h"
 #include "core/weight-balance/AircraftFleet.h"
 
 struct AircraftFileContents {

@@ -1,6 +1,6 @@
 #include "core/weight-balance/AircraftFileWriter.h"
 
-#include "core/common/Utf8String.h"
+#include "core/common/text/Utf8String.h"
 #include "core/weight-balance/AircraftFileFormat.h"
 
 #include <cmath>

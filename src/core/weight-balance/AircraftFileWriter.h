@@ -3,7 +3,7 @@
 // names are cut to the 15 characters a record holds, and counts are kept within their arrays,
 // so that everything written can be read back.
 
-#include "core/common/ByteWriter.h"
+#include "core/common/io/ByteWriter.h"
 #include "core/weight-balance/AircraftFleet.h"
 
 class AircraftFileWriter {

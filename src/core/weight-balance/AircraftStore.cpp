@@ -1,7 +1,7 @@
 #include "core/weight-balance/AircraftStore.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/FileIo.h"
 #include "core/weight-balance/AircraftFileFormat.h"
 #include "core/weight-balance/AircraftFileReader.h"
 #include "core/weight-balance/AircraftFileWriter.h"

@@ -1,6 +1,6 @@
 #include "core/weight-balance/AircraftTypeEntry.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/weight-balance/AircraftStore.h"
 #include "core/weight-balance/EntryField.h"
 

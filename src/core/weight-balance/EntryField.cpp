@@ -1,7 +1,7 @@
 #include "core/weight-balance/EntryField.h"
 
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 
 double ReadEntryNumber(const QString& text, const QString& shownText, double shownValue) {
     return text == shownText ? shownValue : TextToDouble(text);

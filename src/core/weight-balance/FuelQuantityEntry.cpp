@@ -1,6 +1,6 @@
 #include "core/weight-balance/FuelQuantityEntry.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/weight-balance/EntryField.h"
 
 int ListedTankCount(const AircraftType& type) {

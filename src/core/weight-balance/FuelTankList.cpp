@@ -1,6 +1,6 @@
 #include "core/weight-balance/FuelTankList.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include <algorithm>
 

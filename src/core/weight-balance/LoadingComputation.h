@@ -2,7 +2,7 @@
 // Weight, moment and centre of gravity of a loading at zero fuel, ramp, take-off and landing.
 // All arithmetic is in double precision in the type's own units; nothing is rounded here.
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/weight-balance/Aircraft.h"
 #include "core/weight-balance/AircraftType.h"
 #include "core/weight-balance/LimitCheck.h"

@@ -1,6 +1,6 @@
 #include "core/weight-balance/LoadingDetails.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/weight-balance/LimitCheck.h"
 
 namespace {

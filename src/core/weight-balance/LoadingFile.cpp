@@ -1,7 +1,7 @@
 #include "core/weight-balance/LoadingFile.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/KeyValueText.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/io/KeyValueText.h"
 
 QString WeightFilePath() {
     return DataFolder() + QStringLiteral("weight.txt");

@@ -2,8 +2,8 @@
 // Where loading texts live and how they are read: weight.txt (the last loading, kept between
 // runs) in the data folder, and the .wb files the pilot saves, in their own folder.
 
-#include "core/common/FileIo.h"
 #include "core/common/Outcome.h"
+#include "core/common/io/FileIo.h"
 
 #include <QString>
 

@@ -7,8 +7,8 @@
 // The store is borrowed (the document owns it) and never changed here. An aircraft id of 0 is
 // the state "no aircraft": nothing is computed and the outcome is empty.
 
-#include "core/common/AppSettings.h"
 #include "core/common/Outcome.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/weight-balance/AircraftStore.h"
 #include "core/weight-balance/LoadingComputation.h"
 

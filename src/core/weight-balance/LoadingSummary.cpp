@@ -1,6 +1,6 @@
 #include "core/weight-balance/LoadingSummary.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 QList<SummaryLine> MakeSummaryLines(const AircraftType& type, const ComputedLoading& computed) {
     const char* format = type.flags.Has(TypeFlags::WeightInKilograms) ? "%.0f kg" : "%.0f lbs";

@@ -1,8 +1,8 @@
 #include "core/weight-balance/LoadingText.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
-#include "core/common/KeyValueText.h"
-#include "core/common/NumberText.h"
+#include "core/common/io/KeyValueText.h"
+#include "core/common/text/NumberText.h"
 #include "core/weight-balance/FuelSelection.h"
 
 #include <QStringList>

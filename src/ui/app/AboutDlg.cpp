@@ -1,7 +1,7 @@
 #include "ui/app/AboutDlg.h"
 
 #include "Version.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 
 #include <QFont>

@@ -1,9 +1,9 @@
 #include "ui/app/MainFrame.h"
 
 #include "core/app/ViewTable.h"
-#include "core/common/AppSettings.h"
-#include "core/common/Resources.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/resources/Resources.h"
+#include "core/common/settings/AppSettings.h"
+#include "core/common/settings/SettingsStore.h"
 #include "core/times/FlightTimes.h"
 #include "resource.h"
 #include "ui/app/MenuBar.h"

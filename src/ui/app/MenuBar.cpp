@@ -1,7 +1,7 @@
 #include "ui/app/MenuBar.h"
 
 #include "core/app/MenuBarRecord.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/MenuBuilder.h"
 

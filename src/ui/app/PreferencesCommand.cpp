@@ -1,7 +1,7 @@
 #include "ui/app/PreferencesCommand.h"
 
 #include "core/app/PreferenceFields.h"
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "ui/app/PreferencesDlg.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/framework/AppContext.h"

@@ -2,7 +2,7 @@
 
 #include "core/app/PreferenceFields.h"
 #include "core/common/Clock.h"
-#include "core/common/DensityText.h"
+#include "core/common/text/DensityText.h"
 #include "core/navdata/NavFileChoice.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"

@@ -2,9 +2,9 @@
 
 #include "core/app/VersionNumber.h"
 #include "core/app/ViewTable.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/Resources.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/resources/Resources.h"
+#include "core/common/settings/SettingsStore.h"
 #include "resource.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/ScreenRegistrations.h"

@@ -7,7 +7,7 @@
 // start with, then the document (its load failures are shown, none stops the program), the main
 // frame with that view, and the window shown.
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/gps/GpsFix.h"
 #include "ui/document/ScreenRegistry.h"
 

@@ -1,7 +1,7 @@
 #include "ui/calculators/AirDataDlg.h"
 
 #include "core/calculators/AirData.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 

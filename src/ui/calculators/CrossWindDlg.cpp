@@ -1,6 +1,6 @@
 #include "ui/calculators/CrossWindDlg.h"
 
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 #include "ui/calculators/CrossWindGraph.h"

@@ -1,7 +1,7 @@
 #include "ui/calculators/CrossWindGraph.h"
 
 #include "core/common/Constants.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "ui/calculators/GraphPainting.h"
 #include "ui/framework/ApplicationFonts.h"
 

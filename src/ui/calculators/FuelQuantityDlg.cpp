@@ -1,7 +1,7 @@
 #include "ui/calculators/FuelQuantityDlg.h"
 
 #include "core/calculators/FuelQuantity.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 

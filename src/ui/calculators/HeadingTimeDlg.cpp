@@ -1,9 +1,9 @@
 #include "ui/calculators/HeadingTimeDlg.h"
 
 #include "core/calculators/HeadingTime.h"
-#include "core/common/Format.h"
-#include "core/common/Rounding.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/Rounding.h"
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 #include "ui/calculators/NumberList.h"

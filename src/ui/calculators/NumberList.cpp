@@ -1,6 +1,6 @@
 #include "ui/calculators/NumberList.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "ui/calculators/WindGraph.h"
 
 #include "core/common/Constants.h"
-#include "core/common/Rounding.h"
+#include "core/common/text/Rounding.h"
 #include "ui/calculators/GraphPainting.h"
 
 #include <QPainter>

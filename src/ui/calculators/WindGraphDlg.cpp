@@ -1,6 +1,6 @@
 #include "ui/calculators/WindGraphDlg.h"
 
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "ui/calculators/WindGraph.h"
 #include "ui/framework/DeviceScreen.h"

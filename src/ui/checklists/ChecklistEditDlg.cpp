@@ -2,7 +2,7 @@
 
 #include "core/checklists/ChecklistEditSave.h"
 #include "core/checklists/ChecklistLevelTexts.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "ui/checklists/ChecklistLabelDelegate.h"
 #include "ui/framework/DeviceScreen.h"

@@ -1,8 +1,8 @@
 #include "ui/document/TrevallionDoc.h"
 
 #include "core/checklists/ChecklistInstall.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/SettingsStore.h"
 #include "core/navdata/NavFileChoice.h"
 #include "core/times/FlightTimesStore.h"
 

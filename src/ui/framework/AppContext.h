@@ -3,7 +3,7 @@
 // distance and track). The application object owns it and installs it at start; until then (and
 // in tests that install none) a default instance serves.
 
-#include "core/common/AppSettings.h"
+#include "core/common/settings/AppSettings.h"
 
 AppState& CurrentAppState();
 // Installs the application's state; nullptr restores the default instance. The caller keeps

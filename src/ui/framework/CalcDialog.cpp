@@ -1,9 +1,9 @@
 #include "ui/framework/CalcDialog.h"
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 
-#include "core/common/NumberText.h"
-#include "core/common/Resources.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/resources/Resources.h"
+#include "core/common/settings/SettingsStore.h"
+#include "core/common/text/NumberText.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/TitleBand.h"

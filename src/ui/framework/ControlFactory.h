@@ -12,7 +12,7 @@
 //   "msctls_updown32"                  -> CSpinButton;  "SysDateTimePick32" -> QDateEdit/QTimeEdit
 // Returns nullptr for a control it does not know.
 
-#include "core/common/ResourceTypes.h"
+#include "core/common/resources/ResourceTypes.h"
 
 class QLineEdit;
 class QWidget;

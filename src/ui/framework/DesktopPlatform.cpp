@@ -3,7 +3,7 @@
 #include "ui/framework/DeviceMessageBox.h"
 #include "ui/framework/HelpWindow.h"
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 // INI settings store, the help file in the user's browser, the system clipboard and sounds (the
 // sound module, and so Qt Multimedia, is loaded when the first sound plays).
 
-#include "core/common/IniSettingsStore.h"
+#include "core/common/settings/IniSettingsStore.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
 

@@ -2,7 +2,7 @@
 // Dialog units to pixels with fixed base units (the handheld's Tahoma 8 pt: 6 x 13), so layouts
 // are the same on every machine: 1 horizontal unit = 1.5 px, 1 vertical unit = 1.625 px.
 
-#include "core/common/ResourceTypes.h"
+#include "core/common/resources/ResourceTypes.h"
 
 #include <QRect>
 

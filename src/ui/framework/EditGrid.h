@@ -7,7 +7,7 @@
 // cell and tells its owner through CellChanged. Taps with Shift or Ctrl only select; scrolling
 // the grid ends an open edit. The owner decides what a cell means; the grid only edits text.
 
-#include "core/common/ResourceTypes.h"
+#include "core/common/resources/ResourceTypes.h"
 
 #include <QColor>
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
 #include "ui/framework/HelpWindow.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"

@@ -1,6 +1,6 @@
 #include "ui/framework/LatLonEdit.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 namespace {
 enum { kDegrees, kMinutes, kLast };

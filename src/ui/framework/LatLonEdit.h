@@ -5,8 +5,8 @@
 // Backspace/Delete zero the current segment, Up/Down step it with wrap-around. The field carries
 // no hemisphere: its values are never negative and the dialogs apply the sign.
 
-#include "core/common/CoordinateSegments.h"
-#include "core/common/SegmentedEntry.h"
+#include "core/common/entry/CoordinateSegments.h"
+#include "core/common/entry/SegmentedEntry.h"
 #include "ui/framework/SegmentEdit.h"
 
 class CLatLonEdit : public CSegmentEdit {

@@ -1,6 +1,6 @@
 #include "ui/framework/MenuBuilder.h"
 
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -4,7 +4,7 @@
 // disabled and CHECKED items checked. Serves the value menus of the entry fields, pop-up menus
 // of the screens and the main frame's menu bars.
 
-#include "core/common/ResourceTypes.h"
+#include "core/common/resources/ResourceTypes.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "ui/framework/SegmentEdit.h"
 
-#include "core/common/SegmentedEntry.h"
+#include "core/common/entry/SegmentedEntry.h"
 
 #include <QKeyEvent>
 

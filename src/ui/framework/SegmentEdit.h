@@ -9,7 +9,7 @@
 // Text set from outside (SetDlgItemText, the keypad's "C") goes to OnExternalText and the mask
 // is shown again, so the text and the segment values never disagree.
 
-#include "core/common/SegmentMask.h"
+#include "core/common/entry/SegmentMask.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "ui/framework/TemplateWindow.h"
 
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "ui/framework/ControlFactory.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/DialogUnits.h"

@@ -9,7 +9,7 @@
 // same widgets to another template's rectangles; it never recreates them.
 
 #include "core/common/Outcome.h"
-#include "core/common/ResourceTypes.h"
+#include "core/common/resources/ResourceTypes.h"
 #include "ui/framework/LayoutTriple.h"
 #include "ui/framework/Platform.h"
 

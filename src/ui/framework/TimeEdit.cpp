@@ -1,6 +1,6 @@
 #include "ui/framework/TimeEdit.h"
 
-#include "core/common/NumberText.h"
+#include "core/common/text/NumberText.h"
 
 CTimeEdit::CTimeEdit(QWidget* parent) : CSegmentEdit(parent) {
     entry_.AddSegment(0, 23, 2, 2);

@@ -3,7 +3,7 @@
 // minutes after 2 hour digits; Backspace/Delete zero the current segment, Up/Down step it with
 // wrap-around (23 steps up to 00).
 
-#include "core/common/SegmentedEntry.h"
+#include "core/common/entry/SegmentedEntry.h"
 #include "ui/framework/SegmentEdit.h"
 
 class CTimeEdit : public CSegmentEdit {

@@ -1,6 +1,6 @@
 #include "ui/framework/ValueEdit.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/MenuBuilder.h"
 #include "ui/framework/Platform.h"

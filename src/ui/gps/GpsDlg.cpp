@@ -1,9 +1,9 @@
 #include "ui/gps/GpsDlg.h"
 
 #include "core/common/Clock.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/NumberText.h"
-#include "core/common/SettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/SettingsStore.h"
+#include "core/common/text/NumberText.h"
 #include "core/gps/GpsReadout.h"
 #include "core/gps/GpsSettings.h"
 #include "core/gps/SystemClockSetter.h"

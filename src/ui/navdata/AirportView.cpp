@@ -1,7 +1,7 @@
 #include "ui/navdata/AirportView.h"
 
-#include "core/common/AppSettings.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
+#include "core/common/settings/AppSettings.h"
 #include "core/navdata/AirportDisplay.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"

@@ -1,6 +1,6 @@
 #include "ui/navdata/NavSearchDialog.h"
 
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/navdata/SearchRowsModel.h"

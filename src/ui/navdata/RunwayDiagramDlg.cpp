@@ -1,7 +1,7 @@
 #include "ui/navdata/RunwayDiagramDlg.h"
 
-#include "core/common/CoordinateText.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
+#include "core/common/text/CoordinateText.h"
 #include "core/navdata/RunwayDiagram.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/DeviceScreen.h"

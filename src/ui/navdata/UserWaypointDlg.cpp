@@ -1,6 +1,6 @@
 #include "ui/navdata/UserWaypointDlg.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "core/navdata/UserWaypointEntry.h"
 #include "core/navdata/UserWaypointStore.h"
 #include "ui/framework/LatLonEdit.h"

@@ -1,6 +1,6 @@
 #include "ui/planning/PlanningView.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/planning/FlightPlanComputation.h"
 #include "core/planning/FlightPlanFile.h"
 #include "core/planning/PlanSettings.h"

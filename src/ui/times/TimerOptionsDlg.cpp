@@ -1,6 +1,6 @@
 #include "ui/times/TimerOptionsDlg.h"
 
-#include "core/common/FileFilterText.h"
+#include "core/common/text/FileFilterText.h"
 #include "core/times/AlarmSounds.h"
 #include "core/times/TimerControls.h"
 #include "core/times/WaveFile.h"

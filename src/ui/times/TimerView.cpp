@@ -1,8 +1,8 @@
 #include "ui/times/TimerView.h"
 
 #include "core/common/Clock.h"
-#include "core/common/Format.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
+#include "core/common/text/Format.h"
 #include "core/times/TimerControls.h"
 #include "resource.h"
 #include "ui/document/ScreenRegistry.h"

@@ -2,7 +2,7 @@
 // are added, edited and deleted on the editor's copy of the type through their own dialogs.
 #include "ui/weight-balance/AircraftTypeDlg.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/weight-balance/FuelTankList.h"
 #include "ui/framework/EditGrid.h"
 #include "ui/weight-balance/FleetDialogParts.h"

@@ -1,6 +1,6 @@
 #include "ui/weight-balance/CgGraph.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/weight-balance/GraphMarkers.h"
 #include "ui/framework/ApplicationFonts.h"
 

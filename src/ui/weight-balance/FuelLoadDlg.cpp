@@ -1,6 +1,6 @@
 #include "ui/weight-balance/FuelLoadDlg.h"
 
-#include "core/common/Format.h"
+#include "core/common/text/Format.h"
 #include "core/weight-balance/FuelQuantityEntry.h"
 #include "ui/framework/EditGrid.h"
 #include "ui/weight-balance/FleetDialogParts.h"

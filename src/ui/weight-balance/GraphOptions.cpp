@@ -1,6 +1,6 @@
 #include "ui/weight-balance/GraphOptions.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "core/weight-balance/GraphMarkers.h"
 #include "resource.h"
 #include "ui/framework/AppContext.h"

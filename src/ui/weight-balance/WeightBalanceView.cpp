@@ -1,7 +1,7 @@
 #include "ui/weight-balance/WeightBalanceView.h"
 
-#include "core/common/Format.h"
-#include "core/common/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/NumberText.h"
 #include "core/weight-balance/FuelSelection.h"
 #include "core/weight-balance/LoadingFile.h"
 #include "core/weight-balance/LoadingSummary.h"

@@ -1,6 +1,6 @@
 #include "core/calculators/AirData.h"
 
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/calculators/SunTimes.h"
 #include "core/calculators/SolarPosition.h"
-#include "core/common/CoordinateEntryText.h"
+#include "core/common/entry/CoordinateEntryText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/checklists/ChecklistData.h"
 #include "core/checklists/ChecklistInstall.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

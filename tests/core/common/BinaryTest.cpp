@@ -1,7 +1,7 @@
-#include "core/common/ByteReader.h"
-#include "core/common/ByteWriter.h"
-#include "core/common/FileIo.h"
-#include "core/common/Utf8String.h"
+#include "core/common/io/ByteReader.h"
+#include "core/common/io/ByteWriter.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/text/Utf8String.h"
 
 #include "support/TempFolder.h"
 

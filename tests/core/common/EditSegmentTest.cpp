@@ -1,5 +1,5 @@
-#include "core/common/EditSegment.h"
-#include "core/common/SegmentedEntry.h"
+#include "core/common/entry/EditSegment.h"
+#include "core/common/entry/SegmentedEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/common/FileIo.h"
-#include "core/common/KeyValueText.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/io/KeyValueText.h"
 
 #include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,6 @@
-#include "core/common/NumberText.h"
-#include "core/common/Format.h"
-#include "core/common/Rounding.h"
+#include "core/common/text/NumberText.h"
+#include "core/common/text/Format.h"
+#include "core/common/text/Rounding.h"
 
 #include <QLocale>
 

@@ -1,5 +1,5 @@
 // Positions typed in the program's coordinate texts.
-#include "core/common/PositionText.h"
+#include "core/common/text/PositionText.h"
 
 #include <gtest/gtest.h>
 

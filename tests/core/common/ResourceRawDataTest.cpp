@@ -1,6 +1,6 @@
 // RCDATA resources of the script: lists of 16-bit words such as the menu-bar button lists.
 // The scripts are the tests' own: ids here are parser test data.
-#include "core/common/ResourceScript.h"
+#include "core/common/resources/ResourceScript.h"
 
 #include <gtest/gtest.h>
 

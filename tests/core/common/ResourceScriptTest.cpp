@@ -1,7 +1,7 @@
 // The resource parsers on scripts of their own; ids here are parser test data.
-#include "core/common/ResourceScript.h"
-#include "core/common/ResourceBinary.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/ResourceScript.h"
+#include "core/common/resources/ResourceBinary.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 
 #include <QRegularExpression>

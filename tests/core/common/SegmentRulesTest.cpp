@@ -1,6 +1,6 @@
-#include "core/common/CoordinateSegments.h"
-#include "core/common/SegmentMask.h"
-#include "core/common/TimeText.h"
+#include "core/common/entry/CoordinateSegments.h"
+#include "core/common/entry/SegmentMask.h"
+#include "core/common/text/TimeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "core/common/AppSettings.h"
-#include "core/common/IniSettingsStore.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/AppSettings.h"
+#include "core/common/settings/IniSettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 
 #include "support/TempFolder.h"
 

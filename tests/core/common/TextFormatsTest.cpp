@@ -1,7 +1,7 @@
-#include "core/common/CoordinateText.h"
-#include "core/common/DensityText.h"
-#include "core/common/FileFilterText.h"
-#include "core/common/KeyValueText.h"
+#include "core/common/io/KeyValueText.h"
+#include "core/common/text/CoordinateText.h"
+#include "core/common/text/DensityText.h"
+#include "core/common/text/FileFilterText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/gps/GpsSettings.h"
-#include "core/common/AppSettings.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/AppSettings.h"
+#include "core/common/settings/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The receiver's sources beside the serial port (a TCP stream with reconnection, a recording
 // replayed), the freshness of fixes, and the dialog's source list and its stored choice.
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/gps/GpsReceiver.h"
 #include "core/gps/GpsSourceList.h"
 #include "core/gps/NetworkGpsSource.h"

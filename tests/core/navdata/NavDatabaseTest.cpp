@@ -4,9 +4,9 @@
 #include "core/navdata/NavFileFormat.h"
 #include "core/navdata/NavTextMatcher.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/Format.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/MemorySettingsStore.h"
+#include "core/common/text/Format.h"
 
 #include <QRandomGenerator>
 

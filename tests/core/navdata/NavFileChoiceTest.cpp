@@ -3,8 +3,8 @@
 
 #include "core/navdata/NavFileChoice.h"
 
-#include "core/common/DeviceFolders.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/MemorySettingsStore.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "core/navdata/UserWaypointFile.h"
 #include "core/navdata/UserWaypointStore.h"
 
-#include "core/common/FileIo.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/settings/MemorySettingsStore.h"
 
 #include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"

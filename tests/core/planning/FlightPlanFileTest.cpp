@@ -1,7 +1,7 @@
 // The .fp plan files and the view's settings: round trips, the key look-up rules, refusals.
 #include "core/planning/FlightPlanFile.h"
-#include "core/common/FileIo.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/io/FileIo.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/planning/PlanSettings.h"
 
 #include "support/TempFolder.h"

@@ -1,7 +1,7 @@
 // The timers' sounds: which files can be played, the shipped default, "Repeat" as three plays
 // one tick apart, and a file that cannot be played reported once.
 #include "core/times/AlarmSounds.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/times/CountTimer.h"
 #include "core/times/WaveFile.h"
 #include "support/SampleWaveFile.h"

@@ -1,7 +1,7 @@
 #include "TimesTestSupport.h"
 
-#include "core/common/AppSettings.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/AppSettings.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/times/ClockTick.h"
 #include "core/times/TimesState.h"
 #include "support/SampleWaveFile.h"

@@ -1,5 +1,5 @@
 #include "core/times/CountTimer.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/times/TimerControls.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 // "TakeoffGS" 40, and a GPX file that is complete after the flight.
 #include "TimesTestSupport.h"
 
-#include "core/common/AppSettings.h"
-#include "core/common/DeviceFolders.h"
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/AppSettings.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/gps/GpsFix.h"
 #include "core/gps/ReplayGpsSource.h"
 #include "core/times/ClockTick.h"

@@ -1,6 +1,6 @@
 #include "TimesTestSupport.h"
 
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/times/FlightLogHandOff.h"
 #include "core/times/FlightTimes.h"
 #include "core/times/TimesDisplay.h"

@@ -1,6 +1,6 @@
 #include "TimesTestSupport.h"
 
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "core/times/WorldClocks.h"
 #include "core/times/ZoneTable.h"
 

@@ -1,7 +1,7 @@
 #include "TestFleets.h"
 
-#include "core/common/ByteReader.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/ByteReader.h"
+#include "core/common/io/FileIo.h"
 #include "core/weight-balance/AircraftFileReader.h"
 #include "core/weight-balance/AircraftFileWriter.h"
 #include "core/weight-balance/AircraftStore.h"

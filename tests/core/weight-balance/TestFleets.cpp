@@ -1,6 +1,6 @@
 #include "TestFleets.h"
 
-#include "core/common/ByteWriter.h"
+#include "core/common/io/ByteWriter.h"
 #include "core/weight-balance/AircraftFileFormat.h"
 
 AircraftFleet RichFleet() {

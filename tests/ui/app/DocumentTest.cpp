@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
 #include "core/checklists/ChecklistBuilder.h"
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 #include <QDir>
 #include <QFile>

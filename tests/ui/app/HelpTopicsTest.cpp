@@ -1,7 +1,7 @@
 // Every topic the program can open has its anchor in the shipped help file: the views' topics,
 // each dialog's caption without spaces, and the topics screens pass themselves.
 #include "core/app/ViewTable.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/Resources.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // documents and program folders in temporary folders, and helpers that build a document and a
 // main frame on them.
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempFolder.h"
 #include "ui/app/MainFrame.h"

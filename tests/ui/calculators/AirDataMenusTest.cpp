@@ -2,7 +2,7 @@
 #include "DialogTestHelpers.h"
 
 #include "core/app/ViewTable.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/gps/GpsFix.h"
 #include "resource.h"
 #include "support/TempFolder.h"

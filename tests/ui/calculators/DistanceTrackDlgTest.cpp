@@ -3,7 +3,7 @@
 #include "AirDataTestSupport.h"
 #include "DialogTestHelpers.h"
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/navdata/NavTestData.h"
 #include "resource.h"
 #include "ui/app/ScreenRegistrations.h"

@@ -4,7 +4,7 @@
 #include "DialogTestHelpers.h"
 
 #include "core/calculators/SunTimes.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/navdata/NavTestData.h"
 #include "resource.h"
 #include "ui/app/ScreenRegistrations.h"

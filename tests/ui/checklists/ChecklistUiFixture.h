@@ -4,7 +4,7 @@
 
 #include "core/checklists/ChecklistData.h"
 #include "core/checklists/ChecklistTestData.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempFolder.h"
 #include "ui/document/TrevallionDoc.h"

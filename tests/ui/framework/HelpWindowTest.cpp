@@ -3,7 +3,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TempFolder.h"
 
-#include "core/common/FileIo.h"
+#include "core/common/io/FileIo.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>

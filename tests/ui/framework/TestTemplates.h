@@ -2,8 +2,8 @@
 // Templates of the framework tests: a keypad dialog in three layouts (118, 178, 209) and a form
 // view in three layouts (300, 301, 302), installed in place of the program's own resources.
 
-#include "core/common/ResourceScript.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/ResourceScript.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "ui/framework/ValueEdit.h"
-#include "core/common/ResourceScript.h"
-#include "core/common/Resources.h"
+#include "core/common/resources/ResourceScript.h"
+#include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "support/ScriptedPlatform.h"
 #include "ui/framework/AppContext.h"

@@ -2,7 +2,7 @@
 // and the edit dialog's fields.
 #include "NavViewFixture.h"
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "resource.h"
 #include "ui/framework/LatLonEdit.h"
 #include "ui/framework/SpinButton.h"

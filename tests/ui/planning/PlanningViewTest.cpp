@@ -1,7 +1,7 @@
 // The Flight Planning view wired to the core: typing a route, the route menu, plans saved and
 // opened, the settings, and the two plan actions of Distance & Track.
 #include "ui/planning/PlanningView.h"
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/navdata/NavTestData.h"
 #include "core/planning/FlightPlanFile.h"
 #include "support/ScriptedPlatform.h"

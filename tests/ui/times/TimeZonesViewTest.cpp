@@ -2,7 +2,7 @@
 // check boxes, add, edit and remove, and the "TimeZone%i" values written back.
 #include "TimesFixture.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "ui/times/TimeZoneDlg.h"
 #include "ui/times/TimeZonesDlg.h"
 #include "ui/times/TimeZonesView.h"

@@ -1,6 +1,6 @@
 #include "TimesFixture.h"
 
-#include "core/common/MemorySettingsStore.h"
+#include "core/common/settings/MemorySettingsStore.h"
 #include "resource.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // frame's ticks running while they are open.
 #include "TimesFixture.h"
 
-#include "core/common/SettingsStore.h"
+#include "core/common/settings/SettingsStore.h"
 #include "ui/framework/OwnerDrawArea.h"
 #include "ui/times/TimerOptionsDlg.h"
 #include "ui/times/TimersDlg.h"

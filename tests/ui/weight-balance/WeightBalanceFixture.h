@@ -2,7 +2,7 @@
 // Fixture of the weight and balance screen tests: the scripted platform, the documents folder in
 // a temporary folder, a document with the default fleet and helpers to make the view.
 
-#include "core/common/DeviceFolders.h"
+#include "core/common/io/DeviceFolders.h"
 #include "core/weight-balance/LoadingFile.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempFolder.h"

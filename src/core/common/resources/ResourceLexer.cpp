@@ -1,0 +1,148 @@
+#include "core/common/resources/ResourceLexer.h"
+
+namespace {
+
+class Lexer {
+public:
+    explicit Lexer(const QString& source) : s_(source) {}
+
+    bool Run(QVector<ResourceToken>* tokens, int* errorLine, QString* errorMessage) {
+        while (SkipBlank()) {
+            ResourceToken token;
+            token.line = line_;
+            const QChar c = s_[i_];
+            bool ok = true;
+            if (c == '"')
+                ok = ReadText(&token);
+            else if (c.isDigit())
+                ok = ReadNumber(&token);
+            else if (c.isLetter() || c == '_')
+                ReadName(&token);
+            else if (QStringLiteral(",|{}()-+~").contains(c)) {
+                token.kind = ResourceToken::Punct;
+                token.text = c;
+                ++i_;
+            } else {
+                error_ = QStringLiteral("unexpected character '%1'").arg(c);
+                ok = false;
+            }
+            if (!ok) {
+                *errorLine = line_;
+                *errorMessage = error_;
+                return false;
+            }
+            tokens->append(token);
+        }
+        ResourceToken end;
+        end.line = line_;
+        tokens->append(end);
+        return true;
+    }
+
+private:
+    // Skips white space, comments and preprocessor lines; false at the end of the source.
+    bool SkipBlank() {
+        bool lineStart = i_ == 0;
+        while (i_ < s_.size()) {
+            const QChar c = s_[i_];
+            if (c == '\n') {
+                ++line_;
+                ++i_;
+                lineStart = true;
+            } else if (c.isSpace()) {
+                ++i_;
+            } else if (c == '#' && lineStart) {
+                while (i_ < s_.size() && s_[i_] != '\n')
+                    ++i_;
+            } else if (s_.mid(i_, 2) == QLatin1String("//")) {
+                while (i_ < s_.size() && s_[i_] != '\n')
+                    ++i_;
+            } else if (s_.mid(i_, 2) == QLatin1String("/*")) {
+                i_ += 2;
+                while (i_ < s_.size() && s_.mid(i_, 2) != QLatin1String("*/")) {
+                    if (s_[i_] == '\n')
+                        ++line_;
+                    ++i_;
+                }
+                i_ += 2;
+            } else {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool ReadText(ResourceToken* token) {
+        token->kind = ResourceToken::Text;
+        ++i_;
+        while (i_ < s_.size()) {
+            const QChar c = s_[i_];
+            if (c == '\n')
+                break;
+            if (c == '"') {
+                if (i_ + 1 < s_.size() && s_[i_ + 1] == '"') { // "" is one quote
+                    token->text += '"';
+                    i_ += 2;
+                    continue;
+                }
+                ++i_;
+                return true;
+            }
+            if (c == '\\' && i_ + 1 < s_.size()) {
+                const QChar e = s_[i_ + 1];
+                const QString escapes = QStringLiteral("nrt\\\"");
+                const QString values = QStringLiteral("\n\r\t\\\"");
+                const qsizetype k = escapes.indexOf(e);
+                if (k < 0) {
+                    error_ = QStringLiteral("unknown escape \\%1 in a text").arg(e);
+                    return false;
+                }
+                token->text += values[k];
+                i_ += 2;
+                continue;
+            }
+            token->text += c;
+            ++i_;
+        }
+        error_ = QStringLiteral("text without its closing quote");
+        return false;
+    }
+
+    bool ReadNumber(ResourceToken* token) {
+        token->kind = ResourceToken::Number;
+        const qsizetype start = i_;
+        while (i_ < s_.size() && (s_[i_].isLetterOrNumber()))
+            ++i_;
+        QString digits = s_.mid(start, i_ - start);
+        if (digits.endsWith('L', Qt::CaseInsensitive))
+            digits.chop(1);
+        bool ok = false;
+        token->number = digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                            ? digits.mid(2).toLongLong(&ok, 16)
+                            : digits.toLongLong(&ok, 10);
+        token->text = digits;
+        if (!ok)
+            error_ = QStringLiteral("malformed number '%1'").arg(digits);
+        return ok;
+    }
+
+    void ReadName(ResourceToken* token) {
+        token->kind = ResourceToken::Name;
+        const qsizetype start = i_;
+        while (i_ < s_.size() && (s_[i_].isLetterOrNumber() || s_[i_] == '_'))
+            ++i_;
+        token->text = s_.mid(start, i_ - start);
+    }
+
+    const QString& s_;
+    qsizetype i_ = 0;
+    int line_ = 1;
+    QString error_;
+};
+
+} // namespace
+
+bool TokenizeResourceScript(const QString& source, QVector<ResourceToken>* tokens, int* errorLine,
+                            QString* errorMessage) {
+    return Lexer(source).Run(tokens, errorLine, errorMessage);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The program's resources: the dialog templates, menus and strings of the resource script,
+// compiled at build time (tools/rc) and embedded; read once, without parsing.
+
+#include "core/common/Outcome.h"
+#include "core/common/resources/ResourceFiles.h"
+#include "core/common/resources/ResourceTypes.h"
+
+// Reads the embedded compiled resources if not done yet. Fails when they are damaged; the
+// program then stops.
+Status LoadResources();
+
+// The resources. Read on first use; damaged resources end the program with their message (the
+// start-up code calls LoadResources first to report it properly).
+const ResourceSet& Resources();
+
+// Replaces the resources the program uses (tests of the screen framework use templates of their
+// own); nullptr restores the embedded ones. The caller keeps the set alive while it is in use.
+void OverrideResourcesForTesting(const ResourceSet* set);
+
+// A string of the string table; "" when the id has none.
+QString LoadString(int id);

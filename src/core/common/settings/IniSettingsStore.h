@@ -1,0 +1,45 @@
+#pragma once
+// Settings in an INI file: section "Settings" of "<config>/Orvenda Technologies/Trevallion.ini".
+// Every store of the process on one file shares its SettingsFile: the file is read once, a value
+// written is read back at once by every store, and the disk is written behind (within a second,
+// coalesced) except for the values whose loss would hurt (the navigation file, the flight times
+// and track), which are written at once, and those a Flush() ends (the preferences). The last store
+// of a file writes what is left when it is destroyed.
+
+#include "core/common/settings/SettingsStore.h"
+
+#include <memory>
+
+class SettingsFile;
+
+class IniSettingsStore : public SettingsStore {
+public:
+    // The store of application `application` of organisation `organization` under the user's
+    // configuration folder.
+    static QString PathFor(const QString& organization, const QString& application);
+    // The program's own store: "Orvenda Technologies/Trevallion.ini".
+    static QString DefaultPath();
+
+    explicit IniSettingsStore(QString path, QString section = QStringLiteral("Settings"));
+    ~IniSettingsStore() override;
+
+    const QString& Path() const { return path_; }
+
+    int ReadInt(const QString& name, int defaultValue) const override;
+    void WriteInt(const QString& name, int value) override;
+    QString ReadText(const QString& name, const QString& defaultValue = QString()) const override;
+    void WriteText(const QString& name, const QString& value) override;
+    void Remove(const QString& name) override;
+    void Flush() override;
+
+    // True for the values written at once: "AirportFile" and the flight state ("Times.*",
+    // "Track.*"). The preferences are written at once by the Flush() that ends their saving.
+    static bool WritesAtOnce(const QString& name);
+
+private:
+    QString Key(const QString& name) const { return section_ + '/' + name; }
+
+    QString path_;
+    QString section_;
+    std::shared_ptr<SettingsFile> file_;
+};
