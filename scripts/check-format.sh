@@ -3,11 +3,6 @@
 # (res/ holds the hand-laid resource header and is left out by its own .clang-format).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! command -v clang-format >/dev/null; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends clang-format
-fi
+bash scripts/install-deps.sh clang-format
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 echo "Formatting: every C++ file is formatted."

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Trevallion needs to build, test and run, if any are missing.
+# Installs the Debian 12 packages Trevallion needs to build, test and run, if any are missing,
+# and the packages named as arguments (the checks' tools: clang-format, clang-tidy).
+# Usage: scripts/install-deps.sh [extra packages...]
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-wine fonts-dejavu-core
     desktop-file-utils appstream python3
+    "$@"
 )
 
 missing=()
