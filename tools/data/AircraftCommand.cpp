@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr char kUsage[] = "FILE | --default";
+constexpr char kAircraftUsage[] = "FILE | --default";
 
 QJsonArray Envelope(const AircraftType& t) {
     QJsonArray points;
@@ -109,7 +109,7 @@ QJsonObject FleetObject(const AircraftFleet& fleet, int version) {
 
 int RunAircraft(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.size() != 1) {
-        err << "Usage: trevallion-data aircraft " << kUsage << '\n';
+        err << "Usage: trevallion-data aircraft " << kAircraftUsage << '\n';
         return 2;
     }
     AircraftFileContents contents{6, DefaultAircraftFleet()};
@@ -130,7 +130,7 @@ int RunAircraft(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 const DataCommandRegistration kAircraft{
-    "aircraft", kUsage,
+    "aircraft", kAircraftUsage,
     "print the aircraft types and aircraft of an aircraft.db, or the default fleet, as JSON",
     &RunAircraft};
 

@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr char kUsage[] = "export FILE | import TEXT -o FILE [--force]";
+constexpr char kChecklistUsage[] = "export FILE | import TEXT -o FILE [--force]";
 
 int Usage(QTextStream& err) {
-    err << "Usage: trevallion-data checklist " << kUsage << '\n';
+    err << "Usage: trevallion-data checklist " << kChecklistUsage << '\n';
     return 2;
 }
 
@@ -68,7 +68,7 @@ int RunChecklist(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 const DataCommandRegistration kChecklist{
-    "checklist", kUsage,
+    "checklist", kChecklistUsage,
     "print a checklist.db as an indented outline (two spaces a level), or build one from it",
     &RunChecklist};
 

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr char kUsage[] = "FILE.wb [--aircraft-file aircraft.db]";
+constexpr char kLoadingUsage[] = "FILE.wb [--aircraft-file aircraft.db]";
 
 // The fleet of the aircraft file given, else of the user's aircraft.db, else the default one.
 Outcome<AircraftFleet> ReadFleet(QString path) {
@@ -68,7 +68,7 @@ int RunLoading(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.size() == 3 && args[1] == QLatin1String("--aircraft-file"))
         aircraftFile = args[2];
     else if (args.size() != 1) {
-        err << "Usage: trevallion-data loading " << kUsage << '\n';
+        err << "Usage: trevallion-data loading " << kLoadingUsage << '\n';
         return 2;
     }
     const auto fail = [&](const QString& file, const QString& text) {
@@ -95,7 +95,7 @@ int RunLoading(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 const DataCommandRegistration kLoading{
-    "loading", kUsage,
+    "loading", kLoadingUsage,
     "print the computed loading of a .wb file (weights, CGs, % MAC, limits) as JSON, with the "
     "fleet of an aircraft.db (default: the user's, else the default fleet)",
     &RunLoading};

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kUsage[] =
+constexpr char kNavUsage[] =
     "info [FILE] | airport [FILE] IDENT | navaid [FILE] IDENT | search [FILE] TEXT [--navaids] |\n"
     "      build OUTPUT --from FOLDER [--country CC] [--region CC-RR] [--description TEXT]\n"
     "      [--valid-until YYYY-MM-DD]";
@@ -23,7 +23,7 @@ void Print(QTextStream& out, const QJsonDocument& document) {
 }
 
 int BadUsage(QTextStream& err) {
-    err << "Usage: trevallion-data nav " << kUsage << '\n';
+    err << "Usage: trevallion-data nav " << kNavUsage << '\n';
     return 2;
 }
 
@@ -185,7 +185,7 @@ int RunNav(const QStringList& args, QTextStream& out, QTextStream& err) {
     return BadUsage(err);
 }
 
-const DataCommandRegistration kNav{"nav", kUsage,
+const DataCommandRegistration kNav{"nav", kNavUsage,
                                    "print a .nav navigation data file as JSON, or build one "
                                    "from OurAirports CSV files",
                                    &RunNav};

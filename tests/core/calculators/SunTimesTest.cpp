@@ -8,7 +8,7 @@
 
 namespace {
 
-QStringList Texts(const CalcResult& r) {
+QStringList SunTexts(const CalcResult& r) {
     QStringList texts;
     for (const CalcField& f : r.outputs)
         texts << f.label + ": " + f.text;
@@ -97,7 +97,7 @@ TEST(SunTimesTest, EightTextsWithDaySuffixes) {
     for (const auto& c : cases) {
         const CalcResult r = CalculateSunTimes({c.lat, c.lon, c.date, c.offset});
         EXPECT_FALSE(r.Stopped());
-        EXPECT_EQ(Texts(r), c.texts) << c.lat;
+        EXPECT_EQ(SunTexts(r), c.texts) << c.lat;
     }
 }
 

@@ -5,10 +5,6 @@
 
 namespace {
 
-QList<ChecklistRecord> RecordsOf(const QByteArray& area) {
-    return ParseChecklistRecords(area).value_or(QList<ChecklistRecord>{});
-}
-
 TEST(ChecklistOutline, DefaultChecklistRoundTrips) {
     QFile file(TREVALLION_DEFAULT_CHECKLIST);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

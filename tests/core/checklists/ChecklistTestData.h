@@ -3,11 +3,13 @@
 
 #include "core/checklists/ChecklistBuilder.h"
 #include "core/checklists/ChecklistData.h"
+#include "core/checklists/ChecklistRecord.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +18,13 @@ inline QByteArray BuildArea(const std::vector<std::pair<int, QString>>& records)
     for (const auto& [level, text] : records)
         EXPECT_TRUE(builder.Append(level, text).ok()) << text.toStdString();
     return builder.Records();
+}
+
+// The records of an area that must parse.
+inline QList<ChecklistRecord> RecordsOf(const QByteArray& area) {
+    const std::optional<QList<ChecklistRecord>> records = ParseChecklistRecords(area);
+    EXPECT_TRUE(records.has_value());
+    return records.value_or(QList<ChecklistRecord>());
 }
 
 // One aircraft with two tabs: the first has a group with two sub groups, the second has none.

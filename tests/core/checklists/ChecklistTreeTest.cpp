@@ -9,12 +9,6 @@
 
 namespace {
 
-QList<ChecklistRecord> RecordsOf(const QByteArray& area) {
-    const std::optional<QList<ChecklistRecord>> records = ParseChecklistRecords(area);
-    EXPECT_TRUE(records.has_value());
-    return records.value_or(QList<ChecklistRecord>());
-}
-
 TEST(ChecklistTree, NestsTheRecordsByLevel) {
     const QList<ChecklistNode> roots = BuildChecklistTree(RecordsOf(SampleArea()));
     ASSERT_EQ(roots.size(), 2);

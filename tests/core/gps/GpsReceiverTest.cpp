@@ -1,6 +1,7 @@
 #include "core/gps/GpsReceiver.h"
 #include "core/gps/SerialPorts.h"
 
+#include "FixWait.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -17,8 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // A pseudo-terminal: the test writes into the master side, the receiver opens the slave path.
 class PseudoTerminal {
@@ -46,17 +45,6 @@ private:
     int slave_ = -1;
     QString path_;
 };
-
-// Polls the fix until the condition holds or two seconds pass.
-template <typename Condition> bool WaitFor(const GpsFix& fix, Condition condition) {
-    const auto deadline = Clock::now() + std::chrono::seconds(2);
-    while (Clock::now() < deadline) {
-        if (condition(fix.Snapshot()))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return false;
-}
 
 TEST(GpsReceiver, ReadsSentencesFromAPseudoTerminalAndStops) {
     PseudoTerminal pty;

@@ -1,5 +1,6 @@
 // The receiver's sources beside the serial port (a TCP stream with reconnection, a recording
 // replayed), the freshness of fixes, and the dialog's source list and its stored choice.
+#include "FixWait.h"
 #include "core/common/settings/MemorySettingsStore.h"
 #include "core/gps/GpsReceiver.h"
 #include "core/gps/GpsSourceList.h"
@@ -21,16 +22,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using SteadyClock = std::chrono::steady_clock;
-
-template <typename Condition> bool WaitFor(const GpsFix& fix, Condition condition) {
-    const auto deadline = SteadyClock::now() + 5s;
-    while (SteadyClock::now() < deadline) {
-        if (condition(fix.Snapshot()))
-            return true;
-        std::this_thread::sleep_for(5ms);
-    }
-    return false;
-}
 
 const QByteArray kValid = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
 const QByteArray kNoFix = "$GPRMC,123521,V,,,,,,,230394,,,N*00";

@@ -1,4 +1,6 @@
 #include "core/weight-balance/LoadingComputation.h"
+
+#include "TestFleets.h"
 #include "core/weight-balance/AircraftFleet.h"
 #include "core/weight-balance/LimitCheck.h"
 
@@ -6,14 +8,8 @@
 
 namespace {
 
-AircraftType C172() {
-    return DefaultAircraftFleet().types[0];
-}
-
-const Aircraft kN123A = DefaultAircraftFleet().aircraft[0];
-
 ComputedLoading Computed(const AircraftType& type, const Loading& loading) {
-    const ComputedLoading computed = ComputeLoading(type, kN123A, loading, AppSettings());
+    const ComputedLoading computed = ComputeLoading(type, N123A(), loading, AppSettings());
     // The limit outcome is that of the checks run on the results alone.
     EXPECT_EQ(computed.limits, CheckLimits(type, loading, computed.results));
     return computed;

@@ -8,16 +8,11 @@
 
 namespace {
 
-AircraftType C172() {
-    return DefaultAircraftFleet().types[0];
-}
-const Aircraft kN123A = DefaultAircraftFleet().aircraft[0];
-
 ComputedLoading PilotAndFullFuel(const AircraftType& type) {
     Loading loading;
     loading.stationWeights[0] = 170.0;
     loading.tanks[0] = {50.0, 20.0};
-    return ComputeLoading(type, kN123A, loading, AppSettings());
+    return ComputeLoading(type, N123A(), loading, AppSettings());
 }
 
 TEST(LoadingDetails, RowsOfTheDefaultC172) {
@@ -25,8 +20,8 @@ TEST(LoadingDetails, RowsOfTheDefaultC172) {
     Loading loading;
     loading.stationWeights[0] = 170.0;
     loading.tanks[0] = {50.0, 20.0};
-    const ComputedLoading c = ComputeLoading(type, kN123A, loading, AppSettings());
-    const LoadingDetails d = MakeLoadingDetails(type, kN123A, loading, c.results);
+    const ComputedLoading c = ComputeLoading(type, N123A(), loading, AppSettings());
+    const LoadingDetails d = MakeLoadingDetails(type, N123A(), loading, c.results);
     ASSERT_EQ(d.columns.size(), 4); // no "%MAC" without a leading edge
     EXPECT_EQ(d.columns[3], (DetailsColumn{QStringLiteral("ARM Limit"), 70}));
     const QList<QStringList> expected = {
@@ -61,7 +56,7 @@ TEST(LoadingDetails, PercentMacOnlyForTakeoffAndLanding) {
     type.macLength = 40.0;
     const ComputedLoading c = PilotAndFullFuel(type);
     Loading loading;
-    const LoadingDetails d = MakeLoadingDetails(type, kN123A, loading, c.results);
+    const LoadingDetails d = MakeLoadingDetails(type, N123A(), loading, c.results);
     ASSERT_EQ(d.columns.size(), 5);
     EXPECT_EQ(d.columns[3].title, QStringLiteral("%MAC"));
     for (const QStringList& row : d.rows) {

@@ -3,6 +3,14 @@
 #include "core/common/io/ByteWriter.h"
 #include "core/weight-balance/AircraftFileFormat.h"
 
+AircraftType C172() {
+    return DefaultAircraftFleet().types[0];
+}
+
+Aircraft N123A() {
+    return DefaultAircraftFleet().aircraft[0];
+}
+
 AircraftFleet RichFleet() {
     AircraftFleet fleet = DefaultAircraftFleet();
     AircraftType t;

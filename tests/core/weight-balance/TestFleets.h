@@ -16,6 +16,10 @@ AircraftFleet RichFleet();
 // records).
 QByteArray Version5Image(const AircraftFleet& fleet);
 
+// The default fleet's first type (the C172) and first aircraft.
+AircraftType C172();
+Aircraft N123A();
+
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';

@@ -162,8 +162,6 @@ TEST_F(PlanningViewTest, RefusalsKeepOrEmptyThePlanAsTheyShould) {
     EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 NOPE"));
 }
 
-} // namespace
-
 // Calc > Distance/Track... from this view shows the flight-plan buttons; each one changes the
 // route as its name says.
 TEST_F(PlanningViewTest, DistanceTrackButtonsStartAndExtendThePlan) {
@@ -185,3 +183,5 @@ TEST_F(PlanningViewTest, DistanceTrackButtonsStartAndExtendThePlan) {
     EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1 KAA2"));
     EXPECT_EQ(Rows().size(), 3);
 }
+
+} // namespace
