@@ -50,7 +50,8 @@ CalcResult UnknownItem(const CalcArgs& args, const QString& key, const QStringLi
     return StopWith(Message{problem, MessageIcon::Information});
 }
 
-CalcCommand AirDataCommand(const char* name, int mode, const char* title, QList<CalcKey> keys) {
+CalcCommand AirDataCommand(const char* name, int mode, const char* title,
+                           const QList<CalcKey>& keys) {
     QStringList names;
     for (const CalcKey& key : keys)
         names.append(key.key);

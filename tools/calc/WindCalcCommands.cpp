@@ -26,7 +26,7 @@ std::optional<CalcResult> TooLong(const CalcArgs& args) {
 
 // Runs `calculate` unless an argument is longer than its field.
 CalcCommand WindCommand(const char* name, const char* title, QList<CalcKey> keys,
-                        std::function<CalcResult(const CalcArgs&)> calculate) {
+                        const std::function<CalcResult(const CalcArgs&)>& calculate) {
     return {name, title, std::move(keys), [calculate](const CalcArgs& args) {
                 if (std::optional<CalcResult> refused = TooLong(args))
                     return *refused;

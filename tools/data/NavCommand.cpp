@@ -168,7 +168,7 @@ int RunBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
 int RunNav(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.isEmpty())
         return BadUsage(err);
-    const QString action = args[0];
+    const QString& action = args[0];
     QStringList rest = args.mid(1);
     if (action == QLatin1String("info") || action == QLatin1String("airport") ||
         action == QLatin1String("navaid"))

@@ -22,8 +22,9 @@ using Fill = std::function<void(CCalcDialog&)>;
 
 // Creates the dialog, sets the sample field texts and lets `then` press its buttons.
 template <typename T, typename... Args>
-std::unique_ptr<QWidget> Sample(QList<QPair<int, QString>> texts, std::function<void(T&)> then,
-                                GalleryContext& context, Args... args) {
+std::unique_ptr<QWidget> Sample(const QList<QPair<int, QString>>& texts,
+                                std::function<void(T&)> then, GalleryContext& context,
+                                Args... args) {
     auto dialog = std::make_unique<T>(args..., context.frame);
     if (!dialog->Create())
         return nullptr;
@@ -34,7 +35,7 @@ std::unique_ptr<QWidget> Sample(QList<QPair<int, QString>> texts, std::function<
     return dialog;
 }
 
-GalleryFactory AirData(int mode, QList<QPair<int, QString>> texts) {
+GalleryFactory AirData(int mode, const QList<QPair<int, QString>>& texts) {
     return [mode, texts](GalleryContext& c) {
         return Sample<CAirDataDlg>(
             texts, [](CAirDataDlg& d) { d.OnCalculate(); }, c, mode);

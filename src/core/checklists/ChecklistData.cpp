@@ -54,8 +54,7 @@ Status ChecklistData::LoadChecklists(const QString& path) {
 }
 
 Status ChecklistData::SaveChecklists(const QString& path) {
-    const Status written =
-        WriteWholeFile(path, ChecklistFileImage(area_), kChecklistSaveFailedText);
+    Status written = WriteWholeFile(path, ChecklistFileImage(area_), kChecklistSaveFailedText);
     if (written)
         changed_ = false;
     return written;

@@ -21,8 +21,8 @@ public:
 
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(QDateTime nowUtc, QTimeZone zone = QTimeZone::utc())
-        : now_(nowUtc.toUTC()), zone_(std::move(zone)) {}
+    explicit FixedClock(const QDateTime& nowUtc, const QTimeZone& zone = QTimeZone::utc())
+        : now_(nowUtc.toUTC()), zone_(zone) {}
     QDateTime NowUtc() const override { return now_; }
     QTimeZone LocalZone() const override { return zone_; }
     void Set(const QDateTime& nowUtc) { now_ = nowUtc.toUTC(); }

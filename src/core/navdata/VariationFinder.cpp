@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-VariationFinder::VariationFinder(std::vector<Point> points) {
+VariationFinder::VariationFinder(const std::vector<Point>& points) {
     entries_.reserve(points.size());
     for (const Point& p : points)
         entries_.push_back({p, std::cos(p.latitude * units::kDegreesToRadians)});

@@ -14,7 +14,7 @@ public:
         float variation = 0.0f;
     };
 
-    explicit VariationFinder(std::vector<Point> points);
+    explicit VariationFinder(const std::vector<Point>& points);
 
     // The variation of the nearest point within maxNauticalMiles; nothing when none is that near.
     std::optional<float> Nearest(double latitude, double longitude, double maxNauticalMiles) const;

@@ -24,7 +24,7 @@ QString InstalledPath(const FlightLogStores& stores) {
     for (const SettingsStore* store : {stores.privateEdition, stores.commercialEdition}) {
         if (!store)
             continue;
-        const QString path = store->ReadText(QStringLiteral("Path"));
+        QString path = store->ReadText(QStringLiteral("Path"));
         if (!path.isEmpty())
             return path;
     }
@@ -33,7 +33,7 @@ QString InstalledPath(const FlightLogStores& stores) {
 
 // Why the program cannot be used when no path is stored.
 Message NotInstalledOrTooOld(const SettingsStore* versionKey) {
-    const Message notInstalled{
+    Message notInstalled{
         QStringLiteral("Pocket Verol is not installed.  Please visit our website for information "
                        "on Verol Flight Log."),
         MessageIcon::Information};

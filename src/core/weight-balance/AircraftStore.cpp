@@ -82,8 +82,7 @@ Status AircraftStore::KeepRefusedFile() {
         return {};
     const Outcome<QByteArray> old = ReadWholeFile(FilePath(), {}, kMaxDataFileBytes);
     if (old.ok()) {
-        const Status kept =
-            WriteWholeFile(FilePath() + QStringLiteral(".bad"), old.value(), kSaveError);
+        Status kept = WriteWholeFile(FilePath() + QStringLiteral(".bad"), old.value(), kSaveError);
         if (!kept.ok())
             return kept;
     }
@@ -92,7 +91,7 @@ Status AircraftStore::KeepRefusedFile() {
 }
 
 Status AircraftStore::SaveAircraftFile() {
-    const Status kept = KeepRefusedFile();
+    Status kept = KeepRefusedFile();
     if (!kept.ok())
         return kept;
     return WriteWholeFile(FilePath(), AircraftFileWriter::Write(fleet_), kSaveError);

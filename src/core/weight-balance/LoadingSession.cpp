@@ -7,7 +7,7 @@ LoadingSession::LoadingSession(const AircraftStore& store, const AppSettings& se
     : store_(store), settings_(settings) {}
 
 Status LoadingSession::Start(const QString& savedText) {
-    const Status applied = ApplyText(savedText);
+    Status applied = ApplyText(savedText);
     if (!applied.ok() || !HasAircraft())
         FallBackToFirstType();
     return applied;

@@ -32,12 +32,12 @@ void DrawAircraft(QPainter& painter, QPoint centre, int r, int l, double heading
     const QPointF across(std::cos(b), std::sin(b));
     auto at = [&](QPointF p) { return QPoint(static_cast<int>(p.x()), static_cast<int>(p.y())); };
     const QPointF c = centre;
-    const QPointF wing = c - along * (l / 4);
+    const QPointF wing = c - along * (l / 4.0);
     const QPointF tail = c + along * r;
     painter.setPen(QPen(Qt::black, 3));
     painter.drawLine(at(c - along * r), at(tail));
     painter.drawLine(at(wing - across * r), at(wing + across * r));
-    painter.drawLine(at(tail - across * (l / 8)), at(tail + across * (l / 8)));
+    painter.drawLine(at(tail - across * (l / 8.0)), at(tail + across * (l / 8.0)));
 }
 
 } // namespace

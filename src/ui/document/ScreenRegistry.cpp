@@ -15,7 +15,7 @@ std::function<bool(int)>& FrameQuery() {
 } // namespace
 
 void ScreenRegistry::AddCommand(int commandId, CommandHandler handler) {
-    commands_.insert(commandId, std::move(handler));
+    commands_[commandId] = std::move(handler);
     dialogTemplates_.remove(commandId);
 }
 
@@ -28,7 +28,7 @@ void ScreenRegistry::AddDialog(int commandId, LayoutTriple templates, DialogFact
 }
 
 void ScreenRegistry::AddView(int viewId, ViewFactory factory) {
-    views_.insert(viewId, std::move(factory));
+    views_[viewId] = std::move(factory);
 }
 
 bool ScreenRegistry::RunCommand(int commandId, CommandContext& context) const {

@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-CCustomFormView::CCustomFormView(LayoutTriple templates, QString title, QWidget* parent)
+CCustomFormView::CCustomFormView(LayoutTriple templates, const QString& title, QWidget* parent)
     : QWidget(parent), CTemplateWindow(this, templates) {
     ChooseTemplate(true);
     SetTitleText(title);

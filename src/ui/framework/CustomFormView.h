@@ -13,7 +13,7 @@
 class CCustomFormView : public QWidget, public CTemplateWindow {
     Q_OBJECT
 public:
-    CCustomFormView(LayoutTriple templates, QString title, QWidget* parent = nullptr);
+    CCustomFormView(LayoutTriple templates, const QString& title, QWidget* parent = nullptr);
 
     const QString& ViewTitle() const { return Title(); }
     void SetViewTitle(const QString& title);

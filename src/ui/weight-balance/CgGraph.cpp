@@ -144,8 +144,8 @@ void CCgGraph::DrawWeightLines(QPainter& painter) const {
     for (const WeightLine& line : MakeWeightLines(*type_)) {
         const double y = At(line.weight, line.forwardArm).y();
         const auto rounded = [this](double arm) {
-            return static_cast<int>((arm - plot_.scale.leftArm) * plot_.pixelsPerArm + plot_.left +
-                                    0.5);
+            return static_cast<int>(
+                std::lround((arm - plot_.scale.leftArm) * plot_.pixelsPerArm + plot_.left));
         };
         const int x1 = rounded(line.forwardArm);
         const int x2 = rounded(line.aftArm);

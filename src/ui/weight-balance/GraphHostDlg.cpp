@@ -13,7 +13,7 @@ CGraphHostDlg::CGraphHostDlg(LayoutTriple templates, const AircraftType& type,
     graph_.SetResults(&results_);
 }
 
-bool CGraphHostDlg::SetUpGraph(MenuPosition position) {
+bool CGraphHostDlg::SetUpGraph(const MenuPosition& position) {
     auto* area = Item<COwnerDrawArea>(IDC_WB_GRAPH);
     if (!area)
         return false;

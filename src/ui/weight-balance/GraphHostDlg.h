@@ -25,7 +25,7 @@ protected:
                   QWidget* parent);
     // Draws the graph into its area; a tap opens the options menu where `position` says, or
     // nothing when it is empty. False when the template has no graph.
-    bool SetUpGraph(MenuPosition position);
+    bool SetUpGraph(const MenuPosition& position);
 
     const AircraftType& Type() const { return type_; }
 

@@ -3,6 +3,7 @@
 #include "core/common/Constants.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 CoordinateSegments SegmentsFromSecondsOfArc(int32_t secondsOfArc, bool secondsForm) {
@@ -29,9 +30,9 @@ double DecimalDegreesFromSegments(const CoordinateSegments& segments, bool secon
 }
 
 int32_t HundredthsToSeconds(int32_t hundredths) {
-    return static_cast<int32_t>(hundredths * 0.6 + 0.5);
+    return static_cast<int32_t>(std::lround(hundredths * 0.6));
 }
 
 int32_t SecondsToHundredths(int32_t seconds) {
-    return static_cast<int32_t>(seconds * units::kOneSixtieth * 100 + 0.5);
+    return static_cast<int32_t>(std::lround(seconds * units::kOneSixtieth * 100));
 }

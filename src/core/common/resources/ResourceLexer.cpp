@@ -51,10 +51,8 @@ private:
                 lineStart = true;
             } else if (c.isSpace()) {
                 ++i_;
-            } else if (c == '#' && lineStart) {
-                while (i_ < s_.size() && s_[i_] != '\n')
-                    ++i_;
-            } else if (s_.mid(i_, 2) == QLatin1String("//")) {
+            } else if ((c == '#' && lineStart) || s_.mid(i_, 2) == QLatin1String("//")) {
+                // A preprocessor line or a line comment: skipped to the end of the line.
                 while (i_ < s_.size() && s_[i_] != '\n')
                     ++i_;
             } else if (s_.mid(i_, 2) == QLatin1String("/*")) {

@@ -59,7 +59,7 @@ void SettingsFile::Change(const QString& key, std::optional<QVariant> value, boo
             values_.insert(key, *value);
         else
             values_.remove(key);
-        pending_.insert(key, std::move(value));
+        pending_.insert(key, value);
         if (!now && !writer_.joinable())
             StartWriter();
     }
