@@ -7,7 +7,9 @@ Both programs run on one virtual X display (Xvfb, 240x320), alternating, with
 TREVALLION_QUIT_AFTER_FIRST_FRAME set: each quits once its first window has painted. The program
 runs with a fresh settings folder whose "AirportFile" names WORLD_NAV. Prints the median wall
 and CPU (user + system) time of each and their ratios; then, unless --idle 0, the CPU the
-program uses while idle over the given seconds.
+program uses while idle over the given seconds: once as started, and once with the GPS reading
+the shipped recording at one sentence group a second (started from Edit > GPS... with xdotool,
+as a pilot would, then the dialog closed).
 """
 import argparse
 import os
@@ -29,10 +31,29 @@ def run_once(program, env):
     return wall, usage.ru_utime + usage.ru_stime
 
 
-def idle_cpu(program, env, seconds):
+# Screen points (240x320, scale 1) of Edit, its "GPS..." entry, the dialog's Start and Close.
+GPS_CLICKS = [(48, 307), (65, 288), (198, 60), (198, 261)]
+
+
+def start_gps(display):
+    for x, y in GPS_CLICKS:
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"],
+                       env=dict(os.environ, DISPLAY=display), check=True)
+        time.sleep(1.5)
+
+
+def idle_cpu(program, env, seconds, gps=False):
     proc = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     time.sleep(5)  # start-up done
+    if gps:
+        threads = len(os.listdir(f"/proc/{proc.pid}/task"))
+        start_gps(env["DISPLAY"])
+        time.sleep(2)
+        # The receiver reads on a thread of its own: no new thread, no GPS running.
+        if len(os.listdir(f"/proc/{proc.pid}/task")) <= threads:
+            proc.terminate()
+            sys.exit("the GPS did not start (the dialog's layout changed?)")
     ticks = os.sysconf("SC_CLK_TCK")
 
     def cpu():
@@ -57,12 +78,14 @@ def main():
     args = parser.parse_args()
     program = os.path.join(args.build, "bin", "trevallion")
     bare = os.path.join(args.build, "bench", "bench_bare_window")
+    recording = os.path.join(args.build, "share", "trevallion", "gps", "circuit.nmea")
 
     with tempfile.TemporaryDirectory() as home:
         config = os.path.join(home, "config", "Orvenda Technologies")
         os.makedirs(config)
         with open(os.path.join(config, "Trevallion.ini"), "w") as ini:
-            ini.write(f"[Settings]\nAirportFile={os.path.abspath(args.world)}\n")
+            ini.write(f"[Settings]\nAirportFile={os.path.abspath(args.world)}\n"
+                      f"GPSSource=replay\nGPSReplayFile={os.path.abspath(recording)}\n")
         display = ":97"
         xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "240x320x24", "-nolisten", "tcp"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -89,6 +112,8 @@ def main():
             if args.idle > 0:
                 print(f"idle CPU over {args.idle} s: {idle_cpu(program, env, args.idle):.2f} % "
                       "of one core")
+                print(f"idle CPU over {args.idle} s, GPS replay at 1 Hz: "
+                      f"{idle_cpu(program, env, args.idle, gps=True):.2f} % of one core")
         finally:
             xvfb.terminate()
             xvfb.wait()

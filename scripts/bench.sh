@@ -5,6 +5,7 @@
 #   scripts/bench.sh [--quick]   (--quick: short runs, for a loaded machine)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh xdotool
 build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON > /dev/null
 cmake --build "$build" --target bench_NavDataBench bench_bare_window trevallion \

@@ -225,7 +225,7 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
     NavDataSet data;
     data.description = options.description;
     data.validityDate = options.validityDate;
-    const VariationFinder finder(std::move(variationPoints));
+    const VariationFinder finder(variationPoints);
     QHash<QString, int> byIdent;
     Area area;
     for (PendingAirport& a : pending) {
