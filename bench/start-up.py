@@ -23,11 +23,11 @@ import time
 def run_once(program, env):
     start = time.perf_counter()
     proc = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
+                            stderr=subprocess.PIPE)
     _, status, usage = os.wait4(proc.pid, 0)
     wall = time.perf_counter() - start
     if status != 0:
-        sys.exit(f"{program} exited with status {status}")
+        sys.exit(f"{program} exited with status {status}: {proc.stderr.read().decode().strip()}")
     return wall, usage.ru_utime + usage.ru_stime
 
 

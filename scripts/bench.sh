@@ -9,7 +9,8 @@ bash scripts/install-deps.sh xdotool
 build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON > /dev/null
 cmake --build "$build" --target bench_NavDataBench bench_bare_window trevallion \
-    trevallion_world_nav trevallion_shipped_data
+    trevallion_world_nav trevallion_shipped_data trevallion_default_checklist \
+    trevallion_gps_recordings
 world="$build/share/trevallion/world.nav"
 min_time=0.5
 runs=20

@@ -1,9 +1,13 @@
 #include "ui/framework/FirstFrameProbe.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -17,6 +21,8 @@ public:
         if (!painted_ && event->type() == QEvent::Paint) {
             auto* widget = qobject_cast<QWidget*>(watched);
             if (widget != nullptr && widget->isWindow()) {
+                if (qobject_cast<QDialog*>(widget) != nullptr)
+                    RefuseDialog(*widget);
                 painted_ = true;
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             }
@@ -25,6 +31,13 @@ public:
     }
 
 private:
+    [[noreturn]] static void RefuseDialog(const QWidget& dialog) {
+        std::fprintf(stderr, "first frame: the dialog \"%s\" came before the main window\n",
+                     qPrintable(dialog.windowTitle()));
+        std::fflush(stderr);
+        std::_Exit(3);
+    }
+
     bool painted_ = false;
 };
 
