@@ -59,6 +59,8 @@ void NavDatabase::Clear() {
     window_.Close();
     description_.clear();
     validityDate_ = 0;
+    layout_ = {};
+    tablesRead_ = false;
     index_ = {};
     navAids_ = {};
     searchIndex_.reset();
@@ -70,13 +72,13 @@ Status NavDatabase::LoadNavData(const QString& path) {
     if (const Status opened = window_.Open(path); !opened)
         return Status::Fail(OpenFailureText() + opened.error().text.left(kMaxReasonChars),
                             MessageIcon::Error);
-    Status status = ReadTables(OpenFailureText() + QStringLiteral("The file is damaged."));
+    Status status = ReadHeader(OpenFailureText() + QStringLiteral("The file is damaged."));
     if (!status)
         Clear();
     return status;
 }
 
-Status NavDatabase::ReadTables(const QString& damaged) {
+Status NavDatabase::ReadHeader(const QString& damaged) {
     ByteReader head(window_.ReadAt(0, navfile::kHeaderBytes));
     const NavFileHeader header = ReadNavFileHeader(head);
     if (!head.Ok() || header.version != navfile::kVersion)
@@ -90,20 +92,44 @@ Status NavDatabase::ReadTables(const QString& damaged) {
         return Status::Fail(damaged);
 
     const QByteArray description = window_.ReadAt(navfile::kHeaderBytes, header.descriptionBytes);
-    const QByteArray index = window_.ReadAt(indexStart, indexBytes);
-    const QByteArray table = window_.ReadAt(indexStart + indexBytes, tableBytes);
-    if (description.size() != header.descriptionBytes || index.size() != indexBytes ||
-        table.size() != tableBytes)
+    if (description.size() != header.descriptionBytes)
         return Status::Fail(damaged);
     description_ = FromNavText(CountedText(description, navfile::kTextBufferBytes));
     validityDate_ = header.validityDate;
-    index_ = ReadTable<AirportIndexEntry>(index, header.airportCount, ReadAirportIndexEntry);
-    navAids_ = ReadTable<NavAidRecord>(table, header.navAidCount, ReadNavAidRecord);
+    layout_ = {indexStart, header.airportCount, header.navAidCount};
     return {};
 }
 
-int32_t NavDatabase::FindAirportOffset(IdentKey key) const {
-    const qint64 i = BinarySearch(index_, key);
+void NavDatabase::ReadTablesOnce() {
+    if (tablesRead_ || !window_.IsOpen())
+        return;
+    tablesRead_ = true;
+    const qint64 indexBytes = qint64{layout_.airportCount} * navfile::kIndexEntryBytes;
+    const qint64 tableBytes = qint64{layout_.navAidCount} * navfile::kNavAidBytes;
+    const QByteArray index = window_.ReadAt(layout_.indexStart, indexBytes);
+    const QByteArray table = window_.ReadAt(layout_.indexStart + indexBytes, tableBytes);
+    if (index.size() != indexBytes || table.size() != tableBytes) {
+        // The load found the tables in the file; it has been cut short or become unreadable
+        // since. Nothing is found in it then.
+        qWarning("The tables of %s could not be read.", qUtf8Printable(path_));
+        return;
+    }
+    index_ = ReadTable<AirportIndexEntry>(index, layout_.airportCount, ReadAirportIndexEntry);
+    navAids_ = ReadTable<NavAidRecord>(table, layout_.navAidCount, ReadNavAidRecord);
+}
+
+const std::vector<AirportIndexEntry>& NavDatabase::AirportIndex() {
+    ReadTablesOnce();
+    return index_;
+}
+
+const std::vector<NavAidRecord>& NavDatabase::NavAidTable() {
+    ReadTablesOnce();
+    return navAids_;
+}
+
+int32_t NavDatabase::FindAirportOffset(IdentKey key) {
+    const qint64 i = BinarySearch(AirportIndex(), key);
     return i < 0 ? 0 : index_[static_cast<size_t>(i)].offset;
 }
 
@@ -144,8 +170,8 @@ int32_t NavDatabase::SelectAirport(const QString& ident) {
     return offset;
 }
 
-const NavAidRecord* NavDatabase::FindNavAidRecord(IdentKey key) const {
-    const qint64 i = BinarySearch(navAids_, key);
+const NavAidRecord* NavDatabase::FindNavAidRecord(IdentKey key) {
+    const qint64 i = BinarySearch(NavAidTable(), key);
     return i < 0 ? nullptr : &navAids_[static_cast<size_t>(i)];
 }
 
@@ -176,6 +202,7 @@ const AirportSearchIndex& NavDatabase::SearchIndex() {
     if (searchIndex_)
         return *searchIndex_;
     searchIndex_ = std::make_unique<AirportSearchIndex>();
+    ReadTablesOnce();
     for (size_t i = 0; i < index_.size(); ++i) {
         const AirportIndexEntry& entry = index_[i];
         window_.ParseAt(entry.offset, kSearchWindowBytes, [&](ByteReader& in) {
@@ -198,6 +225,7 @@ std::vector<int> NavDatabase::FindAirports(const QString& text) {
 }
 
 SearchRow NavDatabase::AirportRow(int position) {
+    ReadTablesOnce();
     if (position < 0 || static_cast<size_t>(position) >= index_.size())
         return {};
     const AirportIndexEntry& entry = index_[static_cast<size_t>(position)];
@@ -225,7 +253,7 @@ QVector<SearchRow> NavDatabase::SearchAirports(const QString& text) {
 QVector<SearchRow> NavDatabase::SearchNavAids(const QString& text) {
     const NavTextMatcher matcher(text);
     QVector<SearchRow> rows;
-    for (const NavAidRecord& aid : navAids_) {
+    for (const NavAidRecord& aid : NavAidTable()) {
         QString name;
         bool matched = false;
         if (aid.nameOffset != 0) {

@@ -1,7 +1,9 @@
 #pragma once
 // The navigation data set of the document: one open .nav file with its airport index and nav aid
 // table in memory (airport bodies and nav aid names stay in the file and are read on demand),
-// the current airport, and the recent airport and nav aid lists.
+// the current airport, and the recent airport and nav aid lists. The two tables are read on the
+// first look-up, search or table access rather than at load, which keeps them out of the
+// program's start; the load checks that they fit the file.
 //
 // Look-ups report "not found" (false, 0, no rows) for unknown identifiers, damaged records and
 // when no file is loaded; after a failed load the data set is empty.
@@ -35,13 +37,13 @@ public:
     const QString& Path() const { return path_; }
     const QString& Description() const { return description_; }
     uint32_t ValidityDate() const { return validityDate_; }
-    int AirportCount() const { return static_cast<int>(index_.size()); }
-    int NavAidCount() const { return static_cast<int>(navAids_.size()); }
-    const std::vector<AirportIndexEntry>& AirportIndex() const { return index_; }
-    const std::vector<NavAidRecord>& NavAidTable() const { return navAids_; }
+    int AirportCount() const { return layout_.airportCount; }
+    int NavAidCount() const { return layout_.navAidCount; }
+    const std::vector<AirportIndexEntry>& AirportIndex();
+    const std::vector<NavAidRecord>& NavAidTable();
 
     // Binary search of the airport index: the airport's file offset, or 0 when absent.
-    int32_t FindAirportOffset(IdentKey key) const;
+    int32_t FindAirportOffset(IdentKey key);
 
     // The record and name of an airport; changes neither the current airport nor the recent list.
     bool GetAirportSummary(QStringView ident, AirportRecord* record, QString* name);
@@ -71,9 +73,17 @@ public:
     const QStringList& RecentNavAids() const { return recentNavAids_.Entries(); }
 
 private:
+    // Where the tables lie in the open file, from its header.
+    struct TableLayout {
+        qint64 indexStart = 0;
+        int airportCount = 0;
+        int navAidCount = 0;
+    };
+
     void Clear();
-    Status ReadTables(const QString& openFailure);
-    const NavAidRecord* FindNavAidRecord(IdentKey key) const;
+    Status ReadHeader(const QString& damaged);
+    void ReadTablesOnce();
+    const NavAidRecord* FindNavAidRecord(IdentKey key);
     QString ReadNavAidName(int32_t offset);
     const AirportSearchIndex& SearchIndex();
 
@@ -82,6 +92,8 @@ private:
     QString path_;
     QString description_;
     uint32_t validityDate_ = 0;
+    TableLayout layout_;
+    bool tablesRead_ = false;
     std::vector<AirportIndexEntry> index_;
     std::vector<NavAidRecord> navAids_;
     std::unique_ptr<AirportSearchIndex> searchIndex_; // built on the first search

@@ -59,30 +59,38 @@ Status CMenuBar::Load(int menuId) {
                                     .arg(menuId)
                                     .arg(button.subMenu));
     }
-    for (const MenuBarButton& button : record->buttons) {
-        auto* dropDown = new QMenu(this);
-        AppendMenuItems(dropDown, menu->items[button.subMenu].children);
-        ApplyMenuFont(dropDown);
-        AddButton(LoadString(button.stringId), dropDown);
-    }
+    for (const MenuBarButton& button : record->buttons)
+        AddButton(LoadString(button.stringId), menu->items[button.subMenu].children);
     menuId_ = menuId;
     return {};
 }
 
-QMenu* CMenuBar::ButtonMenu(int index) const {
-    return index >= 0 && index < menus_.size() ? menus_[index] : nullptr;
+QMenu* CMenuBar::ButtonMenu(int index) {
+    if (index < 0 || index >= menus_.size())
+        return nullptr;
+    if (menus_[index] == nullptr)
+        menus_[index] = BuildMenu(menuItems_[index]);
+    return menus_[index];
 }
 
-void CMenuBar::AddButton(const QString& text, QMenu* menu) {
+void CMenuBar::AddButton(const QString& text, const QVector<MenuItem>& items) {
     auto* button = new QToolButton(this);
     button->setText(text);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     auto* row = static_cast<QHBoxLayout*>(layout());
-    row->insertWidget(static_cast<int>(buttons_.size()), button);
+    const int index = static_cast<int>(buttons_.size());
+    row->insertWidget(index, button);
     buttons_.append(button);
-    menus_.append(menu);
-    connect(button, &QToolButton::clicked, this, [this, button, menu] { OpenMenu(button, menu); });
+    menuItems_.append(items);
+    menus_.append(nullptr);
+    connect(button, &QToolButton::clicked, this, [this, index] { OpenMenu(index); });
+}
+
+QMenu* CMenuBar::BuildMenu(const QVector<MenuItem>& items) {
+    auto* menu = new QMenu(this);
+    AppendMenuItems(menu, items);
+    ApplyMenuFont(menu);
     std::function<void(QMenu*)> connectCommands = [&](QMenu* m) {
         for (QAction* action : m->actions()) {
             if (QMenu* sub = action->menu()) {
@@ -93,12 +101,14 @@ void CMenuBar::AddButton(const QString& text, QMenu* menu) {
         }
     };
     connectCommands(menu);
+    return menu;
 }
 
-void CMenuBar::OpenMenu(QToolButton* button, QMenu* menu) {
+void CMenuBar::OpenMenu(int index) {
+    QMenu* menu = ButtonMenu(index);
     UpdateStates(menu);
     // The menu opens upwards from the bar, its left edge on the button's.
-    QPoint at = button->mapToGlobal(QPoint(0, 0));
+    QPoint at = buttons_[index]->mapToGlobal(QPoint(0, 0));
     at.ry() -= menu->sizeHint().height();
     menu->popup(at);
 }

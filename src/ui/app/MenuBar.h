@@ -5,6 +5,7 @@
 // from the state query; a chosen item is reported by its command id.
 
 #include "core/common/Outcome.h"
+#include "core/common/resources/ResourceTypes.h"
 #include "ui/document/ViewCommands.h"
 
 #include <QList>
@@ -28,9 +29,10 @@ public:
     Status Load(int menuId);
     int MenuId() const { return menuId_; }
 
-    // The drop-down buttons in order, with the menus they open.
+    // The drop-down buttons in order, with the menus they open. A menu is built the first time
+    // it opens or is asked for: building every drop-down up front would slow the start.
     const QList<QToolButton*>& Buttons() const { return buttons_; }
-    QMenu* ButtonMenu(int index) const;
+    QMenu* ButtonMenu(int index);
     QToolButton* HelpButton() const { return help_; }
 
     // Applies the current command states to the items of a menu and its sub-menus.
@@ -44,12 +46,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void AddButton(const QString& text, QMenu* menu);
-    void OpenMenu(QToolButton* button, QMenu* menu);
+    void AddButton(const QString& text, const QVector<MenuItem>& items);
+    QMenu* BuildMenu(const QVector<MenuItem>& items);
+    void OpenMenu(int index);
 
     StateQuery query_;
     int menuId_ = 0;
     QList<QToolButton*> buttons_;
-    QList<QMenu*> menus_;
+    QList<QVector<MenuItem>> menuItems_; // the items of each button's menu
+    QList<QMenu*> menus_;                // nullptr until built
     QToolButton* help_ = nullptr;
 };

@@ -1,17 +1,32 @@
 #include "ui/framework/DeviceScreen.h"
 
-#include <QRegularExpression>
+#include <QStringView>
+
+namespace {
+
+// A side of three or four ASCII digits, blanks around it allowed; 0 for anything else.
+int ParseSide(QStringView text) {
+    text = text.trimmed();
+    if (text.size() < 3 || text.size() > 4)
+        return 0;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return 0;
+    return text.toInt();
+}
+
+} // namespace
 
 DeviceScreen::DeviceScreen(QSize size, QObject* parent)
     : QObject(parent), natural_(size), size_(size) {}
 
 QSize DeviceScreen::ParseSize(const QString& text) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(\\d{3,4})\\s*[xX]\\s*(\\d{3,4})\\s*$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
+    // Read by hand rather than with a regular expression: this runs at every start.
+    const qsizetype x = text.indexOf(u'x', 0, Qt::CaseInsensitive);
+    if (x < 0)
         return {};
-    const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+    const QSize size(ParseSide(QStringView(text).first(x)),
+                     ParseSide(QStringView(text).sliced(x + 1)));
     if (size.width() < 100 || size.height() < 100 || size.width() > 4000 || size.height() > 4000)
         return {};
     return size;

@@ -89,8 +89,9 @@ TEST(WriteWholeFile, RemovesStaleTemporaryFilesOfTheSameFile) {
     const QString path = folder.File("aircraft.db");
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
     const QStringList leftovers{"aircraft.db.a1B2c3.saving", "aircraft.db.Zz9Yy8.saving"};
-    const QStringList kept{"aircraft.db.backup", "aircraft.db.x.saving", "other.db.a1B2c3.saving",
-                           "aircraft.db.fresh1.saving"};
+    const QStringList kept{"aircraft.db.backup",        "aircraft.db.x.saving",
+                           "other.db.a1B2c3.saving",    "aircraft.db.fresh1.saving",
+                           "aircraft.db.a1B2-3.saving", "aircraft.dbXa1B2c3.saving"};
     for (const QString& name : leftovers + kept) {
         ASSERT_TRUE(WriteWholeFile(folder.File(name), "x", {}).ok());
         QFile file(folder.File(name));

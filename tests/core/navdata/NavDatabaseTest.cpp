@@ -51,6 +51,25 @@ TEST_F(NavDatabaseTest, LoadsHeaderAndTables) {
     EXPECT_EQ(order, QStringList({"0W0", "KBFI", "KSEA", "S43", "S43A"}));
 }
 
+// The tables are read at the first look-up; a file cut short after the load finds nothing then.
+TEST(NavDatabaseLoad, FileCutShortBeforeTheFirstLookUpFindsNothing) {
+    TempFolder folder;
+    const QString path = WriteNavFile(folder, NavBytes(SampleData()));
+    NavDatabase db;
+    ASSERT_TRUE(db.LoadNavData(path));
+    ASSERT_TRUE(QFile::resize(path, navfile::kHeaderBytes + 40));
+    AirportRecord record;
+    NavAidRecord aid;
+    QString name;
+    EXPECT_EQ(db.AirportCount(), 5); // as the header says
+    EXPECT_TRUE(db.AirportIndex().empty());
+    EXPECT_FALSE(db.GetAirportSummary(u"KSEA", &record, &name));
+    EXPECT_FALSE(db.FindNavAid("SEA", &aid, &name));
+    EXPECT_TRUE(db.SearchAirports("SEATTLE").isEmpty());
+    EXPECT_TRUE(db.SearchNavAids("").isEmpty());
+    EXPECT_TRUE(db.AirportRow(0).ident.isEmpty());
+}
+
 TEST(ValidityDate, UnpacksMonthDayYear) {
     EXPECT_FALSE(UnpackValidityDate(0).isValid()); // no "Valid until" line
     EXPECT_EQ(UnpackValidityDate((2006u << 16) | (31u << 8) | 12u), QDate(2006, 12, 31));

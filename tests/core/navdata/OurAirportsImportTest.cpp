@@ -33,14 +33,14 @@ void Build(const TempFolder& folder, const QString& country, const QString& regi
     ASSERT_TRUE(out->db.LoadNavData(path));
 }
 
-QStringList AirportIdents(const NavDatabase& db) {
+QStringList AirportIdents(NavDatabase& db) {
     QStringList idents;
     for (const AirportIndexEntry& e : db.AirportIndex())
         idents << e.key.Text();
     return idents;
 }
 
-QStringList NavAidIdents(const NavDatabase& db) {
+QStringList NavAidIdents(NavDatabase& db) {
     QStringList idents;
     for (const NavAidRecord& r : db.NavAidTable())
         idents << r.key.Text();

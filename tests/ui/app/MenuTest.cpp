@@ -157,7 +157,7 @@ void Describe(const QMenu* menu, const QString& indent, Lines* lines) {
     }
 }
 
-Lines Actual(const CMenuBar& bar) {
+Lines Actual(CMenuBar& bar) {
     Lines lines;
     for (int i = 0; i < bar.Buttons().size(); ++i) {
         lines.append(bar.Buttons()[i]->text() + ">");
@@ -187,6 +187,7 @@ TEST_F(MenuTest, EveryMenuHasItsButtonsItemsAndCommands) {
         CMenuBar bar({});
         const Status loaded = bar.Load(menuId);
         ASSERT_TRUE(loaded.ok()) << loaded.error().text.toStdString();
+        EXPECT_TRUE(bar.findChildren<QMenu*>().isEmpty()) << "drop-downs are built when asked for";
         const Lines expected = ExpectedMenu(menuId);
         const Lines actual = Actual(bar);
         EXPECT_EQ(actual, expected) << menuId << "\n" << actual.join('\n').toStdString();

@@ -45,7 +45,7 @@ inline void CollectEnabledCommands(const CMenuBar& bar, QMenu* menu, const std::
 }
 
 // The enabled items among `wanted` in all the menus of a menu bar.
-inline std::set<int> EnabledMenuCommands(const CMenuBar& bar, const std::set<int>& wanted) {
+inline std::set<int> EnabledMenuCommands(CMenuBar& bar, const std::set<int>& wanted) {
     std::set<int> enabled;
     for (int i = 0; i < bar.Buttons().size(); ++i)
         CollectEnabledCommands(bar, bar.ButtonMenu(i), wanted, &enabled);

@@ -14,6 +14,9 @@ TEST(DeviceScreen, ParsesSizesFromText) {
     EXPECT_FALSE(DeviceScreen::ParseSize("240").isValid());
     EXPECT_FALSE(DeviceScreen::ParseSize("0x0").isValid());
     EXPECT_FALSE(DeviceScreen::ParseSize("99999x240").isValid());
+    EXPECT_EQ(DeviceScreen::ParseSize("\t240 x 320\n"), QSize(240, 320));
+    for (const char* bad : {"240x320x2", "+240x320", "240x32O", "x240", "240x", "24 0x320"})
+        EXPECT_FALSE(DeviceScreen::ParseSize(QString::fromLatin1(bad)).isValid()) << bad;
 }
 
 TEST(DeviceScreen, RotationSwapsWidthAndHeight) {

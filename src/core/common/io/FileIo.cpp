@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +18,21 @@ namespace {
 
 constexpr char kSaveSuffix[] = ".saving";
 constexpr int kStaleSaveSeconds = 60;
+
+// Whether `candidate` is a temporary file of a save of `name`: the name, a dot, the six letters
+// or digits mkstemps puts in, and our suffix.
+bool IsOwnSaveFile(QStringView candidate, QStringView name) {
+    const QLatin1StringView suffix(kSaveSuffix);
+    constexpr qsizetype kRandomChars = 6;
+    if (candidate.size() != name.size() + 1 + kRandomChars + suffix.size() ||
+        !candidate.startsWith(name) || !candidate.endsWith(suffix) ||
+        candidate[name.size()] != u'.')
+        return false;
+    const QStringView random = candidate.sliced(name.size() + 1, kRandomChars);
+    return std::all_of(random.begin(), random.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    });
+}
 
 QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -138,16 +153,14 @@ Status RequireParentFolder(const QString& path) {
 
 void RemoveStaleSaveFiles(const QString& path) {
     const QFileInfo info(path);
-    const QRegularExpression pattern(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}%2$")
-            .arg(QRegularExpression::escape(info.fileName()), QString::fromLatin1(kSaveSuffix)));
-    const QDir folder = info.absoluteDir();
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kStaleSaveSeconds);
-    const QFileInfoList entries = folder.entryInfoList(
-        {info.fileName() + QStringLiteral(".*") + QString::fromLatin1(kSaveSuffix)},
-        QDir::Files | QDir::Hidden);
-    for (const QFileInfo& entry : entries) {
-        if (pattern.match(entry.fileName()).hasMatch() && entry.lastModified() < before)
-            QFile::remove(entry.absoluteFilePath());
+    // Listed without a name filter and matched by hand: a filter or a regular expression would
+    // be compiled at every load of a data file, and this runs at start.
+    QDirIterator entries(info.absolutePath(), QDir::Files | QDir::Hidden);
+    while (entries.hasNext()) {
+        entries.next();
+        if (IsOwnSaveFile(entries.fileName(), info.fileName()) &&
+            entries.fileInfo().lastModified() < before)
+            QFile::remove(entries.filePath());
     }
 }

@@ -7,19 +7,21 @@
 
 namespace {
 
-// Read on first use; the function-local static makes that thread safe.
+// Read on first use; the function-local static makes that thread safe. The set lives to the end
+// of the process and is never destroyed: freeing its thousands of strings would only delay the
+// exit.
 const Outcome<ResourceSet>& Loaded() {
-    static const Outcome<ResourceSet> resources = []() -> Outcome<ResourceSet> {
+    static const auto* resources = new Outcome<ResourceSet>([]() -> Outcome<ResourceSet> {
         QFile file(QStringLiteral(":/trevallion.res"));
-        if (!file.open(QIODevice::ReadOnly)) // an embedded resource: mapped, not copied
+        if (!file.open(QIODevice::ReadOnly)) // embedded uncompressed: mapped, not copied
             return Outcome<ResourceSet>::Fail(QStringLiteral("no compiled resources"));
         const uchar* bytes = file.map(0, file.size());
         if (bytes == nullptr)
             return ReadCompiledResources(file.readAll());
         return ReadCompiledResources(
             QByteArrayView(reinterpret_cast<const char*>(bytes), file.size()));
-    }();
-    return resources;
+    }());
+    return *resources;
 }
 
 const ResourceSet* g_override = nullptr;
