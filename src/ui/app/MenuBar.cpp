@@ -44,10 +44,9 @@ CMenuBar::CMenuBar(StateQuery query, QWidget* parent) : QWidget(parent), query_(
 }
 
 Status CMenuBar::Load(int menuId) {
-    const ResourceSet& resources = Resources();
-    const auto menu = resources.menus.constFind(menuId);
-    const auto words = resources.rawData.constFind(menuId);
-    if (menu == resources.menus.constEnd() || words == resources.rawData.constEnd())
+    const MenuTemplate* menu = FindMenuTemplate(menuId);
+    const QVector<int>* words = FindRawData(menuId);
+    if (menu == nullptr || words == nullptr)
         return Status::Fail(QStringLiteral("Menu %1 or its menu bar is missing.").arg(menuId));
     const Outcome<MenuBarRecord> record =
         DecodeMenuBarRecord(menuId, *words, static_cast<int>(menu->items.size()));

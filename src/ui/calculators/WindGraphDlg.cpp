@@ -33,9 +33,8 @@ void CWindGraphDlg::SetGraph(const WindGraphValues& values) {
 }
 
 void CWindGraphDlg::ShowLegendOfLayout() {
-    const auto& dialogs = Resources().dialogs;
-    const auto layout = dialogs.constFind(CurrentLayoutId());
-    if (layout == dialogs.constEnd())
+    const DialogTemplate* layout = FindDialogTemplate(CurrentLayoutId());
+    if (layout == nullptr)
         return;
     if (const ControlTemplate* legend = layout->Control(IDC_WIND_LEGEND))
         SetDlgItemText(IDC_WIND_LEGEND, legend->text);

@@ -50,8 +50,7 @@ ChecklistNode NodeOf(const QTreeWidgetItem* item) {
 // The bottom of a template's lowest control, in pixels.
 int TemplateBottom(int templateId) {
     int bottom = 0;
-    const auto& dialogs = Resources().dialogs;
-    if (const auto found = dialogs.constFind(templateId); found != dialogs.constEnd())
+    if (const DialogTemplate* found = FindDialogTemplate(templateId))
         for (const ControlTemplate& control : found->controls)
             bottom = std::max(bottom, ControlPixelRect(control).bottom());
     return bottom;

@@ -58,9 +58,8 @@ QChar KeypadCharacter(int buttonId) {
 CCalcDialog::CCalcDialog(LayoutTriple templates, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), CTemplateWindow(this, templates) {
     ChooseTemplate(false);
-    const auto& dialogs = Resources().dialogs;
-    if (dialogs.contains(ChosenTemplateId()))
-        SetTitleText(dialogs[ChosenTemplateId()].caption);
+    if (const DialogTemplate* dialog = FindDialogTemplate(ChosenTemplateId()))
+        SetTitleText(dialog->caption);
     setWindowTitle(MessageBoxTitle(Title()));
     setFont(DialogFont());
     setAutoFillBackground(true);

@@ -51,9 +51,8 @@ void FillMenuBar(QMenuBar* bar, const QVector<MenuItem>& items) {
 }
 
 const QVector<MenuItem>* FirstSubMenuItems(int menuId) {
-    const auto& menus = Resources().menus;
-    const auto it = menus.constFind(menuId);
-    if (it == menus.constEnd())
+    const MenuTemplate* it = FindMenuTemplate(menuId);
+    if (it == nullptr)
         return nullptr;
     for (const MenuItem& item : it->items)
         if (item.IsPopup())

@@ -67,9 +67,7 @@ void CTemplateWindow::Bind(int id, std::function<void()> handler) {
 }
 
 Status CTemplateWindow::CreateControls(int templateId) {
-    const auto& dialogs = Resources().dialogs;
-    const auto found = dialogs.constFind(templateId);
-    const DialogTemplate* dialog = found == dialogs.constEnd() ? nullptr : &*found;
+    const DialogTemplate* dialog = FindDialogTemplate(templateId);
     if (!dialog)
         return Status::Fail(QStringLiteral("Dialog template %1 is missing.").arg(templateId));
     QList<QWidget*> created;
@@ -135,9 +133,8 @@ void CTemplateWindow::GroupRadioButtons(const DialogTemplate& dialog) {
 }
 
 bool CTemplateWindow::ApplyTemplateGeometry(int templateId) {
-    const auto& dialogs = Resources().dialogs;
-    const auto found = dialogs.constFind(templateId);
-    if (found == dialogs.constEnd())
+    const DialogTemplate* found = FindDialogTemplate(templateId);
+    if (found == nullptr)
         return false;
     const DialogTemplate& layout = *found;
     if (layout.controls.size() != controls_.size())

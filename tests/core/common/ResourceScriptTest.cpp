@@ -163,11 +163,28 @@ TEST(CompiledResources, EqualTheParsedScriptAndRefuseDamage) {
     EXPECT_GT(parsed->dialogs.size(), 0);
 
     const QByteArray compiled = CompileResources(parsed.value());
+    // The program's reader: each dialog template read when asked for, equal to the parsed one.
+    CompiledResources lazy;
+    ASSERT_TRUE(lazy.Open(compiled).ok());
+    EXPECT_EQ(lazy.Menus(), parsed->menus);
+    EXPECT_EQ(lazy.Strings(), parsed->strings);
+    EXPECT_EQ(lazy.RawData(), parsed->rawData);
+    for (const DialogTemplate& dialog : parsed->dialogs) {
+        ASSERT_NE(lazy.Dialog(dialog.id), nullptr) << dialog.id;
+        EXPECT_EQ(*lazy.Dialog(dialog.id), dialog);
+        EXPECT_EQ(FindDialogTemplate(dialog.id), FindDialogTemplate(dialog.id)); // read once
+    }
+    EXPECT_EQ(lazy.Dialog(4242), nullptr);
+
     QByteArray otherVersion = compiled;
-    otherVersion[4] = 2;
+    otherVersion[4] = 1;
     for (const QByteArray& damaged :
-         {compiled.left(compiled.size() / 2), compiled + '\0', otherVersion, QByteArray()})
+         {compiled.left(compiled.size() / 2), compiled + '\0', otherVersion, QByteArray()}) {
         EXPECT_FALSE(ReadCompiledResources(damaged).ok()) << damaged.size();
+        if (damaged.size() != compiled.size() + 1) { // the program's reader never reads the end
+            EXPECT_FALSE(CompiledResources().Open(damaged).ok()) << damaged.size();
+        }
+    }
     EXPECT_EQ(ParseResourceFiles(res + "missing.h", res + "trevallion.rc").ok(), false);
 }
 

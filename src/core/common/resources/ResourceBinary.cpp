@@ -3,10 +3,12 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include <optional>
+
 namespace {
 
 constexpr quint32 kMagic = 0x54525652; // "TRVR"
-constexpr quint32 kFormatVersion = 1;
+constexpr quint32 kFormatVersion = 2;
 
 } // namespace
 
@@ -57,14 +59,68 @@ void Configure(QDataStream& stream) {
     stream.setByteOrder(QDataStream::LittleEndian);
 }
 
+QString DamagedText() {
+    return QStringLiteral("damaged compiled resources");
+}
+
+// The magic word, the version, the menus, strings and raw data; false when they do not read.
+bool ReadHead(QDataStream& in, ResourceSet* set) {
+    quint32 magic = 0;
+    quint32 version = 0;
+    in >> magic >> version;
+    if (magic != kMagic || version != kFormatVersion)
+        return false;
+    in >> set->menus >> set->strings >> set->rawData;
+    return in.status() == QDataStream::Ok;
+}
+
+// The dialog templates' blocks, each an id, a byte count and that many bytes, as views of
+// `bytes`, which the stream reads; false when a block runs past the end.
+bool ReadBlocks(QDataStream& in, QByteArrayView bytes,
+                QList<std::pair<int, QByteArrayView>>* blocks) {
+    quint32 count = 0;
+    in >> count;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        qint32 id = 0;
+        quint32 length = 0;
+        in >> id >> length;
+        const qint64 start = in.device()->pos();
+        if (in.status() != QDataStream::Ok || length > bytes.size() - start ||
+            in.skipRawData(static_cast<int>(length)) != static_cast<int>(length))
+            return false;
+        blocks->append({id, bytes.sliced(start, length)});
+    }
+    return in.status() == QDataStream::Ok;
+}
+
+std::optional<DialogTemplate> ReadDialogBlock(QByteArrayView block) {
+    const QByteArray data = QByteArray::fromRawData(block.data(), block.size());
+    QDataStream in(data);
+    Configure(in);
+    DialogTemplate dialog;
+    in >> dialog;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return std::nullopt;
+    return dialog;
+}
+
 } // namespace
 
 QByteArray CompileResources(const ResourceSet& set) {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     Configure(out);
-    out << kMagic << kFormatVersion << set.symbols << set.dialogs << set.menus << set.strings
-        << set.rawData;
+    out << kMagic << kFormatVersion << set.menus << set.strings << set.rawData;
+    out << static_cast<quint32>(set.dialogs.size());
+    for (const DialogTemplate& dialog : set.dialogs) {
+        QByteArray block;
+        QDataStream blockOut(&block, QIODevice::WriteOnly);
+        Configure(blockOut);
+        blockOut << dialog;
+        out << static_cast<qint32>(dialog.id) << static_cast<quint32>(block.size());
+        out.writeRawData(block.constData(), static_cast<int>(block.size()));
+    }
+    out << set.symbols;
     return bytes;
 }
 
@@ -72,14 +128,43 @@ Outcome<ResourceSet> ReadCompiledResources(QByteArrayView bytes) {
     const QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
     QDataStream in(data);
     Configure(in);
-    quint32 magic = 0;
-    quint32 version = 0;
-    in >> magic >> version;
     ResourceSet set;
-    if (magic == kMagic && version == kFormatVersion)
-        in >> set.symbols >> set.dialogs >> set.menus >> set.strings >> set.rawData;
-    if (magic != kMagic || version != kFormatVersion || in.status() != QDataStream::Ok ||
-        !in.atEnd())
-        return Outcome<ResourceSet>::Fail(QStringLiteral("damaged compiled resources"));
+    QList<std::pair<int, QByteArrayView>> blocks;
+    if (!ReadHead(in, &set) || !ReadBlocks(in, bytes, &blocks))
+        return Outcome<ResourceSet>::Fail(DamagedText());
+    for (const auto& [id, block] : blocks) {
+        const std::optional<DialogTemplate> dialog = ReadDialogBlock(block);
+        if (!dialog || dialog->id != id)
+            return Outcome<ResourceSet>::Fail(DamagedText());
+        set.dialogs.insert(id, *dialog);
+    }
+    in >> set.symbols;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return Outcome<ResourceSet>::Fail(DamagedText());
     return set;
+}
+
+Status CompiledResources::Open(QByteArrayView bytes) {
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QDataStream in(data);
+    Configure(in);
+    QList<std::pair<int, QByteArrayView>> blocks;
+    if (!ReadHead(in, &head_) || !ReadBlocks(in, bytes, &blocks))
+        return Status::Fail(DamagedText());
+    for (const auto& [id, block] : blocks)
+        blocks_.insert(id, block);
+    return {};
+}
+
+const DialogTemplate* CompiledResources::Dialog(int id) const {
+    const QMutexLocker lock(&mutex_);
+    if (const auto read = dialogs_.find(id); read != dialogs_.end())
+        return &read->second;
+    const auto block = blocks_.constFind(id);
+    if (block == blocks_.constEnd())
+        return nullptr;
+    std::optional<DialogTemplate> dialog = ReadDialogBlock(*block);
+    if (!dialog || dialog->id != id)
+        return nullptr;
+    return &dialogs_.emplace(id, std::move(*dialog)).first->second;
 }

@@ -2,50 +2,93 @@
 
 #include "core/common/resources/ResourceBinary.h"
 
-#include <QFile>
+#include <QResource>
 #include <QtGlobal>
 
 namespace {
 
-// Read on first use; the function-local static makes that thread safe. The set lives to the end
-// of the process and is never destroyed: freeing its thousands of strings would only delay the
+// The embedded bytes: in place in the program's image (they are embedded uncompressed), or an
+// unpacked copy kept for the life of the process.
+QByteArrayView EmbeddedBytes() {
+    static const QByteArrayView bytes = [] {
+        const QResource resource(QStringLiteral(":/trevallion.res"));
+        if (!resource.isValid())
+            return QByteArrayView();
+        if (resource.compressionAlgorithm() == QResource::NoCompression)
+            return QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size());
+        static const QByteArray unpacked = resource.uncompressedData();
+        return QByteArrayView(unpacked);
+    }();
+    return bytes;
+}
+
+// Read on first use; the function-local statics make that thread safe. The objects live to the
+// end of the process and are never destroyed: freeing thousands of strings would only delay the
 // exit.
-const Outcome<ResourceSet>& Loaded() {
-    static const auto* resources = new Outcome<ResourceSet>([]() -> Outcome<ResourceSet> {
-        QFile file(QStringLiteral(":/trevallion.res"));
-        if (!file.open(QIODevice::ReadOnly)) // embedded uncompressed: mapped, not copied
-            return Outcome<ResourceSet>::Fail(QStringLiteral("no compiled resources"));
-        const uchar* bytes = file.map(0, file.size());
-        if (bytes == nullptr)
-            return ReadCompiledResources(file.readAll());
-        return ReadCompiledResources(
-            QByteArrayView(reinterpret_cast<const char*>(bytes), file.size()));
-    }());
-    return *resources;
+struct Loaded {
+    CompiledResources resources;
+    Status status;
+};
+
+const Loaded& Embedded() {
+    static const auto* loaded = [] {
+        auto* read = new Loaded;
+        const QByteArrayView bytes = EmbeddedBytes();
+        read->status = bytes.isEmpty() ? Status::Fail(QStringLiteral("no compiled resources"))
+                                       : read->resources.Open(bytes);
+        return read;
+    }();
+    return *loaded;
+}
+
+const CompiledResources& Compiled() {
+    const Loaded& loaded = Embedded();
+    if (!loaded.status)
+        qFatal("%s", qPrintable(loaded.status.error().text));
+    return loaded.resources;
 }
 
 const ResourceSet* g_override = nullptr;
 
+template <typename Map> const typename Map::mapped_type* Find(const Map& map, int id) {
+    const auto found = map.constFind(id);
+    return found == map.constEnd() ? nullptr : &*found;
+}
+
 } // namespace
 
 Status LoadResources() {
-    const Outcome<ResourceSet>& r = Loaded();
-    return r ? Status() : Status(r.error());
+    return Embedded().status;
 }
 
 void OverrideResourcesForTesting(const ResourceSet* set) {
     g_override = set;
 }
 
-const ResourceSet& Resources() {
-    if (g_override)
-        return *g_override;
-    const Outcome<ResourceSet>& r = Loaded();
-    if (!r)
-        qFatal("%s", qPrintable(r.error().text));
-    return r.value();
+const DialogTemplate* FindDialogTemplate(int id) {
+    return g_override ? Find(g_override->dialogs, id) : Compiled().Dialog(id);
+}
+
+const MenuTemplate* FindMenuTemplate(int id) {
+    return Find(g_override ? g_override->menus : Compiled().Menus(), id);
+}
+
+const QVector<int>* FindRawData(int id) {
+    return Find(g_override ? g_override->rawData : Compiled().RawData(), id);
 }
 
 QString LoadString(int id) {
-    return Resources().strings.value(id);
+    return (g_override ? g_override->strings : Compiled().Strings()).value(id);
+}
+
+const ResourceSet& Resources() {
+    if (g_override)
+        return *g_override;
+    static const auto* whole = [] {
+        Outcome<ResourceSet> read = ReadCompiledResources(EmbeddedBytes());
+        if (!read)
+            qFatal("%s", qPrintable(read.error().text));
+        return new ResourceSet(std::move(read.value()));
+    }();
+    return *whole;
 }
