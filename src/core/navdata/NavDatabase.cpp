@@ -202,9 +202,9 @@ const AirportSearchIndex& NavDatabase::SearchIndex() {
     if (searchIndex_)
         return *searchIndex_;
     searchIndex_ = std::make_unique<AirportSearchIndex>();
-    ReadTablesOnce();
-    for (size_t i = 0; i < index_.size(); ++i) {
-        const AirportIndexEntry& entry = index_[i];
+    const std::vector<AirportIndexEntry>& index = AirportIndex();
+    for (size_t i = 0; i < index.size(); ++i) {
+        const AirportIndexEntry& entry = index[i];
         window_.ParseAt(entry.offset, kSearchWindowBytes, [&](ByteReader& in) {
             AirportRecord record;
             AirportText found;
@@ -225,10 +225,10 @@ std::vector<int> NavDatabase::FindAirports(const QString& text) {
 }
 
 SearchRow NavDatabase::AirportRow(int position) {
-    ReadTablesOnce();
-    if (position < 0 || static_cast<size_t>(position) >= index_.size())
+    const std::vector<AirportIndexEntry>& index = AirportIndex();
+    if (position < 0 || static_cast<size_t>(position) >= index.size())
         return {};
-    const AirportIndexEntry& entry = index_[static_cast<size_t>(position)];
+    const AirportIndexEntry& entry = index[static_cast<size_t>(position)];
     SearchRow row;
     window_.ParseAt(entry.offset, kLookupWindowBytes, [&](ByteReader& in) {
         AirportRecord record;

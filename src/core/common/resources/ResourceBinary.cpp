@@ -75,9 +75,8 @@ bool ReadHead(QDataStream& in, ResourceSet* set) {
 }
 
 // The dialog templates' blocks, each an id, a byte count and that many bytes, as views of
-// `bytes`, which the stream reads; false when a block runs past the end.
-bool ReadBlocks(QDataStream& in, QByteArrayView bytes,
-                QList<std::pair<int, QByteArrayView>>* blocks) {
+// `bytes`, which the stream reads, by id; false when a block runs past the end.
+bool ReadBlocks(QDataStream& in, QByteArrayView bytes, QHash<int, QByteArrayView>* blocks) {
     quint32 count = 0;
     in >> count;
     for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
@@ -88,18 +87,19 @@ bool ReadBlocks(QDataStream& in, QByteArrayView bytes,
         if (in.status() != QDataStream::Ok || length > bytes.size() - start ||
             in.skipRawData(static_cast<int>(length)) != static_cast<int>(length))
             return false;
-        blocks->append({id, bytes.sliced(start, length)});
+        blocks->insert(id, bytes.sliced(start, length));
     }
     return in.status() == QDataStream::Ok;
 }
 
-std::optional<DialogTemplate> ReadDialogBlock(QByteArrayView block) {
+// The dialog template of a block; nullopt when the block is damaged or holds another id.
+std::optional<DialogTemplate> ReadDialogBlock(int id, QByteArrayView block) {
     const QByteArray data = QByteArray::fromRawData(block.data(), block.size());
     QDataStream in(data);
     Configure(in);
     DialogTemplate dialog;
     in >> dialog;
-    if (in.status() != QDataStream::Ok || !in.atEnd())
+    if (in.status() != QDataStream::Ok || !in.atEnd() || dialog.id != id)
         return std::nullopt;
     return dialog;
 }
@@ -129,14 +129,14 @@ Outcome<ResourceSet> ReadCompiledResources(QByteArrayView bytes) {
     QDataStream in(data);
     Configure(in);
     ResourceSet set;
-    QList<std::pair<int, QByteArrayView>> blocks;
+    QHash<int, QByteArrayView> blocks;
     if (!ReadHead(in, &set) || !ReadBlocks(in, bytes, &blocks))
         return Outcome<ResourceSet>::Fail(DamagedText());
-    for (const auto& [id, block] : blocks) {
-        const std::optional<DialogTemplate> dialog = ReadDialogBlock(block);
-        if (!dialog || dialog->id != id)
+    for (auto block = blocks.cbegin(); block != blocks.cend(); ++block) {
+        std::optional<DialogTemplate> dialog = ReadDialogBlock(block.key(), block.value());
+        if (!dialog)
             return Outcome<ResourceSet>::Fail(DamagedText());
-        set.dialogs.insert(id, *dialog);
+        set.dialogs.insert(block.key(), std::move(*dialog));
     }
     in >> set.symbols;
     if (in.status() != QDataStream::Ok || !in.atEnd())
@@ -148,11 +148,8 @@ Status CompiledResources::Open(QByteArrayView bytes) {
     const QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
     QDataStream in(data);
     Configure(in);
-    QList<std::pair<int, QByteArrayView>> blocks;
-    if (!ReadHead(in, &head_) || !ReadBlocks(in, bytes, &blocks))
+    if (!ReadHead(in, &head_) || !ReadBlocks(in, bytes, &blocks_))
         return Status::Fail(DamagedText());
-    for (const auto& [id, block] : blocks)
-        blocks_.insert(id, block);
     return {};
 }
 
@@ -163,8 +160,8 @@ const DialogTemplate* CompiledResources::Dialog(int id) const {
     const auto block = blocks_.constFind(id);
     if (block == blocks_.constEnd())
         return nullptr;
-    std::optional<DialogTemplate> dialog = ReadDialogBlock(*block);
-    if (!dialog || dialog->id != id)
+    std::optional<DialogTemplate> dialog = ReadDialogBlock(id, *block);
+    if (!dialog)
         return nullptr;
     return &dialogs_.emplace(id, std::move(*dialog)).first->second;
 }

@@ -7,19 +7,13 @@
 
 namespace {
 
-// The embedded bytes: in place in the program's image (they are embedded uncompressed), or an
-// unpacked copy kept for the life of the process.
+// The embedded bytes, in place in the program's image: the build embeds them uncompressed (bytes
+// embedded otherwise read as damaged).
 QByteArrayView EmbeddedBytes() {
-    static const QByteArrayView bytes = [] {
-        const QResource resource(QStringLiteral(":/trevallion.res"));
-        if (!resource.isValid())
-            return QByteArrayView();
-        if (resource.compressionAlgorithm() == QResource::NoCompression)
-            return QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size());
-        static const QByteArray unpacked = resource.uncompressedData();
-        return QByteArrayView(unpacked);
-    }();
-    return bytes;
+    const QResource resource(QStringLiteral(":/trevallion.res"));
+    if (!resource.isValid())
+        return {};
+    return {reinterpret_cast<const char*>(resource.data()), resource.size()};
 }
 
 // Read on first use; the function-local statics make that thread safe. The objects live to the
