@@ -133,10 +133,10 @@ Outcome<ResourceSet> ReadCompiledResources(QByteArrayView bytes) {
     if (!ReadHead(in, &set) || !ReadBlocks(in, bytes, &blocks))
         return Outcome<ResourceSet>::Fail(DamagedText());
     for (auto block = blocks.cbegin(); block != blocks.cend(); ++block) {
-        std::optional<DialogTemplate> dialog = ReadDialogBlock(block.key(), block.value());
+        const std::optional<DialogTemplate> dialog = ReadDialogBlock(block.key(), block.value());
         if (!dialog)
             return Outcome<ResourceSet>::Fail(DamagedText());
-        set.dialogs.insert(block.key(), std::move(*dialog));
+        set.dialogs.insert(block.key(), *dialog);
     }
     in >> set.symbols;
     if (in.status() != QDataStream::Ok || !in.atEnd())
