@@ -1,5 +1,6 @@
 // NMEA: received bytes go through the line assembler; every sentence it gives is a "$" line of
-// the input, is decoded (RMC and GGA change the values, others nothing), gives the same values
+// the input, is decoded only when it is an intact RMC or GGA (anything else changes nothing, and
+// a valid fix always has a position and a speed that is not negative), gives the same values
 // through the shared GPS record, and reads out in the dialog's formats. A known GPS time of day
 // sets the clock to that time; any other value sets nothing.
 
@@ -50,14 +51,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!sentence)
             continue;
         FUZZ_CHECK(sentence->startsWith('$'));
-        FUZZ_CHECK(sentence->size() >= 6 && sentence->size() < NmeaLineAssembler::kCapacity);
+        FUZZ_CHECK(sentence->size() >= 6 && sentence->size() <= NmeaLineAssembler::kCapacity);
+        FUZZ_CHECK(sentence->lastIndexOf('$') == 0);
         FUZZ_CHECK(!sentence->contains('\n'));
         FUZZ_CHECK(input.contains(*sentence));
         const GpsValues before = values;
         const bool decoded = DecodeNmeaSentence(*sentence, &values);
-        FUZZ_CHECK(decoded == (NmeaSentenceType(*sentence) != NmeaType::Other));
-        if (!decoded)
+        if (decoded) {
+            FUZZ_CHECK(NmeaSentenceBody(*sentence).has_value());
+            FUZZ_CHECK(NmeaSentenceType(*sentence) != NmeaType::Other);
+            FUZZ_CHECK(!values.fixValid || (values.speed >= 0 && values.latitudeHemisphere != 0 &&
+                                            values.longitudeHemisphere != 0));
+            FUZZ_CHECK(values.heading >= 0 && values.heading < 360);
+        } else {
             FUZZ_CHECK(values == before);
+        }
         fix.ApplySentence(*sentence);
         const GpsReading reading = fix.Snapshot();
         FUZZ_CHECK(reading.open && reading.values == values);

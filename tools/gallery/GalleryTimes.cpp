@@ -64,7 +64,7 @@ std::unique_ptr<QWidget> TimesView(GalleryContext& context, bool finished) {
         // A GPS in flight: the view shows its ground speed.
         GpsFix& fix = sample->Document().Fix();
         fix.SetOpen(true);
-        fix.ApplySentence("$GPRMC,100712.00,A,5226.9118,N,00144.7532,W,92.4,150.0,200326,,,A*00");
+        fix.ApplySentence("$GPRMC,100712.00,A,5226.9118,N,00144.7532,W,92.4,150.0,200326,,,A*77");
     }
     if (!sample->CreateView())
         return nullptr;
@@ -98,8 +98,8 @@ std::unique_ptr<QWidget> GpsDialog(GalleryContext& context) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return nullptr;
-    file.write("$GPGGA,100712.00,5226.9118,N,00144.7532,W,1,08,0.9,254.3,M,47.0,M,,*4B\r\n"
-               "$GPRMC,100712.00,A,5226.9118,N,00144.7532,W,75.0,240.0,200326,1.2,W,A*19\r\n");
+    file.write("$GPGGA,100712.00,5226.9118,N,00144.7532,W,1,08,0.9,254.3,M,47.0,M,,*79\r\n"
+               "$GPRMC,100712.00,A,5226.9118,N,00144.7532,W,75.0,240.0,200326,1.2,W,A*02\r\n");
     file.close();
     auto dialog = std::make_unique<CGpsDlgSample>(context.frame);
     CTrevallionDoc& document = dialog->Document();

@@ -4,6 +4,7 @@
 #include "core/calculators/DirectionText.h"
 #include "core/calculators/WindTriangle.h"
 #include "core/common/Constants.h"
+#include "core/common/text/ElapsedTime.h"
 #include "core/common/text/Format.h"
 #include "core/common/text/NumberText.h"
 #include "core/common/text/Rounding.h"
@@ -56,13 +57,11 @@ QString HoursMinutesSeconds(double t, bool clockTime) {
     if (!(t > 0))
         t = 0;
     t = std::min(t, 4.0e9); // keeps the whole hours within an unsigned value
-    const double hours = std::floor(t);
-    const double minutes = std::floor((t - hours) * 60.0);
-    const double seconds = std::floor(((t - hours) * 60.0 - minutes) * 60.0);
+    const ElapsedParts parts = HoursToSeconds(t);
     // A clock time drops whole days (an arrival after midnight, or days later).
-    const double shownHours = clockTime ? std::fmod(hours, 24.0) : hours;
-    return FormatText("%02u:%02u:%02u", static_cast<unsigned>(shownHours),
-                      static_cast<unsigned>(minutes), static_cast<unsigned>(seconds));
+    const uint64_t shownHours = clockTime ? parts.hours % 24 : parts.hours;
+    return FormatText("%02u:%02u:%02u", static_cast<unsigned>(shownHours), parts.minutes,
+                      parts.seconds);
 }
 
 CalcResult CalculateHeadingTime(const HeadingTimeInput& in) {

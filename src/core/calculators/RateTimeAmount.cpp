@@ -1,6 +1,7 @@
 #include "core/calculators/RateTimeAmount.h"
 
 #include "core/calculators/CalcStop.h"
+#include "core/common/text/ElapsedTime.h"
 #include "core/common/text/Format.h"
 #include "core/common/text/NumberText.h"
 #include "core/common/text/Rounding.h"
@@ -11,15 +12,6 @@
 
 namespace {
 
-// floor(x) as an unsigned whole number; 0 below zero or for NaN, the largest value beyond range.
-unsigned FloorUnsigned(double x) {
-    if (!(x >= 0))
-        return 0;
-    if (x >= static_cast<double>(std::numeric_limits<unsigned>::max()))
-        return std::numeric_limits<unsigned>::max();
-    return static_cast<unsigned>(std::floor(x));
-}
-
 CalcResult Output(const char* label, QString text) {
     CalcResult result;
     result.outputs = {{QString::fromUtf8(label), std::move(text)}};
@@ -29,9 +21,10 @@ CalcResult Output(const char* label, QString text) {
 } // namespace
 
 QString HoursMinutesText(double hours) {
-    const unsigned whole = FloorUnsigned(hours);
-    const unsigned minutes = hours >= 0 ? FloorUnsigned((hours - std::floor(hours)) * 60) : 0;
-    return FormatText("%u:%02u", whole, minutes);
+    if (hours >= static_cast<double>(std::numeric_limits<unsigned>::max()))
+        return FormatText("%u:%02u", std::numeric_limits<unsigned>::max(), 0u);
+    const ElapsedParts parts = HoursToMinutes(hours);
+    return FormatText("%u:%02u", static_cast<unsigned>(parts.hours), parts.minutes);
 }
 
 CalcResult SolveRateTimeAmount(const RateTimeAmountRules& rules, const QString& rateText,

@@ -1,5 +1,7 @@
 #include "core/gps/NmeaLineAssembler.h"
 
+#include "core/gps/NmeaSentence.h"
+
 std::optional<QByteArray> NmeaLineAssembler::Add(char byte) {
     if (byte != '\n') {
         buffer_[length_++] = byte;
@@ -8,7 +10,5 @@ std::optional<QByteArray> NmeaLineAssembler::Add(char byte) {
     }
     const int length = length_;
     length_ = 0;
-    if (length <= 6 || buffer_[0] != '$')
-        return std::nullopt;
-    return QByteArray(buffer_.data(), length - 1);
+    return NmeaSentenceFromLine(QByteArrayView(buffer_.data(), length));
 }

@@ -17,18 +17,18 @@ QByteArrayView TimeStamp(const QByteArray& sentence) {
 QList<QList<QByteArray>> GroupNmeaSentences(const QByteArray& text) {
     QList<QList<QByteArray>> groups;
     QByteArray groupTime;
-    for (QByteArray line : text.split('\n')) {
-        line = line.trimmed();
-        if (line.size() <= 6 || !line.startsWith('$'))
+    for (const QByteArray& line : text.split('\n')) {
+        const std::optional<QByteArray> sentence = NmeaSentenceFromLine(line);
+        if (!sentence)
             continue;
-        const QByteArrayView time = TimeStamp(line);
+        const QByteArrayView time = TimeStamp(*sentence);
         const bool startsGroup = groups.isEmpty() || (!time.isEmpty() && time != groupTime);
         if (startsGroup) {
             groups.append(QList<QByteArray>());
             if (!time.isEmpty())
                 groupTime = time.toByteArray();
         }
-        groups.last().append(line);
+        groups.last().append(*sentence);
     }
     return groups;
 }
@@ -40,9 +40,10 @@ Status ReplayGpsSource::Open() {
         return Status(Message{read.error().text, MessageIcon::None});
     groups_ = GroupNmeaSentences(read.value());
     bool hasFix = false;
+    GpsValues scratch;
     for (const QList<QByteArray>& group : groups_)
         for (const QByteArray& sentence : group)
-            hasFix = hasFix || NmeaSentenceType(sentence) != NmeaType::Other;
+            hasFix = hasFix || DecodeNmeaSentence(sentence, &scratch);
     if (!hasFix) {
         groups_.clear();
         return Status::Fail(prefix + QStringLiteral("The file holds no NMEA position sentences."),

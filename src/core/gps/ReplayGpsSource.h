@@ -25,7 +25,7 @@ public:
         : path_(std::move(path)), interval_(intervalMilliseconds) {}
 
     // Reads the whole recording. Fails ("Error: " and the reason) when the file cannot be read,
-    // is too large or holds no RMC or GGA sentence.
+    // is too large or holds no intact RMC or GGA sentence.
     Status Open() override;
     void Read(GpsReaderContext& context) override;
     void Close() override { groups_.clear(); }

@@ -1,5 +1,6 @@
 #include "core/planning/PlanTable.h"
 
+#include "core/common/text/ElapsedTime.h"
 #include "core/common/text/Format.h"
 
 #include <cmath>
@@ -14,14 +15,11 @@ const QList<PlanColumn>& PlanColumns() {
 QString PlanHoursText(double hours) {
     if (!(hours >= 0) || hours >= std::numeric_limits<unsigned>::max())
         return {};
-    // Whole seconds, cut; the tolerance keeps a sum such as 0.6 + 0.6 hours (1.1999...) at
-    // 01:12:00 instead of 01:11:59.
-    const double seconds = std::floor(hours * 3600 + 1e-6);
-    const double h = std::floor(seconds / 3600);
-    const double m = std::floor((seconds - h * 3600) / 60);
-    const double s = seconds - h * 3600 - m * 60;
-    return FormatText("%02u:%02u:%02u", static_cast<unsigned>(h), static_cast<unsigned>(m),
-                      static_cast<unsigned>(s));
+    // Whole seconds, cut after the elapsed-time tolerance: a sum such as 0.6 + 0.6 hours
+    // (1.1999...) shows 01:12:00, not 01:11:59.
+    const ElapsedParts parts = HoursToSeconds(hours);
+    return FormatText("%02u:%02u:%02u", static_cast<unsigned>(parts.hours), parts.minutes,
+                      parts.seconds);
 }
 
 QList<QStringList> PlanTableRows(const FlightPlan& plan) {

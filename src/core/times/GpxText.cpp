@@ -1,6 +1,7 @@
 #include "core/times/GpxText.h"
 
 #include "core/common/text/Format.h"
+#include "core/gps/NmeaDate.h"
 
 #include <QTimeZone>
 
@@ -36,14 +37,8 @@ QByteArray GpxTail() {
     return QByteArrayLiteral("  </trkseg>\n </trk>\n</gpx>\n");
 }
 
-std::optional<QDateTime> GpsFixTime(const GpsValues& values, const QDate& fallbackDate) {
-    QDate date = fallbackDate;
-    if (values.date != 0) {
-        const int day = static_cast<int>(values.date / 10000);
-        const int month = static_cast<int>(values.date / 100 % 100);
-        const int year = 2000 + static_cast<int>(values.date % 100); // NMEA's two-digit year
-        date = QDate(year, month, day);
-    }
+std::optional<QDateTime> GpsFixTime(const GpsValues& values, const QDate& today) {
+    const QDate date = values.date != 0 ? NmeaDate(values.date, today) : today;
     const double seconds = values.timeSeconds;
     if (!date.isValid() || !(seconds >= 0) || seconds >= 240000)
         return std::nullopt;

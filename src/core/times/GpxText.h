@@ -16,9 +16,10 @@
 QByteArray GpxHead(const QDateTime& startupUtc);
 QByteArray GpxTail();
 
-// The UTC time of a fix: the RMC date and time; the fallback date when the sentence had no date.
-// Nothing when the fields are no valid date and time.
-std::optional<QDateTime> GpsFixTime(const GpsValues& values, const QDate& fallbackDate);
+// The UTC time of a fix: the RMC date (its century and week rollover judged from today, see
+// NmeaDate) and time; today's date when the sentence had no date. Nothing when the fields are no
+// valid date and time.
+std::optional<QDateTime> GpsFixTime(const GpsValues& values, const QDate& today);
 
 // ddmm.mmmm with its hemisphere letter as signed decimal degrees (south and west negative).
 double NmeaDegrees(double ddmm, char hemisphere);

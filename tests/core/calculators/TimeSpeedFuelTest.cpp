@@ -63,6 +63,26 @@ TEST(FuelBurnTest, LeaveOneEmpty) {
         Check(FuelBurn, c);
 }
 
+// A time that is a whole number of minutes shows that minute, not the one before: 120 nm at
+// 100 kt is 1.2 hours, 1.19999... in binary.
+TEST(TimeSpeedDistanceTest, ExactMultiplesKeepTheirLastMinute) {
+    for (int rate = 5; rate <= 300; rate += 5) {
+        for (int minutes = 1; minutes <= 900; ++minutes) {
+            if (rate * minutes % 60 != 0)
+                continue;
+            const QString amount = QString::number(rate * minutes / 60);
+            const QString shown = QString::asprintf("%d:%02d", minutes / 60, minutes % 60);
+            const QString rateText = QString::number(rate);
+            EXPECT_EQ(TimeSpeedDistance(rateText, amount, "").Text("Time (hh:mm)"), shown)
+                << rate << " kt " << amount.toStdString() << " nm";
+            EXPECT_EQ(FuelBurn(rateText, amount, "").Text("Time (hh:mm)"), shown)
+                << rate << "/h " << amount.toStdString();
+        }
+    }
+    EXPECT_EQ(TimeSpeedDistance("100", "120", "").Text("Time (hh:mm)"), "1:12");
+    EXPECT_EQ(FuelBurn("10", "12", "").Text("Time (hh:mm)"), "1:12");
+}
+
 TEST(TimeSpeedDistanceTest, HoursMinutesText) {
     EXPECT_EQ(HoursMinutesText(100.0 / 120.0), "0:50");
     EXPECT_EQ(HoursMinutesText(2.5), "2:30");

@@ -272,6 +272,30 @@ TEST(HeadingTimeTest, ZeroDirectionsBecome360) {
     EXPECT_EQ(r.Text("Ground Speed"), "90");
 }
 
+// Without wind the time is distance / TAS: whole seconds stay whole (120 nm at 100 kt is
+// 01:12:00, not 01:11:59), and so does the arrival.
+TEST(HeadingTimeTest, ExactMultiplesKeepTheirLastSecond) {
+    for (int tas = 60; tas <= 250; tas += 10) {
+        for (int distance = 1; distance <= 400; ++distance) {
+            const int seconds = distance * 3600 / tas;
+            if (distance * 3600 % tas != 0)
+                continue;
+            HeadingTimeInput in = Trip("90", "", "", "90", "0");
+            in.distance = QString::number(distance);
+            in.tas = QString::number(tas);
+            in.departure = "10:30";
+            const CalcResult r = CalculateHeadingTime(in);
+            const int arrival = seconds + 10 * 3600 + 30 * 60;
+            EXPECT_EQ(r.Text("Estimated Time"), QString::asprintf("%02d:%02d:%02d", seconds / 3600,
+                                                                  seconds / 60 % 60, seconds % 60))
+                << distance << " nm at " << tas;
+            EXPECT_EQ(r.Text("Arrival"), QString::asprintf("%02d:%02d:%02d", arrival / 3600 % 24,
+                                                           arrival / 60 % 60, arrival % 60))
+                << distance << " nm at " << tas;
+        }
+    }
+}
+
 TEST(HeadingTimeTest, DurationAndClockTexts) {
     EXPECT_EQ(HoursMinutesSeconds(1.75), "01:45:00");
     EXPECT_EQ(HoursMinutesSeconds(0), "00:00:00");

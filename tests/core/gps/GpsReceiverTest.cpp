@@ -57,8 +57,8 @@ TEST(GpsReceiver, ReadsSentencesFromAPseudoTerminalAndStops) {
 
     // A sentence split over two writes, a GSV to ignore, then GGA.
     pty.Write("$GNRMC,093015.00,V,4916.45,N,12311.12,W,0");
-    pty.Write("41.7,054.7,191194,,*68\r\n$GPGSV,3,1,11*74\r\n");
-    pty.Write("$GPGGA,093016,4916.45,N,12311.12,W,1,08,0.9,100.0,M,,M,,*47\r\n");
+    pty.Write("41.7,054.7,191194,,*2F\r\n$GPGSV,3,1,11*7B\r\n");
+    pty.Write("$GPGGA,093016,4916.45,N,12311.12,W,1,08,0.9,100.0,M,,M,,*4B\r\n");
     ASSERT_TRUE(WaitFor(fix, [](const GpsReading& r) { return r.values.altitude == 330; }));
     const GpsReading reading = fix.Snapshot();
     EXPECT_TRUE(reading.open);

@@ -5,6 +5,7 @@
 #include "core/gps/GpsReceiver.h"
 #include "core/gps/GpsSourceList.h"
 #include "core/gps/NetworkGpsSource.h"
+#include "core/gps/NmeaSentence.h"
 #include "core/gps/ReplayGpsSource.h"
 #include "support/TempFolder.h"
 
@@ -24,7 +25,7 @@ using namespace std::chrono_literals;
 using SteadyClock = std::chrono::steady_clock;
 
 const QByteArray kValid = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
-const QByteArray kNoFix = "$GPRMC,123521,V,,,,,,,230394,,,N*00";
+const QByteArray kNoFix = "$GPRMC,123521,V,,,,,,,230394,,,N*5A";
 
 TEST(GpsFreshness, OnlyValidFixesKeepTheSpeedFreshForTenSeconds) {
     GpsFix fix;
@@ -78,13 +79,14 @@ TEST(GpsSources, NetworkAddresses) {
 }
 
 TEST(GpsSources, RecordingsAreGroupedByTimeStamp) {
-    const QByteArray text = "$GPGGA,100000.00,a*00\r\n$GPRMC,100000.00,A*00\r\n$GPGSV,1*00\r\n"
-                            "junk\r\n\r\n$GPRMC,100001.00,A*00\n$GPGGA,100002.00,b*00\r\n";
+    const QByteArray text = "$GPGGA,100000.00,a*18\r\n$GPRMC,100000.00,A*25\r\n$GPGSV,1*48\r\n"
+                            "junk\r\n\r\n  $GPRMC,100001.00,A*24\n,A,48$GPGGA,100002.00,b*19\r\n";
     const QList<QList<QByteArray>> groups = GroupNmeaSentences(text);
     ASSERT_EQ(groups.size(), 3);
     EXPECT_EQ(groups[0].size(), 3); // GGA, RMC of one second and the GSV after them
-    EXPECT_EQ(groups[1], QList<QByteArray>{"$GPRMC,100001.00,A*00"});
-    EXPECT_EQ(groups[2].size(), 1);
+    EXPECT_EQ(groups[1], QList<QByteArray>{"$GPRMC,100001.00,A*24"});
+    // The rest of an earlier sentence before the "$" is dropped, as every source drops it.
+    EXPECT_EQ(groups[2], QList<QByteArray>{"$GPGGA,100002.00,b*19"});
 }
 
 TEST(GpsSources, ReplayPlaysEveryGroupThenGoesQuiet) {
@@ -92,10 +94,10 @@ TEST(GpsSources, ReplayPlaysEveryGroupThenGoesQuiet) {
     QFile file(folder.File("flight.nmea"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (int s = 0; s < 5; ++s)
-        file.write(QByteArray("$GPRMC,12000") + QByteArray::number(s) +
-                   ",A,4807.038,N,01131.000,"
-                   "E," +
-                   QByteArray::number(10 * s) + ".0,084.4,230394,,*00\r\n");
+        file.write(NmeaWithChecksum(QByteArray("GPRMC,12000") + QByteArray::number(s) +
+                                    ",A,4807.038,N,01131.000,E," + QByteArray::number(10 * s) +
+                                    ".0,084.4,230394,,") +
+                   "\r\n");
     file.close();
     GpsFix fix;
     GpsReceiver receiver(fix);
@@ -113,7 +115,8 @@ TEST(GpsSources, ReplayPlaysEveryGroupThenGoesQuiet) {
     };
     QFile empty(folder.File("empty.nmea"));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.write("$GPGSV,3,1,11*74\r\nnot nmea\r\n");
+    // Only a sky view and a cut RMC: nothing that could drive a fix.
+    empty.write("$GPGSV,3,1,11*7B\r\nnot nmea\r\n$GPRMC,000346.03,A,4808\r\n");
     empty.close();
     for (const Bad& bad : {Bad{folder.File("missing.nmea"), "Error: "},
                            Bad{empty.fileName(), "Error: The file holds no NMEA"}}) {
@@ -163,7 +166,7 @@ TEST(GpsSources, NetworkStreamIsReadAndReconnectedAfterADrop) {
 
     client = server.Accept(); // the receiver comes back by itself
     ASSERT_GE(client, 0);
-    const QByteArray second = "$GPRMC,123600,A,4807.038,N,01131.000,E,055.0,084.4,230394,,*00\r\n";
+    const QByteArray second = "$GPRMC,123600,A,4807.038,N,01131.000,E,055.0,084.4,230394,,*1E\r\n";
     ASSERT_EQ(::write(client, second.constData(), second.size()), second.size());
     EXPECT_TRUE(WaitFor(fix, [](const GpsReading& r) { return r.values.speed == 55; }));
     EXPECT_TRUE(fix.IsOpen());

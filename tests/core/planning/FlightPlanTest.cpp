@@ -165,6 +165,17 @@ TEST_F(PlanFixture, WindTheAircraftCannotCounterLeavesThoseLegsOpen) {
     EXPECT_EQ(PlanTotalsText(result.plan), QString());
 }
 
+TEST(PlanHoursText, ExactMultiplesKeepTheirLastSecond) {
+    for (int speed = 60; speed <= 250; speed += 10)
+        for (int distance = 1; distance <= 400; ++distance)
+            if (distance * 3600 % speed == 0) {
+                const int s = distance * 3600 / speed;
+                EXPECT_EQ(PlanHoursText(double(distance) / speed),
+                          QString::asprintf("%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60))
+                    << distance << " at " << speed;
+            }
+}
+
 TEST(PlanHoursText, CutsEachPartAndRefusesWhatNoClockShows) {
     const struct {
         double hours;

@@ -7,6 +7,8 @@
 #include "core/common/settings/AppSettings.h"
 #include "core/common/settings/MemorySettingsStore.h"
 #include "core/gps/GpsFix.h"
+#include "core/gps/NmeaLineAssembler.h"
+#include "core/gps/NmeaSentence.h"
 #include "core/gps/ReplayGpsSource.h"
 #include "core/times/ClockTick.h"
 #include "core/times/FlightTimesStore.h"
@@ -184,14 +186,53 @@ TEST_F(RecordedFlightTest, LostFixRecordsNoLanding) {
     times.flight.RecordStartup();
     times.flight.RecordTakeoff();
     // A valid fix in flight, then the receiver loses it: status "V" with speed 0.
-    Play({"$GPRMC,100700.00,A,5227.0000,N,00144.5000,W,85.0,150.0,200326,,,A*00"});
+    Play({"$GPRMC,100700.00,A,5227.0000,N,00144.5000,W,85.0,150.0,200326,,,A*70"});
     for (int second = 1; second <= 15; ++second) {
-        Play({QByteArray("$GPRMC,1007") + QByteArray::number(second).rightJustified(2, '0') +
-              ".00,V,,,,,0.0,,200326,,,N*00"});
+        Play({NmeaWithChecksum(QByteArray("GPRMC,1007") +
+                               QByteArray::number(second).rightJustified(2, '0') +
+                               ".00,V,,,,,0.0,,200326,,,N")});
         EXPECT_EQ(fix.Snapshot(base).values.speed, 0); // what arrived is still shown
     }
     EXPECT_FALSE(times.flight.IsRecorded(FlightEvent::Landing));
     EXPECT_TRUE(fix.Snapshot(base).Stale()); // no valid fix for more than 10 s
+}
+
+// Sentences as real receivers damage them, received as bytes the way the reader thread gets
+// them: none may become a fix, so at cruise none records a landing or adds a track point.
+TEST_F(RecordedFlightTest, DamagedSentencesRecordNoLandingAndNoTrackPoint) {
+    SetTime(10, 4, 0);
+    times.flight.RecordStartup();
+    times.flight.RecordTakeoff();
+    const QByteArray cruise =
+        NmeaWithChecksum("GPRMC,100700.00,A,5227.0000,N,00144.5000,W,85.0,150.0,200326,,,A");
+    NmeaLineAssembler lines;
+    const auto receive = [&](const QByteArray& bytes) {
+        QList<QByteArray> group;
+        for (const char byte : bytes)
+            if (const std::optional<QByteArray> sentence = lines.Add(byte))
+                group.append(*sentence);
+        return Play(group);
+    };
+    ASSERT_EQ(receive(cruise + "\r\n"), 85);
+    const int points = track.PointCount();
+    const QByteArray cut = "$GPRMC,000346.03,A,4808";
+    const QByteArray damaged[] = {
+        "$GPRMC,000344.03,A,4808.9992,N,4,02.3*05\r\n", // fields missing, checksum wrong
+        cut + QByteArray(40, '\0') + "\r\n",            // cut short and padded with NULs
+        cut + QByteArray(NmeaLineAssembler::kCapacity, '\0'),
+        QByteArray(cruise).replace("85.0", "00.0") + "\r\n", // a flipped digit: checksum wrong
+        NmeaWithChecksum("GPRMC,100702.00,A,5227.0000,N,00144.5000,W,,150.0,200326,,,A") +
+            "\r\n", // a fix without a speed
+        NmeaWithChecksum("GPRMC,100703.00,A,5227.0000,N,00144.5000,W,0.0,150.0,200326") +
+            "\r\n", // the variation fields missing
+        NmeaWithChecksum("PGRMC,100704.00,A,5227.0000,N,00144.5000,W,0.0,150.0,200326,,,A") +
+            "\r\n", // a maker's own sentence, not an RMC
+    };
+    for (const QByteArray& bytes : damaged) {
+        EXPECT_EQ(receive(bytes), 85) << bytes.toStdString();
+        EXPECT_FALSE(times.flight.IsRecorded(FlightEvent::Landing)) << bytes.toStdString();
+    }
+    EXPECT_EQ(track.PointCount(), points);
 }
 
 TEST_F(RecordedFlightTest, RestartGoesOnWithTheSameTrack) {

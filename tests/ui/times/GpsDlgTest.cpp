@@ -61,8 +61,8 @@ TEST_F(GpsDlgTest, ReadoutFromAPseudoTerminal) {
         d.Refresh();
         EXPECT_EQ(Label(d, IDC_GPS_STATUS), "No fix: data stale");
         const QByteArray nmea =
-            "$GPRMC,093015.00,A,4916.45,N,12311.12,W,12.9,275.0,191194,,*00\r\n"
-            "$GPGGA,093015.00,4916.45,N,12311.12,W,1,08,0.9,100.0,M,,M,,*00\r\n";
+            "$GPRMC,093015.00,A,4916.45,N,12311.12,W,12.9,275.0,191194,,*18\r\n"
+            "$GPGGA,093015.00,4916.45,N,12311.12,W,1,08,0.9,100.0,M,,M,,*66\r\n";
         EXPECT_EQ(::write(master, nmea.constData(), nmea.size()), nmea.size());
         for (int i = 0; i < 400 && document->Fix().Snapshot().values.altitude == 0; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -92,7 +92,7 @@ TEST_F(GpsDlgTest, RefusedClockAndBadSourcesAreReported) {
     MakeTimesView();
     clockAnswer = Status::Fail("Error: Operation not permitted", MessageIcon::None);
     document->Fix().SetOpen(true);
-    document->Fix().ApplySentence("$GPRMC,120000,A,4807.038,N,01131.000,E,0,0,230394,,*00");
+    document->Fix().ApplySentence("$GPRMC,120000,A,4807.038,N,01131.000,E,0,0,230394,,*13");
     RunDialog([&](CGpsDlg& d) {
         d.SetSystemTimeFromGps();
         d.Combo(IDC_GPS_SOURCE)->setEditText("no such source");
