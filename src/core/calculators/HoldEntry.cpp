@@ -2,34 +2,28 @@
 
 #include "core/calculators/CalcStop.h"
 #include "core/common/text/NumberText.h"
+#include "resource.h"
 
 namespace {
 
-bool IsListIndex(int index) {
-    return index >= 0 && index < kHoldCourseItems;
+bool IsCourse(int degrees) {
+    return degrees >= 0 && degrees <= 360;
 }
 
-HoldEntryKind EntryFor(int d, HoldTurns turns) {
+// The entry for right-hand turns from d = approach - inbound, 0..360.
+HoldEntryKind RightHandEntry(int d) {
     if (d < 109 || d > 288)
         return HoldEntryKind::Direct;
-    if (d == 180)
-        return HoldEntryKind::Parallel;
-    const bool towardsHoldingSide = d <= 178;
-    if (turns == HoldTurns::Standard)
-        return towardsHoldingSide ? HoldEntryKind::Offset : HoldEntryKind::Parallel;
-    return towardsHoldingSide ? HoldEntryKind::Parallel : HoldEntryKind::Offset;
+    return d <= 178 ? HoldEntryKind::Offset : HoldEntryKind::Parallel;
 }
 
-// The graphic's own sector test (it agrees with EntryFor for every pair of list values).
-HoldEntryDrawing DrawingFor(int d, HoldTurns turns) {
-    const bool standard = turns == HoldTurns::Standard;
-    if (d >= 110 && d < 180)
-        return standard ? HoldEntryDrawing::OffsetType : HoldEntryDrawing::ParallelType;
-    if (d >= 180 && d < 290) {
-        if (d == 180 || standard)
-            return HoldEntryDrawing::ParallelType;
+// The graphic's own sector test for right-hand turns (it agrees with RightHandEntry for every
+// whole degree).
+HoldEntryDrawing RightHandDrawing(int d) {
+    if (d >= 109 && d <= 178)
         return HoldEntryDrawing::OffsetType;
-    }
+    if (d > 178 && d <= 288)
+        return HoldEntryDrawing::ParallelType;
     return HoldEntryDrawing::ApproachOnly;
 }
 
@@ -54,23 +48,26 @@ QString HoldEntryName(HoldEntryKind entry) {
     return {};
 }
 
-HoldEntryResult EvaluateHoldEntry(int inboundIndex, int approachIndex, HoldTurns turns) {
+HoldEntryResult EvaluateHoldEntry(int inboundDegrees, int approachDegrees, HoldTurns turns) {
     HoldEntryResult r;
-    r.text = QStringLiteral("Entry: ");
-    if (!IsListIndex(inboundIndex) || !IsListIndex(approachIndex))
+    if (!IsCourse(inboundDegrees) || !IsCourse(approachDegrees)) {
+        r.text = LoadString(IDS_INVALID_COURSE);
         return r;
-    r.inbound = inboundIndex * 10;
-    r.approach = approachIndex * 10;
+    }
+    r.inbound = inboundDegrees;
+    r.approach = approachDegrees;
     r.difference = r.approach - (r.inbound == 360 ? 0 : r.inbound);
     if (r.difference < 0)
         r.difference += 360;
-    r.entry = EntryFor(r.difference, turns);
-    r.drawing = DrawingFor(r.difference, turns);
-    r.text += HoldEntryName(r.entry);
+    // Left-hand turns see the same diagram from the other side of the inbound course.
+    const int d = turns == HoldTurns::Standard ? r.difference : (360 - r.difference) % 360;
+    r.entry = RightHandEntry(d);
+    r.drawing = RightHandDrawing(d);
+    r.text = QStringLiteral("Entry: ") + HoldEntryName(r.entry);
     return r;
 }
 
-int HoldCourseIndex(const QString& text) {
+int HoldCourseDegrees(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty() || trimmed.size() > 3)
         return -1;
@@ -78,15 +75,15 @@ int HoldCourseIndex(const QString& text) {
         if (!c.isDigit())
             return -1;
     const int value = TextToInt(trimmed);
-    return value % 10 == 0 && value <= 360 ? value / 10 : -1;
+    return IsCourse(value) ? value : -1;
 }
 
 CalcResult CalculateHoldEntry(const QString& inboundCourse, const QString& approach,
                               const QString& type) {
-    const int inbound = HoldCourseIndex(inboundCourse);
-    const int from = HoldCourseIndex(approach);
+    const int inbound = HoldCourseDegrees(inboundCourse);
+    const int from = HoldCourseDegrees(approach);
     if (inbound < 0 || from < 0)
-        return StopWith(CalcMessage("The courses must be list values: 0, 10, 20 ... 360."));
+        return StopWith(CalcMessage(IDS_INVALID_COURSE));
     // The type as the list shows it, in any case; an empty type is the list's first item.
     int turnIndex = type.isEmpty() ? 0 : -1;
     for (int i = 0; i < HoldTurnItems().size(); ++i)

@@ -17,25 +17,30 @@ inline constexpr int kHoldCourseItems = 37;
 const QStringList& HoldTurnItems();
 
 struct HoldEntryResult {
-    int inbound = 0; // whole degrees of the selected items
+    int inbound = 0; // whole degrees
     int approach = 0;
     int difference = 0; // approach - inbound (inbound 360 taken as 0), 0..360
     HoldEntryKind entry = HoldEntryKind::None;
     HoldEntryDrawing drawing = HoldEntryDrawing::ApproachOnly;
-    QString text; // "Entry: Direct"; "Entry: " alone when a course is not a list item
+    // "Entry: Direct"; "Invalid course value." when a course is no whole degree from 0 to 360.
+    QString text;
 };
 
-// Evaluates the entry from the selected list items (index x 10 degrees). An index outside the
-// lists (-1: nothing selected) gives no entry and a drawing of the pattern alone.
-HoldEntryResult EvaluateHoldEntry(int inboundIndex, int approachIndex, HoldTurns turns);
+// Evaluates the entry from the two courses in whole degrees. Right-hand turns: an approach
+// within 70 degrees left or 110 right of the inbound course is "Direct", from 110 to 180 right
+// "Offset", from 180 to 290 "Parallel" (the thresholds at 109, 178 and 288). Left-hand turns
+// mirror the whole sector diagram across the inbound course. A course outside 0..360 (-1: none
+// typed) gives no entry, the invalid-course message and a drawing of the pattern alone.
+HoldEntryResult EvaluateHoldEntry(int inboundDegrees, int approachDegrees, HoldTurns turns);
 
-// The list item of a typed course: a whole multiple of 10 from 0 to 360 gives its index; -1 for
-// any other text.
-int HoldCourseIndex(const QString& text);
+// The course a field's text gives: whole degrees from 0 to 360, as typed or picked from the
+// list; -1 for any other text.
+int HoldCourseDegrees(const QString& text);
 // The entry's name: "Direct", "Offset", "Parallel" ("" for none).
 QString HoldEntryName(HoldEntryKind entry);
 
-// From texts (trevallion-calc): outputs "Entry". A course that is not a list item, or a type
-// other than "Standard" or "Left hand", stops with a message.
+// From texts (trevallion-calc): outputs "Entry". A course that is no whole degree from 0 to 360
+// stops with "Invalid course value."; a type other than "Standard" or "Left hand" with its own
+// message.
 CalcResult CalculateHoldEntry(const QString& inboundCourse, const QString& approach,
                               const QString& type);

@@ -29,7 +29,10 @@ bool CHoldEntryDlg::OnInitDialog() {
         FillNumberList(list, 0, 360, 10);
         if (!list)
             continue;
-        list->setCurrentIndex(course.degrees / 10); // remembered courses are list values
+        if (course.degrees % 10 == 0)
+            list->setCurrentIndex(course.degrees / 10);
+        else
+            list->setEditText(QString::number(course.degrees)); // a course typed last time
         connect(list, &QComboBox::editTextChanged, this, [this] { Evaluate(); });
     }
     if (QComboBox* type = Combo(IDC_HOLD_TYPE)) {
@@ -46,8 +49,8 @@ bool CHoldEntryDlg::OnInitDialog() {
     return true;
 }
 
-int CHoldEntryDlg::CourseIndex(int id) const {
-    return HoldCourseIndex(GetDlgItemText(id));
+int CHoldEntryDlg::CourseDegrees(int id) const {
+    return HoldCourseDegrees(GetDlgItemText(id));
 }
 
 HoldTurns CHoldEntryDlg::Turns() const {
@@ -56,8 +59,8 @@ HoldTurns CHoldEntryDlg::Turns() const {
 }
 
 void CHoldEntryDlg::Evaluate() {
-    entry_ = EvaluateHoldEntry(CourseIndex(IDC_HOLD_INBOUND_COURSE), CourseIndex(IDC_HOLD_APPROACH),
-                               Turns());
+    entry_ = EvaluateHoldEntry(CourseDegrees(IDC_HOLD_INBOUND_COURSE),
+                               CourseDegrees(IDC_HOLD_APPROACH), Turns());
     if (entry_.entry != HoldEntryKind::None)
         LastCourses() = {entry_.inbound, entry_.approach};
     SetDlgItemText(IDC_HOLD_ENTRY, entry_.text);

@@ -29,8 +29,8 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    // The list item of a course field: the selected one, or the one its typed text names.
-    int CourseIndex(int id) const;
+    // The course of a field in whole degrees, picked or typed; -1 when its text is no course.
+    int CourseDegrees(int id) const;
     HoldTurns Turns() const;
 
     HoldEntryResult entry_;

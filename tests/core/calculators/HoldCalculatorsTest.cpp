@@ -16,34 +16,55 @@ TEST(HoldEntryTest, EntryBySectorAndTurnDirection) {
     } cases[] = {
         {360, 360, "Direct", "Direct"},     {0, 0, "Direct", "Direct"},
         {90, 270, "Parallel", "Parallel"},  {360, 150, "Offset", "Parallel"},
-        {360, 210, "Parallel", "Offset"},   {360, 100, "Direct", "Direct"},
+        {360, 210, "Parallel", "Offset"},   {360, 100, "Direct", "Parallel"},
         {360, 110, "Offset", "Parallel"},   {360, 170, "Offset", "Parallel"},
         {360, 180, "Parallel", "Parallel"}, {360, 190, "Parallel", "Offset"},
-        {360, 280, "Parallel", "Offset"},   {360, 290, "Direct", "Direct"},
-        {270, 20, "Offset", "Parallel"}, // d = 110 across north
-        {90, 0, "Parallel", "Offset"},   // d = 270
+        {360, 280, "Parallel", "Direct"},   {360, 290, "Direct", "Direct"},
+        {360, 90, "Direct", "Parallel"},    {360, 270, "Parallel", "Direct"},
+        {270, 20, "Offset", "Parallel"},  // d = 110 across north
+        {90, 0, "Parallel", "Direct"},    // d = 270
+        {155, 300, "Offset", "Parallel"}, // typed courses that are no list values: d = 145
+        {1, 251, "Parallel", "Offset"},   // d = 250, mirrored 110
     };
     for (const auto& c : cases) {
         const HoldEntryResult standard =
-            EvaluateHoldEntry(c.inbound / 10, c.approach / 10, HoldTurns::Standard);
-        const HoldEntryResult left =
-            EvaluateHoldEntry(c.inbound / 10, c.approach / 10, HoldTurns::LeftHand);
+            EvaluateHoldEntry(c.inbound, c.approach, HoldTurns::Standard);
+        const HoldEntryResult left = EvaluateHoldEntry(c.inbound, c.approach, HoldTurns::LeftHand);
         EXPECT_EQ(standard.text, QString("Entry: ") + c.standard) << c.inbound << '/' << c.approach;
         EXPECT_EQ(left.text, QString("Entry: ") + c.leftHand) << c.inbound << '/' << c.approach;
     }
 }
 
-// For every pair of list values the graphic's own sector test draws the entry that is named.
+// Every inbound course and approach in 10-degree steps against the published sectors: right-hand
+// turns 0-100 Direct, 110-170 Offset, 180-280 Parallel, 290-360 Direct (approach minus inbound);
+// left-hand turns the mirror image: 0-70 Direct, 80-180 Parallel, 190-250 Offset, 260-360 Direct.
+TEST(HoldEntryTest, FullGridAgainstTheMirroredSectors) {
+    const auto published = [](int d, HoldTurns turns) {
+        if (turns == HoldTurns::Standard)
+            return d <= 100 || d >= 290 ? "Direct" : d <= 170 ? "Offset" : "Parallel";
+        return d <= 70 || d >= 260 ? "Direct" : d <= 180 ? "Parallel" : "Offset";
+    };
+    for (HoldTurns turns : {HoldTurns::Standard, HoldTurns::LeftHand})
+        for (int inbound = 10; inbound <= 360; inbound += 10)
+            for (int approach = 0; approach <= 360; approach += 10) {
+                const int d = ((approach - inbound) % 360 + 360) % 360;
+                const QString expected = QString("Entry: ") + published(d, turns);
+                ASSERT_EQ(EvaluateHoldEntry(inbound, approach, turns).text, expected)
+                    << inbound << '/' << approach << (turns == HoldTurns::Standard ? " R" : " L");
+            }
+}
+
+// For every pair of whole degrees the graphic's own sector test draws the entry that is named.
 TEST(HoldEntryTest, DrawingAgreesWithTheNamedEntry) {
     for (HoldTurns turns : {HoldTurns::Standard, HoldTurns::LeftHand}) {
-        for (int i = 0; i < kHoldCourseItems; ++i) {
-            for (int a = 0; a < kHoldCourseItems; ++a) {
+        for (int i = 0; i <= 360; i += 5) {
+            for (int a = 0; a <= 360; ++a) {
                 const HoldEntryResult r = EvaluateHoldEntry(i, a, turns);
                 const HoldEntryDrawing expected =
                     r.entry == HoldEntryKind::Offset     ? HoldEntryDrawing::OffsetType
                     : r.entry == HoldEntryKind::Parallel ? HoldEntryDrawing::ParallelType
                                                          : HoldEntryDrawing::ApproachOnly;
-                ASSERT_EQ(r.drawing, expected) << i * 10 << '/' << a * 10;
+                ASSERT_EQ(r.drawing, expected) << i << '/' << a;
                 ASSERT_GE(r.difference, 0);
                 ASSERT_LE(r.difference, 360);
             }
@@ -51,24 +72,25 @@ TEST(HoldEntryTest, DrawingAgreesWithTheNamedEntry) {
     }
 }
 
-TEST(HoldEntryTest, CoursesOutsideTheListsGiveNoEntry) {
-    const HoldEntryResult r = EvaluateHoldEntry(-1, 3, HoldTurns::Standard);
+TEST(HoldEntryTest, TextsThatAreNoCourseGiveTheMessage) {
+    const HoldEntryResult r = EvaluateHoldEntry(-1, 30, HoldTurns::Standard);
     EXPECT_EQ(r.entry, HoldEntryKind::None);
-    EXPECT_EQ(r.text, "Entry: ");
+    EXPECT_EQ(r.text, "Invalid course value.");
     EXPECT_EQ(r.drawing, HoldEntryDrawing::ApproachOnly);
-    EXPECT_EQ(EvaluateHoldEntry(0, 37, HoldTurns::Standard).entry, HoldEntryKind::None);
+    EXPECT_EQ(EvaluateHoldEntry(0, 361, HoldTurns::Standard).entry, HoldEntryKind::None);
 
     const struct {
         const char* text;
-        int index;
-    } courses[] = {{"0", 0}, {"090", 9},  {"360", 36}, {"95", -1}, {"370", -1},
-                   {"", -1}, {"-10", -1}, {"1e2", -1}, {" 20", 2}};
+        int degrees;
+    } courses[] = {{"0", 0}, {"090", 90}, {"360", 360}, {"95", 95},  {"155", 155}, {"370", -1},
+                   {"", -1}, {"-10", -1}, {"1e2", -1},  {" 20", 20}, {"15.5", -1}, {"1000", -1}};
     for (const auto& c : courses)
-        EXPECT_EQ(HoldCourseIndex(c.text), c.index) << c.text;
+        EXPECT_EQ(HoldCourseDegrees(c.text), c.degrees) << c.text;
 
     EXPECT_EQ(CalculateHoldEntry("360", "150", "left hand").Text("Entry"), "Parallel");
     EXPECT_EQ(CalculateHoldEntry("360", "150", "").Text("Entry"), "Offset");
-    EXPECT_TRUE(CalculateHoldEntry("360", "155", "").Stopped());
+    EXPECT_EQ(CalculateHoldEntry("155", "300", "").Text("Entry"), "Offset");
+    EXPECT_EQ(CalculateHoldEntry("360", "365", "").stop->text, "Invalid course value.");
     EXPECT_TRUE(CalculateHoldEntry("360", "150", "right").Stopped());
 }
 

@@ -76,16 +76,19 @@ TEST_F(HoldDialogsTest, EntryFollowsTheListsAndIsRememberedForTheRun) {
         EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Parallel");
         TypeInto(dialog, IDC_HOLD_APPROACH, "210");
         EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Offset");
-        TypeInto(dialog, IDC_HOLD_APPROACH, "215"); // not a list value: no entry
-        EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: ");
-        TypeInto(dialog, IDC_HOLD_INBOUND_COURSE, "90");
-        TypeInto(dialog, IDC_HOLD_APPROACH, "270");
-        EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Parallel");
+        TypeInto(dialog, IDC_HOLD_APPROACH, "215"); // not a list value: taken as typed
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Offset");
+        TypeInto(dialog, IDC_HOLD_APPROACH, "400"); // no course: said so, never an empty answer
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Invalid course value.");
+        dialog.Combo(IDC_HOLD_TYPE)->setCurrentIndex(0);
+        TypeInto(dialog, IDC_HOLD_INBOUND_COURSE, "155");
+        TypeInto(dialog, IDC_HOLD_APPROACH, "300");
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_HOLD_ENTRY), "Entry: Offset");
     }
     CHoldEntryDlg again;
     ASSERT_TRUE(again.Create());
-    EXPECT_EQ(again.GetDlgItemText(IDC_HOLD_INBOUND_COURSE), "90");
-    EXPECT_EQ(again.GetDlgItemText(IDC_HOLD_APPROACH), "270");
+    EXPECT_EQ(again.GetDlgItemText(IDC_HOLD_INBOUND_COURSE), "155");
+    EXPECT_EQ(again.GetDlgItemText(IDC_HOLD_APPROACH), "300");
     EXPECT_EQ(again.GetDlgItemText(IDC_HOLD_TYPE), "Standard");
 }
 

@@ -128,12 +128,12 @@ TEST(WindGraphTest, CompassLettersAreDarkAndOnTop) {
 
 TEST(HoldPatternGraphTest, TheApproachLineLeavesTheFixTowardsWhereTheAircraftComesFrom) {
     // 200 x 200, portrait: racetrack top 25; fix at (65, 65) for standard turns.
-    const HoldEntryResult along = EvaluateHoldEntry(36, 36, HoldTurns::Standard); // 360 / 360
+    const HoldEntryResult along = EvaluateHoldEntry(360, 360, HoldTurns::Standard);
     const QImage direct = Drawn(QSize(200, 200), [&](QPainter& p, const QRect& r) {
         DrawHoldPattern(p, r, along, HoldTurns::Standard, false);
     });
     EXPECT_TRUE(IsColour(direct, 65, 140, QColor(0, 0, 255))); // down the inbound leg
-    const HoldEntryResult fromWest = EvaluateHoldEntry(0, 9, HoldTurns::Standard); // 090
+    const HoldEntryResult fromWest = EvaluateHoldEntry(0, 90, HoldTurns::Standard);
     const QImage west = Drawn(QSize(200, 200), [&](QPainter& p, const QRect& r) {
         DrawHoldPattern(p, r, fromWest, HoldTurns::Standard, false);
     });
