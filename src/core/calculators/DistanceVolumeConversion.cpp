@@ -37,10 +37,10 @@ const SourceUnit* Source(ConversionKind kind, int index) {
     return &Table(kind)[static_cast<size_t>(index)];
 }
 
-QString Shown(ConversionKind kind, double value) {
-    if (kind == ConversionKind::Distance && value != 0)
-        value += 0.05;
-    return FormatText("%.01f", value);
+// Rounded once, to the nearest tenth: adding 0.05 before "%.1f" rounded twice and showed a
+// statute mile as 1.7 km.
+QString Shown(double value) {
+    return FormatText("%.1f", value);
 }
 
 } // namespace
@@ -66,7 +66,7 @@ CalcResult ConvertDistanceOrVolume(ConversionKind kind, int sourceIndex, const Q
         return result;
     const double value = TextToDouble(input);
     result.outputs = {
-        {QString::fromUtf8(source->firstTarget), Shown(kind, value * source->firstFactor)},
-        {QString::fromUtf8(source->secondTarget), Shown(kind, value * source->secondFactor)}};
+        {QString::fromUtf8(source->firstTarget), Shown(value * source->firstFactor)},
+        {QString::fromUtf8(source->secondTarget), Shown(value * source->secondFactor)}};
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "core/common/text/NumberText.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 UserWaypointEntry EntryFromUserWaypoint(const UserWaypoint& waypoint) {
@@ -30,12 +31,19 @@ Outcome<UserWaypoint> UserWaypointFromEntry(const UserWaypointEntry& entry) {
     if (entry.longitude == 0)
         return Outcome<UserWaypoint>::Fail(
             QStringLiteral("You must enter a longitude for this waypoint."));
+    const QString magVar = entry.magVar.trimmed();
+    const bool digits =
+        std::all_of(magVar.begin(), magVar.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const int variation = TextToInt(magVar);
+    // Flight planning applies the variation to every heading: a value no map shows is refused.
+    if (!digits || magVar.size() > 2 || variation > kMaxMagVar)
+        return Outcome<UserWaypoint>::Fail(
+            QStringLiteral("Error:\nThe magnetic variation must be 0 to 24 degrees."));
     UserWaypoint waypoint;
     waypoint.ident = entry.ident.left(kWaypointIdentLimit);
     waypoint.name = entry.name.left(kWaypointNameLimit);
     waypoint.latitude = entry.south ? -entry.latitude : entry.latitude;
     waypoint.longitude = entry.east ? -entry.longitude : entry.longitude;
-    const int variation = TextToInt(entry.magVar);
     waypoint.variation = entry.varEast ? -variation : variation;
     return waypoint;
 }

@@ -27,5 +27,6 @@ UserWaypointEntry EntryFromUserWaypoint(const UserWaypoint& waypoint);
 
 // The waypoint the fields make, checked in this order: an ID, a name, a latitude, a longitude
 // (a coordinate of 0 counts as not entered, so the equator and the prime meridian cannot be
-// entered). Fails with the first check's message (error icon).
+// entered), a variation of 0 to 24 whole degrees (empty is 0). Fails with the first check's
+// message (error icon).
 Outcome<UserWaypoint> UserWaypointFromEntry(const UserWaypointEntry& entry);

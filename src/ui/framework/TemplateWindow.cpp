@@ -49,7 +49,8 @@ int CTemplateWindow::ShowMessage(const QString& text, MessageButtons buttons, Me
 }
 
 void CTemplateWindow::PaintTitle(QPainter& painter) const {
-    PaintTitleBand(painter, host_->font(), title_, CurrentPlatform().Screen().Width());
+    PaintTitleBand(painter, host_->font(), MessageBoxTitle(title_),
+                   CurrentPlatform().Screen().Width());
 }
 
 QWidget* CTemplateWindow::CreateControl(const ControlTemplate&) {

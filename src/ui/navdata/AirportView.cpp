@@ -97,6 +97,9 @@ bool CAirportView::ShowIdent(const QString& ident) {
         return true;
     }
     if (nav.SelectAirport(ident) == 0) {
+        // Nothing of the airport shown before may stay beside the identifier now typed.
+        nav.ClearCurrentAirport();
+        DrawTab();
         ShowMessage(LoadString(IDS_AIRPORT_NOT_FOUND));
         return false;
     }

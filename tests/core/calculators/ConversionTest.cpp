@@ -41,17 +41,18 @@ TEST(UnitConversionTest, BothRowsOfEveryPair) {
     EXPECT_EQ(ConvertPairs().size(), 6u);
 }
 
-TEST(DistanceVolumeTest, FactorsAndTheDistanceAddition) {
+TEST(DistanceVolumeTest, FactorsRoundedOnceToTheNearestTenth) {
     const struct {
         ConversionKind kind;
         int source;
         const char* input;
         const char *label1, *text1, *label2, *text2;
     } cases[] = {
-        {ConversionKind::Distance, 0, "1", "Nautical Miles", "0.9", "Kilometres", "1.7"},
+        {ConversionKind::Distance, 0, "1", "Nautical Miles", "0.9", "Kilometres", "1.6"},
         {ConversionKind::Distance, 0, "0", "Nautical Miles", "0.0", "Kilometres", "0.0"},
         {ConversionKind::Distance, 1, "1", "Statute Miles", "1.2", "Kilometres", "1.9"},
-        {ConversionKind::Distance, 2, "10", "Nautical Miles", "5.4", "Statute Miles", "6.3"},
+        {ConversionKind::Distance, 2, "10", "Nautical Miles", "5.4", "Statute Miles", "6.2"},
+        {ConversionKind::Distance, 0, "100", "Nautical Miles", "86.9", "Kilometres", "160.9"},
         {ConversionKind::Volume, 0, "10", "Imp. Gallons", "8.3", "Litres", "37.9"},
         {ConversionKind::Volume, 1, "1", "US Gallons", "1.2", "Litres", "4.5"},
         {ConversionKind::Volume, 2, "1", "US Gallons", "0.3", "Imp. Gallons", "0.2"},

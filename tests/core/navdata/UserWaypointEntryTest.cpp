@@ -5,11 +5,14 @@
 
 namespace {
 
+constexpr const char* kVariationMessage = "Error:\nThe magnetic variation must be 0 to 24 degrees.";
+
 TEST(UserWaypointEntry, ChecksInOrder) {
     const struct {
         const char *ident, *name;
         int32_t latitude, longitude;
         const char* message;
+        const char* magVar = "";
     } cases[] = {
         {"", "", 0, 0, "Error:\nYou must specify an ID for this waypoint."},
         {"", "Home", 100, 100, "Error:\nYou must specify an ID for this waypoint."},
@@ -17,6 +20,11 @@ TEST(UserWaypointEntry, ChecksInOrder) {
         // A coordinate of 0 counts as not entered: the equator and the prime meridian.
         {"HOME", "Home", 0, 0, "You must enter a latitude for this waypoint."},
         {"HOME", "Home", 100, 0, "You must enter a longitude for this waypoint."},
+        // Variations beyond 24 degrees are on no chart: flight planning would use them.
+        {"HOME", "Home", 100, 100, kVariationMessage, "99"},
+        {"HOME", "Home", 100, 100, kVariationMessage, "25"},
+        {"HOME", "Home", 100, 100, kVariationMessage, "-5"},
+        {"HOME", "Home", 100, 100, kVariationMessage, "1.5"},
     };
     for (const auto& c : cases) {
         UserWaypointEntry entry;
@@ -24,6 +32,7 @@ TEST(UserWaypointEntry, ChecksInOrder) {
         entry.name = c.name;
         entry.latitude = c.latitude;
         entry.longitude = c.longitude;
+        entry.magVar = c.magVar;
         const Outcome<UserWaypoint> made = UserWaypointFromEntry(entry);
         ASSERT_FALSE(made.ok()) << c.message;
         EXPECT_EQ(made.error().text, c.message);

@@ -76,7 +76,7 @@ TEST_F(ConversionDialogsTest, DistanceConvertsOnOpeningOnUnitChangeAndOnConvert)
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_LABEL1), "Nautical Miles");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT1), "0.9");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_LABEL2), "Kilometres");
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT2), "1.7");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT2), "1.6");
     dialog.Combo(IDC_UNITS_LIST)->setCurrentIndex(1); // nautical miles
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_LABEL1), "Statute Miles");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_UNITS_OUTPUT1), "1.2");

@@ -1,8 +1,12 @@
 #include "ui/framework/DeviceMessageBox.h"
+#include "ui/framework/TitleBand.h"
 
 #include "support/ScriptedPlatform.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -10,6 +14,36 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The rightmost column of the title band that the text darkens.
+int TitleTextEnd(const QString& title, const QFont& font) {
+    QImage image(400, kTitleBandHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintTitleBand(painter, font, title, image.width());
+    painter.end();
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < kTitleBandHeight; ++y)
+            if (qGray(image.pixel(x, y)) < 200)
+                return x;
+    return -1;
+}
+
+// A caption's "&&" shows as one "&" in the title of the screen and of its message boxes alike,
+// never as a mnemonic that eats the "&" and underlines the next character ("Heading _Time").
+TEST(TitleBand, AmpersandsShowAsTheyStand) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    for (const char* caption : {"Heading && Time", "Distance && Track", "Weight && Balance"}) {
+        const QString title = MessageBoxTitle(QString::fromLatin1(caption));
+        EXPECT_FALSE(title.contains(u"&&")) << caption;
+        const int end = TitleTextEnd(title, QApplication::font());
+        const int expected = 6 + metrics.horizontalAdvance(title);
+        EXPECT_NEAR(end, expected, 3) << caption;
+        EXPECT_GT(end, 6 + metrics.horizontalAdvance(QString(title).remove(u'&')) + 2) << caption;
+    }
+}
 
 // On every device screen the box spans nearly the full width, keeps a short message on one line,
 // has buttons a finger can hit, and lies inside the screen of its window.

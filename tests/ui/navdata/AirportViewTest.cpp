@@ -130,8 +130,14 @@ TEST_F(AirportViewTest, ChangedPreferencesRedrawOnTheNextTick) {
 TEST_F(AirportViewTest, UnknownAirportAndEmptyIdent) {
     MakeView();
     ASSERT_TRUE(view->ShowIdent("KSEA"));
+    SelectTab(CAirportView::kCommTab);
+    ASSERT_FALSE(Rows(IDC_AIRPORT_INFO_LIST, 1).isEmpty()); // the frequencies of KSEA
     EXPECT_FALSE(view->ShowIdent("KXXX"));
     EXPECT_EQ(Messages(), QStringList{"Airport not found."});
+    // Nothing of KSEA stays on screen: no frequencies, no runways, no details.
+    EXPECT_TRUE(Rows(IDC_AIRPORT_INFO_LIST, 1).isEmpty());
+    SelectTab(CAirportView::kInfoTab);
+    EXPECT_EQ(Rows(IDC_AIRPORT_INFO_LIST, 1).value(2), "for an airport by name.");
     EXPECT_TRUE(view->ShowIdent(QString()));
     EXPECT_EQ(Rows(IDC_AIRPORT_INFO_LIST, 1).value(2), "for an airport by name.");
 }
