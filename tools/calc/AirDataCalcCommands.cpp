@@ -12,16 +12,7 @@
 #include "core/calculators/UnitConversion.h"
 #include "core/calculators/WeightShift.h"
 
-#include <QTextStream>
-
 namespace {
-
-// A message the dialog shows while it goes on computing goes to standard error.
-CalcResult WithNotice(CalcResult result) {
-    if (result.notice)
-        QTextStream(stderr) << result.notice->text << '\n';
-    return result;
-}
 
 // Item texts compared without case, spaces, dots and dashes ("us-gallons" = "U.S. Gallons").
 QString Simplified(const QString& text) {
@@ -56,8 +47,10 @@ CalcCommand AirDataCommand(const char* name, int mode, const char* title,
     for (const CalcKey& key : keys)
         names.append(key.key);
     return {name, title, keys, [mode, names](const CalcArgs& a) {
-                return WithNotice(CalculateAirData(mode, a.Text(names.value(0)),
-                                                   a.Text(names.value(1)), a.Text(names.value(2))));
+                // A notice (an altimeter replaced by 29.92) goes to standard error once, with
+                // the other outputs.
+                return CalculateAirData(mode, a.Text(names.value(0)), a.Text(names.value(1)),
+                                        a.Text(names.value(2)));
             }};
 }
 

@@ -4,17 +4,30 @@
 #include "Version.h"
 
 #include "core/common/io/DeviceFolders.h"
+#include "core/common/text/NumberText.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 QList<CalcCommand>& Registry() {
     static QList<CalcCommand> commands;
     return commands;
+}
+
+// A dialog caption as the dialog shows it: "Distance && Track" reads "Distance & Track".
+QString ShownTitle(const QString& title) {
+    return QString(title).replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
+void PrintKeys(QTextStream& stream, const CalcCommand& c) {
+    for (const CalcKey& k : c.keys)
+        stream << " --" << k.key << (c.repeatableKeys ? " ..." : "")
+               << (c.flags.contains(k.key) ? " (no value)" : "");
 }
 
 void PrintHelp(QTextStream& stream) {
@@ -26,12 +39,41 @@ void PrintHelp(QTextStream& stream) {
     std::sort(commands.begin(), commands.end(),
               [](const CalcCommand& a, const CalcCommand& b) { return a.name < b.name; });
     for (const CalcCommand& c : commands) {
-        stream << "  " << c.name << "  (" << c.title << ")\n     ";
-        for (const CalcKey& k : c.keys)
-            stream << " --" << k.key << (c.repeatableKeys ? " ..." : "")
-                   << (c.flags.contains(k.key) ? " (no value)" : "");
+        stream << "  " << c.name << "  (" << ShownTitle(c.title) << ")\n     ";
+        PrintKeys(stream, c);
         stream << '\n';
     }
+}
+
+// "trevallion-calc NAME --help": the calculator's keys with the dialog fields they fill.
+void PrintCommandHelp(QTextStream& stream, const CalcCommand& c) {
+    stream << "Usage: trevallion-calc " << c.name;
+    for (const CalcKey& k : c.keys)
+        stream << " [--" << k.key << (c.flags.contains(k.key) ? "" : " VALUE") << ']'
+               << (c.repeatableKeys ? " ..." : "");
+    stream << "\n" << ShownTitle(c.title) << ": a key left out is an empty field.\n";
+    for (const CalcKey& k : c.keys)
+        stream << "  --" << k.key << "  " << ShownTitle(k.label) << '\n';
+}
+
+bool IsHelp(const QString& arg) {
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
+// A value that reads as a number too large for any field ("1e400" reads as infinity).
+QString NonFiniteInput(const CalcArgs::Pairs& pairs) {
+    for (const auto& [key, value] : pairs)
+        if (!std::isfinite(TextToDouble(value)))
+            return QStringLiteral("--") + key + ' ' + value;
+    return {};
+}
+
+// An output that printed as "inf" or "nan": no number a pilot can use.
+bool HasNonFiniteOutput(const CalcResult& result) {
+    for (const CalcField& field : result.outputs)
+        if (field.text.contains(QLatin1String("inf")) || field.text.contains(QLatin1String("nan")))
+            return true;
+    return false;
 }
 
 const CalcCommand* Find(const QString& name) {
@@ -92,7 +134,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
+    if (args.isEmpty() || IsHelp(args.first())) {
         PrintHelp(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
     }
@@ -107,9 +149,17 @@ int main(int argc, char** argv) {
         err << "trevallion-calc: unknown calculator '" << args.first() << "' (see --help)\n";
         return 2;
     }
+    if (args.size() == 2 && IsHelp(args[1])) {
+        PrintCommandHelp(out, *command);
+        return 0;
+    }
     CalcArgs::Pairs pairs;
     if (!ReadPairs(*command, args, &pairs, err))
         return 2;
+    if (const QString bad = NonFiniteInput(pairs); !bad.isEmpty()) {
+        err << "trevallion-calc: " << bad << " is not a finite number\n";
+        return 1;
+    }
     const CalcArgs calcArgs(pairs);
     const CalcResult result = command->run(calcArgs);
     if (!calcArgs.UsageProblem().isEmpty()) {
@@ -118,6 +168,15 @@ int main(int argc, char** argv) {
     }
     if (result.Stopped()) {
         err << result.stop->text << '\n';
+        return 1;
+    }
+    if (result.outputs.isEmpty() || HasNonFiniteOutput(result)) {
+        if (result.notice)
+            err << result.notice->text << '\n';
+        err << "trevallion-calc: " << command->name
+            << (result.outputs.isEmpty() ? " has nothing to show for these values"
+                                         : " gives no finite result for these values")
+            << " (see trevallion-calc " << command->name << " --help)\n";
         return 1;
     }
     for (const CalcField& field : result.outputs) {

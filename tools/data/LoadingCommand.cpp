@@ -5,6 +5,7 @@
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/io/FileIo.h"
 #include "core/common/settings/AppSettings.h"
+#include "core/common/settings/IniSettingsStore.h"
 #include "core/weight-balance/AircraftFileReader.h"
 #include "core/weight-balance/FuelSelection.h"
 #include "core/weight-balance/LoadingComputation.h"
@@ -15,9 +16,57 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace {
 
-constexpr char kLoadingUsage[] = "FILE.wb [--aircraft-file aircraft.db]";
+constexpr char kLoadingUsage[] =
+    "FILE.wb [--aircraft-file aircraft.db] [--jet-density N] [--avgas-density N] "
+    "[--density-unit lbs-per-gallon|kg-per-litre]";
+
+// The options of the command: the loading file and what overrides the user's settings.
+struct LoadingOptions {
+    QString loadingFile;
+    QString aircraftFile;
+    AppSettings settings;
+};
+
+// Reads the options over the fuel densities of the user's preferences, as the program uses them.
+// Fails with the usage problem.
+Outcome<LoadingOptions> ReadLoadingOptions(const QStringList& args) {
+    LoadingOptions o;
+    o.settings = ReadAppSettings(IniSettingsStore(IniSettingsStore::DefaultPath()));
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(QLatin1String("--"))) {
+            if (!o.loadingFile.isEmpty())
+                return Outcome<LoadingOptions>::Fail(QStringLiteral("one loading file only"));
+            o.loadingFile = arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return Outcome<LoadingOptions>::Fail(arg + QStringLiteral(" needs a value"));
+        const QString value = args[++i];
+        bool number = false;
+        const double density = value.toDouble(&number);
+        const bool densityOk = number && std::isfinite(density) && density > 0;
+        if (arg == QLatin1String("--aircraft-file"))
+            o.aircraftFile = value;
+        else if (arg == QLatin1String("--jet-density") && densityOk)
+            o.settings.jetDensity = density;
+        else if (arg == QLatin1String("--avgas-density") && densityOk)
+            o.settings.avgasDensity = density;
+        else if (arg == QLatin1String("--density-unit") &&
+                 (value == QLatin1String("lbs-per-gallon") ||
+                  value == QLatin1String("kg-per-litre")))
+            o.settings.kilosPerLitre = value == QLatin1String("kg-per-litre");
+        else
+            return Outcome<LoadingOptions>::Fail(QStringLiteral("bad option ") + arg + ' ' + value);
+    }
+    if (o.loadingFile.isEmpty())
+        return Outcome<LoadingOptions>::Fail(QStringLiteral("no loading file"));
+    return o;
+}
 
 // The fleet of the aircraft file given, else of the user's aircraft.db, else the default one.
 Outcome<AircraftFleet> ReadFleet(QString path) {
@@ -64,13 +113,14 @@ QJsonObject LoadingObject(const WorkingLoading& w, const ComputedLoading& c) {
 }
 
 int RunLoading(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString aircraftFile;
-    if (args.size() == 3 && args[1] == QLatin1String("--aircraft-file"))
-        aircraftFile = args[2];
-    else if (args.size() != 1) {
-        err << "Usage: trevallion-data loading " << kLoadingUsage << '\n';
+    const Outcome<LoadingOptions> options = ReadLoadingOptions(args);
+    if (!options) {
+        err << "trevallion-data loading: " << options.error().text
+            << "\nUsage: trevallion-data loading " << kLoadingUsage << '\n';
         return 2;
     }
+    const QString& aircraftFile = options.value().aircraftFile;
+    const QString& loadingFile = options.value().loadingFile;
     const auto fail = [&](const QString& file, const QString& text) {
         err << "trevallion-data: " << file << ":\n" << text << '\n';
         return 1;
@@ -79,17 +129,19 @@ int RunLoading(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!fleet)
         return fail(aircraftFile.isEmpty() ? QStringLiteral("aircraft.db") : aircraftFile,
                     fleet.error().text);
-    const Outcome<QString> text = ReadLoadingFile(args[0]);
+    const Outcome<QString> text = ReadLoadingFile(loadingFile);
     if (!text)
-        return fail(args[0], text.error().text);
+        return fail(loadingFile, text.error().text);
     const Outcome<std::optional<WorkingLoading>> applied =
         ApplyLoadingText(text.value(), fleet.value());
     if (!applied)
-        return fail(args[0], applied.error().text);
+        return fail(loadingFile, applied.error().text);
     if (!applied.value())
-        return fail(args[0], QStringLiteral("The file names no aircraft (no \"Aircraft=\" line)."));
+        return fail(loadingFile,
+                    QStringLiteral("The file names no aircraft (no \"Aircraft=\" line)."));
     const WorkingLoading& w = *applied.value();
-    const ComputedLoading computed = ComputeLoading(w.type, w.aircraft, w.loading, AppSettings());
+    const ComputedLoading computed =
+        ComputeLoading(w.type, w.aircraft, w.loading, options.value().settings);
     out << QJsonDocument(LoadingObject(w, computed)).toJson(QJsonDocument::Indented);
     return 0;
 }
@@ -97,7 +149,8 @@ int RunLoading(const QStringList& args, QTextStream& out, QTextStream& err) {
 const DataCommandRegistration kLoading{
     "loading", kLoadingUsage,
     "print the computed loading of a .wb file (weights, CGs, % MAC, limits) as JSON, with the "
-    "fleet of an aircraft.db (default: the user's, else the default fleet)",
+    "fleet of an aircraft.db (default: the user's, else the default fleet) and the fuel "
+    "densities of the user's preferences unless given",
     &RunLoading};
 
 } // namespace

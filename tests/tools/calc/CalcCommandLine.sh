@@ -27,6 +27,19 @@ expect 2 "option '--tas' needs a value" ground-speed --tas
 expect 2 "option '--tas' is given more than once" ground-speed --tas 100 --tas 120
 expect 2 "Unknown pair 'kelvin-celsius'" convert --pair kelvin-celsius --celsius 3
 expect 2 "--east takes yes or no." heading-time --east maybe
+expect 0 "distance-track  (Distance & Track)" --help
+expect 0 "--wind-speed  Wind Speed" ground-speed --help
+expect 0 "[--distance VALUE]" time-speed-distance --help
+# Nothing to show, or no finite number in or out: a message and status 1, never silence.
+expect 1 "--value 1e400 is not a finite number" distance-conversion --value 1e400
+expect 1 "time-speed-distance has nothing to show" time-speed-distance
+expect 1 "fuel-burn gives no finite result" fuel-burn --fuel-burn 1e308 --time 9:00
+expect 0 "Time (hh:mm): 1:12" time-speed-distance --speed 100 --distance 120
+expect 0 "Kilometres: 1.6" distance-conversion --value 1 --units statute-miles
+# The altimeter message of the dialog, once.
+messages="$("$calc" pressure-altitude --altitude 1000 --altimeter 948 2>&1 >/dev/null | grep -c altimeter)"
+[ "$messages" -le 1 ] || fail "pressure-altitude printed its altimeter message $messages times"
+passed=$((passed + 1))
 expect 0 "Total: 0:45" time-sum --time +1:30 --time -0:45
 expect 0 "Ground Speed: 105" ground-speed --wind-direction 45 --wind-speed 20 --course 90 --tas 120
 expect 1 "Invalid" ground-speed --wind-direction 400 --wind-speed 20 --course 90 --tas 120

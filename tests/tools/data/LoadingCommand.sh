@@ -44,3 +44,22 @@ run loading "$work/pilot.wb" --aircraft-file "$work/missing.db"
 run loading
 [ "$status" -eq 2 ] || fail "bad usage: status $status"
 echo "ok: bad files exit 1, bad usage 2"
+
+# The fuel densities come from the user's preferences, as the program uses them, and options
+# override them.
+fuel() { sed -n 's/.*"rampFuelWeight": \([0-9.]*\).*/\1/p' "$work/out"; }
+printf 'Aircraft=N123A\r\nFuel=Custom\r\nMain fuel=40.0,0.0\r\n' >"$work/full.wb"
+run loading "$work/full.wb"
+default="$(fuel)"
+mkdir -p "$work/config/Orvenda Technologies"
+printf '[Settings]\nAvGasWeight=7.00\n' >"$work/config/Orvenda Technologies/Trevallion.ini"
+run loading "$work/full.wb"
+preferred="$(fuel)"
+run loading "$work/full.wb" --avgas-density 6.01
+overridden="$(fuel)"
+[ -n "$default" ] && [ "$overridden" = "$default" ] || fail "override: $overridden, not $default"
+python3 -c "import sys; d,p=float(sys.argv[1]),float(sys.argv[2]); sys.exit(abs(p/d-7/6.01)>1e-3)" \
+    "$default" "$preferred" || fail "preferred density: $preferred against $default"
+run loading "$work/full.wb" --avgas-density -1
+[ "$status" -eq 2 ] || fail "a negative density: status $status"
+echo "ok: densities from the preferences, overridden by options"
