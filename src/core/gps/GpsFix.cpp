@@ -24,6 +24,16 @@ void GpsFix::SetOpen(bool open) {
     fixSpeed_ = 0;
 }
 
+void GpsFix::ApplyValues(const GpsValues& values, TimePoint receivedAt) {
+    const std::lock_guard lock(mutex_);
+    values_ = values;
+    if (values.fixValid) {
+        hasValidFix_ = true;
+        lastValidFix_ = receivedAt;
+        fixSpeed_ = values.speed;
+    }
+}
+
 void GpsFix::ApplySentence(QByteArrayView sentence, TimePoint receivedAt) {
     const std::lock_guard lock(mutex_);
     if (!DecodeNmeaSentence(sentence, &values_))

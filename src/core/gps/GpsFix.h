@@ -65,6 +65,12 @@ public:
         ApplySentence(sentence, std::chrono::steady_clock::now());
     }
     void ApplySentence(QByteArrayView sentence, TimePoint receivedAt);
+    // Publishes values that arrived already decoded (gpsd reports, GDL90 messages); a valid fix
+    // among them counts for takeoff and landing as a valid RMC sentence does.
+    void ApplyValues(const GpsValues& values) {
+        ApplyValues(values, std::chrono::steady_clock::now());
+    }
+    void ApplyValues(const GpsValues& values, TimePoint receivedAt);
 
 private:
     mutable std::mutex mutex_;

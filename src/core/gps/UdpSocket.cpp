@@ -1,0 +1,102 @@
+#include "core/gps/UdpSocket.h"
+
+#include "core/gps/NetworkGpsSource.h"
+#include "core/gps/SerialDevice.h"
+
+#include <cerrno>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int kPollMilliseconds = 250;
+
+} // namespace
+
+QString ListenAddress::Text() const {
+    if (host.isEmpty())
+        return QString::number(port);
+    return NetworkAddress{host, port}.Text();
+}
+
+std::optional<ListenAddress> ParseListenAddress(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool number = false;
+    const int port = trimmed.toInt(&number);
+    if (number && !trimmed.startsWith(u'+'))
+        return port >= 1 && port <= 65535 ? std::optional(ListenAddress{{}, uint16_t(port)})
+                                          : std::nullopt;
+    const std::optional<NetworkAddress> address = ParseNetworkAddress(trimmed);
+    if (!address)
+        return std::nullopt;
+    return ListenAddress{address->host, address->port};
+}
+
+Outcome<int> BindUdpSocket(const ListenAddress& address) {
+    addrinfo hints{};
+    hints.ai_family = address.host.isEmpty() ? AF_INET6 : AF_UNSPEC;
+    hints.ai_socktype = SOCK_DGRAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    const QByteArray host = address.host.toUtf8();
+    const QByteArray port = QByteArray::number(address.port);
+    if (const int code = ::getaddrinfo(address.host.isEmpty() ? nullptr : host.constData(),
+                                       port.constData(), &hints, &found))
+        return Message{QStringLiteral("Error: ") + QString::fromLocal8Bit(::gai_strerror(code)),
+                       MessageIcon::None};
+    int error = EADDRNOTAVAIL;
+    int bound = -1;
+    for (addrinfo* at = found; at && bound < 0; at = at->ai_next) {
+        const int fd = ::socket(at->ai_family, at->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                                at->ai_protocol);
+        if (fd < 0) {
+            error = errno;
+            continue;
+        }
+        const int yes = 1, no = 0;
+        ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        if (at->ai_family == AF_INET6 && address.host.isEmpty()) // IPv4 senders too
+            ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no);
+        if (::bind(fd, at->ai_addr, at->ai_addrlen) == 0) {
+            bound = fd;
+        } else {
+            error = errno;
+            ::close(fd);
+        }
+    }
+    ::freeaddrinfo(found);
+    if (bound < 0)
+        return SystemErrorMessage(error);
+    return bound;
+}
+
+DescriptorEnd ReadDatagrams(int fd, GpsReaderContext& context,
+                            const std::function<void(QByteArrayView)>& consume) {
+    std::vector<char> buffer(kMaxDatagramBytes);
+    while (context.Running()) {
+        pollfd fds[2] = {{fd, POLLIN, 0}, {context.WakeDescriptor(), POLLIN, 0}};
+        const int ready = ::poll(fds, 2, kPollMilliseconds);
+        if (ready < 0 && errno != EINTR)
+            return DescriptorEnd::Failed;
+        if (ready <= 0 || (fds[1].revents & POLLIN))
+            continue;
+        if (fds[0].revents & (POLLERR | POLLNVAL))
+            return DescriptorEnd::Failed;
+        // Every waiting datagram, then back to the stop request: a flood cannot hold the reader.
+        for (int n = 0; n < 256 && context.Running(); ++n) {
+            const ssize_t size = ::recv(fd, buffer.data(), buffer.size(), MSG_TRUNC);
+            if (size < 0) {
+                if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
+                    break;
+                return DescriptorEnd::Failed;
+            }
+            if (size <= kMaxDatagramBytes) // MSG_TRUNC: a larger one reports its full size
+                consume(QByteArrayView(buffer.data(), size));
+        }
+    }
+    return DescriptorEnd::Stopped;
+}
