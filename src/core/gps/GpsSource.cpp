@@ -32,7 +32,17 @@ void GpsReaderContext::Feed(QByteArrayView bytes, NmeaLineAssembler& lines) {
             fix_.ApplySentence(*sentence);
 }
 
+void GpsReaderContext::ApplyValues(const GpsValues& values) {
+    fix_.ApplyValues(values);
+}
+
 DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context, NmeaLineAssembler& lines) {
+    return ReadDescriptor(fd, context,
+                          [&context, &lines](QByteArrayView bytes) { context.Feed(bytes, lines); });
+}
+
+DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context,
+                             const std::function<void(QByteArrayView)>& consume) {
     char buffer[512];
     while (context.Running()) {
         pollfd fds[2] = {{fd, POLLIN, 0}, {context.WakeDescriptor(), POLLIN, 0}};
@@ -44,7 +54,7 @@ DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context, NmeaLineAssemble
         if (fds[0].revents & POLLIN) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
             if (n > 0) {
-                context.Feed(QByteArrayView(buffer, n), lines);
+                consume(QByteArrayView(buffer, n));
                 continue;
             }
             if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))

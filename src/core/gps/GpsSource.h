@@ -9,8 +9,10 @@
 #include <QByteArrayView>
 
 #include <atomic>
+#include <functional>
 
 class GpsFix;
+struct GpsValues;
 class NmeaLineAssembler;
 
 // What a source's reader gets from the receiver: the stop request and the fix to feed.
@@ -26,6 +28,8 @@ public:
     int WakeDescriptor() const { return wake_; }
     // Publishes one whole sentence.
     void ApplySentence(QByteArrayView sentence);
+    // Publishes values a source decoded itself (gpsd, GDL90).
+    void ApplyValues(const GpsValues& values);
     // Collects bytes into lines and publishes every finished sentence.
     void Feed(QByteArrayView bytes, NmeaLineAssembler& lines);
 
@@ -49,6 +53,9 @@ public:
 // How reading a descriptor ended: asked to stop, or the end of input or an error.
 enum class DescriptorEnd { Stopped, Failed };
 
-// Reads a non-blocking descriptor until the context stops or the input ends or fails, feeding
-// every byte to the lines.
+// Reads a non-blocking descriptor until the context stops or the input ends or fails, handing
+// every chunk of bytes to consume.
+DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context,
+                             const std::function<void(QByteArrayView)>& consume);
+// The same, feeding every byte to the NMEA lines.
 DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context, NmeaLineAssembler& lines);

@@ -1,6 +1,6 @@
 #include "core/gps/UdpSocket.h"
 
-#include "core/gps/NetworkGpsSource.h"
+#include "core/gps/NetworkAddress.h"
 #include "core/gps/SerialDevice.h"
 
 #include <cerrno>
