@@ -162,6 +162,24 @@ TEST_F(PlanningViewTest, RefusalsKeepOrEmptyThePlanAsTheyShould) {
     EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 NOPE"));
 }
 
+// A value chosen from a field's menu goes in whole: the last result 123.4 offered in the wind
+// speed (2 characters to type) meets the plan's own check instead of becoming a 12 kt wind, and
+// a new view shows it as it was left.
+TEST_F(PlanningViewTest, ValueMenuChoiceIsCheckedWhole) {
+    state.lastCalcResult = 123.4;
+    MakeView();
+    TypeRoute(QStringLiteral("KAA0 KAA1"));
+    auto* speed = view->Item<CValueEdit>(IDC_PLAN_WIND_SPEED);
+    platform.popupAnswers = {CValueEdit::kLastResultCommand};
+    speed->ShowValueMenu(QPoint());
+    EXPECT_EQ(speed->text(), QStringLiteral("123.4"));
+    EXPECT_FALSE(view->Recompute());
+    EXPECT_EQ(platform.messages.last().text, QStringLiteral("Error: Invalid wind speed (123)"));
+    MakeView();
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_WIND_SPEED), QStringLiteral("123.4"));
+    state.lastCalcResult = 0;
+}
+
 // Calc > Distance/Track... from this view shows the flight-plan buttons; each one changes the
 // route as its name says.
 TEST_F(PlanningViewTest, DistanceTrackButtonsStartAndExtendThePlan) {
