@@ -52,20 +52,24 @@ const GalleryRegistration kEdit{"CUserWaypointDlg", CUserWaypointDlg::kTemplates
                                 }};
 
 GalleryRegistration DistanceTrack(const char* name, bool planButtons) {
-    return GalleryRegistration(
-        name, CDistanceTrackDlg::kTemplates,
-        [planButtons](GalleryContext& c) -> std::unique_ptr<QWidget> {
-            // Calculated on opening; without the world file nothing is, so no message stops
-            // the gallery.
-            const bool loaded = Document().NavData().IsLoaded();
-            CDistanceTrackDlg::Last() = {PlaceKind::User, PlaceKind::Airport,
-                                         loaded ? kHome.ident : QString(), QStringLiteral("KSEA")};
-            auto dialog = std::make_unique<CDistanceTrackDlg>(Document(), c.frame);
-            dialog->ShowFlightPlanButtons(planButtons);
-            if (!dialog->Create())
-                return nullptr;
-            return dialog;
-        });
+    return GalleryRegistration(name, CDistanceTrackDlg::kTemplates,
+                               [planButtons](GalleryContext& c) -> std::unique_ptr<QWidget> {
+                                   // Calculated on opening; without the world file nothing is, so
+                                   // no message stops the gallery.
+                                   const bool loaded = Document().NavData().IsLoaded();
+                                   CDistanceTrackDlg::Last() = {PlaceKind::User,
+                                                                PlaceKind::Airport,
+                                                                loaded ? kHome.ident : QString(),
+                                                                QStringLiteral("KSEA"),
+                                                                {},
+                                                                {}};
+                                   auto dialog =
+                                       std::make_unique<CDistanceTrackDlg>(Document(), c.frame);
+                                   dialog->ShowFlightPlanButtons(planButtons);
+                                   if (!dialog->Create())
+                                       return nullptr;
+                                   return dialog;
+                               });
 }
 
 const GalleryRegistration kDistanceTrack = DistanceTrack("CDistanceTrackDlg", false);
