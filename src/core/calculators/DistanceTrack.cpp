@@ -61,6 +61,7 @@ bool FindNavAidPlace(const QString& ident, NavDatabase& navData, const PlaceHint
         return false;
     place->latitude = record.latitude;
     place->longitude = record.longitude;
+    place->variation = record.variation;
     place->type = NavAidTypeText(record.type);
     place->sharing = choice.sharing;
     place->picked = picked;
@@ -77,6 +78,7 @@ bool FindAirportPlace(const QString& ident, NavDatabase& navData, const PlaceHin
         navData.GetAirportSummary(ident, &record, &place->name);
     place->latitude = record.latitude;
     place->longitude = record.longitude;
+    place->variation = record.variation;
     return found;
 }
 

@@ -36,6 +36,7 @@ struct Place {
     QString name;
     int32_t latitude = 0;
     int32_t longitude = 0;
+    double variation = 0.0; // nav aids and airports: degrees, positive west
     QString type;
     int sharing = 1;
     bool picked = false;

@@ -107,23 +107,10 @@ TEST_F(DistanceTrackPlaces, OnlyAFoundNavAidBecomesRecent) {
 // from a search is used as picked.
 class SharedIdentPlaces : public ::testing::Test {
 protected:
-    static NavAid Aid(const char* name, int32_t type, int32_t latitude, int32_t longitude) {
-        NavAid aid = TestNavAid("OLM", type, name);
-        aid.record.latitude = latitude;
-        aid.record.longitude = longitude;
-        return aid;
-    }
-    static AirportDetails Airport(const char* ident, int32_t latitude, int32_t longitude) {
-        AirportDetails a = TestAirport(ident, ident, "");
-        a.record.latitude = latitude;
-        a.record.longitude = longitude;
-        return a;
-    }
     void SetUp() override {
         NavDataSet data;
-        data.airports = {Airport("KSEA", 170824, 440158), Airport("SEQM", -443, 282106)};
-        // In file order the NDB comes first, so a plain look-up by identifier finds it.
-        data.navAids = {Aid("Olmedo", 5, 588, 281018), Aid("Olympia", 2, 169087, 442453)};
+        data.airports = {Seattle(), Quito()};
+        data.navAids = SharedIdentNavAids(); // a plain look-up by identifier finds Olmedo
         ASSERT_TRUE(nav.LoadNavData(WriteNavFile(folder, NavBytes(data))).ok());
         for (int position = 0; position < 2; ++position)
             if (nav.NavAidRow(position).name == "Olympia")
@@ -147,13 +134,14 @@ TEST_F(SharedIdentPlaces, TheNearestIsTakenAndAPickIsUsedAsPicked) {
         bool pickFrom; // From is Olympia picked from a search
         const char *fromLabel, *toLabel, *distance;
     } cases[] = {
-        {"", K::Airport, "KSEA", K::NavAid, "OLM", false, "KSEA", "Olympia VORTAC (nearest of 2)",
-         "39nm"},
-        {"", K::NavAid, "OLM", K::Airport, "KSEA", false, "Olympia VORTAC (nearest of 2)", "KSEA",
-         "39nm"},
-        {"", K::Airport, "SEQM", K::NavAid, "OLM", false, "SEQM", "Olmedo NDB (nearest of 2)",
-         "25nm"},
-        {"", K::NavAid, "OLM", K::Airport, "SEQM", true, "Olympia VORTAC", "SEQM", "3660nm"},
+        {"", K::Airport, "KSEA", K::NavAid, "OLM", false, "SEATTLE-TACOMA INTL",
+         "Olympia VORTAC (nearest of 2)", "39nm"},
+        {"", K::NavAid, "OLM", K::Airport, "KSEA", false, "Olympia VORTAC (nearest of 2)",
+         "SEATTLE-TACOMA INTL", "39nm"},
+        {"", K::Airport, "SEQM", K::NavAid, "OLM", false, "MARISCAL SUCRE",
+         "Olmedo NDB (nearest of 2)", "25nm"},
+        {"", K::NavAid, "OLM", K::Airport, "SEQM", true, "Olympia VORTAC", "MARISCAL SUCRE",
+         "3660nm"},
         {"KSEA", K::NavAid, "OLM", K::NavAid, "OLM", false, "Olympia VORTAC (nearest of 2)",
          "Olympia VORTAC (nearest of 2)", "0nm"},
         {"SEQM", K::NavAid, "OLM", K::NavAid, "OLM", false, "Olmedo NDB (nearest of 2)",

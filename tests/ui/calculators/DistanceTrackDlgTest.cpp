@@ -12,12 +12,11 @@
 #include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/navdata/SearchLocationDlg.h"
+#include "ui/navdata/SearchScripts.h"
 #include "ui/navdata/UserWaypointsDlg.h"
 
 #include <QListWidget>
 #include <QTreeView>
-
-#include <tuple>
 
 namespace {
 
@@ -53,19 +52,6 @@ protected:
     }
     static void SetKind(CDistanceTrackDlg& dialog, int id, PlaceKind kind) {
         dialog.Combo(id)->setCurrentIndex(static_cast<int>(kind));
-    }
-    // "Search Location" searching `text` and selecting the first row found.
-    static ScriptedPlatform::DialogScript SelectFirstFound(const char* text) {
-        return [text](QDialog* d) {
-            auto* search = dynamic_cast<CSearchLocationDlg*>(d);
-            EXPECT_NE(search, nullptr);
-            search->SetDlgItemText(IDC_SEARCH_TEXT, text);
-            EXPECT_TRUE(search->OnSearch());
-            auto* list = search->Item<QTreeView>(IDC_SEARCH_RESULTS);
-            list->setCurrentIndex(list->model()->index(0, 0));
-            search->OnSelect();
-            return search->result();
-        };
     }
     static QStringList Results(const CDistanceTrackDlg& dialog) {
         QStringList texts;
@@ -176,16 +162,8 @@ TEST_F(DistanceTrackDlgTest, SwapPickAndPlanButtons) {
 // lies nearer the other end; so it is when the dialog opens again with the last places.
 TEST_F(DistanceTrackDlgTest, ThePlacePickedIsThePlaceUsed) {
     NavDataSet data;
-    data.airports = {TestAirport("SEQM", "MARISCAL SUCRE", "QUITO")};
-    data.airports[0].record.latitude = -443;
-    data.airports[0].record.longitude = 282106;
-    for (auto [name, type, latitude, longitude] :
-         {std::tuple{"Olmedo", 5, 588, 281018}, std::tuple{"Olympia", 2, 169087, 442453}}) {
-        NavAid aid = TestNavAid("OLM", type, name);
-        aid.record.latitude = latitude;
-        aid.record.longitude = longitude;
-        data.navAids.append(aid);
-    }
+    data.airports = {Quito()};
+    data.navAids = SharedIdentNavAids();
     ASSERT_TRUE(
         document->NavData().LoadNavData(WriteNavFile(folder, NavBytes(data), "w.nav")).ok());
     for (int opening = 0; opening < 2; ++opening) {
@@ -194,7 +172,7 @@ TEST_F(DistanceTrackDlgTest, ThePlacePickedIsThePlaceUsed) {
         if (opening == 0) {
             SetKind(dialog, IDC_DT_FROM_KIND, PlaceKind::NavAid);
             TypeInto(dialog, IDC_DT_TO_IDENT, "SEQM");
-            platform.dialogScripts.append(SelectFirstFound("olympia"));
+            platform.dialogScripts.append(SelectFirstFound("olympia", LocationKind::NavAid));
             ClickButton(dialog, IDC_DT_FROM_PICK);
         }
         EXPECT_EQ(Results(dialog),
