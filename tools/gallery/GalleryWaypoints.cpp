@@ -57,12 +57,11 @@ GalleryRegistration DistanceTrack(const char* name, bool planButtons) {
                                    // Calculated on opening; without the world file nothing is, so
                                    // no message stops the gallery.
                                    const bool loaded = Document().NavData().IsLoaded();
-                                   CDistanceTrackDlg::Last() = {PlaceKind::User,
-                                                                PlaceKind::Airport,
-                                                                loaded ? kHome.ident : QString(),
-                                                                QStringLiteral("KSEA"),
-                                                                {},
-                                                                {}};
+                                   CDistanceTrackDlg::LastPlaces last;
+                                   last.fromKind = PlaceKind::User;
+                                   last.fromText = loaded ? kHome.ident : QString();
+                                   last.toText = QStringLiteral("KSEA");
+                                   CDistanceTrackDlg::Last() = last;
                                    auto dialog =
                                        std::make_unique<CDistanceTrackDlg>(Document(), c.frame);
                                    dialog->ShowFlightPlanButtons(planButtons);
