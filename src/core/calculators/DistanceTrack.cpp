@@ -40,7 +40,7 @@ QString PlaceNotFoundText(PlaceKind kind, const QString& ident) {
 QString PlaceLabel(const Place& place) {
     if (place.sharing <= 1)
         return place.name;
-    const QString label = place.name + QLatin1Char(' ') + place.type;
+    QString label = place.name + QLatin1Char(' ') + place.type;
     if (place.picked)
         return label;
     return label +

@@ -1,6 +1,5 @@
 #include "core/planning/RoutePlaces.h"
 
-#include "core/navdata/NavAidChoice.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/UserWaypointStore.h"
 
