@@ -52,20 +52,23 @@ const GalleryRegistration kEdit{"CUserWaypointDlg", CUserWaypointDlg::kTemplates
                                 }};
 
 GalleryRegistration DistanceTrack(const char* name, bool planButtons) {
-    return GalleryRegistration(
-        name, CDistanceTrackDlg::kTemplates,
-        [planButtons](GalleryContext& c) -> std::unique_ptr<QWidget> {
-            // Calculated on opening; without the world file nothing is, so no message stops
-            // the gallery.
-            const bool loaded = Document().NavData().IsLoaded();
-            CDistanceTrackDlg::Last() = {PlaceKind::User, PlaceKind::Airport,
-                                         loaded ? kHome.ident : QString(), QStringLiteral("KSEA")};
-            auto dialog = std::make_unique<CDistanceTrackDlg>(Document(), c.frame);
-            dialog->ShowFlightPlanButtons(planButtons);
-            if (!dialog->Create())
-                return nullptr;
-            return dialog;
-        });
+    return GalleryRegistration(name, CDistanceTrackDlg::kTemplates,
+                               [planButtons](GalleryContext& c) -> std::unique_ptr<QWidget> {
+                                   // Calculated on opening; without the world file nothing is, so
+                                   // no message stops the gallery.
+                                   const bool loaded = Document().NavData().IsLoaded();
+                                   CDistanceTrackDlg::LastPlaces last;
+                                   last.fromKind = PlaceKind::User;
+                                   last.fromText = loaded ? kHome.ident : QString();
+                                   last.toText = QStringLiteral("KSEA");
+                                   CDistanceTrackDlg::Last() = last;
+                                   auto dialog =
+                                       std::make_unique<CDistanceTrackDlg>(Document(), c.frame);
+                                   dialog->ShowFlightPlanButtons(planButtons);
+                                   if (!dialog->Create())
+                                       return nullptr;
+                                   return dialog;
+                               });
 }
 
 const GalleryRegistration kDistanceTrack = DistanceTrack("CDistanceTrackDlg", false);

@@ -3,6 +3,7 @@
 #include "core/calculators/CalcStop.h"
 #include "core/common/text/Format.h"
 #include "core/navdata/GreatCircle.h"
+#include "core/navdata/NavAidChoice.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/UserWaypointStore.h"
 
@@ -36,24 +37,71 @@ QString PlaceNotFoundText(PlaceKind kind, const QString& ident) {
     return QString::fromLatin1(lead) + ident + QStringLiteral(" not found.");
 }
 
+QString PlaceLabel(const Place& place) {
+    if (place.sharing <= 1)
+        return place.name;
+    QString label = place.name + QLatin1Char(' ') + place.type;
+    if (place.picked)
+        return label;
+    return label +
+           (place.nearest ? QStringLiteral(" (nearest of %1)") : QStringLiteral(" (1 of %1)"))
+               .arg(place.sharing);
+}
+
+namespace {
+
+bool FindNavAidPlace(const QString& ident, NavDatabase& navData, const PlaceHint& hint,
+                     Place* place) {
+    const NavAidChoice choice =
+        ChooseNavAid(navData, ident, hint.near ? hint.near : CurrentAirportPosition(navData));
+    NavAidRecord record;
+    const bool picked = hint.pick.Names(PlaceKind::NavAid, ident) &&
+                        navData.NavAidAt(hint.pick.position, ident, &record, &place->name);
+    if (!picked && !navData.NavAidAt(choice.position, ident, &record, &place->name))
+        return false;
+    place->latitude = record.latitude;
+    place->longitude = record.longitude;
+    place->variation = record.variation;
+    place->type = NavAidTypeText(record.type);
+    place->sharing = choice.sharing;
+    place->picked = picked;
+    place->nearest = choice.nearest && !picked;
+    return true;
+}
+
+bool FindAirportPlace(const QString& ident, NavDatabase& navData, const PlaceHint& hint,
+                      Place* place) {
+    AirportRecord record;
+    const bool found =
+        (hint.pick.Names(PlaceKind::Airport, ident) &&
+         navData.AirportSummaryAt(hint.pick.position, ident, &record, &place->name)) ||
+        navData.GetAirportSummary(ident, &record, &place->name);
+    place->latitude = record.latitude;
+    place->longitude = record.longitude;
+    place->variation = record.variation;
+    return found;
+}
+
+Position PositionOf(const Place& place) {
+    return {place.latitude, place.longitude};
+}
+
+} // namespace
+
 Outcome<Place> FindPlace(PlaceKind kind, const QString& ident, NavDatabase& navData,
-                         const QVector<UserWaypoint>& waypoints) {
+                         const QVector<UserWaypoint>& waypoints, const PlaceHint& hint) {
     Place place;
     bool found = false;
     if (kind == PlaceKind::Airport) {
-        AirportRecord record;
-        found = navData.GetAirportSummary(ident, &record, &place.name);
-        place.latitude = record.latitude;
-        place.longitude = record.longitude;
+        found = FindAirportPlace(ident, navData, hint, &place);
     } else if (kind == PlaceKind::NavAid) {
-        NavAidRecord record;
-        found = navData.FindNavAid(ident, &record, &place.name);
-        place.latitude = record.latitude;
-        place.longitude = record.longitude;
+        found = FindNavAidPlace(ident, navData, hint, &place);
     } else {
         UserWaypoint waypoint;
         found = FindUserWaypointIn(waypoints, ident, &waypoint);
-        place = {waypoint.name, waypoint.latitude, waypoint.longitude};
+        place.name = waypoint.name;
+        place.latitude = waypoint.latitude;
+        place.longitude = waypoint.longitude;
     }
     if (!found)
         return Message{PlaceNotFoundText(kind, ident), MessageIcon::Information};
@@ -75,28 +123,40 @@ CalcResult DistanceTrackTexts(const Place& from, const Place& to, DistanceTrack*
     return result;
 }
 
-DistanceTrackResult CalculateDistanceTrack(const DistanceTrackInput& in, const PlaceFinder& find) {
+DistanceTrackResult CalculateDistanceTrack(const DistanceTrackInput& in,
+                                           const HintedPlaceFinder& find) {
     DistanceTrackResult out;
     if (in.fromText.isEmpty()) {
         out.texts = StopWith(CalcMessage(kEnterFromText));
         return out;
     }
-    const Outcome<Place> from = find(in.fromKind, in.fromText);
+    Outcome<Place> from = find(in.fromKind, in.fromText, {in.fromPick, std::nullopt});
     if (!from) {
         out.texts = StopWith(from.error());
         return out;
     }
-    out.fromName = from->name;
+    out.fromName = PlaceLabel(from.value());
     if (in.toText.isEmpty()) {
         out.texts = StopWith(CalcMessage(kEnterToText));
         return out;
     }
-    const Outcome<Place> to = find(in.toKind, in.toText);
+    const Outcome<Place> to = find(in.toKind, in.toText, {in.toPick, PositionOf(from.value())});
     if (!to) {
         out.texts = StopWith(to.error());
         return out;
     }
-    out.toName = to->name;
+    if (from->Chosen() && !to->Chosen()) {
+        if (Outcome<Place> again =
+                find(in.fromKind, in.fromText, {in.fromPick, PositionOf(to.value())}))
+            from = std::move(again);
+        out.fromName = PlaceLabel(from.value());
+    }
+    out.toName = PlaceLabel(to.value());
     out.texts = DistanceTrackTexts(from.value(), to.value(), &out.last);
     return out;
+}
+
+DistanceTrackResult CalculateDistanceTrack(const DistanceTrackInput& in, const PlaceFinder& find) {
+    return CalculateDistanceTrack(in, [&find](PlaceKind kind, const QString& ident,
+                                              const PlaceHint&) { return find(kind, ident); });
 }

@@ -137,12 +137,28 @@ bool NavDatabase::GetAirportSummary(QStringView ident, AirportRecord* record, QS
     *record = AirportRecord();
     name->clear();
     const std::optional<IdentKey> key = IdentKey::FromText(ident);
-    const int32_t offset = key ? FindAirportOffset(*key) : 0;
+    return key && ReadAirportSummary(*key, FindAirportOffset(*key), record, name);
+}
+
+bool NavDatabase::AirportSummaryAt(int position, QStringView ident, AirportRecord* record,
+                                   QString* name) {
+    *record = AirportRecord();
+    name->clear();
+    const std::optional<IdentKey> key = IdentKey::FromText(ident);
+    const std::vector<AirportIndexEntry>& index = AirportIndex();
+    if (!key || position < 0 || static_cast<size_t>(position) >= index.size() ||
+        index[static_cast<size_t>(position)].key != *key)
+        return false;
+    return ReadAirportSummary(*key, index[static_cast<size_t>(position)].offset, record, name);
+}
+
+bool NavDatabase::ReadAirportSummary(IdentKey key, int32_t offset, AirportRecord* record,
+                                     QString* name) {
     if (offset <= 0)
         return false;
     const ParseStatus status = window_.ParseAt(offset, kLookupWindowBytes, [&](ByteReader& in) {
         AirportText text;
-        const ParseStatus s = ReadAirportText(in, *key, false, record, &text);
+        const ParseStatus s = ReadAirportText(in, key, false, record, &text);
         *name = FromNavText(text.name);
         return s;
     });
@@ -170,32 +186,57 @@ int32_t NavDatabase::SelectAirport(const QString& ident) {
     return offset;
 }
 
-const NavAidRecord* NavDatabase::FindNavAidRecord(IdentKey key) {
-    const qint64 i = BinarySearch(NavAidTable(), key);
-    return i < 0 ? nullptr : &navAids_[static_cast<size_t>(i)];
+bool NavDatabase::FindNavAid(const QString& ident, NavAidRecord* record, QString* name) {
+    const std::optional<IdentKey> key = IdentKey::FromText(ident);
+    const qint64 found = key ? BinarySearch(NavAidTable(), *key) : -1;
+    return NavAidAt(static_cast<int>(found), ident, record, name);
 }
 
-bool NavDatabase::FindNavAid(const QString& ident, NavAidRecord* record, QString* name) {
+std::vector<int> NavDatabase::NavAidPositions(QStringView ident) {
+    const std::optional<IdentKey> key = IdentKey::FromText(ident);
+    const std::vector<NavAidRecord>& table = NavAidTable();
+    const qint64 found = key ? BinarySearch(table, *key) : -1;
+    if (found < 0)
+        return {};
+    // The table is sorted by identifier, so the nav aids sharing one lie side by side.
+    qint64 first = found;
+    while (first > 0 && table[static_cast<size_t>(first - 1)].key == *key)
+        --first;
+    std::vector<int> positions;
+    for (qint64 i = first;
+         i < static_cast<qint64>(table.size()) && table[static_cast<size_t>(i)].key == *key; ++i)
+        positions.push_back(static_cast<int>(i));
+    return positions;
+}
+
+bool NavDatabase::NavAidAt(int position, const QString& ident, NavAidRecord* record,
+                           QString* name) {
     *record = NavAidRecord();
     name->clear();
     const std::optional<IdentKey> key = IdentKey::FromText(ident);
-    const NavAidRecord* found = key ? FindNavAidRecord(*key) : nullptr;
-    if (found == nullptr)
+    const std::vector<NavAidRecord>& table = NavAidTable();
+    if (!key || position < 0 || static_cast<size_t>(position) >= table.size())
         return false;
-    if (found->nameOffset != 0) {
-        const ParseStatus status =
-            window_.ParseAt(found->nameOffset, kLookupWindowBytes, [&](ByteReader& in) {
-                *name = ReadCountedString(in, navfile::kTextBufferBytes);
-                return in.Ok() ? ParseStatus::Ok : ParseStatus::OutOfData;
-            });
-        if (status != ParseStatus::Ok) {
-            name->clear();
-            return false; // the name lies outside the file: a damaged record
-        }
-    }
-    *record = *found;
+    const NavAidRecord& aid = table[static_cast<size_t>(position)];
+    if (aid.key != *key || !ReadNavAidName(aid, name))
+        return false;
+    *record = aid;
     recentNavAids_.Push(ident, settings_);
     return true;
+}
+
+bool NavDatabase::ReadNavAidName(const NavAidRecord& aid, QString* name) {
+    if (aid.nameOffset == 0)
+        return true;
+    const ParseStatus status =
+        window_.ParseAt(aid.nameOffset, kLookupWindowBytes, [&](ByteReader& in) {
+            *name = ReadCountedString(in, navfile::kTextBufferBytes);
+            return in.Ok() ? ParseStatus::Ok : ParseStatus::OutOfData;
+        });
+    if (status == ParseStatus::Ok)
+        return true;
+    name->clear();
+    return false; // the name lies outside the file: a damaged record
 }
 
 const AirportSearchIndex& NavDatabase::SearchIndex() {
@@ -251,30 +292,42 @@ QVector<SearchRow> NavDatabase::SearchAirports(const QString& text) {
 }
 
 QVector<SearchRow> NavDatabase::SearchNavAids(const QString& text) {
-    const NavTextMatcher matcher(text);
     QVector<SearchRow> rows;
-    for (const NavAidRecord& aid : NavAidTable()) {
-        QString name;
-        bool matched = false;
-        if (aid.nameOffset != 0) {
-            const ParseStatus status =
-                window_.ParseAt(aid.nameOffset, kSearchWindowBytes, [&](ByteReader& in) {
-                    const QByteArrayView bytes = ReadCountedBytes(in, navfile::kTextBufferBytes);
-                    matched = in.Ok() && matcher.Matches(bytes);
-                    if (matched)
-                        name = FromNavText(bytes);
-                    return in.Ok() ? ParseStatus::Ok : ParseStatus::OutOfData;
-                });
-            if (status != ParseStatus::Ok || !matched)
-                continue;
-        } else if (!matcher.Matches({})) {
-            continue;
-        }
-        rows.append({aid.key.Text(), name, NavAidTypeText(aid.type)});
+    for (const int position : FindNavAids(text))
+        rows.append(NavAidRow(position));
+    return rows;
+}
+
+std::vector<int> NavDatabase::FindNavAids(const QString& text) {
+    const NavTextMatcher matcher(text);
+    const std::vector<NavAidRecord>& table = NavAidTable();
+    std::vector<int> found;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const NavAidRecord& aid = table[i];
+        bool matched = aid.nameOffset == 0 && matcher.Matches({});
+        if (aid.nameOffset != 0)
+            window_.ParseAt(aid.nameOffset, kSearchWindowBytes, [&](ByteReader& in) {
+                const QByteArrayView bytes = ReadCountedBytes(in, navfile::kTextBufferBytes);
+                matched = in.Ok() && matcher.Matches(bytes);
+                return in.Ok() ? ParseStatus::Ok : ParseStatus::OutOfData;
+            });
+        if (matched)
+            found.push_back(static_cast<int>(i));
     }
     window_.ReleaseWindow();
-    std::reverse(rows.begin(), rows.end());
-    return rows;
+    std::reverse(found.begin(), found.end()); // each match goes to the top of the list
+    return found;
+}
+
+SearchRow NavDatabase::NavAidRow(int position) {
+    const std::vector<NavAidRecord>& table = NavAidTable();
+    if (position < 0 || static_cast<size_t>(position) >= table.size())
+        return {};
+    const NavAidRecord& aid = table[static_cast<size_t>(position)];
+    QString name;
+    if (!ReadNavAidName(aid, &name))
+        return {};
+    return {aid.key.Text(), name, NavAidTypeText(aid.type)};
 }
 
 QString NavFilePathSetting(const SettingsStore& settings) {

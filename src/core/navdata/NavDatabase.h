@@ -55,6 +55,14 @@ public:
 
     // The record and name of a nav aid; on success pushes the identifier onto the recent nav aids.
     bool FindNavAid(const QString& ident, NavAidRecord* record, QString* name);
+    // Several nav aids of the world share an identifier (OLM is a VORTAC in the United States and
+    // an NDB in Ecuador). The positions in NavAidTable() of every nav aid with this identifier.
+    std::vector<int> NavAidPositions(QStringView ident);
+    // The record and name of the nav aid at a position of NavAidTable() as FindNavAid gives them,
+    // when its identifier is `ident` (a position kept from another file fails).
+    bool NavAidAt(int position, const QString& ident, NavAidRecord* record, QString* name);
+    // The same for the airport at a position of AirportIndex(), as GetAirportSummary gives it.
+    bool AirportSummaryAt(int position, QStringView ident, AirportRecord* record, QString* name);
 
     // Every airport whose name or city contains the text, ignoring letter case, and every nav aid
     // whose name does. Rows are in list order: the reverse of file order, as each match is
@@ -68,6 +76,10 @@ public:
     // The search index's size in bytes; 0 before the first search.
     qsizetype SearchIndexBytes() const { return searchIndex_ ? searchIndex_->Bytes() : 0; }
     QVector<SearchRow> SearchNavAids(const QString& text);
+    // The nav aids SearchNavAids finds, in the same order, as positions in NavAidTable();
+    // NavAidRow formats one (an empty row when its name cannot be read).
+    std::vector<int> FindNavAids(const QString& text);
+    SearchRow NavAidRow(int position);
 
     const QStringList& RecentAirports() const { return recentAirports_.Entries(); }
     const QStringList& RecentNavAids() const { return recentNavAids_.Entries(); }
@@ -83,8 +95,9 @@ private:
     void Clear();
     Status ReadHeader(const QString& damaged);
     void ReadTablesOnce();
-    const NavAidRecord* FindNavAidRecord(IdentKey key);
-    QString ReadNavAidName(int32_t offset);
+    // The name of a nav aid record; false when it lies outside the file.
+    bool ReadNavAidName(const NavAidRecord& aid, QString* name);
+    bool ReadAirportSummary(IdentKey key, int32_t offset, AirportRecord* record, QString* name);
     const AirportSearchIndex& SearchIndex();
 
     SettingsStore* settings_;

@@ -65,6 +65,38 @@ void Accumulate(QVector<PlanLeg>& points, double fuelBurn) {
     }
 }
 
+Position PositionOf(const PlanLeg& point) {
+    return {static_cast<int32_t>(point.latitude), static_cast<int32_t>(point.longitude)};
+}
+
+// The route's points, each found near the point before it; the first, when a nav aid shared its
+// identifier, is found again near the second. Every point taken from several nav aids by its
+// identifier alone is noted with the one taken.
+Outcome<QVector<PlanLeg>> FindRoutePoints(const QStringList& idents, const RoutePlaces& places,
+                                          QList<Message>* notices) {
+    QVector<PlanLeg> points;
+    QVector<RoutePlaces::Sharing> sharing(idents.size());
+    for (int i = 0; i < idents.size(); ++i) {
+        const std::optional<Position> near =
+            points.isEmpty() ? std::nullopt : std::optional(PositionOf(points.last()));
+        std::optional<PlanLeg> point = places.Find(idents[i], near, &sharing[i]);
+        if (!point)
+            return Message{QStringLiteral("Identifier ") + idents[i] +
+                               QStringLiteral(" not found."),
+                           MessageIcon::Warning};
+        points.append(*point);
+    }
+    if (points.size() > 1 && sharing[0].chosen && !sharing[1].chosen)
+        if (std::optional<PlanLeg> again =
+                places.Find(idents[0], PositionOf(points[1]), &sharing[0]))
+            points[0] = *again;
+    for (int i = 0; i < idents.size(); ++i)
+        if (sharing[i].chosen)
+            notices->append({QStringLiteral("Identifier %1: %2.").arg(idents[i], sharing[i].label),
+                             MessageIcon::Information});
+    return points;
+}
+
 } // namespace
 
 double NormaliseDegrees(double angle) {
@@ -95,15 +127,11 @@ Outcome<PlanComputation> ComputeFlightPlan(const PlanInputs& inputs, double fuel
         idents = idents.mid(0, kMaxPlanPoints);
         result.notices.append({QString::fromLatin1(kTooManyPointsText), MessageIcon::Information});
     }
+    Outcome<QVector<PlanLeg>> found = FindRoutePoints(idents, places, &result.notices);
+    if (!found)
+        return found.error();
     QVector<PlanLeg>& points = result.plan.points;
-    for (const QString& ident : idents) {
-        std::optional<PlanLeg> point = places.Find(ident);
-        if (!point)
-            return Outcome<PlanComputation>::Fail(QStringLiteral("Identifier ") + ident +
-                                                      QStringLiteral(" not found."),
-                                                  MessageIcon::Warning);
-        points.append(*point);
-    }
+    points = std::move(found.value());
     const double tas = TextToDouble(inputs.tas);
     const Wind wind{TextToDouble(inputs.windDirection), TextToDouble(inputs.windSpeed)};
     bool windReported = false;

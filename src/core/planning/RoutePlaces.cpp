@@ -16,16 +16,31 @@ PlanLeg Point(const QString& ident, double latitude, double longitude, double va
 
 } // namespace
 
-std::optional<PlanLeg> RoutePlaces::Find(const QString& ident) const {
-    if (UserWaypoint waypoint; waypoints_ && waypoints_->FindUserWaypoint(ident, &waypoint))
+const PlacePick* RoutePlaces::PickFor(const QString& ident) const {
+    for (auto pick = picks_.crbegin(); pick != picks_.crend(); ++pick)
+        if (pick->ident == ident && pick->position >= 0)
+            return &*pick; // the latest pick of the identifier
+    return nullptr;
+}
+
+std::optional<PlanLeg> RoutePlaces::Find(const QString& ident, const std::optional<Position>& near,
+                                         Sharing* sharing) const {
+    const PlacePick* pick = PickFor(ident);
+    if (UserWaypoint waypoint;
+        !pick && waypoints_ && waypoints_->FindUserWaypoint(ident, &waypoint))
         return Point(ident, waypoint.latitude, waypoint.longitude, waypoint.variation);
     if (!navData_)
         return std::nullopt;
-    AirportRecord airport;
-    QString name;
-    if (navData_->GetAirportSummary(ident, &airport, &name))
-        return Point(ident, airport.latitude, airport.longitude, airport.variation);
-    if (NavAidRecord aid; navData_->FindNavAid(ident, &aid, &name))
-        return Point(ident, aid.latitude, aid.longitude, aid.variation);
+    const PlaceHint hint{pick ? *pick : PlacePick(), near};
+    for (const PlaceKind kind : {PlaceKind::Airport, PlaceKind::NavAid}) {
+        if (kind == PlaceKind::Airport && pick && pick->kind == PlaceKind::NavAid)
+            continue; // a nav aid picked for the route comes before an airport of its name
+        const Outcome<Place> place = FindPlace(kind, ident, *navData_, {}, hint);
+        if (!place)
+            continue;
+        if (sharing)
+            *sharing = {place->sharing, place->Chosen(), PlaceLabel(place.value())};
+        return Point(ident, place->latitude, place->longitude, place->variation);
+    }
     return std::nullopt;
 }

@@ -42,10 +42,34 @@ Status LoadingSession::ChooseType(int typeId) {
     return ApplyText(WithLoadingAircraft(MakeText(), ident));
 }
 
-Status LoadingSession::FleetChanged() {
+QVector<Message> LoadingSession::FleetChanged() {
+    QVector<Message> notices;
+    const QString text = MakeText();
+    const QString ident = AircraftAfterFleetChange(&notices);
+    if (ident.isEmpty()) {
+        type_ = AircraftType();
+        aircraft_ = Aircraft();
+        loading_ = Loading();
+        Refresh();
+        return notices;
+    }
+    if (const Status applied = ApplyText(WithLoadingAircraft(text, ident)); !applied.ok())
+        notices.append(applied.error());
+    return notices;
+}
+
+QString LoadingSession::AircraftAfterFleetChange(QVector<Message>* notices) const {
     if (const Aircraft* aircraft = HasAircraft() ? store_.FindAircraft(aircraft_.id) : nullptr)
-        return ApplyText(WithLoadingAircraft(MakeText(), aircraft->ident));
-    FallBackToFirstType();
+        return aircraft->ident; // perhaps renamed
+    if (store_.FindAircraftType(type_.id)) {
+        const QList<Aircraft> ofType = store_.AircraftOfType(type_.id);
+        if (!ofType.isEmpty())
+            return ofType.first().ident;
+        notices->append({QString::fromLatin1(kNoAircraftOfTypeText), MessageIcon::Information});
+    }
+    if (!store_.AircraftList().isEmpty())
+        return store_.AircraftList().first().ident;
+    notices->append({QString::fromLatin1(kNoAircraftDefinedText), MessageIcon::Information});
     return {};
 }
 

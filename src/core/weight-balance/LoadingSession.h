@@ -13,6 +13,10 @@
 #include "core/weight-balance/LoadingComputation.h"
 
 #include <QString>
+#include <QVector>
+
+inline constexpr const char* kNoAircraftOfTypeText = "No aircraft defined for selected type.";
+inline constexpr const char* kNoAircraftDefinedText = "Error, there are no aircraft defined.";
 
 class LoadingSession {
 public:
@@ -31,9 +35,12 @@ public:
     // the type's first aircraft (or, when it has none, the current aircraft and so its type).
     Status ChooseType(int typeId);
     // After the fleet was edited: the current aircraft (by id, perhaps renamed) with its type as
-    // the store now has them, the loading carried over by name; when the aircraft is gone, the
-    // first type and its first aircraft with every weight 0.
-    Status FleetChanged();
+    // the store now has them; when it is gone, the first aircraft of the current type, else the
+    // store's first aircraft. The loading text of the state before goes on the aircraft taken,
+    // so the weights carry over by name. Returns the messages to show: kNoAircraftOfTypeText
+    // when the current type has no aircraft left, kNoAircraftDefinedText when the store has
+    // none (the type and aircraft are cleared then).
+    QVector<Message> FleetChanged();
     // Another aircraft of the current type; an unknown id changes nothing.
     void ChooseAircraft(int aircraftId);
     // Sets the fuel selection (see FuelSelection.h) and, unless "Custom", the tank loads.
@@ -55,6 +62,9 @@ public:
 
 private:
     void FallBackToFirstType();
+    // The ident of the aircraft to take after a fleet change ("" for none), noting why it is
+    // not the current one where the user must be told.
+    QString AircraftAfterFleetChange(QVector<Message>* notices) const;
     void Refresh();
 
     const AircraftStore& store_;

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+#include <utility>
+
 const CDistanceTrackDlg::End CDistanceTrackDlg::kFrom{IDC_DT_FROM_KIND, IDC_DT_FROM_IDENT,
                                                       IDC_DT_FROM_PICK, IDC_DT_FROM_NAME};
 const CDistanceTrackDlg::End CDistanceTrackDlg::kTo{IDC_DT_TO_KIND, IDC_DT_TO_IDENT, IDC_DT_TO_PICK,
@@ -34,6 +36,8 @@ bool CDistanceTrackDlg::OnInitDialog() {
     if (!CCalcDialog::OnInitDialog())
         return false;
     const LastPlaces last = Last();
+    fromPick_ = last.fromPick;
+    toPick_ = last.toPick;
     for (const End* end : {&kFrom, &kTo}) {
         QComboBox* kinds = Combo(end->kind);
         for (int kind = 0; kind < kPlaceKindCount; ++kind)
@@ -121,10 +125,12 @@ void CDistanceTrackDlg::ClearResults() {
 
 void CDistanceTrackDlg::OnCalculate() {
     ClearResults();
-    const DistanceTrackInput in{KindOf(kFrom), TextOf(kFrom), KindOf(kTo), TextOf(kTo)};
-    const DistanceTrackResult result =
-        CalculateDistanceTrack(in, [this](PlaceKind kind, const QString& ident) {
-            return FindPlace(kind, ident, document_.NavData(), document_.Waypoints().Waypoints());
+    const DistanceTrackInput in{KindOf(kFrom), TextOf(kFrom), KindOf(kTo),
+                                TextOf(kTo),   fromPick_,     toPick_};
+    const DistanceTrackResult result = CalculateDistanceTrack(
+        in, [this](PlaceKind kind, const QString& ident, const PlaceHint& hint) {
+            return FindPlace(kind, ident, document_.NavData(), document_.Waypoints().Waypoints(),
+                             hint);
         });
     SetDlgItemText(IDC_DT_FROM_NAME, result.fromName);
     SetDlgItemText(IDC_DT_TO_NAME, result.toName);
@@ -134,11 +140,14 @@ void CDistanceTrackDlg::OnCalculate() {
         return;
     Last().fromText = in.fromText;
     Last().toText = in.toText;
+    Last().fromPick = fromPick_;
+    Last().toPick = toPick_;
     CurrentAppState().lastDistanceTrack = result.last;
 }
 
 void CDistanceTrackDlg::OnSwap() {
     const QString destination = TextOf(kTo);
+    fromPick_ = std::exchange(toPick_, PlacePick());
     SetKind(kFrom, KindOf(kTo));
     SetText(kFrom, destination);
     SetText(kTo, {});
@@ -150,6 +159,7 @@ void CDistanceTrackDlg::OnPick(bool from) {
     const End& end = from ? kFrom : kTo;
     PlaceKind kind = KindOf(end);
     QString ident;
+    int position = -1;
     if (kind == PlaceKind::User) {
         CUserWaypointsDlg list(document_, true, this);
         if (list.DoModal() != kIdOk)
@@ -162,11 +172,13 @@ void CDistanceTrackDlg::OnPick(bool from) {
         if (search.DoModal() != kIdOk)
             return;
         ident = search.SelectedIdent();
+        position = search.SelectedPosition();
         kind =
             search.SelectedKind() == LocationKind::NavAid ? PlaceKind::NavAid : PlaceKind::Airport;
     }
     if (ident.isEmpty())
         return;
+    PickOf(end) = {kind, ident, position}; // a waypoint's identifier is its only key
     SetKind(end, kind);
     SetText(end, ident);
     SetDlgItemText(end.name, {});
@@ -190,7 +202,7 @@ void CDistanceTrackDlg::OnPlanButton(PlanAction action) {
 void CDistanceTrackDlg::CloseWith(PlanAction action, int result) {
     fromText_ = TextOf(kFrom);
     toText_ = TextOf(kTo);
-    Last() = {KindOf(kFrom), KindOf(kTo), fromText_, toText_};
+    Last() = {KindOf(kFrom), KindOf(kTo), fromText_, toText_, fromPick_, toPick_};
     planAction_ = action;
     done(result);
 }

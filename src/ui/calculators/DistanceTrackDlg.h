@@ -29,12 +29,14 @@ public:
     // "Heading/Time..." command to run once this dialog has closed.
     static constexpr int kHeadingTimeResult = 0;
 
-    // The places shown last, kept for the program's run.
+    // The places shown last, kept for the program's run, with the places picked from searches.
     struct LastPlaces {
         PlaceKind fromKind = PlaceKind::Airport;
         PlaceKind toKind = PlaceKind::Airport;
         QString fromText;
         QString toText;
+        PlacePick fromPick;
+        PlacePick toPick;
     };
     static LastPlaces& Last();
 
@@ -67,6 +69,7 @@ private:
     static const End kTo;
 
     PlaceKind KindOf(const End& end) const;
+    PlacePick& PickOf(const End& end) { return &end == &kFrom ? fromPick_ : toPick_; }
     QString TextOf(const End& end) const;
     // Selects the kind and fills the identifier list with its identifiers, keeping the text.
     void SetKind(const End& end, PlaceKind kind);
@@ -83,4 +86,7 @@ private:
     PlanAction planAction_ = PlanAction::None;
     QString fromText_;
     QString toText_;
+    // The search results picked for each end; used while the end names the same place.
+    PlacePick fromPick_;
+    PlacePick toPick_;
 };

@@ -7,6 +7,7 @@
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/TitleBand.h"
+#include "ui/framework/WholeText.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -206,8 +207,8 @@ int CCalcDialog::ShowMessage(int stringId, MessageButtons buttons, MessageIcon i
 
 void CCalcDialog::SetEditDouble(int id, double value) {
     if (QLineEdit* edit = Edit(id)) {
-        edit->setMaxLength(7);
-        edit->setText(FormatText("%.1f", value));
+        SetTypingLimit(edit, 7);
+        SetWholeText(edit, FormatText("%.1f", value));
     }
 }
 

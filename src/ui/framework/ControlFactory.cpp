@@ -75,6 +75,10 @@ QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(!c.HasStyle("CBS_DROPDOWNLIST"));
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: Qt's default completer would turn "35" into the list's
+    // "350" and the calculation would use that.
+    if (combo->isEditable())
+        combo->setCompleter(nullptr);
     // A styled delegate sizes the drop-down's rows through the style (at least a finger high).
     combo->setItemDelegate(new QStyledItemDelegate(combo));
     if (combo->isEditable() && c.HasStyle("CBS_UPPERCASE"))

@@ -7,6 +7,7 @@
 #include "ui/framework/OwnerDrawArea.h"
 #include "ui/framework/Platform.h"
 #include "ui/framework/TitleBand.h"
+#include "ui/framework/WholeText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -214,9 +215,12 @@ QString CTemplateWindow::GetDlgItemText(int id) const {
 
 void CTemplateWindow::SetDlgItemText(int id, const QString& text) {
     QWidget* w = GetDlgItem(id);
+    // A field takes the text whole; its length limit is for typing.
     if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->setText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(w))
+        SetWholeText(edit, text);
+    else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
+        SetWholeText(combo->lineEdit(), text);
+    else if (combo)
         combo->setCurrentText(text);
     else if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);

@@ -4,6 +4,7 @@
 #include "ui/framework/AppContext.h"
 #include "ui/framework/MenuBuilder.h"
 #include "ui/framework/Platform.h"
+#include "ui/framework/WholeText.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -69,13 +70,14 @@ void CValueEdit::ShowValueMenu(const QPoint& globalPos) {
 
 void CValueEdit::ApplyChoice(const QAction* action) {
     const int id = MenuCommandId(action);
-    if (id == kLastResultCommand) {
-        setText(FormatText("%.1f", CurrentAppState().lastCalcResult));
-    } else if (forward_) {
+    // The chosen text goes in whole: the field's limit is for typing, and a cut number would
+    // be computed with silently.
+    if (id == kLastResultCommand)
+        SetWholeText(this, FormatText("%.1f", CurrentAppState().lastCalcResult));
+    else if (forward_)
         emit CommandForwarded(id);
-    } else {
-        setText(action->text().left(80));
-    }
+    else
+        SetWholeText(this, action->text().left(80));
 }
 
 void CValueEdit::mousePressEvent(QMouseEvent* event) {

@@ -30,6 +30,7 @@ QTreeView* CNavSearchDialog::Results() const {
 
 void CNavSearchDialog::SetResultColumns(const QList<int>& widths, const QStringList& titles) {
     rows_->SetColumns(titles);
+    found_.reset();
     for (int i = 0; i < widths.size(); ++i)
         Results()->header()->resizeSection(i, std::max(0, widths[i]));
 }
@@ -37,6 +38,14 @@ void CNavSearchDialog::SetResultColumns(const QList<int>& widths, const QStringL
 QString CNavSearchDialog::SelectedResultIdent() const {
     const QModelIndexList selected = Results()->selectionModel()->selectedRows(0);
     return selected.isEmpty() ? QString() : rows_->Row(selected.first().row()).ident;
+}
+
+int CNavSearchDialog::SelectedResultPosition() const {
+    const QModelIndexList selected = Results()->selectionModel()->selectedRows(0);
+    if (selected.isEmpty() || !found_)
+        return -1;
+    const auto row = static_cast<size_t>(selected.first().row());
+    return row < found_->size() ? (*found_)[row] : -1;
 }
 
 bool CNavSearchDialog::OnInitDialog() {
@@ -60,17 +69,15 @@ bool CNavSearchDialog::Search(LocationKind kind) {
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     NavDatabase& nav = document_.NavData();
-    int count = 0;
-    if (kind == LocationKind::Airport) {
-        navAidRows_.clear();
-        auto found = std::make_shared<const std::vector<int>>(nav.FindAirports(text));
-        count = static_cast<int>(found->size());
-        rows_->SetRows(count, [&nav, found](int row) { return nav.AirportRow((*found)[row]); });
-    } else {
-        navAidRows_ = nav.SearchNavAids(text);
-        count = static_cast<int>(navAidRows_.size());
-        rows_->SetRows(count, [this](int row) { return navAidRows_.value(row); });
-    }
+    const bool airports = kind == LocationKind::Airport;
+    auto found = std::make_shared<const std::vector<int>>(airports ? nav.FindAirports(text)
+                                                                   : nav.FindNavAids(text));
+    found_ = found;
+    const int count = static_cast<int>(found->size());
+    rows_->SetRows(count, [&nav, found, airports](int row) {
+        const int position = (*found)[static_cast<size_t>(row)];
+        return airports ? nav.AirportRow(position) : nav.NavAidRow(position);
+    });
     QGuiApplication::restoreOverrideCursor();
     if (count == 0) {
         ShowMessage(LoadString(kind == LocationKind::Airport ? IDS_NO_AIRPORTS_FOUND
@@ -85,5 +92,6 @@ void CNavSearchDialog::OnSelect() {
     if (ident.isEmpty())
         return;
     selectedIdent_ = ident;
+    selectedPosition_ = SelectedResultPosition();
     EndDialog(kIdOk);
 }

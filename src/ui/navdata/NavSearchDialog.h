@@ -8,6 +8,9 @@
 
 #include "core/navdata/NavRecords.h"
 
+#include <memory>
+#include <vector>
+
 class CSearchRowsModel;
 class CTrevallionDoc;
 class QTreeView;
@@ -21,6 +24,10 @@ public:
 
     // The identifier of the row chosen with "Select"; "" before.
     const QString& SelectedIdent() const { return selectedIdent_; }
+    // Where that row's record lies: its position in the airport index or the nav aid table (as
+    // searched; -1 before), so the place picked is the place used even where several share the
+    // identifier.
+    int SelectedPosition() const { return selectedPosition_; }
 
     // "Search": the text of the search field, in the airports or the nav aids. False (after its
     // message) for an empty text or no match.
@@ -36,11 +43,15 @@ protected:
     void SetResultColumns(const QList<int>& widths, const QStringList& titles);
     // The identifier of the selected row; "" when none is selected.
     QString SelectedResultIdent() const;
+    // The selected row's position in the table searched; -1 when none is selected.
+    int SelectedResultPosition() const;
     CTrevallionDoc& Document() const { return document_; }
 
 private:
     CTrevallionDoc& document_;
     CSearchRowsModel* rows_ = nullptr;
-    QVector<SearchRow> navAidRows_; // nav aid results (the airports are formatted when shown)
+    // The rows found, as positions in the table searched; they are formatted when shown.
+    std::shared_ptr<const std::vector<int>> found_;
     QString selectedIdent_;
+    int selectedPosition_ = -1;
 };

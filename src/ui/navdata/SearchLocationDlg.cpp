@@ -43,7 +43,7 @@ void CSearchLocationDlg::OnView() {
         return;
     NavAidRecord record;
     QString name;
-    if (!Document().NavData().FindNavAid(ident, &record, &name))
+    if (!Document().NavData().NavAidAt(SelectedResultPosition(), ident, &record, &name))
         return;
     CNavAidInfoDlg info(record, name, this);
     info.DoModal();

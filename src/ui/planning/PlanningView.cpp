@@ -166,7 +166,7 @@ bool CPlanningView::Recompute() {
         Report(wind.error());
         return false;
     }
-    const RoutePlaces places(&document_.Waypoints(), &document_.NavData());
+    const RoutePlaces places(&document_.Waypoints(), &document_.NavData(), picks_);
     const Outcome<PlanComputation> computed = ComputeFlightPlan(inputs, type_.fuelBurn, places);
     plan_ = computed.ok() ? computed->plan : FlightPlan();
     DrawPlan();
@@ -212,6 +212,7 @@ void CPlanningView::OnRouteCommand(int commandId) {
     if (commandId == ID_ROUTE_SEARCH) {
         OnSearch();
     } else if (commandId == ID_ROUTE_CLEAR) {
+        picks_.clear();
         SetDlgItemText(IDC_PLAN_ROUTE, QString());
         Recompute();
     } else if (const QString ident = MakeRouteMenu().IdentOf(commandId); !ident.isEmpty()) {
@@ -223,6 +224,9 @@ void CPlanningView::OnSearch() {
     CSearchLocationDlg search(document_, LocationKind::Airport, this);
     if (search.DoModal() != kIdOk || search.SelectedIdent().isEmpty())
         return;
+    const PlaceKind kind =
+        search.SelectedKind() == LocationKind::NavAid ? PlaceKind::NavAid : PlaceKind::Airport;
+    picks_.append({kind, search.SelectedIdent(), search.SelectedPosition()});
     AppendIdent(search.SelectedIdent());
     Recompute();
 }

@@ -5,6 +5,7 @@
 // (written after every successful recompute and when the view goes) and in .fp files through
 // the File menu. The view borrows the document's fleet, navigation data and waypoints.
 
+#include "core/calculators/DistanceTrack.h"
 #include "core/planning/PlanInputs.h"
 #include "core/planning/PlanLeg.h"
 #include "core/weight-balance/AircraftType.h"
@@ -72,5 +73,7 @@ private:
     CTrevallionDoc& document_;
     AircraftType type_; // a copy of the chosen type: its TAS and fuel burn
     FlightPlan plan_;
+    // The places picked from searches for the route, used as picked while it names them.
+    QVector<PlacePick> picks_;
     bool filling_ = false; // the aircraft box being filled: its changes are no choices
 };

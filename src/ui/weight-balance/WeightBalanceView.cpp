@@ -347,7 +347,9 @@ void CWeightBalanceView::OnAircraftButton() {
 }
 
 void CWeightBalanceView::FleetChanged() {
-    Report(session_.FleetChanged());
+    const QVector<Message> notices = session_.FleetChanged();
+    for (const Message& notice : notices)
+        Report(Status(notice));
     Refresh();
 }
 

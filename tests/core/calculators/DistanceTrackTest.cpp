@@ -102,4 +102,85 @@ TEST_F(DistanceTrackPlaces, OnlyAFoundNavAidBecomesRecent) {
     EXPECT_TRUE(nav.RecentAirports().isEmpty());
 }
 
+// OLM is a VORTAC near Seattle and an NDB in Ecuador. A typed identifier means the nav aid
+// nearest the other end (or, with both ends shared, the current airport), and says so; a pick
+// from a search is used as picked.
+class SharedIdentPlaces : public ::testing::Test {
+protected:
+    void SetUp() override {
+        NavDataSet data;
+        data.airports = {Seattle(), Quito()};
+        data.navAids = SharedIdentNavAids(); // a plain look-up by identifier finds Olmedo
+        ASSERT_TRUE(nav.LoadNavData(WriteNavFile(folder, NavBytes(data))).ok());
+        for (int position = 0; position < 2; ++position)
+            if (nav.NavAidRow(position).name == "Olympia")
+                olympia = position;
+        ASSERT_GE(olympia, 0);
+    }
+
+    TempFolder folder;
+    NavDatabase nav;
+    int olympia = -1;
+};
+
+TEST_F(SharedIdentPlaces, TheNearestIsTakenAndAPickIsUsedAsPicked) {
+    using K = PlaceKind;
+    const struct {
+        const char* current; // the airport shown in the directory
+        K fromKind;
+        const char* from;
+        K toKind;
+        const char* to;
+        bool pickFrom; // From is Olympia picked from a search
+        const char *fromLabel, *toLabel, *distance;
+    } cases[] = {
+        {"", K::Airport, "KSEA", K::NavAid, "OLM", false, "SEATTLE-TACOMA INTL",
+         "Olympia VORTAC (nearest of 2)", "39nm"},
+        {"", K::NavAid, "OLM", K::Airport, "KSEA", false, "Olympia VORTAC (nearest of 2)",
+         "SEATTLE-TACOMA INTL", "39nm"},
+        {"", K::Airport, "SEQM", K::NavAid, "OLM", false, "MARISCAL SUCRE",
+         "Olmedo NDB (nearest of 2)", "25nm"},
+        {"", K::NavAid, "OLM", K::Airport, "SEQM", true, "Olympia VORTAC", "MARISCAL SUCRE",
+         "3660nm"},
+        {"KSEA", K::NavAid, "OLM", K::NavAid, "OLM", false, "Olympia VORTAC (nearest of 2)",
+         "Olympia VORTAC (nearest of 2)", "0nm"},
+        {"SEQM", K::NavAid, "OLM", K::NavAid, "OLM", false, "Olmedo NDB (nearest of 2)",
+         "Olmedo NDB (nearest of 2)", "0nm"},
+    };
+    for (const auto& c : cases) {
+        nav.ClearCurrentAirport();
+        if (*c.current) {
+            ASSERT_NE(nav.SelectAirport(c.current), 0);
+        }
+        DistanceTrackInput in(c.fromKind, c.from, c.toKind, c.to);
+        if (c.pickFrom)
+            in.fromPick = {K::NavAid, "OLM", olympia};
+        const DistanceTrackResult result = CalculateDistanceTrack(
+            in, [this](PlaceKind kind, const QString& ident, const PlaceHint& hint) {
+                return FindPlace(kind, ident, nav, {}, hint);
+            });
+        const std::string where = std::string(c.from) + " " + c.to + " " + c.current;
+        EXPECT_EQ(result.fromName, c.fromLabel) << where;
+        EXPECT_EQ(result.toName, c.toLabel) << where;
+        EXPECT_EQ(result.texts.Text("Distance"), c.distance) << where;
+    }
+}
+
+// A pick that no longer names its record (another file, another identifier) is not used.
+TEST_F(SharedIdentPlaces, AStalePickFallsBackToTheIdentifier) {
+    const PlaceHint wrongIdent{{PlaceKind::NavAid, "SEA", olympia}, std::nullopt};
+    const PlaceHint outOfTable{{PlaceKind::NavAid, "OLM", 99}, std::nullopt};
+    for (const PlaceHint& hint : {wrongIdent, outOfTable}) {
+        const Outcome<Place> place = FindPlace(PlaceKind::NavAid, "OLM", nav, {}, hint);
+        ASSERT_TRUE(place.ok());
+        EXPECT_EQ(place->name, "Olmedo"); // the first in the table, as no end is known
+        EXPECT_EQ(PlaceLabel(place.value()), "Olmedo NDB (1 of 2)");
+    }
+    NavAidRecord record;
+    QString name;
+    EXPECT_FALSE(nav.NavAidAt(olympia, "SEA", &record, &name));
+    EXPECT_EQ(nav.NavAidPositions(QStringLiteral("OLM")).size(), 2U);
+    EXPECT_TRUE(nav.NavAidPositions(QStringLiteral("OL")).empty());
+}
+
 } // namespace

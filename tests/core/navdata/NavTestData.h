@@ -54,6 +54,39 @@ inline NavAid TestNavAid(const QString& ident, int32_t type, const QString& name
     return aid;
 }
 
+// OLM twice, as in the world data: the Olmedo NDB near Quito (first in the file) and the
+// Olympia VORTAC near Seattle.
+inline QVector<NavAid> SharedIdentNavAids() {
+    QVector<NavAid> aids;
+    const struct {
+        const char* name;
+        int32_t type, latitude, longitude;
+    } olm[] = {{"Olmedo", 5, 588, 281018}, {"Olympia", 2, 169087, 442453}};
+    for (const auto& o : olm) {
+        NavAid aid = TestNavAid(QStringLiteral("OLM"), o.type, QString::fromLatin1(o.name));
+        aid.record.latitude = o.latitude;
+        aid.record.longitude = o.longitude;
+        aids.append(aid);
+    }
+    return aids;
+}
+
+// An airport at a position (seconds of arc): KSEA near Olympia, SEQM near Olmedo.
+inline AirportDetails PlacedAirport(const QString& ident, const QString& name, int32_t latitude,
+                                    int32_t longitude) {
+    AirportDetails a = TestAirport(ident, name, QString());
+    a.record.latitude = latitude;
+    a.record.longitude = longitude;
+    return a;
+}
+inline AirportDetails Seattle() {
+    return PlacedAirport(QStringLiteral("KSEA"), QStringLiteral("SEATTLE-TACOMA INTL"), 170824,
+                         440158);
+}
+inline AirportDetails Quito() {
+    return PlacedAirport(QStringLiteral("SEQM"), QStringLiteral("MARISCAL SUCRE"), -443, 282106);
+}
+
 inline QString WriteNavFile(const TempFolder& folder, const QByteArray& bytes,
                             const QString& name = QStringLiteral("test.nav")) {
     const QString path = folder.File(name);

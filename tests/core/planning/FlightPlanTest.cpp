@@ -186,4 +186,43 @@ TEST(PlanHoursText, CutsEachPartAndRefusesWhatNoClockShows) {
         EXPECT_EQ(PlanHoursText(c.hours), QString::fromLatin1(c.text)) << c.hours;
 }
 
+// OLM is a VORTAC near Seattle and an NDB near Quito: a typed OLM is the one nearest the other
+// end of its leg (the first point's, the second point), and the plan says which it took; a nav
+// aid picked from a search is used as picked.
+TEST(PlanSharedIdents, TheNearestOrThePickedNavAidIsUsed) {
+    NavDataSet data;
+    data.airports = {Seattle(), Quito()};
+    data.navAids = SharedIdentNavAids();
+    TempFolder folder;
+    NavDatabase nav;
+    ASSERT_TRUE(nav.LoadNavData(WriteNavFile(folder, NavBytes(data))).ok());
+    const int olympia = nav.NavAidRow(0).name == "Olympia" ? 0 : 1;
+    const QString nearOlympia = QStringLiteral("Identifier OLM: Olympia VORTAC (nearest of 2).");
+    const struct {
+        const char* route;
+        bool pickOlympia;
+        double firstLeg; // nm
+        QStringList notices;
+    } cases[] = {
+        {"KSEA OLM", false, 39, {nearOlympia}},
+        {"SEQM OLM", false, 25, {"Identifier OLM: Olmedo NDB (nearest of 2)."}},
+        {"OLM KSEA", false, 39, {nearOlympia}},
+        {"SEQM OLM", true, 3660, {}},
+    };
+    for (const auto& c : cases) {
+        QVector<PlacePick> picks;
+        if (c.pickOlympia)
+            picks = {{PlaceKind::NavAid, "OLM", olympia}};
+        const PlanInputs inputs{"C172", "100", c.route, "0", "0", false};
+        const Outcome<PlanComputation> plan =
+            ComputeFlightPlan(inputs, 10, RoutePlaces(nullptr, &nav, picks));
+        ASSERT_TRUE(plan.ok()) << c.route;
+        EXPECT_EQ(plan->plan.points[0].distance, c.firstLeg) << c.route;
+        QStringList notices;
+        for (const Message& m : plan->notices)
+            notices.append(m.text);
+        EXPECT_EQ(notices, c.notices) << c.route;
+    }
+}
+
 } // namespace

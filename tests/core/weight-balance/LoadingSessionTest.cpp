@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class LoadingSessionTest : public ::testing::Test {
@@ -102,6 +104,73 @@ TEST_F(LoadingSessionTest, ATypeChangeCarriesStationsByNameAndComesBackWithoutAi
     ASSERT_TRUE(session.ChooseType(empty).ok());
     EXPECT_EQ(session.Type().id, pa28); // the aircraft's own type comes back
     EXPECT_EQ(session.CurrentAircraft().ident, QStringLiteral("G-ABCD"));
+}
+
+// The current aircraft gone after the fleet was edited: the first aircraft of its type, else the
+// store's first aircraft, takes the loading by name; the user is told when the type has none
+// left and when there are none at all.
+TEST_F(LoadingSessionTest, AFleetEditKeepsTheTypeAndTheWeightsWhereItCan) {
+    const struct {
+        const char* edit;
+        std::function<void(AircraftStore&, int type, int current)> change;
+        const char* type;
+        const char* aircraft;
+        QStringList messages;
+    } cases[] = {
+        {"one of two of the type deleted",
+         [](AircraftStore& s, int, int current) { ASSERT_TRUE(s.DeleteAircraft(current).ok()); },
+         "PA28",
+         "G-ABCD",
+         {}},
+        {"the type's last aircraft deleted",
+         [](AircraftStore& s, int type, int) {
+             for (const Aircraft& a : s.AircraftOfType(type))
+                 ASSERT_TRUE(s.DeleteAircraft(a.id).ok());
+         },
+         "C172",
+         "N123A",
+         {QString::fromLatin1(kNoAircraftOfTypeText)}},
+        {"the type deleted",
+         [](AircraftStore& s, int type, int) { ASSERT_TRUE(s.DeleteAircraftType(type).ok()); },
+         "C172",
+         "N123A",
+         {}},
+        {"every aircraft deleted",
+         [](AircraftStore& s, int, int) {
+             while (!s.AircraftList().isEmpty())
+                 ASSERT_TRUE(s.DeleteAircraft(s.AircraftList().first().id).ok());
+         },
+         "",
+         "",
+         {QString::fromLatin1(kNoAircraftOfTypeText), QString::fromLatin1(kNoAircraftDefinedText)}},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        AircraftStore fleet{folder.Path(), folder.Path()};
+        LoadingSession working{fleet, settings};
+        AircraftType pa28 = C172();
+        pa28.id = 0;
+        pa28.name = QStringLiteral("PA28");
+        ASSERT_TRUE(fleet.AddAircraftType(pa28).ok());
+        for (const char* ident : {"G-ABCD", "G-EFGH"}) {
+            Aircraft a{0, pa28.id, QString::fromLatin1(ident), 1400.0, 86.0, 0.0};
+            ASSERT_TRUE(fleet.AddAircraft(a).ok());
+        }
+        ASSERT_TRUE(working
+                        .ApplyText(QStringLiteral("Aircraft=G-EFGH\r\nPilot seat=170.0\r\n"
+                                                  "Fuel=1/2\r\n"))
+                        .ok());
+        c.change(fleet, pa28.id, working.CurrentAircraft().id);
+        QStringList messages;
+        for (const Message& m : working.FleetChanged())
+            messages.append(m.text);
+        EXPECT_EQ(messages, c.messages) << c.edit;
+        EXPECT_EQ(working.Type().name, QString::fromLatin1(c.type)) << c.edit;
+        EXPECT_EQ(working.CurrentAircraft().ident, QString::fromLatin1(c.aircraft)) << c.edit;
+        const bool kept = working.HasAircraft();
+        EXPECT_EQ(working.CurrentLoading().stationWeights[0], kept ? 170.0 : 0.0) << c.edit;
+        EXPECT_EQ(working.CurrentLoading().fuelSelection, kept ? kFuelHalf : kFuelFull) << c.edit;
+    }
 }
 
 TEST_F(LoadingSessionTest, WithoutAircraftNothingIsComputed) {

@@ -12,6 +12,7 @@
 #include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/navdata/SearchLocationDlg.h"
+#include "ui/navdata/SearchScripts.h"
 #include "ui/navdata/UserWaypointsDlg.h"
 
 #include <QListWidget>
@@ -131,16 +132,7 @@ TEST_F(DistanceTrackDlgTest, SwapPickAndPlanButtons) {
 
     // "..." for an airport searches the navigation data; the choice is calculated at once.
     SetKind(dialog, IDC_DT_TO_KIND, PlaceKind::Airport);
-    platform.dialogScripts.append([](QDialog* d) {
-        auto* search = dynamic_cast<CSearchLocationDlg*>(d);
-        EXPECT_NE(search, nullptr);
-        search->SetDlgItemText(IDC_SEARCH_TEXT, "alpha");
-        EXPECT_TRUE(search->OnSearch());
-        auto* list = search->Item<QTreeView>(IDC_SEARCH_RESULTS);
-        list->setCurrentIndex(list->model()->index(0, 0));
-        search->OnSelect();
-        return search->result();
-    });
+    platform.dialogScripts.append(SelectFirstFound("alpha"));
     ClickButton(dialog, IDC_DT_TO_PICK);
     EXPECT_EQ(dialog.GetDlgItemText(IDC_DT_TO_IDENT), "KAAA");
     EXPECT_EQ(dialog.GetDlgItemText(IDC_DT_TO_NAME), "ALPHA FIELD");
@@ -164,6 +156,31 @@ TEST_F(DistanceTrackDlgTest, SwapPickAndPlanButtons) {
     EXPECT_EQ(dialog.RequestedPlanAction(), PlanAction::AddDestination);
     EXPECT_EQ(dialog.FromText(), "HOME");
     EXPECT_EQ(dialog.ToText(), "KAAA");
+}
+
+// The nav aid picked from a search is the one used, though another shares its identifier and
+// lies nearer the other end; so it is when the dialog opens again with the last places.
+TEST_F(DistanceTrackDlgTest, ThePlacePickedIsThePlaceUsed) {
+    NavDataSet data;
+    data.airports = {Quito()};
+    data.navAids = SharedIdentNavAids();
+    ASSERT_TRUE(
+        document->NavData().LoadNavData(WriteNavFile(folder, NavBytes(data), "w.nav")).ok());
+    for (int opening = 0; opening < 2; ++opening) {
+        CDistanceTrackDlg dialog(*document);
+        ASSERT_TRUE(dialog.Create());
+        if (opening == 0) {
+            SetKind(dialog, IDC_DT_FROM_KIND, PlaceKind::NavAid);
+            TypeInto(dialog, IDC_DT_TO_IDENT, "SEQM");
+            platform.dialogScripts.append(SelectFirstFound("olympia", LocationKind::NavAid));
+            ClickButton(dialog, IDC_DT_FROM_PICK);
+        }
+        EXPECT_EQ(Results(dialog),
+                  (QStringList{"Olympia VORTAC", "MARISCAL SUCRE", "3660nm", "127°T", "327°T"}))
+            << opening;
+        ClickButton(dialog, IDC_CLOSE);
+    }
+    EXPECT_TRUE(platform.messages.isEmpty());
 }
 
 TEST_F(DistanceTrackDlgTest, EveryMenuSetOpensItWithoutThePlanButtons) {

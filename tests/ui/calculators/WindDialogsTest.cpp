@@ -9,9 +9,14 @@
 #include "ui/document/ScreenRegistry.h"
 #include "ui/framework/SpinButton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -227,6 +232,66 @@ TEST_F(WindDialogsTest, DistanceTrackButtonIsOfferedOnlyWhenTheFrameCanOpenIt) {
         ASSERT_TRUE(dialog.Create());
         EXPECT_EQ(dialog.GetDlgItem(IDC_WIND_DISTANCE_TRACK)->isEnabled(), available);
     }
+}
+
+// One and two digits typed into the number lists are computed as typed, though list items start
+// with them ("35" and "350", "2" and "20"), on the tall and the square screen.
+TEST_F(WindDialogsTest, TypedDigitsAreComputedAsTyped) {
+    using Fields = std::vector<std::pair<int, const char*>>;
+    const struct {
+        std::function<std::unique_ptr<CCalcDialog>()> make;
+        Fields typed;
+        Fields shown;
+    } cases[] = {
+        {[] { return std::make_unique<CHeadingTimeDlg>(); },
+         {{IDC_WIND_TRACK, "35"},
+          {IDC_WIND_DISTANCE, "12"},
+          {IDC_WIND_TAS, "100"},
+          {IDC_WIND_DIRECTION, "270"},
+          {IDC_WIND_SPEED, "2"},
+          {IDC_WIND_MAG_VAR, "1"}},
+         {{IDC_WIND_GROUND_SPEED, "101"},
+          {IDC_WIND_TRUE_HEADING, "34°"},
+          {IDC_WIND_ESTIMATED_TIME, "00:07:07"}}},
+        {[] { return std::make_unique<CGroundSpeedDlg>(); },
+         {{IDC_WIND_DIRECTION, "270"},
+          {IDC_WIND_SPEED, "2"},
+          {IDC_WIND_COURSE, "35"},
+          {IDC_WIND_TAS, "100"}},
+         {{IDC_WIND_HEADING, "34°"}, {IDC_WIND_GROUND_SPEED, "101"}}},
+        {[] { return std::make_unique<CFindWindDlg>(); },
+         {{IDC_WIND_HEADING, "35"},
+          {IDC_WIND_GROUND_SPEED, "98"},
+          {IDC_WIND_COURSE, "36"},
+          {IDC_WIND_TAS, "100"}},
+         {{IDC_WIND_DIRECTION, "355°"}, {IDC_WIND_SPEED, "3"}}},
+        {[] { return std::make_unique<CCrossWindDlg>(); },
+         {{IDC_WIND_HEADING, "35"}, {IDC_WIND_DIRECTION, "27"}, {IDC_WIND_SPEED, "2"}},
+         {{IDC_WIND_CROSS, "0"}, {IDC_WIND_HEAD, "2"}, {IDC_WIND_ANGLE, "8° left"}}},
+    };
+    for (QSize screen : {QSize(240, 320), QSize(240, 240)}) {
+        platform.screen.SetSize(screen);
+        for (const auto& c : cases) {
+            std::unique_ptr<CCalcDialog> dialog = c.make();
+            ASSERT_TRUE(dialog->Create());
+            dialog->show();
+            QApplication::setActiveWindow(dialog.get()); // Qt completes only in a focused field
+            for (const auto& [id, text] : c.typed)
+                TypeInto(*dialog, id, QString::fromUtf8(text));
+            ClickButton(*dialog, IDC_CALCULATE);
+            const std::string where =
+                dialog->Caption().toStdString() + " " + std::to_string(screen.height());
+            for (const auto& [id, text] : c.typed)
+                EXPECT_EQ(dialog->GetDlgItemText(id), QString::fromUtf8(text)) << where;
+            for (const auto& [id, text] : c.shown)
+                EXPECT_EQ(dialog->GetDlgItemText(id), QString::fromUtf8(text)) << where << id;
+        }
+        EXPECT_EQ(platform.settings.ReadText("Track.Track"), "35");
+        EXPECT_EQ(platform.settings.ReadText("Track.Distance"), "12");
+        EXPECT_EQ(platform.settings.ReadText("Track.WindSpeed"), "2");
+        EXPECT_EQ(platform.settings.ReadText("Track.Var"), "1");
+    }
+    EXPECT_TRUE(MessageTexts().isEmpty());
 }
 
 TEST_F(WindDialogsTest, SquareAndLandscapeScreensUseTheirTemplates) {

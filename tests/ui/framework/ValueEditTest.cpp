@@ -5,6 +5,7 @@
 #include "support/ScriptedPlatform.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/MenuBuilder.h"
+#include "ui/framework/WholeText.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -81,6 +82,41 @@ TEST(ValueEdit, MenuResourceFirstSubMenuAndNoMenuCases) {
     none.SetRange(2000000000, 1); // a huge range is cut short instead of hanging
     EXPECT_EQ(MenuCommandTexts(none.CreateValueMenu().get()).size(),
               CValueEdit::kMaxRangeItems + 1);
+}
+
+// A chosen value goes in whole, whatever the field's length limit; the limit holds for typing,
+// also while such a text is in the field, and comes back as the text is edited down.
+TEST(ValueEdit, ChosenTextGoesInWholeAndTheLimitStaysForTyping) {
+    const struct {
+        int limit;
+        int command;
+        const char* chosen;
+    } cases[] = {
+        {2, CValueEdit::kLastResultCommand, "123.4"}, // the plan's wind speed
+        {3, CValueEdit::kLastResultCommand, "123.4"}, // the plan's wind direction
+        {1, CValueEdit::kRangeCommandBase + 30, "30"},
+        {5, CValueEdit::kLastResultCommand, "123.4"}, // fits: nothing to lift
+    };
+    for (const auto& c : cases) {
+        ShownValueField f(123.4);
+        f.field.SetRange(30, 2);
+        f.field.setMaxLength(c.limit);
+        f.platform.popupAnswers = {c.command};
+        f.RightClick();
+        const QString chosen = QString::fromLatin1(c.chosen);
+        EXPECT_EQ(f.field.text(), chosen) << c.limit;
+        f.field.setFocus();
+        f.field.end(false);
+        QTest::keyClicks(&f.field, QStringLiteral("7")); // typing cannot lengthen it
+        EXPECT_EQ(f.field.text(), chosen.size() < c.limit ? chosen + "7" : chosen) << c.limit;
+        f.field.setCursorPosition(1);
+        QTest::keyClick(&f.field, Qt::Key_Delete); // edited down, the cursor stays
+        EXPECT_EQ(f.field.cursorPosition(), 1) << c.limit;
+        f.field.selectAll();
+        QTest::keyClicks(&f.field, QStringLiteral("987654"));
+        EXPECT_EQ(f.field.text(), QStringLiteral("987654").left(c.limit)) << c.limit;
+        EXPECT_EQ(TypingLimit(&f.field), c.limit);
+    }
 }
 
 TEST(ValueEdit, ForwardFlagPassesTheCommandOn) {

@@ -9,6 +9,7 @@
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/ValueEdit.h"
+#include "ui/navdata/SearchScripts.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -160,6 +161,43 @@ TEST_F(PlanningViewTest, RefusalsKeepOrEmptyThePlanAsTheyShould) {
     EXPECT_EQ(platform.messages.last().text,
               QStringLiteral("Unknown aircraft type in flight plan.\n"));
     EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 NOPE"));
+}
+
+// A value chosen from a field's menu goes in whole: the last result 123.4 offered in the wind
+// speed (2 characters to type) meets the plan's own check instead of becoming a 12 kt wind, and
+// a new view shows it as it was left.
+TEST_F(PlanningViewTest, ValueMenuChoiceIsCheckedWhole) {
+    state.lastCalcResult = 123.4;
+    MakeView();
+    TypeRoute(QStringLiteral("KAA0 KAA1"));
+    auto* speed = view->Item<CValueEdit>(IDC_PLAN_WIND_SPEED);
+    platform.popupAnswers = {CValueEdit::kLastResultCommand};
+    speed->ShowValueMenu(QPoint());
+    EXPECT_EQ(speed->text(), QStringLiteral("123.4"));
+    EXPECT_FALSE(view->Recompute());
+    EXPECT_EQ(platform.messages.last().text, QStringLiteral("Error: Invalid wind speed (123)"));
+    MakeView();
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_WIND_SPEED), QStringLiteral("123.4"));
+    state.lastCalcResult = 0;
+}
+
+// A nav aid picked with the route's "Search" is the one planned, though another shares its
+// identifier nearer the route's start.
+TEST_F(PlanningViewTest, TheNavAidPickedFromASearchIsPlanned) {
+    NavDataSet data;
+    data.airports = {Quito()};
+    data.navAids = SharedIdentNavAids();
+    ASSERT_TRUE(
+        document->NavData().LoadNavData(WriteNavFile(navFolder, NavBytes(data), "w.nav")).ok());
+    MakeView();
+    TypeRoute(QStringLiteral("SEQM"));
+    platform.dialogScripts << SelectFirstFound("olympia", LocationKind::NavAid);
+    platform.popupAnswers = {ID_ROUTE_SEARCH};
+    view->Item<CValueEdit>(IDC_PLAN_ROUTE)->ShowValueMenu(QPoint());
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("SEQM OLM"));
+    ASSERT_EQ(Rows().size(), 2);
+    EXPECT_EQ(Rows()[0][1], QStringLiteral("3660"));
+    EXPECT_TRUE(platform.messages.isEmpty());
 }
 
 // Calc > Distance/Track... from this view shows the flight-plan buttons; each one changes the

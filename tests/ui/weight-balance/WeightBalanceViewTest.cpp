@@ -25,6 +25,41 @@ TEST_F(WeightBalanceTest, ANewUserSeesTheDefaultC172AndItsLoadingSurvives) {
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
+// The current aircraft deleted in the Aircraft List: another of its type takes the loading; the
+// type and the weights stay.
+TEST_F(WeightBalanceTest, DeletingTheCurrentAircraftKeepsTheTypeAndTheWeights) {
+    const int c172 = document->Aircraft().Types().first().id;
+    Aircraft second{0, c172, QStringLiteral("N456B"), 1700.0, 39.0, 0.0};
+    ASSERT_TRUE(document->Aircraft().AddAircraft(second).ok());
+    MakeView();
+    view->Combo(IDC_WB_AIRCRAFT)->setCurrentIndex(1);
+    ASSERT_EQ(view->Session().CurrentAircraft().ident, QStringLiteral("N456B"));
+    Type(IDC_WB_STATIONS, 0, {IDC_KEY_1, IDC_KEY_7, IDC_KEY_0});
+    platform.dialogScripts.append([&](QDialog*) {
+        EXPECT_TRUE(document->Aircraft().DeleteAircraft(second.id).ok());
+        return static_cast<int>(kIdOk);
+    });
+    view->Button(IDC_WB_AIRCRAFT_BUTTON)->click();
+    EXPECT_EQ(view->Combo(IDC_WB_TYPE)->currentText(), QStringLiteral("C172"));
+    EXPECT_EQ(view->Combo(IDC_WB_AIRCRAFT)->currentText(), QStringLiteral("N123A"));
+    EXPECT_EQ(Grid(IDC_WB_STATIONS)->ItemText(0, 1), QStringLiteral("170.0"));
+    EXPECT_EQ(view->Session().CurrentLoading().stationWeights[0], 170.0);
+    EXPECT_TRUE(platform.messages.isEmpty());
+
+    // The last aircraft gone too: the view says so and shows no loading.
+    platform.dialogScripts.append([&](QDialog*) {
+        EXPECT_TRUE(document->Aircraft().DeleteAircraft(view->Session().CurrentAircraft().id).ok());
+        return static_cast<int>(kIdOk);
+    });
+    view->Button(IDC_WB_AIRCRAFT_BUTTON)->click();
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_EQ(platform.messages[0].text, QStringLiteral("No aircraft defined for selected type."));
+    EXPECT_EQ(platform.messages[1].text, QStringLiteral("Error, there are no aircraft defined."));
+    EXPECT_EQ(platform.messages[1].title, QStringLiteral("Weight & Balance"));
+    EXPECT_FALSE(view->Session().HasAircraft());
+    EXPECT_EQ(Grid(IDC_WB_STATIONS)->RowCount(), 0);
+}
+
 TEST_F(WeightBalanceTest, TheKeypadRefusesANinthCharacterAndTakesBackspace) {
     MakeView();
     Type(IDC_WB_STATIONS, 1,
