@@ -33,7 +33,7 @@ class Places {
 public:
     explicit Places(const CalcArgs& args) : args_(args) {}
 
-    Outcome<Place> Find(PlaceKind kind, const QString& text) {
+    Outcome<Place> Find(PlaceKind kind, const QString& text, const PlaceHint& hint) {
         if (text.contains(':')) {
             const std::optional<Position> position = ParsePositionText(text);
             if (!position)
@@ -48,7 +48,7 @@ public:
         } else if (const Status loaded = LoadNav(); !loaded.ok()) {
             return loaded.error();
         }
-        return FindPlace(kind, text.toUpper(), nav_, waypoints_);
+        return FindPlace(kind, text.toUpper(), nav_, waypoints_, hint);
     }
 
 private:
@@ -100,10 +100,19 @@ CalcResult DistanceTrack(const CalcArgs& a) {
     Places places(a);
     const DistanceTrackInput in{*fromKind, a.Text("from").trimmed(), *toKind,
                                 a.Text("to").trimmed()};
-    return CalculateDistanceTrack(
-               in,
-               [&places](PlaceKind kind, const QString& text) { return places.Find(kind, text); })
-        .texts;
+    // A nav aid identifier several share is taken near the other end, as the dialog takes it; the
+    // labels say which place was taken.
+    DistanceTrackResult result = CalculateDistanceTrack(
+        in, [&places](PlaceKind kind, const QString& text, const PlaceHint& hint) {
+            return places.Find(kind, text, hint);
+        });
+    if (!result.texts.Stopped()) {
+        if (!result.toName.isEmpty())
+            result.texts.outputs.prepend({QStringLiteral("To"), result.toName});
+        if (!result.fromName.isEmpty())
+            result.texts.outputs.prepend({QStringLiteral("From"), result.fromName});
+    }
+    return result.texts;
 }
 
 const CalcCommandRegistration kDistanceTrack{{"distance-track",

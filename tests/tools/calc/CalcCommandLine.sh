@@ -52,6 +52,9 @@ home="40:00:00 N 000:00:00 W"
 expect 0 "Distance: 75nm" distance-track --from "$home" --to "41:00.00 N, 001:00.00 E"
 expect 0 "Return: 218°T" distance-track --from "$home" --to "41:00:00 N 001:00:00 E"
 expect 1 "Please enter a To location." distance-track --from "$home"
+# Two nav aids are called OLM (Washington and Ecuador): the one near the other end is taken.
+expect 0 "To: Olympia VORTAC (nearest of 2)" distance-track --from KSEA --to OLM --to-kind navaid
+expect 0 "Distance: 37nm" distance-track --from KSEA --to OLM --to-kind navaid
 empty="$(mktemp)" # a waypoints.db of version 3 with no waypoints
 printf '\003\000\000\000\000\000\000\000' > "$empty"
 expect 1 "User location ZZZ not found." distance-track --from "$home" --to zzz --to-kind user \
