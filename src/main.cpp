@@ -1,6 +1,7 @@
 // Trevallion: a pilot's flight computer.
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/resources/Resources.h"
+#include "core/common/settings/SettingsStore.h"
 #include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
                          qPrintable(trevallion.StartupError()));
     }
     platform.Settings().Flush(); // the settings written behind reach the disk before the exit
+    if (const std::optional<Message> failure = platform.Settings().TakeFailure())
+        std::fprintf(stderr, "%s\n", qPrintable(failure->text));
     InstallPlatform(nullptr);
     return result;
 }
