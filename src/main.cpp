@@ -2,6 +2,7 @@
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/resources/Resources.h"
 #include "core/common/settings/SettingsStore.h"
+#include "ui/app/SingleInstance.h"
 #include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
@@ -12,6 +13,7 @@
 #include "Version.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -54,6 +56,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // A second start on the same data folder brings the running copy forward and ends.
+    CSingleInstance instance(DataFolder(), CSingleInstance::DefaultRuntimeFolder());
+    if (!instance.Claim()) {
+        if (instance.AskRunningToShow())
+            return 0;
+        std::fprintf(stderr, "Trevallion is already running on %s but does not answer.\n",
+                     qPrintable(QDir::toNativeSeparators(DataFolder())));
+        return 1;
+    }
+
     DesktopPlatform platform;
     InstallPlatform(&platform);
     KeepPopupsOnDeviceScreen(app);
@@ -62,6 +74,8 @@ int main(int argc, char** argv) {
     int result = 1;
     {
         CTrevallionApp trevallion;
+        QObject::connect(&instance, &CSingleInstance::ShowRequested, &app,
+                         [&trevallion] { trevallion.BringToFront(); });
         if (trevallion.InitInstance())
             result = QApplication::exec();
         else
