@@ -3,6 +3,7 @@
 
 #include "Version.h"
 #include "core/common/io/DeviceFolders.h"
+#include "core/common/io/StandardOutputCheck.h"
 
 #include <QCoreApplication>
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     LocateProgramFolder(QCoreApplication::applicationDirPath());
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const StandardOutputCheck outputCheck(out, err, "trevallion-data");
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
         PrintUsage(args.isEmpty() ? err : out);

@@ -124,4 +124,28 @@ for i in $(seq 1 60); do
 done
 ok "60 saves killed at random moments left old or new files only"
 
+# --- Standard output that cannot be written whole ends with status 1 and the reason.
+run nav build "$work/info.nav" --from "$csv"
+[ "$status" -eq 0 ] || fail "nav build for the output checks: $err"
+for command in "aircraft --default" "checklist export $work/new.db" "nav info $work/info.nav" \
+    "--help"; do
+    # shellcheck disable=SC2086
+    timeout 20 "$data" $command >/dev/full 2>"$work/err"
+    status=$?
+    [ "$status" -eq 1 ] || fail "$command >/dev/full: exit status $status"
+    grep -qF "No space left on device" "$work/err" || fail "$command >/dev/full: $(cat "$work/err")"
+    ok "$command >/dev/full fails"
+done
+if unshare --mount --propagation private true 2>/dev/null; then
+    unshare --mount --propagation private bash -c '
+        disk="$1/small"; mkdir -p "$disk"
+        mount -t tmpfs -o size=8k tmpfs "$disk" || exit
+        "$2" checklist export "$1/new.db" >"$disk/export.txt" 2>"$1/export.err"
+        echo $? >"$1/export.status"
+    ' _ "$work" "$data" 2>"$work/unshare.err"
+    [ "$(cat "$work/export.status")" = 1 ] || fail "export to a nearly full disk did not fail"
+    grep -qF "No space left on device" "$work/export.err" || fail "export: $(cat "$work/export.err")"
+    ok "an export cut short by a full disk fails"
+fi
+
 echo "$passed passed, 0 failed"
