@@ -42,6 +42,8 @@ Status ChecklistData::LoadChecklists(const QString& path) {
 
 Status ChecklistData::ReadChecklists(const QString& path) {
     const Outcome<QByteArray> file = ReadWholeFile(path, QString(), kMaxDataFileBytes);
+    if (!file && QFileInfo::exists(path)) // there but not readable: say why
+        return Status::Fail(QString(kChecklistInvalidFileText) + '\n' + file.error().text);
     if (!file)
         return Status::Fail(kChecklistNotFoundText);
     ByteReader in(file.value());

@@ -39,6 +39,17 @@ for command in "aircraft /dev/zero" "waypoints /dev/zero" "checklist export /dev
     ok "$command refused"
 done
 
+# --- A FIFO is refused at once instead of blocking the reader until a writer comes.
+mkfifo "$work/fifo"
+for command in "aircraft $work/fifo" "waypoints $work/fifo" "checklist export $work/fifo" \
+    "nav info $work/fifo" "nav airport $work/fifo KSEA" "loading $work/fifo"; do
+    # shellcheck disable=SC2086
+    run $command
+    [ "$status" -eq 1 ] || fail "$command: exit status $status on a FIFO"
+    grep -qF "Is a FIFO, not a file" "$work/err" || fail "$command: $err"
+    ok "$command refused"
+done
+
 # --- Empty results are never written as success.
 outline >"$work/outline.txt"
 run checklist import "$work/outline.txt" -o "$work/checklist.db"
