@@ -13,6 +13,9 @@
 #include <QThread>
 
 #include <csignal>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -358,20 +361,47 @@ TEST(IniSettingsStore, ADamagedFileIsToldAndKeptAsBad) {
     EXPECT_TRUE(ParseIniText(FileBytes(path)).wellFormed);
 }
 
-TEST(IniSettingsStore, AFolderAtTheFilesPathIsToldAndLeftAlone) {
+// What is not a regular file at the settings path (a folder, a FIFO, a link to a device) is told
+// when read and when saved, and left as it is: never read without end, waited on or replaced.
+TEST(IniSettingsStore, WhatIsNoFileAtThePathIsToldAndLeftAlone) {
     TempFolder folder;
     const QString path = folder.File("Trevallion.ini");
-    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
-    IniSettingsStore store(path);
-    const std::optional<Message> unread = store.TakeFailure();
-    ASSERT_TRUE(unread);
-    EXPECT_EQ(unread->text, QStringLiteral("The settings file could not be read: Is a directory"));
-    store.WriteText("AirportFile", "/data/world.nav");
-    const std::optional<Message> failure = store.TakeFailure();
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->text, QStringLiteral("Settings could not be saved: Is a directory"));
-    EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
-    EXPECT_EQ(store.ReadText("AirportFile"), QStringLiteral("/data/world.nav"));
+    const QString device = folder.File("random"); // a node of our own, never the machine's /dev
+    const bool haveDevice =
+        ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 9)) == 0;
+    const struct {
+        const char* what;
+        std::function<bool()> make;
+        QString reason;
+    } cases[] = {
+        {"folder", [&] { return QDir().mkpath(path + "/inside"); }, "Is a directory"},
+        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+         "Is a FIFO, not a file"},
+        {"link to a device", [&] { return haveDevice && QFile::link(device, path); },
+         "Is a device, not a file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+        if (!c.make())
+            continue; // a device node needs root
+        struct stat before {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &before), 0);
+        IniSettingsStore store(path);
+        const std::optional<Message> unread = store.TakeFailure();
+        ASSERT_TRUE(unread);
+        EXPECT_EQ(unread->text, "The settings file could not be read: " + c.reason);
+        store.WriteText("AirportFile", "/data/world.nav");
+        const std::optional<Message> failure = store.TakeFailure();
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->text, "Settings could not be saved: " + c.reason);
+        EXPECT_EQ(store.ReadText("AirportFile"), QStringLiteral("/data/world.nav"));
+        struct stat after {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+    }
 }
 
 TEST(ParseStoredInt, AcceptsSigned32BitAndDwordRange) {
