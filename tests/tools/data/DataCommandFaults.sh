@@ -135,6 +135,16 @@ for i in $(seq 1 60); do
 done
 ok "60 saves killed at random moments left old or new files only"
 
+# --- A file name that is not UTF-8 is opened by its bytes.
+odd="$work/$(printf 'check\xfflist.db')"
+cp "$work/checklist.db" "$odd"
+run checklist export "$odd"
+[ "$status" -eq 0 ] && [[ "$out" == *"Tourer"* ]] || fail "export of a non-UTF-8 name: $status $err"
+ok "a non-UTF-8 file name is read"
+run checklist import "$work/outline.txt" -o "$work/$(printf 'made\xff.db')"
+[ "$status" -eq 2 ] && [ -z "$(ls "$work" | grep '^made')" ] || fail "output to a non-UTF-8 name: $status $err"
+ok "an output under a non-UTF-8 name is refused, not written under another name"
+
 # --- Standard output that cannot be written whole ends with status 1 and the reason.
 run nav build "$work/info.nav" --from "$csv"
 [ "$status" -eq 0 ] || fail "nav build for the output checks: $err"
