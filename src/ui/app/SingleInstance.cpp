@@ -44,9 +44,12 @@ QString CSingleInstance::DefaultRuntimeFolder() {
 bool CSingleInstance::Claim() {
     (void)QDir().mkpath(QFileInfo(lockPath_).absolutePath());
     auto lock = std::make_unique<FileLock>(lockPath_, 0);
-    if (!lock->Held())
+    if (lock->Busy())
         return false;
-    lock_ = std::move(lock);
+    // A runtime folder where no lock can be made must not keep the program from starting: it
+    // then runs without the guard.
+    if (lock->Held())
+        lock_ = std::move(lock);
     // A socket file left by a copy that died would make listen() fail.
     QLocalServer::removeServer(socketPath_);
     server_.setSocketOptions(QLocalServer::UserAccessOption);

@@ -23,7 +23,8 @@ public:
     // The runtime folder of the user's session (XDG_RUNTIME_DIR, else one Qt makes).
     static QString DefaultRuntimeFolder();
 
-    // Takes the lock and starts listening; false when another copy holds the lock.
+    // Takes the lock and starts listening; false when another copy holds the lock (true without
+    // a lock when none can be made in the runtime folder).
     bool Claim();
     // Asks the copy holding the lock to show its window, waiting a few seconds for it to
     // listen (it may still be starting); false when it did not answer.

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -32,6 +33,16 @@ TEST(SingleInstance, ALaterStartAsksTheRunningOneForItsWindow) {
 
     running.reset();
     EXPECT_TRUE(copy.Claim());
+}
+
+// Without a usable runtime folder (here a file in its place) the program starts unguarded
+// rather than take itself for a second copy.
+TEST(SingleInstance, AnUnusableRuntimeFolderDoesNotStopTheStart) {
+    TempFolder folder;
+    QFile file(folder.File("run"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_TRUE(CSingleInstance("/home/pilot/Documents", folder.File("run")).Claim());
 }
 
 } // namespace

@@ -31,6 +31,7 @@ FileLock::FileLock(const QString& lockPath, int waitMilliseconds) {
             break;
         ::usleep(kPauseMilliseconds * 1000);
     }
+    busy_ = errno == EWOULDBLOCK;
     error_ = QString::fromLocal8Bit(std::strerror(errno));
     ::close(fd);
 }

@@ -19,9 +19,13 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     bool Held() const { return fd_ >= 0; }
+    // Not held because another holder kept it (rather than because the lock file could not be
+    // made).
+    bool Busy() const { return busy_; }
     const QString& Error() const { return error_; }
 
 private:
     int fd_ = -1;
+    bool busy_ = false;
     QString error_;
 };
