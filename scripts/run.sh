@@ -17,14 +17,11 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ -n "${QT_QPA_PLAT
     exec "$program" "$@"
 fi
 
-missing=()
-command -v x11vnc >/dev/null || missing+=(x11vnc)
-command -v xauth >/dev/null || missing+=(xauth)
-if [ "${#missing[@]}" -gt 0 ]; then
+if ! command -v x11vnc >/dev/null; then
     sudo=""
     if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
     $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends x11vnc
 fi
 port="${TREVALLION_VNC_PORT:-5900}"
 display=":$((port - 5900 + 50))"
