@@ -113,6 +113,13 @@ QString UnescapeKey(QByteArrayView key) {
     return result;
 }
 
+// UTF-8 as it is: a byte-order mark that opens a piece (after an escape or a quote) is a
+// character of the value, not a mark to drop.
+QString Utf8Text(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
+
 void ChopTrailingBlanks(QString& text, qsizetype limit) {
     qsizetype n = text.size();
     while (n > limit && (text[n - 1] == u' ' || text[n - 1] == u'\t'))
@@ -199,7 +206,7 @@ std::optional<QString> UnescapeValue(QByteArrayView value) {
             while (end < value.size() && value[end] != '\\' && value[end] != '"' &&
                    value[end] != ',')
                 ++end;
-            current += QString::fromUtf8(value.sliced(i, end - i));
+            current += Utf8Text(value.sliced(i, end - i));
             i = end;
         }
     }
@@ -220,8 +227,8 @@ QString SectionPrefix(QByteArrayView line, bool* wellFormed) {
     if (close < 0)
         *wellFormed = false;
     const QByteArrayView name = (close < 0 ? line.sliced(1) : line.sliced(1, close - 1)).trimmed();
-    if (name.compare("general", Qt::CaseInsensitive) == 0)
-        return {};
+    if (name.isEmpty() || name.compare("general", Qt::CaseInsensitive) == 0)
+        return {}; // "[]" holds keys without a section, as they are written back
     if (name.compare("%general", Qt::CaseInsensitive) == 0)
         return QString::fromLatin1(name.sliced(1)) + u'/';
     return UnescapeKey(name) + u'/';
@@ -229,9 +236,11 @@ QString SectionPrefix(QByteArrayView line, bool* wellFormed) {
 
 void AppendEscapedKey(const QString& key, QByteArray& out) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    for (const QChar qc : key) {
-        const char16_t c = qc.unicode();
-        if (c == u'/') {
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = key[i].unicode();
+        // A key's '/' is written as a backslash, but a backslash right before the '=' would hide
+        // it: a '/' that ends the key is written as "%2F".
+        if (c == u'/' && i + 1 < key.size()) {
             out += '\\';
         } else if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
                    (c >= u'0' && c <= u'9') || c == u'_' || c == u'-' || c == u'.') {
@@ -274,6 +283,15 @@ const char* NamedEscape(char16_t c) {
     }
 }
 
+bool IsLoneSurrogate(const QString& text, qsizetype i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text[i - 1].isHighSurrogate();
+    return false;
+}
+
 void AppendEscapedValue(const QString& stored, QByteArray& out) {
     QString text = stored;
     if (stored.contains(QChar::Null))
@@ -288,7 +306,8 @@ void AppendEscapedValue(const QString& stored, QByteArray& out) {
         out += plain.toUtf8();
         plain.clear();
     };
-    for (const QChar qc : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar qc = text[i];
         const char16_t c = qc.unicode();
         if (c == u';' || c == u',' || c == u'=')
             needsQuotes = true;
@@ -298,19 +317,21 @@ void AppendEscapedValue(const QString& stored, QByteArray& out) {
             continue;
         }
         escapeNextIfHex = false;
-        if (c <= 0x1F || NamedEscape(c) != nullptr)
-            flushPlain();
-        if (c == 0) {
-            out += "\\0";
-            escapeNextIfHex = true;
-        } else if (const char* named = NamedEscape(c)) {
-            out += named;
-        } else if (c <= 0x1F) {
-            out += "\\x" + QByteArray::number(c, 16);
-            escapeNextIfHex = true;
-        } else {
+        // A lone surrogate has no UTF-8 form: escaped, it reads back as it was.
+        const bool numbered =
+            c != 0 && NamedEscape(c) == nullptr && (c <= 0x1F || IsLoneSurrogate(text, i));
+        if (c != 0 && NamedEscape(c) == nullptr && !numbered) {
             plain += qc;
+            continue;
         }
+        flushPlain();
+        if (c == 0)
+            out += "\\0";
+        else if (numbered)
+            out += "\\x" + QByteArray::number(c, 16);
+        else
+            out += NamedEscape(c);
+        escapeNextIfHex = c == 0 || numbered;
     }
     flushPlain();
     if (needsQuotes || (out.size() > start && (out[start] == ' ' || out.back() == ' '))) {
@@ -366,7 +387,7 @@ QByteArray WriteIniText(const IniValues& values) {
         if (name.isEmpty())
             name = "General";
         else if (name.compare("general", Qt::CaseInsensitive) == 0)
-            name = "%General";
+            name.prepend('%'); // a section of that name, not the keys without one
         out += '[' + name + "]\n";
         const qsizetype skip = section.key().isEmpty() ? 0 : section.key().size() + 1;
         for (const IniValues::const_iterator& it : section.value()) {
