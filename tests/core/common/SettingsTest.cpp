@@ -188,7 +188,7 @@ TEST(IniSettingsStore, CrashKeepsAValidFileWithTheValuesWrittenAtOnce) {
     EXPECT_TRUE(raw.readAll().startsWith("[Settings]\n"));
 }
 
-QByteArray FileBytes(const QString& path) {
+QByteArray SettingsFileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
@@ -220,7 +220,7 @@ TEST(IniText, ReadsAndWritesWhatQSettingsDoes) {
         for (const auto& [key, value] : values)
             settings.setValue(key, value);
     }
-    const QByteArray written = FileBytes(path);
+    const QByteArray written = SettingsFileBytes(path);
     const IniDocument read = ParseIniText(written);
     EXPECT_TRUE(read.wellFormed);
     const QSettings settings(path, QSettings::IniFormat);
@@ -284,7 +284,7 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
             for (int i = 0; i < c.values; ++i)
                 store.WriteText(QStringLiteral("Times.Value%1").arg(i), "2026-12-09T10:00:00.000Z");
         }
-        const QByteArray before = FileBytes(path);
+        const QByteArray before = SettingsFileBytes(path);
         ASSERT_GT(before.size(), 0);
         if (c.leave < 0)
             ASSERT_TRUE(disk.MakeReadOnly());
@@ -296,7 +296,7 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
         const std::optional<Message> failure = store.TakeFailure();
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->text, QStringLiteral("Settings could not be saved: ") + c.reason);
-        EXPECT_EQ(FileBytes(path), before);
+        EXPECT_EQ(SettingsFileBytes(path), before);
         store.WriteText("Times.Takeoff", "2026-12-09T11:10:00.000Z");
         store.Flush();
         EXPECT_FALSE(store.TakeFailure()); // told once
@@ -306,7 +306,7 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
         disk.Free();
         store.WriteText("Times.Landing", "2026-12-09T12:00:00.000Z"); // retried with all values
         EXPECT_FALSE(store.TakeFailure());
-        const IniValues saved = ParseIniText(FileBytes(path)).values;
+        const IniValues saved = ParseIniText(SettingsFileBytes(path)).values;
         EXPECT_EQ(saved.value("Settings/Times.Startup"),
                   QStringLiteral("2026-12-09T11:00:00.000Z"));
         EXPECT_EQ(saved.value("Settings/Times.Takeoff"),
@@ -333,7 +333,7 @@ TEST(IniSettingsStore, TheLastBlockHoldsASmallFile) {
         store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
         EXPECT_FALSE(store.TakeFailure());
     }
-    EXPECT_EQ(FileBytes(path),
+    EXPECT_EQ(SettingsFileBytes(path),
               QByteArray("[Settings]\nTimes.Startup=2026-12-09T11:00:00.000Z\nView=32881\n"));
 }
 
@@ -357,8 +357,8 @@ TEST(IniSettingsStore, ADamagedFileIsToldAndKeptAsBad) {
     EXPECT_EQ(store.ReadInt("View", 0), ID_VIEW_FLIGHT_PLANNING);
     store.WriteText("AirportFile", "/data/world.nav");
     EXPECT_FALSE(store.TakeFailure());
-    EXPECT_EQ(FileBytes(path + ".bad"), damaged);
-    EXPECT_TRUE(ParseIniText(FileBytes(path)).wellFormed);
+    EXPECT_EQ(SettingsFileBytes(path + ".bad"), damaged);
+    EXPECT_TRUE(ParseIniText(SettingsFileBytes(path)).wellFormed);
 }
 
 // What is not a regular file at the settings path (a folder, a FIFO, a link to a device) is told

@@ -7,7 +7,7 @@
 
 namespace {
 
-bool IsSpace(char c) {
+bool IsIniSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
@@ -37,7 +37,7 @@ bool NextLine(QByteArrayView text, qsizetype& pos, QByteArrayView* line, qsizety
     bool inQuotes = false;
     *equals = -1;
     qsizetype start = pos;
-    while (start < size && IsSpace(text[start]))
+    while (start < size && IsIniSpace(text[start]))
         ++start;
     qsizetype i = start;
     while (i < size) {
@@ -66,7 +66,7 @@ bool NextLine(QByteArrayView text, qsizetype& pos, QByteArrayView* line, qsizety
         } else if (i == start + 1) { // ';' opening a comment line
             while (i < size && text[i] != '\n' && text[i] != '\r')
                 ++i;
-            while (i < size && IsSpace(text[i]))
+            while (i < size && IsIniSpace(text[i]))
                 ++i;
             start = i;
         } else if (!inQuotes) { // ';' ending the line's content
