@@ -1,6 +1,8 @@
 // Trevallion: a pilot's flight computer.
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/resources/Resources.h"
+#include "core/common/settings/SettingsStore.h"
+#include "ui/app/SingleInstance.h"
 #include "ui/app/TrevallionApp.h"
 #include "ui/framework/ApplicationFonts.h"
 #include "ui/framework/DesktopPlatform.h"
@@ -11,6 +13,7 @@
 #include "Version.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -53,6 +56,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // A second start on the same data folder brings the running copy forward and ends.
+    CSingleInstance instance(DataFolder(), CSingleInstance::DefaultRuntimeFolder());
+    if (!instance.Claim()) {
+        if (instance.AskRunningToShow())
+            return 0;
+        std::fprintf(stderr, "Trevallion is already running on %s but does not answer.\n",
+                     qPrintable(QDir::toNativeSeparators(DataFolder())));
+        return 1;
+    }
+
     DesktopPlatform platform;
     InstallPlatform(&platform);
     KeepPopupsOnDeviceScreen(app);
@@ -61,6 +74,8 @@ int main(int argc, char** argv) {
     int result = 1;
     {
         CTrevallionApp trevallion;
+        QObject::connect(&instance, &CSingleInstance::ShowRequested, &app,
+                         [&trevallion] { trevallion.BringToFront(); });
         if (trevallion.InitInstance())
             result = QApplication::exec();
         else
@@ -68,6 +83,8 @@ int main(int argc, char** argv) {
                          qPrintable(trevallion.StartupError()));
     }
     platform.Settings().Flush(); // the settings written behind reach the disk before the exit
+    if (const std::optional<Message> failure = platform.Settings().TakeFailure())
+        std::fprintf(stderr, "%s\n", qPrintable(failure->text));
     InstallPlatform(nullptr);
     return result;
 }

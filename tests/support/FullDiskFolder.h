@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <sched.h>
 #include <sys/mount.h>
 
@@ -32,14 +33,20 @@ public:
     QString Path() const { return base_.Path(); }
     QString File(const QString& name) const { return base_.File(name); }
 
-    // Takes every free block with a filler file, so the next write fails with ENOSPC.
-    void Fill() const {
+    // Takes every free block with a filler file, so the next write fails with ENOSPC; with
+    // `leave` bytes (whole 4 KB blocks) free again afterwards, for a nearly full disk.
+    void Fill(qint64 leave = 0) const {
         QFile filler(base_.File(QStringLiteral(".filler")));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray block(512, 'f');
         while (filler.write(block) == block.size()) {
         }
+        if (leave > 0) {
+            ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - leave)));
+        }
     }
+    // Gives back the space Fill() took.
+    void Free() const { QFile::remove(base_.File(QStringLiteral(".filler"))); }
 
     // Makes the file system read-only, as a write-protected card or a read-only mount is.
     bool MakeReadOnly() const {

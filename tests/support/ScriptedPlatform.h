@@ -28,7 +28,7 @@ public:
     ~ScriptedPlatform() override;
 
     DeviceScreen& Screen() override { return screen; }
-    SettingsStore& Settings() override { return settings; }
+    SettingsStore& Settings() override { return settingsOverride ? *settingsOverride : settings; }
     int MessageBox(QWidget* parent, const QString& text, const QString& title,
                    MessageButtons buttons, MessageIcon icon) override;
     int RunModal(QDialog* dialog) override;
@@ -44,6 +44,7 @@ public:
 
     DeviceScreen screen;
     MemorySettingsStore settings;
+    SettingsStore* settingsOverride = nullptr; // another store in place of `settings`, not owned
     FixedClock clock;
 
     QList<MessageRecord> messages;

@@ -4,6 +4,7 @@
 #include "Version.h"
 
 #include "core/common/io/DeviceFolders.h"
+#include "core/common/io/StandardOutputCheck.h"
 #include "core/common/text/NumberText.h"
 
 #include <QCoreApplication>
@@ -133,6 +134,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const StandardOutputCheck outputCheck(out, err, "trevallion-calc");
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || IsHelp(args.first())) {
         PrintHelp(args.isEmpty() ? err : out);

@@ -5,6 +5,8 @@
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/io/FileIo.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <climits>
 
@@ -29,8 +31,19 @@ QByteArray ChecklistFileImage(const QByteArray& area) {
 
 Status ChecklistData::LoadChecklists(const QString& path) {
     Clear();
+    refusedPath_.clear();
     RemoveStaleSaveFiles(path);
+    Status loaded = ReadChecklists(path);
+    const QFileInfo file(path);
+    if (!loaded && (file.exists() || file.isSymLink()))
+        refusedPath_ = path;
+    return loaded;
+}
+
+Status ChecklistData::ReadChecklists(const QString& path) {
     const Outcome<QByteArray> file = ReadWholeFile(path, QString(), kMaxDataFileBytes);
+    if (!file && QFileInfo::exists(path)) // there but not readable: say why
+        return Status::Fail(QString(kChecklistInvalidFileText) + '\n' + file.error().text);
     if (!file)
         return Status::Fail(kChecklistNotFoundText);
     ByteReader in(file.value());
@@ -54,6 +67,11 @@ Status ChecklistData::LoadChecklists(const QString& path) {
 }
 
 Status ChecklistData::SaveChecklists(const QString& path) {
+    if (!refusedPath_.isEmpty() && refusedPath_ == path) {
+        if (Status kept = KeepRefusedFile(path, kChecklistSaveFailedText); !kept)
+            return kept;
+        refusedPath_.clear();
+    }
     Status written = WriteWholeFile(path, ChecklistFileImage(area_), kChecklistSaveFailedText);
     if (written)
         changed_ = false;

@@ -31,7 +31,8 @@ class ChecklistData {
 public:
     // Reads the file. Any failure (not found, wrong signature, wrong version, a record area
     // shorter than N or a record running past its end) leaves no checklists and returns the
-    // message to show (error icon). Clears the changed flag.
+    // message to show (error icon). Clears the changed flag. A refused file that is there is
+    // kept as "checklist.db.bad" (see KeepRefusedFile) by the first save over it.
     Status LoadChecklists(const QString& path = ChecklistFilePath());
 
     // Writes the whole file safely; clears the changed flag. On failure the checklists in
@@ -63,6 +64,7 @@ public:
     bool IsChanged() const { return changed_; }
 
 private:
+    Status ReadChecklists(const QString& path);
     void Adopt(QByteArray area, QList<ChecklistRecord> records);
     // The position in records_ of the record starting at offset; -1 when none does.
     qsizetype RecordAt(int offset) const;
@@ -73,4 +75,5 @@ private:
     QList<ChecklistRecord> records_;
     QList<int> index_{0};
     bool changed_ = false;
+    QString refusedPath_; // a file that is there but was refused: kept as .bad before a save
 };

@@ -1,10 +1,12 @@
 #include "core/navdata/NavFileWindow.h"
 
+#include "core/common/io/FileIo.h"
+
 Status NavFileWindow::Open(const QString& path) {
     Close();
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Status::Fail(file_.errorString());
+    // A FIFO or a device at the path is refused at once instead of blocking the start.
+    if (Status opened = OpenRegularFile(file_, path, true); !opened)
+        return opened;
     size_ = file_.size();
     return {};
 }

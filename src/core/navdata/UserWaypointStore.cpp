@@ -71,13 +71,11 @@ Status UserWaypointStore::LoadUserWaypoints() {
 Status UserWaypointStore::KeepRefusedFile() {
     if (!refusedFileAtPath_)
         return {};
-    const QString copy = path_ + QStringLiteral(".bad");
-    QFile::remove(copy);
-    if (!QFile::copy(path_, copy))
-        return Status::Fail(QStringLiteral("Error:\nUnable to save the user waypoints.\n") +
-                            QStringLiteral("The damaged file could not be kept as ") + copy);
-    refusedFileAtPath_ = false;
-    return {};
+    Status kept =
+        ::KeepRefusedFile(path_, QStringLiteral("Error:\nUnable to save the user waypoints.\n"));
+    if (kept)
+        refusedFileAtPath_ = false;
+    return kept;
 }
 
 Status UserWaypointStore::SaveUserWaypoints() {

@@ -7,6 +7,7 @@
 #include "core/weight-balance/AircraftFileWriter.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -15,6 +16,10 @@ namespace {
 
 const QString kFileName = QStringLiteral("aircraft.db");
 const QString kSaveError = QStringLiteral("Error: Unable to save the aircraft data file.\n");
+const QString kUnreadableText = QStringLiteral("Error: The aircraft data file could not be read: ");
+const QString kDefaultsUsedText =
+    QStringLiteral("\nThe default aircraft are used and the file is kept (as aircraft.db.bad once "
+                   "the aircraft are saved).");
 const QString kNoMoreIds = QStringLiteral("Error: No more aircraft ids are left.");
 
 // Capacity after loading `count` elements into an array that started with `initial` places.
@@ -55,6 +60,12 @@ Status AircraftStore::LoadAircraftFile() {
     RemoveStaleSaveFiles(FilePath());
     bool atSavePath = true;
     Outcome<QByteArray> bytes = ReadWholeFile(FilePath(), {}, kMaxDataFileBytes);
+    const QFileInfo file(FilePath());
+    if (!bytes.ok() && (file.exists() || file.isSymLink())) {
+        // There but unreadable (no permission, too large, not a file): told, and kept as it is.
+        refusedFileAtSavePath_ = true;
+        return Status::Fail(kUnreadableText + bytes.error().text + kDefaultsUsedText);
+    }
     if (!bytes.ok() && !FallbackFilePath().isEmpty()) {
         atSavePath = false;
         bytes = ReadWholeFile(FallbackFilePath(), {}, kMaxDataFileBytes);
@@ -80,14 +91,10 @@ Status AircraftStore::LoadAircraftFile() {
 Status AircraftStore::KeepRefusedFile() {
     if (!refusedFileAtSavePath_)
         return {};
-    const Outcome<QByteArray> old = ReadWholeFile(FilePath(), {}, kMaxDataFileBytes);
-    if (old.ok()) {
-        Status kept = WriteWholeFile(FilePath() + QStringLiteral(".bad"), old.value(), kSaveError);
-        if (!kept.ok())
-            return kept;
-    }
-    refusedFileAtSavePath_ = false;
-    return {};
+    Status kept = ::KeepRefusedFile(FilePath(), kSaveError);
+    if (kept)
+        refusedFileAtSavePath_ = false;
+    return kept;
 }
 
 Status AircraftStore::SaveAircraftFile() {

@@ -3,6 +3,8 @@
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/io/KeyValueText.h"
 
+#include <QFileInfo>
+
 QString WeightFilePath() {
     return DataFolder() + QStringLiteral("weight.txt");
 }
@@ -12,9 +14,22 @@ QString LoadingFilesFolder() {
 }
 
 Outcome<QString> ReadLoadingFile(const QString& path) {
-    return ReadTextFile(path);
+    Outcome<QString> text = ReadTextFile(path);
+    if (text && GetKeyValue(text.value(), QStringLiteral("Aircraft")).isEmpty())
+        return Outcome<QString>::Fail(kNotALoadingText, MessageIcon::None);
+    return text;
 }
 
 Status WriteLoadingFile(const QString& path, const QString& text) {
     return WriteTextFile(path, text);
+}
+
+Status WriteWeightFile(const QString& text) {
+    const QString path = WeightFilePath();
+    if (QFileInfo(path).isFile() && !ReadLoadingFile(path)) {
+        if (Status kept = KeepRefusedFile(path, QStringLiteral("Error, Unable to save file.\n"));
+            !kept)
+            return kept;
+    }
+    return WriteLoadingFile(path, text);
 }

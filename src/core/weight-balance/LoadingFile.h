@@ -16,8 +16,14 @@ QString WeightFilePath();
 QString LoadingFilesFolder();
 
 // The file's 8-bit text. Fails with "Error, Unable to open file.\n" and the reason when it cannot
-// be read or is larger than kMaxLoadingFileBytes (a damaged or wrong file).
+// be read or is larger than kMaxLoadingFileBytes, or with kNotALoadingText when it names no
+// aircraft (an empty file, random bytes, another program's text: a loading always names one).
 Outcome<QString> ReadLoadingFile(const QString& path);
+inline constexpr char kNotALoadingText[] =
+    "Error, Unable to open file.\nThe file is not a weight and balance loading.";
 // Writes the text through the atomic writer; fails with "Error, Unable to save file.\n" and the
 // reason.
 Status WriteLoadingFile(const QString& path, const QString& text);
+// Writes weight.txt; a weight.txt that is there but would be refused when read is first kept as
+// weight.txt.bad (see KeepRefusedFile).
+Status WriteWeightFile(const QString& text);

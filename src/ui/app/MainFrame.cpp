@@ -248,6 +248,8 @@ void CMainFrame::OnTimer() {
         ShowError(this, *failure, LoadString(IDS_APP_TITLE));
     if (view_)
         view_->OnTimerTick();
+    // A recorded time or preference that could not reach the disk is told within a second.
+    ReportSettingsFailure(this, LoadString(IDS_APP_TITLE));
 }
 
 bool CMainFrame::ConfirmExit() {
@@ -275,6 +277,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     exitConfirmed_ = true;
     exited_ = true;
     timer_.stop();
+    // The last try of the settings written behind, while a window can still tell its failure.
+    CurrentPlatform().Settings().Flush();
+    ReportSettingsFailure(this, LoadString(IDS_APP_TITLE));
     event->accept();
 }
 

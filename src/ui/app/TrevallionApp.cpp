@@ -12,6 +12,8 @@
 #include "ui/framework/AppContext.h"
 #include "ui/framework/Platform.h"
 
+#include <QApplication>
+
 CTrevallionApp::CTrevallionApp() {
     RegisterScreens(registry_);
 }
@@ -48,6 +50,17 @@ bool CTrevallionApp::InitInstance() {
     }
     frame_->ShowOnScreen();
     return true;
+}
+
+void CTrevallionApp::BringToFront() const {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr)
+        window = frame_.get();
+    if (window == nullptr)
+        return;
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->raise();
+    window->activateWindow();
 }
 
 void CTrevallionApp::OpenHelpTopic(const QString& topic) {

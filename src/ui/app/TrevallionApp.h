@@ -29,6 +29,8 @@ public:
     // reason is then in StartupError() and the program ends.
     bool InitInstance();
     const QString& StartupError() const { return startupError_; }
+    // Brings the program's window (the open dialog, if one is) forward: another start asked.
+    void BringToFront() const;
 
     const QString& Title() const { return title_; }
     // The folder of the program's shipped data, with a trailing separator.

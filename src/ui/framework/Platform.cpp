@@ -1,5 +1,7 @@
 #include "ui/framework/Platform.h"
 
+#include "core/common/settings/SettingsStore.h"
+
 #include <QMenu>
 #include <QtGlobal>
 
@@ -32,4 +34,9 @@ int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
 
 void ShowError(QWidget* parent, const Message& message, const QString& title) {
     ShowMessageBox(parent, message.text, title, MessageButtons::Ok, message.icon);
+}
+
+void ReportSettingsFailure(QWidget* parent, const QString& title) {
+    if (const std::optional<Message> failure = CurrentPlatform().Settings().TakeFailure())
+        ShowError(parent, *failure, title);
 }

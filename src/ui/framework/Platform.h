@@ -68,3 +68,6 @@ int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
                    MessageIcon icon = MessageIcon::Information);
 // A failed core outcome's message, shown with its own icon and an OK button.
 void ShowError(QWidget* parent, const Message& message, const QString& title);
+// A failed write of the settings store not told yet, shown once (see
+// SettingsStore::TakeFailure).
+void ReportSettingsFailure(QWidget* parent, const QString& title);

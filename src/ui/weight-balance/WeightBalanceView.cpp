@@ -447,7 +447,7 @@ void CWeightBalanceView::OpenLoading() {
 void CWeightBalanceView::SaveWeightFile(bool showFailure) {
     if (!session_.HasAircraft())
         return;
-    const Status written = WriteLoadingFile(WeightFilePath(), session_.MakeText());
+    const Status written = WriteWeightFile(session_.MakeText());
     if (!written.ok() && showFailure && !weightFileFailed_)
         Report(written);
     weightFileFailed_ = !written.ok();

@@ -5,6 +5,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -61,6 +62,7 @@ TEST(ChecklistData, DamagedFilesLeaveNoChecklistsAndTheFileUntouched) {
         SCOPED_TRACE(c.name);
         const QString path = folder.File("checklist.db");
         WriteBytes(path, c.bytes);
+        QFile::remove(path + ".bad");
         ChecklistData data;
         ASSERT_TRUE(data.ReplaceChecklists(area).ok());
         const Status loaded = data.LoadChecklists(path);
@@ -70,6 +72,9 @@ TEST(ChecklistData, DamagedFilesLeaveNoChecklistsAndTheFileUntouched) {
         EXPECT_TRUE(data.Records().isEmpty());
         EXPECT_FALSE(data.IsChanged());
         EXPECT_EQ(ReadBytes(path), c.bytes);
+        // The first save over the refused file keeps it beside the new one.
+        ASSERT_TRUE(data.SaveChecklists(path).ok());
+        EXPECT_EQ(ReadBytes(path + ".bad"), c.bytes);
     }
 }
 

@@ -7,6 +7,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -33,11 +41,93 @@ TEST(ReadWholeFile, RefusesMoreThanTheLimitAndEndlessDevices) {
 
     const Outcome<QByteArray> endless = ReadWholeFile("/dev/zero", "Error: ", kMaxDataFileBytes);
     ASSERT_FALSE(endless.ok());
-    EXPECT_TRUE(endless.error().text.contains("larger than")) << endless.error().text.toStdString();
+    EXPECT_EQ(endless.error().text, QStringLiteral("Error: Is a device, not a file"));
 
     const Outcome<QByteArray> folderRead = ReadWholeFile(folder.Path(), "Error: ", 100);
     ASSERT_FALSE(folderRead.ok());
     EXPECT_EQ(folderRead.error().text, QStringLiteral("Error: Is a directory"));
+}
+
+// What is not a regular file is neither read (a FIFO would block the reader for ever) nor
+// replaced by a save (a device node, as root, would become a plain file), also behind a link.
+TEST(FileIo, ReadsAndReplacesOnlyRegularFiles) {
+    TempFolder folder;
+    const QString fifo = folder.File("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString device = folder.File("null"); // a node of our own: never the machine's /dev
+    const bool haveDevice =
+        ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    const QString socket = folder.File("socket");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(socket).constData(),
+                 sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const struct {
+        const char* name;
+        QString target;
+        QString reason; // of the read and of the save
+    } cases[] = {
+        {"FIFO", fifo, "Is a FIFO, not a file"},
+        {"device", device, "Is a device, not a file"},
+        {"socket", socket, "Is a socket, not a file"},
+        {"folder", folder.File("sub"), "Is a directory"},
+        {"nothing", folder.File("missing"), ""},
+    };
+    ASSERT_TRUE(QDir().mkpath(folder.File("sub")));
+    for (const auto& c : cases) {
+        if (!haveDevice && c.target == device)
+            continue;                       // making a device node needs root
+        for (bool linked : {true, false}) { // linked first: "nothing" is then still missing
+            SCOPED_TRACE(std::string(c.name) + (linked ? " behind a link" : ""));
+            QString path = c.target;
+            if (linked) {
+                path = folder.File(QStringLiteral("link-%1").arg(c.name));
+                ASSERT_TRUE(QFile::link(c.target, path));
+            }
+            const QString readReason = c.reason.isEmpty() ? "No such file or directory" : c.reason;
+            const QString saveReason =
+                c.reason.isEmpty() && linked ? "The link points to no file" : c.reason;
+            EXPECT_EQ(ReadWholeFile(path, "Error: ", 100).error().text, "Error: " + readReason);
+            const Status saved = WriteWholeFile(path, "x", "Error: ");
+            if (saveReason.isEmpty()) {
+                EXPECT_TRUE(saved.ok());
+                continue;
+            }
+            ASSERT_FALSE(saved.ok());
+            EXPECT_EQ(saved.error().text, "Error: " + saveReason);
+            struct stat info {};
+            const bool there = ::lstat(QFile::encodeName(c.target).constData(), &info) == 0;
+            EXPECT_EQ(there,
+                      !c.reason.isEmpty()); // left as it was: nothing made at a dangling link
+            EXPECT_FALSE(there && S_ISREG(info.st_mode));
+            EXPECT_EQ(QFileInfo(path).isSymLink(), linked);
+        }
+    }
+    ::close(listener);
+}
+
+// Each refused version of a file is kept under its own name; an earlier copy is never replaced.
+TEST(KeepRefusedFile, NumbersTheCopiesAndFollowsALink) {
+    TempFolder folder;
+    const QString path = folder.File("aircraft.db");
+    QString kept;
+    EXPECT_TRUE(KeepRefusedFile(path, {}, &kept).ok()); // nothing there
+    EXPECT_TRUE(kept.isEmpty());
+    const QString real = folder.File("real.db");
+    ASSERT_TRUE(WriteWholeFile(real, "", {}).ok());
+    ASSERT_TRUE(QFile::link(real, path));
+    for (const char* bytes : {"first", "second", "third"}) {
+        ASSERT_TRUE(WriteWholeFile(path, bytes, {}).ok());
+        ASSERT_TRUE(KeepRefusedFile(path, {}, &kept).ok());
+        EXPECT_EQ(FileBytes(kept), QByteArray(bytes));
+        EXPECT_FALSE(QFileInfo(kept).isSymLink());
+    }
+    EXPECT_EQ(FileBytes(path + ".bad"), QByteArray("first"));
+    EXPECT_EQ(FileBytes(path + ".bad2"), QByteArray("second"));
+    EXPECT_EQ(kept, path + ".bad3");
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
 }
 
 TEST(WriteWholeFile, LeavesNoTemporaryFileAndKeepsPermissions) {

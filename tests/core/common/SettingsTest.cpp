@@ -1,14 +1,21 @@
 #include "core/common/settings/AppSettings.h"
 #include "core/common/settings/IniSettingsStore.h"
+#include "core/common/settings/IniText.h"
 #include "core/common/settings/MemorySettingsStore.h"
 
+#include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QThread>
 
 #include <csignal>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -179,6 +186,222 @@ TEST(IniSettingsStore, CrashKeepsAValidFileWithTheValuesWrittenAtOnce) {
     QFile raw(path);
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
     EXPECT_TRUE(raw.readAll().startsWith("[Settings]\n"));
+}
+
+QByteArray SettingsFileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Our INI text is QSettings' text: a file QSettings wrote reads as QSettings reads it, and the
+// same values write the same bytes.
+TEST(IniText, ReadsAndWritesWhatQSettingsDoes) {
+    const QList<QPair<QString, QString>> values = {
+        {"Settings/Airports", "KSEA,KBFI,"},
+        {"Settings/Name", " Timer 1 "},
+        {"Settings/Equation", "a=b;c"},
+        {"Settings/Quoted", "say \"hi\" \\ there"},
+        {"Settings/Controls", QString("tab\tline\nbell\a") + QChar(1) + "f" + QChar(0) + "1"},
+        {"Settings/At", "@home"},
+        {"Settings/Invalid", "@Invalid()"},
+        {"Settings/Wide", QString::fromUtf8("Zürich \xe2\x86\x92 \xf0\x9f\x9b\xa9")},
+        {"Settings/Empty", ""},
+        {"Settings/Time Zone 1", "UTC+1=60"},
+        {"Settings/a%b\xc3\xa9\xe2\x82\xac", "x"},
+        {"Settings/TimerVal0", "4294967295"},
+        {"Plan/Route", "KSEA"},
+        {"General", "%General section"},
+        {"Top", "no section"},
+    };
+    TempFolder folder;
+    const QString path = folder.File("q.ini");
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        for (const auto& [key, value] : values)
+            settings.setValue(key, value);
+    }
+    const QByteArray written = SettingsFileBytes(path);
+    const IniDocument read = ParseIniText(written);
+    EXPECT_TRUE(read.wellFormed);
+    const QSettings settings(path, QSettings::IniFormat);
+    QStringList keys = settings.allKeys();
+    keys.sort();
+    EXPECT_EQ(read.values.keys(), keys);
+    IniValues expected;
+    for (const QString& key : settings.allKeys()) {
+        EXPECT_EQ(read.values.value(key), settings.value(key).toString()) << key.toStdString();
+        expected.insert(key, settings.value(key).toString());
+    }
+    EXPECT_EQ(WriteIniText(expected), written);
+}
+
+TEST(IniText, ToleratesWhatHandsWriteAndMarksDamage) {
+    const struct {
+        QByteArray text;
+        IniValues values;
+        bool wellFormed;
+    } cases[] = {
+        {"; comment\r\n[Settings]\r\n View = 33030 \r\nNav = SEA , PAE,\n",
+         {{"Settings/View", "33030"}, {"Settings/Nav", "SEA,PAE,"}},
+         true},
+        {"\xef\xbb\xbf[Settings]\nA=\"x ; y\" ; note\nB=1\\\n2\n",
+         {{"Settings/A", "x ; y"}, {"Settings/B", "12"}},
+         true},
+        {"[Settings]\nno equals sign\nA=1\n", {{"Settings/A", "1"}}, false},
+        {"[Settings\nA=1\n", {{"Settings/A", "1"}}, false},
+        {"[Settings]\nA=\xff\xfe\n",
+         {{"Settings/A", QString(2, QChar::ReplacementCharacter)}},
+         false},
+        {QByteArray("[Settings]\nA=1\0\n", 16), {{"Settings/A", QString("1") + QChar(0)}}, false},
+    };
+    for (const auto& c : cases) {
+        const IniDocument document = ParseIniText(c.text);
+        EXPECT_EQ(document.values, c.values) << c.text.toStdString();
+        EXPECT_EQ(document.wellFormed, c.wellFormed) << c.text.toStdString();
+    }
+}
+
+// A save that cannot reach the disk keeps the old file byte for byte and every value in memory,
+// is told once with the system's reason, and is told again only after a save succeeded.
+TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
+    const struct {
+        const char* what;
+        qint64 leave; // bytes left free; -1: a read-only file system
+        int values;   // values in the file before (about 40 bytes each)
+        const char* reason;
+    } cases[] = {
+        {"full disk", 0, 10, kNoSpaceReason},
+        {"one block left, file larger", 4096, 150, kNoSpaceReason},
+        {"read-only file system", -1, 10, "Read-only file system"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FullDiskFolder disk;
+        REQUIRE_FULL_DISK(disk);
+        const QString path = disk.File("Orvenda Technologies/Trevallion.ini");
+        {
+            IniSettingsStore store(path);
+            for (int i = 0; i < c.values; ++i)
+                store.WriteText(QStringLiteral("Times.Value%1").arg(i), "2026-12-09T10:00:00.000Z");
+        }
+        const QByteArray before = SettingsFileBytes(path);
+        ASSERT_GT(before.size(), 0);
+        if (c.leave < 0)
+            ASSERT_TRUE(disk.MakeReadOnly());
+        else
+            disk.Fill(c.leave);
+        IniSettingsStore store(path);
+        EXPECT_FALSE(store.TakeFailure());
+        store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
+        const std::optional<Message> failure = store.TakeFailure();
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->text, QStringLiteral("Settings could not be saved: ") + c.reason);
+        EXPECT_EQ(SettingsFileBytes(path), before);
+        store.WriteText("Times.Takeoff", "2026-12-09T11:10:00.000Z");
+        store.Flush();
+        EXPECT_FALSE(store.TakeFailure()); // told once
+        EXPECT_EQ(store.ReadText("Times.Startup"), QStringLiteral("2026-12-09T11:00:00.000Z"));
+        if (c.leave < 0)
+            continue;
+        disk.Free();
+        store.WriteText("Times.Landing", "2026-12-09T12:00:00.000Z"); // retried with all values
+        EXPECT_FALSE(store.TakeFailure());
+        const IniValues saved = ParseIniText(SettingsFileBytes(path)).values;
+        EXPECT_EQ(saved.value("Settings/Times.Startup"),
+                  QStringLiteral("2026-12-09T11:00:00.000Z"));
+        EXPECT_EQ(saved.value("Settings/Times.Takeoff"),
+                  QStringLiteral("2026-12-09T11:10:00.000Z"));
+        EXPECT_EQ(saved.size(), c.values + 3);
+        disk.Fill(c.leave);
+        store.WriteText("Times.Shutdown", "2026-12-09T12:10:00.000Z");
+        EXPECT_TRUE(store.TakeFailure()); // told again after the success in between
+    }
+}
+
+// A small file still fits into the last block: the save succeeds instead of emptying the file.
+TEST(IniSettingsStore, TheLastBlockHoldsASmallFile) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.File("Trevallion.ini");
+    {
+        IniSettingsStore store(path);
+        store.WriteInt("View", ID_VIEW_TIMES);
+    }
+    disk.Fill(4096);
+    {
+        IniSettingsStore store(path);
+        store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
+        EXPECT_FALSE(store.TakeFailure());
+    }
+    EXPECT_EQ(SettingsFileBytes(path),
+              QByteArray("[Settings]\nTimes.Startup=2026-12-09T11:00:00.000Z\nView=32881\n"));
+}
+
+// A damaged file is told at start, read as far as it can be, and kept before the first save.
+TEST(IniSettingsStore, ADamagedFileIsToldAndKeptAsBad) {
+    TempFolder folder;
+    const QString path = folder.File("Trevallion.ini");
+    const QByteArray damaged("[Settings]\nView=33030\n\x7f\x45LF\x02\x01\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    IniSettingsStore store(path);
+    const std::optional<Message> problem = store.TakeFailure();
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->text,
+              QStringLiteral("The settings file is damaged: only the values that could be read are "
+                             "used.\nThe file is kept as Trevallion.ini.bad when the settings are "
+                             "saved."));
+    EXPECT_FALSE(store.TakeFailure());
+    EXPECT_EQ(store.ReadInt("View", 0), ID_VIEW_FLIGHT_PLANNING);
+    store.WriteText("AirportFile", "/data/world.nav");
+    EXPECT_FALSE(store.TakeFailure());
+    EXPECT_EQ(SettingsFileBytes(path + ".bad"), damaged);
+    EXPECT_TRUE(ParseIniText(SettingsFileBytes(path)).wellFormed);
+}
+
+// What is not a regular file at the settings path (a folder, a FIFO, a link to a device) is told
+// when read and when saved, and left as it is: never read without end, waited on or replaced.
+TEST(IniSettingsStore, WhatIsNoFileAtThePathIsToldAndLeftAlone) {
+    TempFolder folder;
+    const QString path = folder.File("Trevallion.ini");
+    const QString device = folder.File("random"); // a node of our own, never the machine's /dev
+    const bool haveDevice =
+        ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 9)) == 0;
+    const struct {
+        const char* what;
+        std::function<bool()> make;
+        QString reason;
+    } cases[] = {
+        {"folder", [&] { return QDir().mkpath(path + "/inside"); }, "Is a directory"},
+        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+         "Is a FIFO, not a file"},
+        {"link to a device", [&] { return haveDevice && QFile::link(device, path); },
+         "Is a device, not a file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+        if (!c.make())
+            continue; // a device node needs root
+        struct stat before {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &before), 0);
+        IniSettingsStore store(path);
+        const std::optional<Message> unread = store.TakeFailure();
+        ASSERT_TRUE(unread);
+        EXPECT_EQ(unread->text, "The settings file could not be read: " + c.reason);
+        store.WriteText("AirportFile", "/data/world.nav");
+        const std::optional<Message> failure = store.TakeFailure();
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->text, "Settings could not be saved: " + c.reason);
+        EXPECT_EQ(store.ReadText("AirportFile"), QStringLiteral("/data/world.nav"));
+        struct stat after {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+    }
 }
 
 TEST(ParseStoredInt, AcceptsSigned32BitAndDwordRange) {

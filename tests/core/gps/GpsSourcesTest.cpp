@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -118,8 +120,11 @@ TEST(GpsSources, ReplayPlaysEveryGroupThenGoesQuiet) {
     // Only a sky view and a cut RMC: nothing that could drive a fix.
     empty.write("$GPGSV,3,1,11*7B\r\nnot nmea\r\n$GPRMC,000346.03,A,4808\r\n");
     empty.close();
+    const QString fifo = folder.File("fifo.nmea"); // would block the window on Start
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const Bad& bad : {Bad{folder.File("missing.nmea"), "Error: "},
-                           Bad{empty.fileName(), "Error: The file holds no NMEA"}}) {
+                           Bad{empty.fileName(), "Error: The file holds no NMEA"},
+                           Bad{fifo, "Error: Is a FIFO, not a file"}}) {
         const Status s = receiver.StartGps(std::make_unique<ReplayGpsSource>(bad.path, 10));
         EXPECT_FALSE(s.ok());
         EXPECT_TRUE(s.error().text.startsWith(bad.reason)) << s.error().text.toStdString();

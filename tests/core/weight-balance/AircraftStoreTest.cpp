@@ -10,6 +10,7 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -100,6 +101,22 @@ TEST_F(AircraftStoreTest, RefusedFilesKeepTheDefaultsAndAreKeptBeforeTheFirstSav
         EXPECT_EQ(FileBytes(DataFile() + ".bad"), c.bytes);
         EXPECT_EQ(Reloaded().AircraftList().size(), 0);
     }
+}
+
+// A file that is there but cannot be read is told, not taken for a first start, and kept.
+TEST_F(AircraftStoreTest, AnUnreadableFileIsToldAndKeptBeforeTheFirstSave) {
+    Put(program.File("aircraft.db"), AircraftFileWriter::Write(RichFleet()));
+    Put(DataFile(), QByteArray());
+    ASSERT_TRUE(QFile::resize(DataFile(), kMaxDataFileBytes + 1));
+    const Status loaded = store.LoadAircraftFile();
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().text,
+              QStringLiteral("Error: The aircraft data file could not be read: The file is larger "
+                             "than 16777216 bytes.\nThe default aircraft are used and the file is "
+                             "kept (as aircraft.db.bad once the aircraft are saved)."));
+    EXPECT_EQ(store.Fleet(), DefaultAircraftFleet());
+    ASSERT_TRUE(store.DeleteAircraft(1).ok());
+    EXPECT_EQ(QFileInfo(DataFile() + ".bad").size(), kMaxDataFileBytes + 1);
 }
 
 TEST_F(AircraftStoreTest, DeletingATypeDeletesItsAdjacentAircraft) {

@@ -41,6 +41,11 @@ messages="$("$calc" pressure-altitude --altitude 1000 --altimeter 948 2>&1 >/dev
 [ "$messages" -le 1 ] || fail "pressure-altitude printed its altimeter message $messages times"
 passed=$((passed + 1))
 expect 0 "Total: 0:45" time-sum --time +1:30 --time -0:45
+# Output that cannot be written is a failure with the reason, not success.
+text="$("$calc" time-sum --time +1:30 2>&1 >/dev/full)"
+[ $? -eq 1 ] && [[ "$text" == *"No space left on device"* ]] || fail "time-sum >/dev/full: $text"
+passed=$((passed + 1))
+echo "ok: time-sum >/dev/full -> 1"
 expect 0 "Ground Speed: 105" ground-speed --wind-direction 45 --wind-speed 20 --course 90 --tas 120
 expect 1 "Invalid" ground-speed --wind-direction 400 --wind-speed 20 --course 90 --tas 120
 expect 0 "Sun set Local: 20:10" sun-times --latitude 47:26:56N --longitude 122:18:33W --date 2026-06-21 --utc-offset -8

@@ -39,6 +39,17 @@ for command in "aircraft /dev/zero" "waypoints /dev/zero" "checklist export /dev
     ok "$command refused"
 done
 
+# --- A FIFO is refused at once instead of blocking the reader until a writer comes.
+mkfifo "$work/fifo"
+for command in "aircraft $work/fifo" "waypoints $work/fifo" "checklist export $work/fifo" \
+    "nav info $work/fifo" "nav airport $work/fifo KSEA" "loading $work/fifo"; do
+    # shellcheck disable=SC2086
+    run $command
+    [ "$status" -eq 1 ] || fail "$command: exit status $status on a FIFO"
+    grep -qF "Is a FIFO, not a file" "$work/err" || fail "$command: $err"
+    ok "$command refused"
+done
+
 # --- Empty results are never written as success.
 outline >"$work/outline.txt"
 run checklist import "$work/outline.txt" -o "$work/checklist.db"
@@ -123,5 +134,39 @@ for i in $(seq 1 60); do
         fail "kill -9 during a save left a damaged file (round $i)"
 done
 ok "60 saves killed at random moments left old or new files only"
+
+# --- A file name that is not UTF-8 is opened by its bytes.
+odd="$work/$(printf 'check\xfflist.db')"
+cp "$work/checklist.db" "$odd"
+run checklist export "$odd"
+[ "$status" -eq 0 ] && [[ "$out" == *"Tourer"* ]] || fail "export of a non-UTF-8 name: $status $err"
+ok "a non-UTF-8 file name is read"
+run checklist import "$work/outline.txt" -o "$work/$(printf 'made\xff.db')"
+[ "$status" -eq 2 ] && [ -z "$(ls "$work" | grep '^made')" ] || fail "output to a non-UTF-8 name: $status $err"
+ok "an output under a non-UTF-8 name is refused, not written under another name"
+
+# --- Standard output that cannot be written whole ends with status 1 and the reason.
+run nav build "$work/info.nav" --from "$csv"
+[ "$status" -eq 0 ] || fail "nav build for the output checks: $err"
+for command in "aircraft --default" "checklist export $work/new.db" "nav info $work/info.nav" \
+    "--help"; do
+    # shellcheck disable=SC2086
+    timeout 20 "$data" $command >/dev/full 2>"$work/err"
+    status=$?
+    [ "$status" -eq 1 ] || fail "$command >/dev/full: exit status $status"
+    grep -qF "No space left on device" "$work/err" || fail "$command >/dev/full: $(cat "$work/err")"
+    ok "$command >/dev/full fails"
+done
+if unshare --mount --propagation private true 2>/dev/null; then
+    unshare --mount --propagation private bash -c '
+        disk="$1/small"; mkdir -p "$disk"
+        mount -t tmpfs -o size=8k tmpfs "$disk" || exit
+        "$2" checklist export "$1/new.db" >"$disk/export.txt" 2>"$1/export.err"
+        echo $? >"$1/export.status"
+    ' _ "$work" "$data" 2>"$work/unshare.err"
+    [ "$(cat "$work/export.status")" = 1 ] || fail "export to a nearly full disk did not fail"
+    grep -qF "No space left on device" "$work/export.err" || fail "export: $(cat "$work/export.err")"
+    ok "an export cut short by a full disk fails"
+fi
 
 echo "$passed passed, 0 failed"

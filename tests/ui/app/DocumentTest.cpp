@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <pty.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -82,6 +83,23 @@ TEST_F(DocumentTest, NewDocumentLoadsEveryFileAndReportsEachFailure) {
     EXPECT_EQ(doc.Waypoints().Count(), 0);
     EXPECT_TRUE(QFile::exists(DataFolder() + "checklist.db"));
     EXPECT_EQ(doc.Checklists().AircraftNames(), QStringList{"C172"});
+}
+
+// Data files that are FIFOs (or devices) are refused with their kind at start; the start goes on
+// instead of waiting for a writer that never comes.
+TEST_F(DocumentTest, FifosInPlaceOfTheDataFilesAreRefusedAtOnce) {
+    QDir().mkpath(DataFolder());
+    const QString nav = documents.File("charts.nav");
+    platform.settings.WriteText("AirportFile", nav);
+    for (const QString& path : {DataFolder() + "aircraft.db", DataFolder() + "waypoints.db",
+                                DataFolder() + "checklist.db", nav})
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    CTrevallionDoc doc(platform.settings, fix);
+    const QStringList texts = Texts(doc.OnNewDocument());
+    ASSERT_EQ(texts.size(), 4) << texts.join(" | ").toStdString();
+    for (const QString& text : texts)
+        EXPECT_TRUE(text.contains("Is a FIFO, not a file")) << text.toStdString();
+    EXPECT_FALSE(doc.Aircraft().Types().isEmpty()); // the defaults
 }
 
 TEST_F(DocumentTest, NavigationFileFromTheSettingOrTheDefault) {

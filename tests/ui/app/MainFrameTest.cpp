@@ -1,7 +1,9 @@
 #include "ShellFixture.h"
 
 #include "core/app/ViewTable.h"
+#include "core/common/settings/IniSettingsStore.h"
 #include "resource.h"
+#include "support/FullDiskFolder.h"
 #include "support/SampleWaveFile.h"
 #include "ui/app/MenuBar.h"
 #include "ui/document/ViewCommands.h"
@@ -365,6 +367,42 @@ TEST_F(MainFrameTest, ClosingTheWindowFollowsTheExitRule) {
     EXPECT_TRUE(f.close());
     EXPECT_TRUE(f.HasExited());
     EXPECT_EQ(platform.messages.size(), 2);
+}
+
+// Recorded times that cannot reach the disk are told once, within a tick, and again at the exit
+// only when a save succeeded in between.
+TEST_F(MainFrameTest, SettingsThatCannotBeSavedAreToldOnce) {
+    FullDiskFolder disk;
+    REQUIRE_FULL_DISK(disk);
+    IniSettingsStore store(disk.File("Trevallion.ini"));
+    platform.settingsOverride = &store;
+    document = std::make_unique<CTrevallionDoc>(store, fix);
+    frame = std::make_unique<CMainFrame>(*document, registry);
+    ASSERT_TRUE(frame->Create(kViewTimes));
+    frame->show();
+    disk.Fill();
+    document->Times().flight.RecordStartup();
+    document->SaveFlightTimes();
+    frame->OnTimer();
+    frame->OnTimer();
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text,
+              QStringLiteral("Settings could not be saved: No space left on device"));
+    EXPECT_EQ(platform.messages[0].title, QStringLiteral("Trevallion"));
+    document->Times().flight.RecordShutdown(true);
+    document->SaveFlightTimes();
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(platform.messages.size(), 1); // still the same failure: not told again
+    disk.Free();
+    store.WriteInt("View", kViewTimes);
+    store.Flush();
+    disk.Fill();
+    store.WriteText("Times.Startup", "");
+    frame->OnTimer();
+    EXPECT_EQ(platform.messages.size(), 2);
+    frame.reset();
+    document.reset();
+    platform.settingsOverride = nullptr;
 }
 
 TEST_F(MainFrameTest, HelpOpensTheTopicOfTheCurrentView) {

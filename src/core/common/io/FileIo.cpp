@@ -38,14 +38,39 @@ QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The file a save replaces: the target of a symbolic link (so a linked data file stays linked),
-// else the path itself.
-QString SaveTarget(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isSymLink())
+// Why a file of this kind cannot be read or replaced; empty for a regular file.
+QString KindProblem(mode_t mode) {
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return SystemReason(EISDIR);
+    if (S_ISFIFO(mode))
+        return QStringLiteral("Is a FIFO, not a file");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("Is a socket, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("Is a device, not a file");
+    return QStringLiteral("Is not a regular file");
+}
+
+// The file a save replaces: the final target of a symbolic link (so a linked data file stays
+// linked), else the path itself; a path where nothing is yet is a new file. Anything but a
+// regular file, and a link to nothing, is refused.
+Outcome<QString> SaveTarget(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0)
         return path;
-    const QString target = info.symLinkTarget();
-    return target.isEmpty() ? path : target;
+    if (!S_ISLNK(entry.st_mode)) {
+        const QString problem = KindProblem(entry.st_mode);
+        return problem.isEmpty() ? Outcome<QString>(path) : Outcome<QString>::Fail(problem);
+    }
+    struct stat target {};
+    if (::stat(name.constData(), &target) != 0)
+        return Outcome<QString>::Fail(QStringLiteral("The link points to no file"));
+    if (const QString problem = KindProblem(target.st_mode); !problem.isEmpty())
+        return Outcome<QString>::Fail(problem);
+    return QFileInfo(path).canonicalFilePath();
 }
 
 Status WriteAll(int fd, const QByteArray& bytes) {
@@ -103,16 +128,54 @@ Status WriteTemporary(const QByteArray& temp, const QByteArray& target, const QB
     return status;
 }
 
+// "NAME.bad" for the first copy, then "NAME.bad2", "NAME.bad3"...
+QString RefusedCopyName(const QString& path, int number) {
+    return path + QStringLiteral(".bad") + (number > 1 ? QString::number(number) : QString());
+}
+
+// Copies the bytes of `from` to the new file `to`, which must not exist yet.
+Status CopyToNewFile(const QString& from, const QString& to) {
+    const Outcome<QByteArray> bytes = ReadWholeFile(from, {}, kMaxImportFileBytes);
+    if (!bytes)
+        return bytes.error();
+    if (QFileInfo::exists(to))
+        return Status::Fail(SystemReason(EEXIST));
+    return WriteWholeFile(to, bytes.value(), {});
+}
+
 } // namespace
 
+Status OpenRegularFile(QFile& file, const QString& path, bool unbuffered) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat info {};
+        // A socket cannot be opened at all ("No such device or address"): say what it is.
+        const QString problem =
+            ::stat(name.constData(), &info) == 0 ? KindProblem(info.st_mode) : QString();
+        return Status::Fail(problem.isEmpty() ? SystemReason(error) : problem);
+    }
+    struct stat info {};
+    QString problem = ::fstat(fd, &info) != 0 ? SystemReason(errno) : KindProblem(info.st_mode);
+    if (problem.isEmpty() && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        problem = SystemReason(errno);
+    const QIODevice::OpenMode mode =
+        unbuffered ? QIODevice::ReadOnly | QIODevice::Unbuffered : QIODevice::ReadOnly;
+    if (problem.isEmpty() && !file.open(fd, mode, QFileDevice::AutoCloseHandle))
+        problem = file.errorString();
+    if (problem.isEmpty())
+        return {};
+    ::close(fd);
+    return Status::Fail(problem);
+}
+
 Outcome<QByteArray> ReadWholeFile(const QString& path, const QString& prefix, qint64 maxBytes) {
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        return Outcome<QByteArray>::Fail(prefix + SystemReason(EISDIR));
-    if (!file.open(QIODevice::ReadOnly))
-        return Outcome<QByteArray>::Fail(prefix + file.errorString());
+    QFile file;
+    if (const Status opened = OpenRegularFile(file, path); !opened)
+        return Outcome<QByteArray>::Fail(prefix + opened.error().text);
     // Read in pieces: asking for the whole limit at once would reserve it in memory for every
-    // small file, and an endless device stops one byte past the limit.
+    // small file, and a file growing while it is read stops one byte past the limit.
     constexpr qint64 kPiece = 64 * 1024;
     QByteArray bytes;
     while (bytes.size() <= maxBytes) {
@@ -130,7 +193,10 @@ Outcome<QByteArray> ReadWholeFile(const QString& path, const QString& prefix, qi
 }
 
 Status WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& prefix) {
-    const QString target = SaveTarget(path);
+    const Outcome<QString> refused = SaveTarget(path);
+    if (!refused)
+        return Status::Fail(prefix + refused.error().text);
+    const QString& target = refused.value();
     const QFileInfo info(target);
     if (!QDir().mkpath(info.absolutePath()))
         return Status::Fail(prefix + QStringLiteral("Cannot create the folder ") +
@@ -163,4 +229,33 @@ void RemoveStaleSaveFiles(const QString& path) {
             entries.fileInfo().lastModified() < before)
             QFile::remove(entries.filePath());
     }
+}
+
+Status KeepRefusedFile(const QString& path, const QString& prefix, QString* kept) {
+    const QByteArray from = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(from.constData(), &info) != 0)
+        return {}; // nothing there to keep
+    const auto failed = [&prefix](const QString& copy, const QString& reason) {
+        return Status::Fail(
+            prefix +
+            QStringLiteral("The refused file could not be kept as %1: %2").arg(copy, reason));
+    };
+    constexpr int kMostCopies = 1000;
+    for (int number = 1; number <= kMostCopies; ++number) {
+        const QString copy = RefusedCopyName(path, number);
+        // The link follows a symbolic link at `path`, so the copy holds the refused bytes.
+        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, QFile::encodeName(copy).constData(),
+                     AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            // No second names here (a memory card's file system): copy the bytes instead.
+            if (const Status copied = CopyToNewFile(path, copy); !copied)
+                return failed(copy, copied.error().text);
+        }
+        if (kept)
+            *kept = copy;
+        return {};
+    }
+    return failed(RefusedCopyName(path, kMostCopies), SystemReason(EEXIST));
 }

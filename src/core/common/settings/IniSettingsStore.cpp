@@ -25,28 +25,23 @@ bool IniSettingsStore::WritesAtOnce(const QString& name) {
 }
 
 int IniSettingsStore::ReadInt(const QString& name, int defaultValue) const {
-    const QVariant value = file_->Value(Key(name));
+    const std::optional<QString> value = file_->Value(Key(name));
     int parsed = 0;
-    if (!value.isValid() || !ParseStoredInt(value.toString(), &parsed))
+    if (!value || !ParseStoredInt(*value, &parsed))
         return defaultValue;
     return parsed;
 }
 
 void IniSettingsStore::WriteInt(const QString& name, int value) {
-    file_->Change(Key(name), QVariant(value), WritesAtOnce(name));
+    file_->Change(Key(name), QString::number(value), WritesAtOnce(name));
 }
 
 QString IniSettingsStore::ReadText(const QString& name, const QString& defaultValue) const {
-    const QVariant value = file_->Value(Key(name));
-    if (!value.isValid())
-        return defaultValue;
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(','); // an unquoted "a,b," reads back as a list
-    return value.toString();
+    return file_->Value(Key(name)).value_or(defaultValue);
 }
 
 void IniSettingsStore::WriteText(const QString& name, const QString& value) {
-    file_->Change(Key(name), QVariant(value), WritesAtOnce(name));
+    file_->Change(Key(name), value, WritesAtOnce(name));
 }
 
 void IniSettingsStore::Remove(const QString& name) {
@@ -55,4 +50,8 @@ void IniSettingsStore::Remove(const QString& name) {
 
 void IniSettingsStore::Flush() {
     file_->Flush();
+}
+
+std::optional<Message> IniSettingsStore::TakeFailure() {
+    return file_->TakeFailure();
 }

@@ -4,7 +4,8 @@
 // written is read back at once by every store, and the disk is written behind (within a second,
 // coalesced) except for the values whose loss would hurt (the navigation file, the flight times
 // and track), which are written at once, and those a Flush() ends (the preferences). The last store
-// of a file writes what is left when it is destroyed.
+// of a file writes what is left when it is destroyed. A write that fails keeps the values in
+// memory; see SettingsFile for when it is tried again and how the failure is told.
 
 #include "core/common/settings/SettingsStore.h"
 
@@ -31,6 +32,7 @@ public:
     void WriteText(const QString& name, const QString& value) override;
     void Remove(const QString& name) override;
     void Flush() override;
+    std::optional<Message> TakeFailure() override;
 
     // True for the values written at once: "AirportFile" and the flight state ("Times.*",
     // "Track.*"). The preferences are written at once by the Flush() that ends their saving.

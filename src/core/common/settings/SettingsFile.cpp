@@ -1,20 +1,30 @@
 #include "core/common/settings/SettingsFile.h"
 
+#include "core/common/io/FileIo.h"
+#include "core/common/io/FileLock.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+#include <QHash>
 
 #include <chrono>
 
 namespace {
 
 constexpr std::chrono::milliseconds kWriteDelay{500};
+constexpr int kLockWaitMilliseconds = 5000;
+// Far above what the program's keys fill (a few kilobytes).
+constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
 
 std::mutex g_openMutex;
 
 QHash<QString, std::weak_ptr<SettingsFile>>& OpenFiles() {
     static QHash<QString, std::weak_ptr<SettingsFile>> files;
     return files;
+}
+
+QString SaveFailurePrefix() {
+    return QStringLiteral("Settings could not be saved: ");
 }
 
 } // namespace
@@ -31,9 +41,25 @@ std::shared_ptr<SettingsFile> SettingsFile::Open(const QString& path) {
 }
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {
-    const QSettings settings(path_, QSettings::IniFormat);
-    for (const QString& key : settings.allKeys())
-        values_.insert(key, settings.value(key));
+    const QFileInfo file(path_);
+    if (!file.exists() && !file.isSymLink())
+        return; // a first start
+    const Outcome<QByteArray> bytes = ReadWholeFile(path_, {}, kMaxSettingsFileBytes);
+    const IniDocument document = bytes ? ParseIniText(bytes.value()) : IniDocument{};
+    values_ = document.values;
+    if (bytes && document.wellFormed)
+        return;
+    // Told at start; a damaged file stays as it is until the first save keeps it as .bad. A
+    // folder or a device at the path is not ours to keep or replace.
+    refused_ = file.isFile();
+    QString text =
+        bytes ? QStringLiteral("The settings file is damaged: only the values that "
+                               "could be read are used.")
+              : QStringLiteral("The settings file could not be read: ") + bytes.error().text;
+    if (refused_)
+        text += QStringLiteral("\nThe file is kept as %1.bad when the settings are saved.")
+                    .arg(file.fileName());
+    loadProblem_ = Message{text, MessageIcon::Error};
 }
 
 SettingsFile::~SettingsFile() {
@@ -47,19 +73,22 @@ SettingsFile::~SettingsFile() {
     Flush();
 }
 
-QVariant SettingsFile::Value(const QString& key) const {
+std::optional<QString> SettingsFile::Value(const QString& key) const {
     const std::lock_guard lock(mutex_);
-    return values_.value(key);
+    const auto it = values_.constFind(key);
+    if (it == values_.cend())
+        return std::nullopt;
+    return *it;
 }
 
-void SettingsFile::Change(const QString& key, std::optional<QVariant> value, bool now) {
+void SettingsFile::Change(const QString& key, std::optional<QString> value, bool now) {
     {
         const std::lock_guard lock(mutex_);
         if (value)
             values_.insert(key, *value);
         else
             values_.remove(key);
-        pending_.insert(key, value);
+        ++changes_;
         if (!now && !writer_.joinable())
             StartWriter();
     }
@@ -76,7 +105,8 @@ void SettingsFile::StartWriter() {
 void SettingsFile::WriterLoop() {
     std::unique_lock lock(mutex_);
     while (!stopping_) {
-        wake_.wait(lock, [this] { return stopping_ || !pending_.isEmpty(); });
+        // A failed write waits for the next change before it is tried again.
+        wake_.wait(lock, [this] { return stopping_ || changes_ > attempted_; });
         // Later changes join this write: one file write for a burst of changes.
         if (wake_.wait_for(lock, kWriteDelay, [this] { return stopping_; }))
             break;
@@ -88,26 +118,44 @@ void SettingsFile::WriterLoop() {
 
 void SettingsFile::Flush() {
     const std::lock_guard writeLock(writeMutex_);
-    QMap<QString, std::optional<QVariant>> batch;
+    IniValues snapshot;
+    uint64_t changes = 0;
     {
         const std::lock_guard lock(mutex_);
-        batch.swap(pending_);
+        if (written_ == changes_)
+            return;
+        snapshot = values_;
+        changes = changes_;
+        attempted_ = changes;
     }
-    if (batch.isEmpty())
-        return;
-    QSettings settings(path_, QSettings::IniFormat);
-    for (auto it = batch.cbegin(); it != batch.cend(); ++it) {
-        if (it.value())
-            settings.setValue(it.key(), *it.value());
-        else
-            settings.remove(it.key());
-    }
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return;
-    // Not written: keep the changes for the next attempt unless newer ones replaced them.
+    const Status status = Write(snapshot);
     const std::lock_guard lock(mutex_);
-    for (auto it = batch.cbegin(); it != batch.cend(); ++it)
-        if (!pending_.contains(it.key()))
-            pending_.insert(it.key(), it.value());
+    if (status) {
+        written_ = changes;
+        failureTold_ = false;
+        failure_.reset();
+    } else if (!failureTold_) {
+        failureTold_ = true;
+        failure_ = status.error();
+    }
+}
+
+Status SettingsFile::Write(const IniValues& values) {
+    (void)QDir().mkpath(QFileInfo(path_).absolutePath()); // the lock file's folder, on first use
+    const FileLock lock(path_ + QStringLiteral(".lock"), kLockWaitMilliseconds);
+    if (!lock.Held())
+        return Status::Fail(SaveFailurePrefix() + lock.Error());
+    if (refused_) {
+        if (Status kept = KeepRefusedFile(path_, SaveFailurePrefix()); !kept)
+            return kept;
+        refused_ = false;
+    }
+    return WriteWholeFile(path_, WriteIniText(values), SaveFailurePrefix());
+}
+
+std::optional<Message> SettingsFile::TakeFailure() {
+    const std::lock_guard lock(mutex_);
+    if (loadProblem_)
+        return std::exchange(loadProblem_, std::nullopt);
+    return std::exchange(failure_, std::nullopt);
 }

@@ -4,7 +4,11 @@
 // integer, yields the default. Implementations: IniSettingsStore (the program's file) and
 // MemorySettingsStore (tests, which also records the order of writes).
 
+#include "core/common/Outcome.h"
+
 #include <QString>
+
+#include <optional>
 
 class SettingsStore {
 public:
@@ -21,6 +25,11 @@ public:
     // Writes the values not yet on the disk before returning (a store that writes through, or
     // keeps nothing on disk, has nothing to do).
     virtual void Flush() {}
+    // A problem of the store's file not told yet, handed out once: a file that could not be read
+    // at start, or a write to the disk that failed (told again only after a write has succeeded
+    // in between; the values stay in the store and are written at the next change). Nothing
+    // when all is well.
+    virtual std::optional<Message> TakeFailure() { return std::nullopt; }
 };
 
 // Parses a stored integer: optional sign and decimal digits only, within the range of a

@@ -1,0 +1,2 @@
+Aircraft=C172
+TAS=1

@@ -1,0 +1,6 @@
+Aircraft=PA28=X
+TAS=
+Route=KSEA
+KBFI
+WindDir=
+WindSpeed=5
