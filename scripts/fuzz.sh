@@ -13,7 +13,7 @@ seconds=${1:-60}
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
     targets=(aircraft_file loading_text checklist_file checklist_outline nav_file waypoint_file
-             ourairports nmea resource_script number_text)
+             ourairports nmea gdl90 resource_script number_text)
 fi
 
 cmake --preset fuzz >/dev/null
