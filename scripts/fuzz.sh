@@ -13,7 +13,8 @@ seconds=${1:-60}
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
     targets=(aircraft_file loading_text checklist_file checklist_outline nav_file waypoint_file
-             ourairports nmea resource_script number_text flight_plan entry_texts settings_file)
+             ourairports nmea gdl90 resource_script number_text flight_plan entry_texts
+             settings_file)
 fi
 
 bash scripts/install-deps.sh clang # clang++ with its libFuzzer and sanitizer runtimes

@@ -2,8 +2,6 @@
 
 #include "core/gps/NmeaSentence.h"
 
-#include <unistd.h>
-
 void ApplyNmeaDatagram(QByteArrayView datagram, GpsReaderContext& context) {
     qsizetype begin = 0;
     while (begin < datagram.size()) {
@@ -19,32 +17,6 @@ void ApplyNmeaDatagram(QByteArrayView datagram, GpsReaderContext& context) {
     }
 }
 
-Status UdpNmeaGpsSource::Open() {
-    Close();
-    Outcome<int> bound = BindUdpSocket(address_);
-    if (!bound)
-        return Status(bound.error());
-    fd_ = bound.value();
-    return Status();
-}
-
-void UdpNmeaGpsSource::Read(GpsReaderContext& context) {
-    const auto apply = [&context](QByteArrayView datagram) {
-        ApplyNmeaDatagram(datagram, context);
-    };
-    while (context.Running()) {
-        if (fd_ >= 0 && ReadDatagrams(fd_, context, apply) == DescriptorEnd::Stopped)
-            return;
-        // The socket failed (the interface went away): bind again after a pause.
-        Close();
-        if (!context.Wait(kRebindMilliseconds))
-            return;
-        static_cast<void>(Open());
-    }
-}
-
-void UdpNmeaGpsSource::Close() {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+UdpDatagramSource::Decoder UdpNmeaGpsSource::NewDecoder(GpsReaderContext& context) const {
+    return [&context](QByteArrayView datagram) { ApplyNmeaDatagram(datagram, context); };
 }
