@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    gpsd gpsd-clients
     xvfb xauth fonts-wine fonts-dejavu-core
     desktop-file-utils appstream python3
     "$@"

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 TcpStreamSource::Decoder GpsdGpsSource::NewDecoder(GpsReaderContext& context) const {
     auto lines = std::make_shared<LineSplitter>(kMaxGpsdLineBytes);
     return [&context, lines](QByteArrayView bytes) {
@@ -12,6 +14,13 @@ TcpStreamSource::Decoder GpsdGpsSource::NewDecoder(GpsReaderContext& context) co
                 context.ApplyValues(GpsValuesFromDecimal(*fix));
         });
     };
+}
+
+bool GpsdAnswers(const NetworkAddress& address, int timeoutMilliseconds) {
+    const Outcome<int> connected = ConnectTcp(address, -1, timeoutMilliseconds);
+    if (connected)
+        ::close(connected.value());
+    return connected.ok();
 }
 
 NetworkAddress LocalGpsdAddress() {

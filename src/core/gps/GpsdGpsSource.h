@@ -19,3 +19,6 @@ protected:
 
 // The address of the local gpsd.
 NetworkAddress LocalGpsdAddress();
+// Whether a gpsd (or anything) accepts a connection at the address within a short time; the
+// connection is closed again at once.
+bool GpsdAnswers(const NetworkAddress& address, int timeoutMilliseconds = 300);

@@ -55,7 +55,24 @@ QList<Message> CTrevallionDoc::OnNewDocument() {
     keep(waypoints_.LoadUserWaypoints());
     keep(InstallDefaultChecklists());
     keep(checklists_.LoadChecklists());
+    if (const std::optional<GpsSourceEntry> running = GpsSourceToResume(settings_))
+        keep(StartGps(*running));
     return messages;
+}
+
+Status CTrevallionDoc::StartGps(const GpsSourceEntry& source, int replayInterval) {
+    Outcome<std::unique_ptr<GpsSource>> made = MakeGpsSource(source, replayInterval);
+    Status started = made.ok() ? gps_.StartGps(std::move(made).value()) : Status(made.error());
+    if (!started.ok())
+        return started;
+    gpsSourceName_ = source.name;
+    RememberRunningGpsSource(settings_, source);
+    return started;
+}
+
+void CTrevallionDoc::StopGps() {
+    gps_.StopGps();
+    RememberRunningGpsSource(settings_, std::nullopt);
 }
 
 Status CTrevallionDoc::ChooseNavFile(const QString& path) {

@@ -11,6 +11,7 @@
 #include "core/checklists/ChecklistData.h"
 #include "core/common/Outcome.h"
 #include "core/gps/GpsReceiver.h"
+#include "core/gps/GpsSourceList.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/UserWaypointStore.h"
 #include "core/times/ClockTick.h"
@@ -37,6 +38,8 @@ public:
     // missing; see ChooseStartNavFile), the user waypoints and the checklists (installing the
     // shipped checklist first when the documents folder has none). A step that fails leaves its
     // data set empty (or at its defaults) and adds its message; no failure stops the loading.
+    // Last, the GPS source that was running when the program ended starts again (a restart in
+    // flight goes on reading); a source that cannot be opened adds its message.
     QList<Message> OnNewDocument();
 
     // The navigation file named by "AirportFile", or the default one when that is empty.
@@ -54,7 +57,12 @@ public:
     UserWaypointStore& Waypoints() { return waypoints_; }
     ChecklistData& Checklists() { return checklists_; }
     GpsReceiver& Gps() { return gps_; }
-    // What the GPS dialog started the receiver on, as its source list names it.
+    // Starts the receiver on a source and keeps it as the one to start again after a restart;
+    // "Error: " and the reason on failure, the receiver then stopped.
+    Status StartGps(const GpsSourceEntry& source, int replayInterval = 0);
+    // Stops the receiver at the pilot's request: the next start does not resume it.
+    void StopGps();
+    // What the receiver was started on, as the source list names it.
     const QString& GpsSourceName() const { return gpsSourceName_; }
     void SetGpsSourceName(const QString& name) { gpsSourceName_ = name; }
     GpsFix& Fix() { return gpsFix_; }

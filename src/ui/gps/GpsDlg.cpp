@@ -6,6 +6,7 @@
 #include "core/common/text/NumberText.h"
 #include "core/gps/GpsReadout.h"
 #include "core/gps/GpsSettings.h"
+#include "core/gps/GpsdGpsSource.h"
 #include "core/gps/SystemClockSetter.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"
@@ -64,7 +65,9 @@ void CGpsDlg::FillSources(uint32_t gpsPort) {
     combo->clear();
     for (const GpsSourceEntry& entry : entries_)
         combo->addItem(entry.name);
-    combo->setCurrentIndex(FindGpsSource(entries_, sources_, gpsPort));
+    // Before anything was chosen, a gpsd running on this machine is offered first.
+    const bool gpsdAnswers = !sources_.chosen && GpsdAnswers(LocalGpsdAddress());
+    combo->setCurrentIndex(FindGpsSource(entries_, sources_, gpsPort, gpsdAnswers));
     // A running receiver shows what it reads.
     if (document_.Gps().IsRunning() && !document_.GpsSourceName().isEmpty())
         combo->setCurrentText(document_.GpsSourceName());
@@ -111,9 +114,8 @@ std::optional<GpsSourceEntry> CGpsDlg::ChosenSource() {
 }
 
 void CGpsDlg::StartOrStop() {
-    GpsReceiver& receiver = document_.Gps();
-    if (receiver.IsRunning()) {
-        receiver.StopGps();
+    if (document_.Gps().IsRunning()) {
+        document_.StopGps();
         ShowRunning();
         Refresh();
         return;
@@ -126,15 +128,12 @@ void CGpsDlg::StartOrStop() {
             ShowMessage(GpsSourceNotUnderstood().text, MessageButtons::Ok, MessageIcon::None);
         return;
     }
-    Outcome<std::unique_ptr<GpsSource>> source = MakeGpsSource(*entry, ReplayInterval());
-    Status started =
-        source.ok() ? receiver.StartGps(std::move(source).value()) : Status(source.error());
+    const Status started = document_.StartGps(*entry, ReplayInterval());
     if (!started.ok()) {
         ShowMessage(started.error().text, MessageButtons::Ok, MessageIcon::None);
         return;
     }
     started_ = entry;
-    document_.SetGpsSourceName(entry->name);
     if (entry->kind == GpsSourceKind::Replay && entry->target != sources_.replayFile) {
         sources_.replayFile = entry->target;
         sources_.kind = GpsSourceKind::Replay;
@@ -159,13 +158,9 @@ void CGpsDlg::OnOK() {
         started_ ? started_ : GpsSourceForText(entries_, Combo(IDC_GPS_SOURCE)->currentText());
     uint32_t port = settings.gpsPort; // "GPSPort" keeps naming the serial port
     if (chosen && chosen->kind != GpsSourceKind::ChooseReplayFile) {
-        sources_.kind = chosen->kind;
+        sources_.Remember(*chosen);
         if (chosen->kind == GpsSourceKind::Serial)
             port = chosen->portNumber;
-        else if (chosen->kind == GpsSourceKind::Network)
-            sources_.network = chosen->target;
-        else
-            sources_.replayFile = chosen->target;
     }
     SaveGpsSettings(document_.Settings(), settings, GetDlgItemText(IDC_GPS_TAKEOFF_GS), port);
     sources_.Save(document_.Settings());

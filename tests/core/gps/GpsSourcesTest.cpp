@@ -206,9 +206,12 @@ TEST(GpsSources, ListOrderAndStoredChoice) {
     QStringList names;
     for (const GpsSourceEntry& e : list)
         names << e.name;
-    EXPECT_EQ(names, QStringList({"ttyS0", "ttyUSB0", "localhost:10110", "Replay file..."}));
+    EXPECT_EQ(names, QStringList({"ttyS0", "ttyUSB0", "gpsd localhost:2947", "localhost:10110",
+                                  "NMEA UDP 10110", "GDL90 UDP 4000", "Replay file..."}));
     EXPECT_EQ(FindGpsSource(list, settings, 100), 1);
     EXPECT_EQ(FindGpsSource(list, settings, 7), 0);
+    // Nothing chosen yet and gpsd answers on this machine: gpsd is offered first.
+    EXPECT_EQ(FindGpsSource(list, settings, 100, true), 2);
 
     settings.kind = GpsSourceKind::Replay;
     settings.network = "10.0.0.2:2000";
@@ -216,9 +219,10 @@ TEST(GpsSources, ListOrderAndStoredChoice) {
     settings.Save(store);
     const GpsSourceSettings loaded = GpsSourceSettings::Load(store);
     list = BuildGpsSourceList(ports, loaded);
-    ASSERT_EQ(list.size(), 5);
-    EXPECT_EQ(list[3].name, "Replay circuit.nmea");
-    EXPECT_EQ(FindGpsSource(list, loaded, 100), 3);
+    ASSERT_EQ(list.size(), 8);
+    EXPECT_EQ(list[6].name, "Replay circuit.nmea");
+    EXPECT_EQ(FindGpsSource(list, loaded, 100), 6);
+    EXPECT_EQ(FindGpsSource(list, loaded, 100, true), 6); // a stored choice stays
     EXPECT_EQ(store.ReadInt("GPSPort", -1), -1); // "GPSPort" is left to the serial port choice
 
     EXPECT_EQ(GpsSourceForText(list, "ttyUSB0")->target, "/dev/ttyUSB0");
@@ -226,6 +230,70 @@ TEST(GpsSources, ListOrderAndStoredChoice) {
     EXPECT_EQ(GpsSourceForText(list, "192.168.1.5:2000")->kind, GpsSourceKind::Network);
     EXPECT_FALSE(GpsSourceForText(list, "nonsense").has_value());
     EXPECT_FALSE(MakeGpsSource(list.last()).ok()); // "Replay file..." is no source by itself
+}
+
+// A device typed as a path is kept as typed and offered again; each source keeps its address.
+TEST(GpsSources, TypedDevicesAndAddressesAreRemembered) {
+    const QVector<SerialPortEntry> ports = {{"ttyS0", 1, "/dev/ttyS0"}};
+    MemorySettingsStore store;
+    GpsSourceSettings settings = GpsSourceSettings::Load(store);
+    const QVector<GpsSourceEntry> first = BuildGpsSourceList(ports, settings);
+    const std::optional<GpsSourceEntry> typed = GpsSourceForText(first, "/dev/pts/3");
+    ASSERT_TRUE(typed.has_value());
+    settings.Remember(*typed);
+    settings.Remember(*GpsSourceForText(first, "udp:127.0.0.1:5000")); // the last choice wins
+    settings.Remember(*typed);
+    settings.Save(store);
+    const GpsSourceSettings loaded = GpsSourceSettings::Load(store);
+    EXPECT_TRUE(loaded.chosen);
+    EXPECT_EQ(store.ReadText("GPSDevice"), "/dev/pts/3");
+    EXPECT_EQ(store.ReadText("GPSUdp"), "127.0.0.1:5000");
+    const QVector<GpsSourceEntry> again = BuildGpsSourceList(ports, loaded);
+    const int selected = FindGpsSource(again, loaded, 1);
+    ASSERT_GE(selected, 0);
+    EXPECT_EQ(again[selected].target, "/dev/pts/3"); // not ttyS0
+    EXPECT_EQ(again[selected].name, "/dev/pts/3");
+    settings.Remember(first[0]); // a listed port: "GPSPort" names it
+    EXPECT_TRUE(settings.device.isEmpty());
+}
+
+TEST(GpsSources, SpecsNameEverySource) {
+    const struct {
+        const char* spec;
+        GpsSourceKind kind;
+        const char* target; // nullptr: refused
+    } cases[] = {
+        {"serial:/dev/ttyUSB0", GpsSourceKind::Serial, "/dev/ttyUSB0"},
+        {"network:192.168.10.1:2000", GpsSourceKind::Network, "192.168.10.1:2000"},
+        {"replay:/tmp/flight.nmea", GpsSourceKind::Replay, "/tmp/flight.nmea"},
+        {"gpsd", GpsSourceKind::Gpsd, "localhost:2947"},
+        {"gpsd:gps.local:2948", GpsSourceKind::Gpsd, "gps.local:2948"},
+        {"udp", GpsSourceKind::Udp, "10110"},
+        {"udp:5000", GpsSourceKind::Udp, "5000"},
+        {"gdl90", GpsSourceKind::Gdl90, "4000"},
+        {"gdl90:[::1]:4001", GpsSourceKind::Gdl90, "[::1]:4001"},
+        {"serial:", GpsSourceKind::Serial, nullptr},
+        {"gpsd:nohost", GpsSourceKind::Gpsd, nullptr},
+        {"udp:70000", GpsSourceKind::Udp, nullptr},
+        {"bluetooth:1", GpsSourceKind::Serial, nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::optional<GpsSourceEntry> entry = ParseGpsSourceSpec(c.spec);
+        ASSERT_EQ(entry.has_value(), c.target != nullptr) << c.spec;
+        if (!entry)
+            continue;
+        EXPECT_EQ(entry->kind, c.kind) << c.spec;
+        EXPECT_EQ(entry->target, c.target) << c.spec;
+        EXPECT_EQ(ParseGpsSourceSpec(GpsSourceSpec(*entry)), entry) << c.spec;
+        EXPECT_TRUE(MakeGpsSource(*entry).ok()) << c.spec;
+    }
+    // The source running at exit starts again at the next start; a stop forgets it.
+    MemorySettingsStore store;
+    EXPECT_FALSE(GpsSourceToResume(store).has_value());
+    RememberRunningGpsSource(store, ParseGpsSourceSpec("gdl90"));
+    EXPECT_EQ(GpsSourceToResume(store), ParseGpsSourceSpec("gdl90"));
+    RememberRunningGpsSource(store, std::nullopt);
+    EXPECT_FALSE(GpsSourceToResume(store).has_value());
 }
 
 } // namespace
