@@ -146,7 +146,6 @@ TEST(Gdl90Messages, TheDocumentsReportExampleAsOwnship) {
     EXPECT_NEAR(o->latitude, 44.90708, 2e-5);
     EXPECT_NEAR(o->longitude, -122.99488, 2e-5);
     EXPECT_EQ(o->pressureAltitudeFeet, 5000.0);
-    EXPECT_TRUE(o->airborne);
     EXPECT_EQ(o->trackKind, Gdl90TrackKind::TrueTrack);
     EXPECT_EQ(o->nic, 10);
     EXPECT_EQ(o->nacp, 9);
