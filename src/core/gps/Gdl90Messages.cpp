@@ -54,9 +54,7 @@ std::optional<Gdl90Ownship> DecodeGdl90Ownship(QByteArrayView message) {
     const unsigned altitude = Gdl90Byte(m, 11) << 4 | Gdl90Byte(m, 12) >> 4;
     if (altitude != kUnknown12Bits)
         o.pressureAltitudeFeet = altitude * 25.0 - 1000.0;
-    const unsigned misc = Gdl90Byte(m, 12) & 0x0F;
-    o.trackKind = static_cast<Gdl90TrackKind>(misc & 0x03);
-    o.airborne = (misc & 0x08) != 0;
+    o.trackKind = static_cast<Gdl90TrackKind>(Gdl90Byte(m, 12) & 0x03); // bits 0-1 of "misc"
     o.nic = static_cast<int>(Gdl90Byte(m, 13) >> 4);
     o.nacp = static_cast<int>(Gdl90Byte(m, 13) & 0x0F);
     const unsigned speed = Gdl90Byte(m, 14) << 4 | Gdl90Byte(m, 15) >> 4;

@@ -34,7 +34,6 @@ struct Gdl90Ownship {
     std::optional<double> speedKnots;
     Gdl90TrackKind trackKind = Gdl90TrackKind::None;
     double track = 0; // degrees, as trackKind says
-    bool airborne = false;
 };
 
 std::optional<Gdl90Heartbeat> DecodeGdl90Heartbeat(QByteArrayView message);
