@@ -41,17 +41,28 @@ DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context, NmeaLineAssemble
                           [&context, &lines](QByteArrayView bytes) { context.Feed(bytes, lines); });
 }
 
+DescriptorWait WaitForDescriptor(int fd, const GpsReaderContext& context, short* revents) {
+    pollfd fds[2] = {{fd, POLLIN, 0}, {context.WakeDescriptor(), POLLIN, 0}};
+    const int ready = ::poll(fds, 2, kPollMilliseconds);
+    *revents = fds[0].revents;
+    if (ready < 0 && errno != EINTR)
+        return DescriptorWait::Failed;
+    if (ready <= 0 || (fds[1].revents & POLLIN))
+        return DescriptorWait::Idle;
+    return DescriptorWait::Ready;
+}
+
 DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context,
                              const std::function<void(QByteArrayView)>& consume) {
     char buffer[512];
     while (context.Running()) {
-        pollfd fds[2] = {{fd, POLLIN, 0}, {context.WakeDescriptor(), POLLIN, 0}};
-        const int ready = ::poll(fds, 2, kPollMilliseconds);
-        if (ready < 0 && errno != EINTR)
+        short revents = 0;
+        const DescriptorWait wait = WaitForDescriptor(fd, context, &revents);
+        if (wait == DescriptorWait::Failed)
             return DescriptorEnd::Failed;
-        if (ready <= 0 || (fds[1].revents & POLLIN))
-            continue; // timed out, interrupted, or asked to stop: the loop condition decides
-        if (fds[0].revents & POLLIN) {
+        if (wait == DescriptorWait::Idle)
+            continue; // the loop condition decides
+        if (revents & POLLIN) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
             if (n > 0) {
                 consume(QByteArrayView(buffer, n));
@@ -61,7 +72,7 @@ DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context,
                 continue;
             return DescriptorEnd::Failed; // end of input or a device error
         }
-        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))
+        if (revents & (POLLERR | POLLHUP | POLLNVAL))
             return DescriptorEnd::Failed;
     }
     return DescriptorEnd::Stopped;

@@ -53,6 +53,13 @@ public:
 // How reading a descriptor ended: asked to stop, or the end of input or an error.
 enum class DescriptorEnd { Stopped, Failed };
 
+// What a wait on a source's descriptor found: data (or an error condition to read), nothing
+// yet (a time-out, an interruption or the stop request: look at Running()), or a failed poll.
+enum class DescriptorWait { Ready, Idle, Failed };
+// Waits up to a quarter of a second for the descriptor or the stop request. revents gets what
+// poll() said of the descriptor.
+DescriptorWait WaitForDescriptor(int fd, const GpsReaderContext& context, short* revents);
+
 // Reads a non-blocking descriptor until the context stops or the input ends or fails, handing
 // every chunk of bytes to consume.
 DescriptorEnd ReadDescriptor(int fd, GpsReaderContext& context,

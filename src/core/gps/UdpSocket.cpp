@@ -11,12 +11,6 @@
 
 #include <vector>
 
-namespace {
-
-constexpr int kPollMilliseconds = 250;
-
-} // namespace
-
 QString ListenAddress::Text() const {
     if (host.isEmpty())
         return QString::number(port);
@@ -78,14 +72,12 @@ DescriptorEnd ReadDatagrams(int fd, GpsReaderContext& context,
                             const std::function<void(QByteArrayView)>& consume) {
     std::vector<char> buffer(kMaxDatagramBytes);
     while (context.Running()) {
-        pollfd fds[2] = {{fd, POLLIN, 0}, {context.WakeDescriptor(), POLLIN, 0}};
-        const int ready = ::poll(fds, 2, kPollMilliseconds);
-        if (ready < 0 && errno != EINTR)
+        short revents = 0;
+        const DescriptorWait wait = WaitForDescriptor(fd, context, &revents);
+        if (wait == DescriptorWait::Failed || (revents & (POLLERR | POLLNVAL)))
             return DescriptorEnd::Failed;
-        if (ready <= 0 || (fds[1].revents & POLLIN))
+        if (wait == DescriptorWait::Idle)
             continue;
-        if (fds[0].revents & (POLLERR | POLLNVAL))
-            return DescriptorEnd::Failed;
         // Every waiting datagram, then back to the stop request: a flood cannot hold the reader.
         for (int n = 0; n < 256 && context.Running(); ++n) {
             const ssize_t size = ::recv(fd, buffer.data(), buffer.size(), MSG_TRUNC);
