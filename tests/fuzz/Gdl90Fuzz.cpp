@@ -43,8 +43,8 @@ void CheckFields(const QByteArray& message) {
 
 void CheckFix(const QByteArray& message, const DecimalFix& fix, GpsFix& record) {
     FUZZ_CHECK(message.size() >= 28 && message[0] == 10);
-    FUZZ_CHECK(!fix.valid || (std::fabs(fix.latitude) <= 90 &&
-                              (fix.latitude != 0 || fix.longitude != 0)));
+    FUZZ_CHECK(!fix.valid ||
+               (std::fabs(fix.latitude) <= 90 && (fix.latitude != 0 || fix.longitude != 0)));
     const GpsValues values = GpsValuesFromDecimal(fix);
     FUZZ_CHECK(values.fixValid == fix.valid);
     FUZZ_CHECK(values.heading >= 0 && values.heading < 360);

@@ -17,14 +17,14 @@
 namespace {
 
 constexpr char kGpsUsage[] =
-    "--source SPEC [--count N] [--seconds S]   (SPEC: serial:/dev/ttyUSB0, network:host:port, "
+    "--source SOURCE [--count N] [--seconds S]   (SOURCE: serial:/dev/ttyUSB0, network:host:port, "
     "replay:FILE, gpsd[:host:port], udp[:port], gdl90[:port])";
 constexpr int kDefaultSeconds = 10;
 constexpr int kMaxSeconds = 24 * 3600;
 
 struct GpsOptions {
     GpsSourceEntry source;
-    QString spec;
+    QString sourceText;
     int count = 0; // 0: as many as arrive in the time
     int seconds = kDefaultSeconds;
 };
@@ -41,7 +41,7 @@ Outcome<GpsOptions> ReadGpsOptions(const QStringList& args) {
             if (!entry)
                 return Outcome<GpsOptions>::Fail(QStringLiteral("no source: ") + args[i + 1]);
             o.source = *entry;
-            o.spec = GpsSourceSpec(*entry);
+            o.sourceText = GpsSourceSpec(*entry);
             hasSource = true;
         } else if (args[i] == QLatin1String("--count") && number && value > 0) {
             o.count = value;
@@ -54,16 +54,16 @@ Outcome<GpsOptions> ReadGpsOptions(const QStringList& args) {
         }
     }
     if (args.size() % 2 != 0 || !hasSource)
-        return Outcome<GpsOptions>::Fail(QStringLiteral("--source SPEC is needed"));
+        return Outcome<GpsOptions>::Fail(QStringLiteral("--source SOURCE is needed"));
     return o;
 }
 
-QJsonObject FixObject(const GpsValues& v, const QString& spec) {
+QJsonObject FixObject(const GpsValues& v, const QString& sourceText) {
     const bool position = v.latitudeHemisphere != 0 && v.longitudeHemisphere != 0;
     QJsonObject o{{"valid", v.fixValid},
                   {"groundSpeed", v.speedKnots},
                   {"track", v.course},
-                  {"source", spec}};
+                  {"source", sourceText}};
     o.insert("latitude",
              position ? QJsonValue(NmeaDegrees(v.latitude, v.latitudeHemisphere)) : QJsonValue());
     o.insert("longitude",
@@ -96,7 +96,7 @@ int RunGps(const QStringList& args, QTextStream& out, QTextStream& err) {
     const Status started =
         source.ok() ? receiver.StartGps(std::move(source).value()) : Status(source.error());
     if (!started.ok()) {
-        err << "trevallion-data gps: " << o.spec << ": " << started.error().text << '\n';
+        err << "trevallion-data gps: " << o.sourceText << ": " << started.error().text << '\n';
         return 1;
     }
     using Clock = std::chrono::steady_clock;
@@ -113,14 +113,14 @@ int RunGps(const QStringList& args, QTextStream& out, QTextStream& err) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         last = fix.Snapshot().values;
         any = true;
-        out << QJsonDocument(FixObject(last, o.spec)).toJson(QJsonDocument::Compact) << '\n';
+        out << QJsonDocument(FixObject(last, o.sourceText)).toJson(QJsonDocument::Compact) << '\n';
         out.flush();
         ++printed;
     }
     receiver.StopGps();
     if (printed == 0) {
-        err << "trevallion-data gps: no fix arrived from " << o.spec << " within " << o.seconds
-            << " seconds\n";
+        err << "trevallion-data gps: no fix arrived from " << o.sourceText << " within "
+            << o.seconds << " seconds\n";
         return 1;
     }
     return 0;

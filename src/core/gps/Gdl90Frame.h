@@ -1,5 +1,5 @@
 #pragma once
-// GDL90 framing, as the GDL 90 Data Interface Specification gives it: a clear message (its
+// GDL90 framing, as the published GDL 90 data interface document gives it: a clear message (its
 // message id and data), then its frame check sequence (least significant byte first), with
 // every flag or escape byte among them sent as the escape byte and the byte xor 0x20, the whole
 // between two flag bytes.

@@ -1,6 +1,6 @@
 #pragma once
 // The GDL90 messages a position comes from, decoded from clear messages (message id first, as
-// Gdl90FrameReader gives them) by the layouts of the GDL 90 Data Interface Specification:
+// Gdl90FrameReader gives them) by the layouts of the published GDL 90 data interface document:
 // the Heartbeat (id 0, once a second), the Ownship Report (id 10) and the Ownship Geometric
 // Altitude (id 11). Each decoder takes only its own id and a message at least as long as its
 // layout; anything else gives nothing.

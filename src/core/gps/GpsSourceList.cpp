@@ -24,7 +24,7 @@ const QString kGdl90Name = QStringLiteral("GPSGdl90");
 const QString kReplayName = QStringLiteral("GPSReplayFile");
 const QString kRunningName = QStringLiteral("GPSRunning");
 
-// The stored word of each kind, which is also its SPEC prefix.
+// The stored word of each kind, which is also its SOURCE prefix.
 struct KindWord {
     GpsSourceKind kind;
     const char* word;
@@ -146,8 +146,8 @@ QString GpsSourceSpec(const GpsSourceEntry& entry) {
     return KindText(entry.kind) + ':' + entry.target;
 }
 
-std::optional<GpsSourceEntry> ParseGpsSourceSpec(const QString& spec) {
-    const QString text = spec.trimmed();
+std::optional<GpsSourceEntry> ParseGpsSourceSpec(const QString& sourceText) {
+    const QString text = sourceText.trimmed();
     const qsizetype colon = text.indexOf(':');
     const std::optional<GpsSourceKind> kind = KindOf(colon < 0 ? text : text.left(colon));
     if (!kind)

@@ -6,7 +6,7 @@
 // "replay", "gpsd", "udp" or "gdl90"), with the typed device in "GPSDevice", the addresses in
 // "GPSNetwork", "GPSGpsd", "GPSUdp" and "GPSGdl90", and the recording in "GPSReplayFile".
 //
-// Every source also has a one-line form, SPEC, for the command line and the restart after a
+// Every source also has a one-line form, SOURCE, for the command line and the restart after a
 // flight: serial:/dev/ttyUSB0, network:host:port, replay:FILE, gpsd[:host:port], udp[:port]
 // and gdl90[:port] (a listening port may be given as host:port).
 
@@ -56,10 +56,10 @@ struct GpsSourceSettings {
 // The one-line form of a source (see above), and the source a one-line form names; nothing for
 // a text that is none.
 QString GpsSourceSpec(const GpsSourceEntry& entry);
-std::optional<GpsSourceEntry> ParseGpsSourceSpec(const QString& spec);
+std::optional<GpsSourceEntry> ParseGpsSourceSpec(const QString& sourceText);
 
 // The source to start again at program start: the one that was running when the program last
-// ended ("GPSRunning", its SPEC), so that a restart in flight goes on reading. Nothing when the
+// ended ("GPSRunning", its SOURCE), so that a restart in flight goes on reading. Nothing when the
 // receiver had been stopped.
 std::optional<GpsSourceEntry> GpsSourceToResume(const SettingsStore& store);
 // Stored at every start and stop of the receiver.
@@ -84,7 +84,7 @@ Outcome<std::unique_ptr<GpsSource>> MakeGpsSource(const GpsSourceEntry& entry,
                                                   int replayInterval = 0);
 
 // The entry a typed text stands for: the entry with that name, else a serial device for a
-// "/dev/..." path (kept as typed), else a network entry for a "host:port" text, else a SPEC;
+// "/dev/..." path (kept as typed), else a network entry for a "host:port" text, else a SOURCE;
 // nothing otherwise.
 // What a text that names no source gets.
 Message GpsSourceNotUnderstood();

@@ -259,7 +259,7 @@ TEST(GpsSources, TypedDevicesAndAddressesAreRemembered) {
 
 TEST(GpsSources, SpecsNameEverySource) {
     const struct {
-        const char* spec;
+        const char* sourceText;
         GpsSourceKind kind;
         const char* target; // nullptr: refused
     } cases[] = {
@@ -278,14 +278,14 @@ TEST(GpsSources, SpecsNameEverySource) {
         {"bluetooth:1", GpsSourceKind::Serial, nullptr},
     };
     for (const auto& c : cases) {
-        const std::optional<GpsSourceEntry> entry = ParseGpsSourceSpec(c.spec);
-        ASSERT_EQ(entry.has_value(), c.target != nullptr) << c.spec;
+        const std::optional<GpsSourceEntry> entry = ParseGpsSourceSpec(c.sourceText);
+        ASSERT_EQ(entry.has_value(), c.target != nullptr) << c.sourceText;
         if (!entry)
             continue;
-        EXPECT_EQ(entry->kind, c.kind) << c.spec;
-        EXPECT_EQ(entry->target, c.target) << c.spec;
-        EXPECT_EQ(ParseGpsSourceSpec(GpsSourceSpec(*entry)), entry) << c.spec;
-        EXPECT_TRUE(MakeGpsSource(*entry).ok()) << c.spec;
+        EXPECT_EQ(entry->kind, c.kind) << c.sourceText;
+        EXPECT_EQ(entry->target, c.target) << c.sourceText;
+        EXPECT_EQ(ParseGpsSourceSpec(GpsSourceSpec(*entry)), entry) << c.sourceText;
+        EXPECT_TRUE(MakeGpsSource(*entry).ok()) << c.sourceText;
     }
     // The source running at exit starts again at the next start; a stop forgets it.
     MemorySettingsStore store;
