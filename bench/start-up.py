@@ -9,14 +9,18 @@ runs with a fresh settings folder whose "AirportFile" names WORLD_NAV. Prints th
 and CPU (user + system) time of each and their ratios; then, unless --idle 0, the CPU the
 program uses while idle over the given seconds: once as started, and once with the GPS reading
 the shipped recording at one sentence group a second (started from Edit > GPS... with xdotool,
-as a pilot would, then the dialog closed).
+as a pilot would, then the dialog closed); then with gpsd (gpsfake playing a log), NMEA over
+UDP and GDL90 over UDP, each at one fix a second from a sender on the loopback interface.
 """
 import argparse
+import functools
 import os
+import socket
 import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 
@@ -40,6 +44,94 @@ def start_gps(display):
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"],
                        env=dict(os.environ, DISPLAY=display), check=True)
         time.sleep(1.5)
+
+
+def nmea(body):
+    return "$%s*%02X\r\n" % (body, functools.reduce(lambda a, c: a ^ ord(c), body, 0))
+
+
+def gdl90_frame(message):
+    """A GDL90 frame: the message, its check sequence (least significant byte first), stuffing."""
+    table = []
+    for i in range(256):
+        crc = i << 8
+        for _ in range(8):
+            crc = ((crc << 1) ^ (0x1021 if crc & 0x8000 else 0)) & 0xFFFF
+        table.append(crc)
+    crc = 0
+    for byte in message:
+        crc = (table[crc >> 8] ^ (crc << 8) ^ byte) & 0xFFFF
+    body = bytes(message) + bytes([crc & 0xFF, crc >> 8])
+    stuffed = bytearray()
+    for byte in body:
+        if byte in (0x7E, 0x7D):
+            stuffed += bytes([0x7D, byte ^ 0x20])
+        else:
+            stuffed.append(byte)
+    return b"\x7e" + bytes(stuffed) + b"\x7e"
+
+
+def gdl90_second(second):
+    """A heartbeat (GPS valid) and an ownship report at 52.45 N 1.75 W, 90 kt, track 240."""
+    stamp = 36000 + second
+    heartbeat = [0, 0x81, ((stamp >> 16) << 7 & 0x80) | 0x01, stamp & 0xFF, (stamp >> 8) & 0xFF, 0, 0]
+    lat = int(52.45 / (180 / 2 ** 23)) & 0xFFFFFF
+    lon = int(-1.75 / (180 / 2 ** 23)) & 0xFFFFFF
+    altitude = (1500 + 1000) // 25
+    ownship = [10, 0, 0, 0, 0, lat >> 16, (lat >> 8) & 0xFF, lat & 0xFF, lon >> 16,
+               (lon >> 8) & 0xFF, lon & 0xFF, altitude >> 4, ((altitude & 0xF) << 4) | 0x9, 0x99,
+               90 >> 4, (90 & 0xF) << 4, 0, int(240 * 256 / 360), 1] + [0x20] * 8 + [0]
+    return gdl90_frame(heartbeat) + gdl90_frame(ownship)
+
+
+def udp_sender(port, datagram_of_second, stop):
+    """Sends one datagram a second to the port on the loopback interface until stopped."""
+    sender = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+    second = 0
+    while not stop.wait(1.0):
+        sender.sendto(datagram_of_second(second), ("127.0.0.1", port))
+        second += 1
+
+
+def nmea_second(second):
+    stamp = "10%02d%02d.00" % (second // 60 % 60, second % 60)
+    return (nmea(f"GPRMC,{stamp},A,5226.9118,N,00144.7532,W,90.0,240.0,091226,1.2,W,A") +
+            nmea(f"GPGGA,{stamp},5226.9118,N,00144.7532,W,1,08,0.9,450.0,M,47.0,M,,")).encode()
+
+
+def source_cpu(program, env, seconds, source, home):
+    """Idle CPU with the program reading the source at one fix a second; the source is started
+    as the one left running at the last exit, so no clicks are needed."""
+    ini = os.path.join(home, "config", "Orvenda Technologies", "Trevallion.ini")
+    with open(ini) as f:
+        kept = f.read()
+    stop = threading.Event()
+    feeder = None
+    if source == "gpsd":
+        log = os.path.join(home, "bench.nmea")
+        with open(log, "w") as f:
+            f.write("".join(nmea_second(s).decode() for s in range(600)))
+        feeder = subprocess.Popen(["gpsfake", "-q", "-c", "0.5", "-P", "29471", log],
+                                  env=dict(os.environ, PATH=os.environ["PATH"] + ":/usr/sbin"),
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        spec = "gpsd:127.0.0.1:29471"
+        time.sleep(3)
+    else:
+        port = 29472 if source == "udp" else 29473
+        spec = f"{source}:127.0.0.1:{port}"
+        maker = nmea_second if source == "udp" else gdl90_second
+        threading.Thread(target=udp_sender, args=(port, maker, stop), daemon=True).start()
+    with open(ini, "a") as f:
+        f.write(f"GPSRunning={spec}\n")
+    try:
+        return idle_cpu(program, env, seconds)
+    finally:
+        stop.set()
+        if feeder:
+            feeder.terminate()
+            feeder.wait()
+        with open(ini, "w") as f:
+            f.write(kept)
 
 
 def idle_cpu(program, env, seconds, gps=False):
@@ -114,6 +206,9 @@ def main():
                       "of one core")
                 print(f"idle CPU over {args.idle} s, GPS replay at 1 Hz: "
                       f"{idle_cpu(program, env, args.idle, gps=True):.2f} % of one core")
+                for source in ("gpsd", "udp", "gdl90"):
+                    print(f"idle CPU over {args.idle} s, {source} at 1 fix a second: "
+                          f"{source_cpu(program, env, args.idle, source, home):.2f} % of one core")
         finally:
             xvfb.terminate()
             xvfb.wait()
