@@ -19,15 +19,22 @@ mkdir -p "$work/home" && mkdir -m 700 "$work/run"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_DOCUMENTS_DIR
 
-socket_inode() { stat -c %i "$work"/run/trevallion-*.socket 2>/dev/null; }
+# Whether a copy listens on the socket: a socket file left by a killed copy refuses connections.
+# (Its inode number says nothing: the file system may give a new socket the same number.)
+listening() {
+    python3 - "$work"/run/trevallion-*.socket <<'PY' 2>/dev/null
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(1)
+s.connect(sys.argv[1])
+PY
+}
 
-start_first() { # starts a copy in the background and waits until it listens on a new socket
-    local before
-    before="$(socket_inode)"
+start_first() { # starts a copy in the background and waits until it listens on the socket
     "$program" >"$work/$1.out" 2>&1 &
     pids+=($!)
     for _ in $(seq 200); do
-        [ -n "$(socket_inode)" ] && [ "$(socket_inode)" != "$before" ] && return 0
+        listening && return 0
         sleep 0.1
     done
     fail "$1 did not start listening: $(cat "$work/$1.out")"
@@ -48,6 +55,7 @@ ok "the first copy runs on"
 
 kill -9 "$first"
 wait "$first" 2>/dev/null
+listening && fail "a killed copy still listens"
 compgen -G "$work/run/trevallion-*.lock" >/dev/null || fail "no lock file was left to take over"
 start_first third
 sleep 1
