@@ -55,8 +55,13 @@ QList<Message> CTrevallionDoc::OnNewDocument() {
     keep(waypoints_.LoadUserWaypoints());
     keep(InstallDefaultChecklists());
     keep(checklists_.LoadChecklists());
-    if (const std::optional<GpsSourceEntry> running = GpsSourceToResume(settings_))
-        keep(StartGps(*running));
+    if (const std::optional<GpsSourceEntry> running = GpsSourceToResume(settings_)) {
+        if (const Status started = StartGps(*running); !started.ok())
+            messages.append(Message{QStringLiteral("The GPS (") + running->name +
+                                        QStringLiteral(") could not be started again.\n") +
+                                        started.error().text,
+                                    started.error().icon});
+    }
     return messages;
 }
 

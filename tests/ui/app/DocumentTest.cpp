@@ -115,6 +115,41 @@ TEST_F(DocumentTest, NavigationFileFromTheSettingOrTheDefault) {
     EXPECT_EQ(texts.filter("Checklist data file not found").size(), 1);
 }
 
+// A restart in flight: the source running at the last exit starts again; Stop forgets it, and
+// a source that cannot be opened is reported with its name.
+TEST_F(DocumentTest, TheGpsRunningAtExitStartsAgain) {
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    const std::optional<GpsSourceEntry> pty =
+        ParseGpsSourceSpec(QStringLiteral("serial:") + QString::fromLocal8Bit(name));
+    ASSERT_TRUE(pty.has_value());
+    {
+        CTrevallionDoc doc(platform.settings, fix);
+        ASSERT_TRUE(doc.StartGps(*pty).ok());
+    } // the program ends with the GPS running
+    {
+        CTrevallionDoc doc(platform.settings, fix);
+        static_cast<void>(doc.OnNewDocument());
+        EXPECT_TRUE(doc.Gps().IsRunning());
+        EXPECT_EQ(doc.GpsSourceName(), pty->name);
+        doc.StopGps();
+    }
+    {
+        CTrevallionDoc doc(platform.settings, fix);
+        static_cast<void>(doc.OnNewDocument());
+        EXPECT_FALSE(doc.Gps().IsRunning());
+    }
+    ::close(slave);
+    ::close(master);
+    RememberRunningGpsSource(platform.settings, ParseGpsSourceSpec("gpsd:127.0.0.1:1"));
+    CTrevallionDoc doc(platform.settings, fix);
+    const QStringList texts = Texts(doc.OnNewDocument());
+    EXPECT_EQ(texts.filter("The GPS (gpsd 127.0.0.1:1) could not be started again.").size(), 1);
+    EXPECT_FALSE(doc.Gps().IsRunning());
+}
+
 TEST_F(DocumentTest, DestroyingTheDocumentStopsTheGpsReceiver) {
     int master = -1;
     int slave = -1;
