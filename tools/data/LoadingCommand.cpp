@@ -46,7 +46,7 @@ Outcome<LoadingOptions> ReadLoadingOptions(const QStringList& args) {
         }
         if (i + 1 >= args.size())
             return Outcome<LoadingOptions>::Fail(arg + QStringLiteral(" needs a value"));
-        const QString value = args[++i];
+        const QString& value = args[++i];
         bool number = false;
         const double density = value.toDouble(&number);
         const bool densityOk = number && std::isfinite(density) && density > 0;
