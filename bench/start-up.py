@@ -114,15 +114,15 @@ def source_cpu(program, env, seconds, source, home):
         feeder = subprocess.Popen(["gpsfake", "-q", "-c", "0.5", "-P", "29471", log],
                                   env=dict(os.environ, PATH=os.environ["PATH"] + ":/usr/sbin"),
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        spec = "gpsd:127.0.0.1:29471"
+        source_text = "gpsd:127.0.0.1:29471"
         time.sleep(3)
     else:
         port = 29472 if source == "udp" else 29473
-        spec = f"{source}:127.0.0.1:{port}"
+        source_text = f"{source}:127.0.0.1:{port}"
         maker = nmea_second if source == "udp" else gdl90_second
         threading.Thread(target=udp_sender, args=(port, maker, stop), daemon=True).start()
     with open(ini, "a") as f:
-        f.write(f"GPSRunning={spec}\n")
+        f.write(f"GPSRunning={source_text}\n")
     try:
         return idle_cpu(program, env, seconds)
     finally:
