@@ -55,35 +55,48 @@ std::optional<NetworkAddress> ParseNetworkAddress(const QString& text) {
     return NetworkAddress{host, static_cast<uint16_t>(port)};
 }
 
-Outcome<int> ConnectTcp(const NetworkAddress& address, int wakeDescriptor,
-                        int timeoutMilliseconds) {
+Outcome<int> OpenSocket(const QString& host, uint16_t port, int family, int socketType, int flags,
+                        int noAddressError,
+                        const std::function<int(int fd, const addrinfo&)>& attach) {
     addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_family = family;
+    hints.ai_socktype = socketType;
+    hints.ai_flags = flags;
     addrinfo* found = nullptr;
-    const QByteArray host = address.host.toUtf8();
-    const QByteArray port = QByteArray::number(address.port);
-    if (const int code = ::getaddrinfo(host.constData(), port.constData(), &hints, &found))
+    const QByteArray name = host.toUtf8();
+    const QByteArray service = QByteArray::number(port);
+    if (const int code = ::getaddrinfo(host.isEmpty() ? nullptr : name.constData(),
+                                       service.constData(), &hints, &found))
         return ResolveError(code);
-    int error = EHOSTUNREACH;
-    int connected = -1;
-    for (addrinfo* at = found; at && connected < 0; at = at->ai_next) {
+    int error = noAddressError;
+    int attached = -1;
+    for (addrinfo* at = found; at && attached < 0; at = at->ai_next) {
         const int fd = ::socket(at->ai_family, at->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                                 at->ai_protocol);
         if (fd < 0) {
             error = errno;
             continue;
         }
-        error = ::connect(fd, at->ai_addr, at->ai_addrlen) == 0 ? 0 : errno;
-        if (error == EINPROGRESS)
-            error = FinishConnect(fd, wakeDescriptor, timeoutMilliseconds);
+        error = attach(fd, *at);
         if (error == 0)
-            connected = fd;
+            attached = fd;
         else
             ::close(fd);
     }
     ::freeaddrinfo(found);
-    if (connected < 0)
+    if (attached < 0)
         return SystemErrorMessage(error);
-    return connected;
+    return attached;
+}
+
+Outcome<int> ConnectTcp(const NetworkAddress& address, int wakeDescriptor,
+                        int timeoutMilliseconds) {
+    return OpenSocket(address.host, address.port, AF_UNSPEC, SOCK_STREAM, 0, EHOSTUNREACH,
+                      [&](int fd, const addrinfo& at) {
+                          const int error =
+                              ::connect(fd, at.ai_addr, at.ai_addrlen) == 0 ? 0 : errno;
+                          return error == EINPROGRESS
+                                     ? FinishConnect(fd, wakeDescriptor, timeoutMilliseconds)
+                                     : error;
+                      });
 }

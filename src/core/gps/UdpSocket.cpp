@@ -1,7 +1,6 @@
 #include "core/gps/UdpSocket.h"
 
 #include "core/gps/NetworkAddress.h"
-#include "core/gps/SerialDevice.h"
 
 #include <cerrno>
 #include <netdb.h>
@@ -31,41 +30,15 @@ std::optional<ListenAddress> ParseListenAddress(const QString& text) {
 }
 
 Outcome<int> BindUdpSocket(const ListenAddress& address) {
-    addrinfo hints{};
-    hints.ai_family = address.host.isEmpty() ? AF_INET6 : AF_UNSPEC;
-    hints.ai_socktype = SOCK_DGRAM;
-    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
-    addrinfo* found = nullptr;
-    const QByteArray host = address.host.toUtf8();
-    const QByteArray port = QByteArray::number(address.port);
-    if (const int code = ::getaddrinfo(address.host.isEmpty() ? nullptr : host.constData(),
-                                       port.constData(), &hints, &found))
-        return Message{QStringLiteral("Error: ") + QString::fromLocal8Bit(::gai_strerror(code)),
-                       MessageIcon::None};
-    int error = EADDRNOTAVAIL;
-    int bound = -1;
-    for (addrinfo* at = found; at && bound < 0; at = at->ai_next) {
-        const int fd = ::socket(at->ai_family, at->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                                at->ai_protocol);
-        if (fd < 0) {
-            error = errno;
-            continue;
-        }
-        const int yes = 1, no = 0;
-        ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-        if (at->ai_family == AF_INET6 && address.host.isEmpty()) // IPv4 senders too
-            ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no);
-        if (::bind(fd, at->ai_addr, at->ai_addrlen) == 0) {
-            bound = fd;
-        } else {
-            error = errno;
-            ::close(fd);
-        }
-    }
-    ::freeaddrinfo(found);
-    if (bound < 0)
-        return SystemErrorMessage(error);
-    return bound;
+    const bool anyAddress = address.host.isEmpty();
+    return OpenSocket(address.host, address.port, anyAddress ? AF_INET6 : AF_UNSPEC, SOCK_DGRAM,
+                      AI_PASSIVE | AI_NUMERICSERV, EADDRNOTAVAIL, [&](int fd, const addrinfo& at) {
+                          const int yes = 1, no = 0;
+                          ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+                          if (at.ai_family == AF_INET6 && anyAddress) // IPv4 senders too
+                              ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &no, sizeof no);
+                          return ::bind(fd, at.ai_addr, at.ai_addrlen) == 0 ? 0 : errno;
+                      });
 }
 
 DescriptorEnd ReadDatagrams(int fd, GpsReaderContext& context,
