@@ -27,11 +27,11 @@ QWidget* DeviceWindow() {
     return nullptr;
 }
 
-// The sound module's entry point: <program>/../lib/trevallion/ when installed or built, else
-// beside the program; nullptr when neither loads.
+// The sound module's entry point: <program>/../lib/trevallion/plugins/ when installed or built,
+// else beside the program; nullptr when neither loads.
 PlayWaveFunction LoadSoundModule() {
     const QString bin = QApplication::applicationDirPath();
-    for (const QString& folder : {bin + QStringLiteral("/../lib/trevallion"), bin}) {
+    for (const QString& folder : {bin + QStringLiteral("/../lib/trevallion/plugins"), bin}) {
         QLibrary module(folder + QStringLiteral("/trevallion_sound"));
         if (module.load()) // stays loaded until the program ends: nothing calls unload()
             return reinterpret_cast<PlayWaveFunction>(module.resolve(kPlayWaveSymbol));
