@@ -85,9 +85,10 @@ QString WorldClockTime(int key, const QDateTime& utc, const QDate& deviceLocalDa
 }
 
 QVector<std::pair<QString, int>> SortedZoneNames() {
+    const QDateTime utc = CurrentClock().NowUtc();
     QVector<std::pair<QString, int>> names;
     for (const ZoneRule& rule : ZoneTable())
-        names.append({QString::fromUtf8(rule.name), rule.key});
+        names.append({ZoneDisplayName(rule, utc), rule.key});
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -56,5 +56,6 @@ private:
 // The time text of one place (see WorldClockRow).
 QString WorldClockTime(int key, const QDateTime& utc, const QDate& deviceLocalDate);
 
-// The zone names for the editor's list in alphabetical order, each with its key.
+// The zone names for the editor's list (ZoneDisplayName at the current time) in alphabetical
+// order, each with its key.
 QVector<std::pair<QString, int>> SortedZoneNames();

@@ -1,6 +1,10 @@
 #include "core/times/ZoneTable.h"
 
+#include "core/common/text/Format.h"
+
 #include <QByteArray>
+
+#include <cstdlib>
 
 namespace {
 
@@ -177,6 +181,28 @@ QTimeZone SystemZoneFor(int key) {
         if (kZones[i].key == key)
             return zones[i];
     return {};
+}
+
+int ZoneStandardOffset(const ZoneRule& rule, const QDateTime& utc) {
+    const QTimeZone zone = SystemZoneFor(rule.key);
+    if (zone.isValid())
+        return zone.standardTimeOffset(utc) / 60;
+    return rule.bias;
+}
+
+QString ZoneDisplayName(const ZoneRule& rule, const QDateTime& utc) {
+    // The table's names start with the offset of an old table ("(GMT+06:00) Almaty, ..."); the
+    // places after it stay, the offset is today's.
+    const QString name = QString::fromUtf8(rule.name);
+    const qsizetype close = name.indexOf(QLatin1String(") "));
+    const QString places = close >= 0 ? name.mid(close + 2) : name;
+    const int minutes = ZoneStandardOffset(rule, utc);
+    if (minutes == 0)
+        return QStringLiteral("(GMT) ") + places;
+    const int magnitude = std::abs(minutes);
+    return FormatText("(GMT%c%02d:%02d) ", minutes < 0 ? '-' : '+', magnitude / 60,
+                      magnitude % 60) +
+           places;
 }
 
 int ZoneOffset(int key, const QDateTime& utc) {

@@ -47,6 +47,13 @@ int TableZoneOffset(int key, const QDateTime& utc);
 // The system's zone for the key; invalid when the key is unknown or the system lacks the zone.
 QTimeZone SystemZoneFor(int key);
 
+// Minutes to add to UTC for the entry's standard time at the UTC time: from the system's database
+// when it has the zone (which may differ from the table's old bias), else the table's bias.
+int ZoneStandardOffset(const ZoneRule& rule, const QDateTime& utc);
+// The name the editor lists: the table's places after the standard offset in force at the UTC
+// time, "(GMT+05:30) Sri Jayawardenepura", "(GMT) Casablanca, Monrovia" for an offset of 0.
+QString ZoneDisplayName(const ZoneRule& rule, const QDateTime& utc);
+
 // Minutes to add to UTC for the zone of the key at the UTC time: from the system's time-zone
 // database when it has the zone, else by the table's rule; 0 for an unknown key.
 int ZoneOffset(int key, const QDateTime& utc);

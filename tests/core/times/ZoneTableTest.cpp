@@ -51,6 +51,32 @@ TEST(ZoneTable, FallbackRuleSouthernAndNone) {
     EXPECT_EQ(TableZoneOffset(999, UtcAt(2026, 1, 1, 0, 0)), 0);
 }
 
+TEST(ZoneTable, DisplayNamesCarryTodaysStandardOffset) {
+    if (!QTimeZone("Asia/Almaty").isValid())
+        GTEST_SKIP() << "no time-zone database on this system";
+    // The old table said +06:00, -03:00 and +06:00 for the first three; their zones have moved.
+    const struct {
+        int key;
+        const char* name;
+    } cases[] = {
+        {201, "(GMT+05:00) Almaty, Novosibirsk"},
+        {73, "(GMT-02:00) Greenland"},
+        {200, "(GMT+05:30) Sri Jayawardenepura"},
+        {175, "(GMT+04:30) Kabul"},
+        {85, "(GMT) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London"},
+        {90, "(GMT) Casablanca, Monrovia"},
+        // Standard time, also while daylight-saving time is in force (July in Sydney is winter,
+        // January summer).
+        {255, "(GMT+10:00) Canberra, Melbourne, Sydney"},
+        {35, "(GMT-05:00) Eastern Time (US & Canada)"},
+    };
+    for (const auto& c : cases) {
+        for (const QDateTime& utc : {UtcAt(2026, 1, 15, 12, 0), UtcAt(2026, 7, 15, 12, 0)})
+            EXPECT_EQ(ZoneDisplayName(*FindZone(c.key), utc), QString::fromUtf8(c.name))
+                << c.key << " " << utc.toString(Qt::ISODate).toStdString();
+    }
+}
+
 TEST(ZoneTable, EveryKeyHasASystemZone) {
     if (!QTimeZone("Europe/London").isValid())
         GTEST_SKIP() << "no time-zone database on this system";
