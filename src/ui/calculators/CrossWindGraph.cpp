@@ -18,10 +18,10 @@ constexpr int kTextGap = 25; // from the arrow's far end to the text's centre
 constexpr int kWindLineLength = 100;
 
 struct Geometry {
+    QRect area;
     QPointF centre;
-    double scale; // 1, or less in a small area
-    double g;     // half the fuselage
-    QPointF Point(double dx, double dy) const { return centre + QPointF(dx, dy) * scale; }
+    double g; // half the fuselage
+    QPointF Point(double dx, double dy) const { return centre + QPointF(dx, dy); }
 };
 
 void DrawAircraft(QPainter& painter, const Geometry& geo) {
@@ -36,21 +36,37 @@ bool IsZeroText(double component) {
     return FormatText("%.0f", std::fabs(component)) == QLatin1String("0");
 }
 
-// The head-wind arrow points down at the nose, the tail-wind arrow up at the tail; the value
-// stands beyond the arrow's far end.
-void DrawAlongArrow(QPainter& painter, const Geometry& geo, double headWind) {
+// Where the head- or tail-wind value stands: 25 pixels beyond the arrow's far end; where the
+// graph is too short for that (the dialogs' graphs are 94 to 140 pixels tall), beside the arrow
+// on the side away from the wind, so the value is always read in full.
+struct PlacedText {
+    QRectF rect;
+    Qt::Alignment align;
+};
+
+PlacedText AlongValuePlace(const Geometry& geo, const QPointF& tip, const QPointF& tail,
+                           double side, double windSide) {
+    const QRectF beyond(tail.x() - 30, tail.y() + side * kTextGap - 8, 60, 16);
+    if (QRectF(geo.area).contains(beyond))
+        return {beyond, Qt::AlignCenter};
+    const double middle =
+        std::clamp((tip.y() + tail.y()) / 2, geo.area.top() + 8.0, geo.area.bottom() - 8.0);
+    if (windSide > 0)
+        return {QRectF(tip.x() - 8 - 60, middle - 8, 60, 16), Qt::AlignVCenter | Qt::AlignRight};
+    return {QRectF(tip.x() + 8, middle - 8, 60, 16), Qt::AlignVCenter | Qt::AlignLeft};
+}
+
+// The head-wind arrow points down at the nose, the tail-wind arrow up at the tail.
+void DrawAlongArrow(QPainter& painter, const Geometry& geo, double headWind, double windSide) {
     const double side = headWind >= 0 ? -1.0 : 1.0; // above the nose, or below the tail
-    const double near = side * (geo.g + kArrowGap);
-    const double far = side * (geo.g + kArrowGap + kArrowLength);
-    const QPointF tip = geo.Point(-1, near);
-    const QPointF tail = geo.Point(-1, far);
+    const QPointF tip = geo.Point(-1, side * (geo.g + kArrowGap));
+    const QPointF tail = geo.Point(-1, side * (geo.g + kArrowGap + kArrowLength));
     painter.setPen(QPen(QColor(0, 0, 255), 2));
     painter.drawLine(tail, tip);
     painter.drawLine(tip, tip + QPointF(-5, side * 5));
     painter.drawLine(tip, tip + QPointF(5, side * 5));
-    const QPointF text = tail + QPointF(0, side * std::max(10.0, kTextGap * geo.scale));
-    painter.drawText(QRectF(text.x() - 30, text.y() - 8, 60, 16), Qt::AlignCenter,
-                     FormatText("%.0f", std::fabs(headWind)));
+    const PlacedText text = AlongValuePlace(geo, tip, tail, side, windSide);
+    painter.drawText(text.rect, text.align, FormatText("%.0f", std::fabs(headWind)));
 }
 
 } // namespace
@@ -61,17 +77,12 @@ void DrawCrossWindGraph(QPainter& painter, const QRect& area, const CrossWindGra
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing, false);
     FillWithWindowColour(painter, area);
+    // The lengths are fixed pixels: a wing of 60, a wind line of 100; what lies beyond a small
+    // graph's edge is cut off, as on the handheld.
     Geometry geo;
+    geo.area = area;
     geo.centre = area.topLeft() + QPoint(area.width() / 2, area.height() / 2);
     geo.g = squareScreen ? 25 : 30;
-    // Room for the fuselage, the arrow and its value (8 pixels either side of its centre, at
-    // least 10 beyond the arrow) on one side of the centre, and for the wing across.
-    const double half = area.height() / 2.0;
-    const double along = geo.g + kArrowGap + kArrowLength;
-    geo.scale = std::min({1.0, (half - 8) / (along + kTextGap), (area.width() / 2.0) / 45.0});
-    if (kTextGap * geo.scale < 10)
-        geo.scale = std::min(geo.scale, (half - 18) / along);
-    geo.scale = std::max(geo.scale, 0.1);
     DrawAircraft(painter, geo);
     if (values.angle == -1) {
         painter.restore();
@@ -83,10 +94,10 @@ void DrawCrossWindGraph(QPainter& painter, const QRect& area, const CrossWindGra
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
     // A component that rounds to nothing has no arrow or line ("0" would point nowhere).
-    if (!IsZeroText(values.headWind))
-        DrawAlongArrow(painter, geo, values.headWind);
-
     const double side = values.fromRight ? 1.0 : -1.0;
+    if (!IsZeroText(values.headWind))
+        DrawAlongArrow(painter, geo, values.headWind, side);
+
     const double angle = values.angle * units::kDegreesToRadians;
     const double forward = values.headWind >= 0 ? -1.0 : 1.0;
     // The wind line is wider than the cross-wind line drawn over it, so a wind straight across

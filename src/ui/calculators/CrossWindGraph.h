@@ -8,7 +8,7 @@
 class QPainter;
 class QRect;
 
-// Draws into `area` (filled with the window colour first). `squareScreen` shortens the fuselage.
-// An area too small for the drawing shrinks the lengths (never the text) to fit.
+// Draws into `area` (filled with the window colour first) at fixed pixel lengths; `squareScreen`
+// shortens the fuselage. Lines beyond a small area's edge are cut; the values stay inside it.
 void DrawCrossWindGraph(QPainter& painter, const QRect& area, const CrossWindGraphValues& values,
                         bool squareScreen);

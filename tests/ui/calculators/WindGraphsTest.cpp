@@ -4,9 +4,12 @@
 #include "ui/calculators/WindGraph.h"
 
 #include <QImage>
+
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +91,37 @@ TEST(CrossWindGraphTest, TheWindComesFromItsSide) {
     const QImage left = Drawn(
         QSize(240, 240), [&](QPainter& p, const QRect& r) { DrawCrossWindGraph(p, r, v, false); });
     EXPECT_TRUE(IsColour(left, 10, 120, QColor(0, 192, 0)));
+}
+
+// The graph keeps its pixel lengths in each dialog's graph (portrait, landscape, square): a wing
+// of 60 pixels and a wind line of 100, however short the area.
+TEST(CrossWindGraphTest, LengthsAreFixedPixelsInEveryLayout) {
+    const struct {
+        QSize size;
+        bool square;
+    } cases[] = {{{228, 140}, false}, {{154, 127}, false}, {{150, 94}, true}, {{240, 240}, false}};
+    for (const auto& c : cases) {
+        CrossWindGraphValues v;
+        v.angle = 90;
+        v.fromRight = true;
+        v.crossWind = 20;
+        v.headWind = 10;
+        const QImage image = Drawn(
+            c.size, [&](QPainter& p, const QRect& r) { DrawCrossWindGraph(p, r, v, c.square); });
+        const int cx = c.size.width() / 2;
+        const int cy = c.size.height() / 2;
+        const int wingY = cy - (c.square ? 25 : 30) + 7;
+        EXPECT_TRUE(IsBlack(image, cx - 30, wingY)) << c.size.width();
+        EXPECT_TRUE(IsBlack(image, cx + 29, wingY)) << c.size.width();
+        EXPECT_FALSE(IsBlack(image, cx - 34, wingY)) << c.size.width();
+        // The red line runs 100 pixels to the right, where the area is that wide; the green
+        // cross-wind line lies over its middle, so its edges two pixels above show the red.
+        const int end = std::min(cx + 98, c.size.width() - 1);
+        EXPECT_TRUE(IsColour(image, end, cy - 2, QColor(255, 0, 0))) << c.size.width();
+        if (cx + 104 < c.size.width()) {
+            EXPECT_FALSE(IsColour(image, cx + 104, cy - 2, QColor(255, 0, 0))) << c.size.width();
+        }
+    }
 }
 
 // A wind straight across: the red wind line shows beside the green cross-wind line over it, and
