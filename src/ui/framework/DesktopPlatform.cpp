@@ -1,5 +1,6 @@
 #include "ui/framework/DesktopPlatform.h"
 
+#include "ui/framework/DeviceFileDialog.h"
 #include "ui/framework/DeviceMessageBox.h"
 #include "ui/framework/HelpWindow.h"
 
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QFileDialog>
 #include <QLibrary>
 #include <QProcess>
 #include <QUrl>
@@ -60,18 +60,13 @@ int DesktopPlatform::RunModal(QDialog* dialog) {
 }
 
 QString DesktopPlatform::GetOpenFileName(QWidget* parent, const FileDialogRequest& request) {
-    QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultExtension);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    CDeviceFileDialog dialog(parent, request, QFileDialog::AcceptOpen);
+    return dialog.Run();
 }
 
 QString DesktopPlatform::GetSaveFileName(QWidget* parent, const FileDialogRequest& request) {
-    QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(request.defaultExtension);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    CDeviceFileDialog dialog(parent, request, QFileDialog::AcceptSave);
+    return dialog.Run();
 }
 
 void DesktopPlatform::OpenHelp(const QString& topic) {

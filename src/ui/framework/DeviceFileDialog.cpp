@@ -1,0 +1,50 @@
+#include "ui/framework/DeviceFileDialog.h"
+
+#include "ui/framework/DeviceScreen.h"
+
+#include <QLayout>
+#include <QShowEvent>
+
+CDeviceFileDialog::CDeviceFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                     AcceptMode mode)
+    : QFileDialog(parent, request.title, request.initialPath, request.filter) {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        setFileMode(QFileDialog::ExistingFile);
+    setDefaultSuffix(request.defaultExtension);
+    setViewMode(QFileDialog::List);
+    if (CurrentPlatform().Screen().Width() < kCompactWidth)
+        MakeCompact();
+}
+
+void CDeviceFileDialog::MakeCompact() {
+    // The widgets of Qt's file dialog by their object names.
+    for (const char* name : {"sidebar", "newFolderButton", "listModeButton", "detailModeButton",
+                             "lookInLabel", "fileTypeLabel"}) {
+        if (QWidget* widget = findChild<QWidget*>(QLatin1String(name)))
+            widget->hide();
+    }
+    if (QLayout* top = layout())
+        top->setContentsMargins(2, 2, 2, 2);
+}
+
+QString CDeviceFileDialog::Run() {
+    return exec() == QDialog::Accepted ? selectedFiles().value(0) : QString();
+}
+
+QRect CDeviceFileDialog::DeviceScreenRect() const {
+    const QSize size = CurrentPlatform().Screen().Size();
+    if (QWidget* owner = parentWidget())
+        return QRect(owner->window()->mapToGlobal(QPoint(0, 0)), size);
+    return QRect(QPoint(0, 0), size);
+}
+
+void CDeviceFileDialog::showEvent(QShowEvent* event) {
+    // Below its layout's minimum a dialog would squeeze its buttons off; the minimum is dropped
+    // so the dialog takes exactly the screen.
+    setMinimumSize(0, 0);
+    setGeometry(DeviceScreenRect());
+    setFixedSize(DeviceScreenRect().size());
+    QFileDialog::showEvent(event);
+}
