@@ -8,6 +8,7 @@
 #include "ui/checklists/ChecklistStepButton.h"
 #include "ui/checklists/ChecklistStepKeys.h"
 #include "ui/document/TrevallionDoc.h"
+#include "ui/framework/WrappingRowDelegate.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -15,6 +16,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -56,8 +59,10 @@ void CCheckListView::OnInitialUpdate() {
     if (!aircraft_ || !tabs_ || !groups_ || !subGroups_ || !items_ || !Button(IDC_CHECKLIST_STEP))
         return; // a broken template: the resource test names it
 
-    // One column over the whole width, whole rows selected.
+    // One column over the whole width, whole rows selected; a long check wraps onto more lines
+    // of its row instead of being cut.
     items_->setColumnCount(1);
+    new CWrappingRowDelegate(items_);
     items_->header()->setStretchLastSection(true);
     items_->setSelectionBehavior(QAbstractItemView::SelectRows);
     items_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -158,6 +163,34 @@ void CCheckListView::OnSubGroupChosen() {
 void CCheckListView::OnItemSelected() {
     const QTreeWidgetItem* item = items_->currentItem();
     SetDlgItemText(IDC_CHECKLIST_STEP, item ? ItemButtonText(item->text(0)) : QString());
+    FitStepButton();
+}
+
+void CCheckListView::Relayout() {
+    CCustomFormView::Relayout();
+    // Where the template puts the list and the button, before the button grows.
+    if (const QWidget* list = GetDlgItem(IDC_CHECKLIST_ITEMS))
+        listRect_ = list->geometry();
+    if (const QWidget* step = GetDlgItem(IDC_CHECKLIST_STEP))
+        stepRect_ = step->geometry();
+    FitStepButton();
+}
+
+void CCheckListView::FitStepButton() {
+    auto* step = qobject_cast<CChecklistStepButton*>(GetDlgItem(IDC_CHECKLIST_STEP));
+    if (!step || !items_ || stepRect_.isEmpty() || listRect_.isEmpty())
+        return; // not laid out yet
+    // The button grows upwards over the list for a check its height cannot hold, leaving the
+    // list at least two rows; what still does not fit is drawn smaller by the button.
+    const int smallestList = 2 * items_->fontMetrics().height() + 2 * items_->frameWidth() + 4;
+    const int room = std::max(0, listRect_.height() - smallestList);
+    const int grow =
+        std::clamp(step->HeightForText(stepRect_.width()) - stepRect_.height(), 0, room);
+    items_->setGeometry(listRect_.adjusted(0, 0, 0, -grow));
+    step->setGeometry(stepRect_.adjusted(0, -grow, 0, 0));
+    items_->doItemsLayout(); // the rows wrap at the list's new width
+    if (QTreeWidgetItem* item = items_->currentItem())
+        items_->scrollToItem(item);
 }
 
 void CCheckListView::SelectItem(int row) {

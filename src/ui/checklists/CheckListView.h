@@ -9,6 +9,8 @@
 #include "resource.h"
 #include "ui/framework/CustomFormView.h"
 
+#include <QRect>
+
 class ChecklistData;
 class CTrevallionDoc;
 class QComboBox;
@@ -31,6 +33,7 @@ public:
 
 protected:
     void OnInitialUpdate() override;
+    void Relayout() override;
     QWidget* CreateControl(const ControlTemplate& control) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,6 +46,7 @@ private:
     void OnItemSelected();
     void SelectItem(int row);
     void EnableLists(bool enabled);
+    void FitStepButton();
 
     ChecklistData& Checklists() const;
 
@@ -52,4 +56,6 @@ private:
     QComboBox* groups_ = nullptr;
     QComboBox* subGroups_ = nullptr;
     QTreeWidget* items_ = nullptr;
+    QRect listRect_; // the list and the step button where the template puts them
+    QRect stepRect_;
 };

@@ -3,7 +3,9 @@
 #include "resource.h"
 #include "ui/checklists/CheckListView.h"
 #include "ui/checklists/ChecklistEditDlg.h"
+#include "ui/checklists/ChecklistStepButton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -168,6 +170,32 @@ TEST_F(CheckListViewTest, AfterEditingShowsTheAircraftShownBeforeOrTheFirst) {
     ChecklistData reread;
     ASSERT_TRUE(reread.LoadChecklists().ok());
     EXPECT_EQ(reread.AircraftNames(), (QStringList{"Trainer", "Tourer II"}));
+}
+
+// A check as long as the file allows is read whole: the step button grows over the list (which
+// keeps two rows) and wraps it, and the list wraps it on more lines instead of cutting it.
+TEST_F(CheckListViewTest, ALongCheckIsShownWhole) {
+    for (const int length : {150, 254 - 6}) {
+        const QString check =
+            QString(QStringLiteral("Check the fuel quantity gauges ")).repeated(9).left(length);
+        WriteChecklists(BuildArea({{0, "Tourer"},
+                                   {1, "Normal"},
+                                   {2, "Ground"},
+                                   {3, "Before Start"},
+                                   {4, QStringLiteral("Fuel:") + check},
+                                   {4, "Brakes:Set"}}));
+        auto view = MakeView();
+        view->resize(240, 294);
+        QApplication::processEvents();
+        auto* step = view->Item<CChecklistStepButton>(IDC_CHECKLIST_STEP);
+        const auto* items = view->Item<QTreeWidget>(IDC_CHECKLIST_ITEMS);
+        ASSERT_NE(step, nullptr);
+        EXPECT_GE(step->height(), step->HeightForText(step->width())) << length;
+        EXPECT_GE(items->height(), 2 * items->fontMetrics().height()) << length;
+        EXPECT_LE(items->geometry().bottom(), step->geometry().top()) << length;
+        const QRect row = items->visualItemRect(items->topLevelItem(0));
+        EXPECT_GT(row.height(), 2 * items->fontMetrics().height()) << length; // wrapped
+    }
 }
 
 } // namespace
