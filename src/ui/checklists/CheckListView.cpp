@@ -5,6 +5,7 @@
 #include "core/checklists/ChecklistStep.h"
 #include "resource.h"
 #include "ui/checklists/ChecklistEditDlg.h"
+#include "ui/checklists/ChecklistQuestionKeys.h"
 #include "ui/checklists/ChecklistStepButton.h"
 #include "ui/checklists/ChecklistStepKeys.h"
 #include "ui/document/TrevallionDoc.h"
@@ -212,6 +213,7 @@ void CCheckListView::Step() {
     QTreeWidgetItem* current = items_->currentItem();
     const int row = current ? items_->indexOfTopLevelItem(current) : -1;
     const ChecklistStep step = StepChecklist(row, items_->topLevelItemCount(), names, subGroup);
+    const CChecklistQuestionKeys answerKeys; // the stepping keys answer the box below too
     switch (step.kind) {
     case ChecklistStep::kSelectItem:
         SelectItem(step.item);
