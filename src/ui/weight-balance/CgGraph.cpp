@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -66,6 +67,7 @@ void CCgGraph::Draw(QPainter& painter, const QRect& rect, uint32_t options) {
     Plot& p = plot_;
     p.scale = *scale;
     p.pen = kPenWidth;
+    p.area = rect;
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("123456"));
     p.left = rect.left() + labelWidth;
     p.top = rect.top() + 5;
@@ -111,14 +113,24 @@ void CCgGraph::DrawWeightScale(QPainter& painter) const {
     const Plot& p = plot_;
     const QFontMetrics metrics(painter.font());
     painter.setPen(QPen(Qt::black, 1));
-    for (double v : p.scale.WeightTicks()) {
+    const QList<double> ticks = p.scale.WeightTicks();
+    // In a short graph the labels of neighbouring ticks would overlap into an unreadable
+    // column: every tick is drawn, but only every n-th one labelled, n as small as keeps the
+    // labels apart (the ticks of the scale are a step apart).
+    const double spacing = p.scale.weightStep * p.pixelsPerWeight;
+    const int every =
+        spacing > 0 ? std::max(1, static_cast<int>(std::ceil(metrics.height() / spacing))) : 1;
+    for (int i = 0; i < ticks.size(); ++i) {
+        const double v = ticks[i];
         const int y = At(v, p.scale.leftArm).y();
+        painter.drawLine(QPointF(p.left - 3 * p.pen, y), QPointF(p.left + 3 * p.pen, y));
+        if (i % every != 0)
+            continue;
         const QString label = FormatText("%.0f", v);
         const int right = static_cast<int>(p.left) - 5 * p.pen;
         const QRect box(right - metrics.horizontalAdvance(label), y - metrics.height() / 2,
                         metrics.horizontalAdvance(label), metrics.height());
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
-        painter.drawLine(QPointF(p.left - 3 * p.pen, y), QPointF(p.left + 3 * p.pen, y));
     }
 }
 
@@ -133,8 +145,11 @@ void CCgGraph::DrawArmScale(QPainter& painter) const {
         painter.drawLine(x, h - 5 * p.pen, x, h + 5 * p.pen);
         const QString label = FormatText(format, a);
         const int width = metrics.horizontalAdvance(label);
-        painter.drawText(QRect(x - width / 2, h + 5 * p.pen, width, metrics.height()),
-                         Qt::AlignCenter, label);
+        // Centred on its tick, but kept inside the graph: the last tick sits on the right edge.
+        const int left =
+            std::max(p.area.left(), std::min(x - width / 2, p.area.right() + 1 - width));
+        painter.drawText(QRect(left, h + 5 * p.pen, width, metrics.height()), Qt::AlignCenter,
+                         label);
     }
 }
 

@@ -29,6 +29,7 @@ private:
         double pixelsPerArm = 0, pixelsPerWeight = 0;
         GraphScale scale;
         int pen = 1; // pen width in pixels
+        QRect area;  // the rectangle drawn into
     };
 
     QPoint At(double weight, double arm) const;

@@ -1,7 +1,9 @@
 #include "ui/weight-balance/CgGraph.h"
 #include "core/weight-balance/AircraftFleet.h"
 #include "core/weight-balance/GraphMarkers.h"
+#include "ui/framework/ApplicationFonts.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
@@ -68,6 +70,48 @@ TEST(CgGraph, WithAllOptionsClearOnlyTheEnvelopeScalesAndLinesAreDrawn) {
 TEST(CgGraph, NoEnvelopeSaysSoInRed) {
     const AircraftType empty;
     EXPECT_GT(CountColour(empty, LoadingResults(), 0xFFFFFFFFu, kRed), 20);
+}
+
+// In every graph of the dialogs, however short, the labels stay inside the graph (the last arm
+// label sits on its right edge) and the weight labels stay apart: each run of inked rows in the
+// label column is one line of text at most.
+TEST(CgGraph, LabelsStayInsideAndApart) {
+    const AircraftType type = DefaultAircraftFleet().types[0];
+    const int lineHeight = QFontMetrics(DialogFont()).height();
+    for (const QSize size :
+         {QSize(228, 107), QSize(310, 75), QSize(228, 78), QSize(310, 62), QSize(240, 240)}) {
+        QImage image(size + QSize(40, 40), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        // At the origin, as an owner-drawn control's rectangle is: the arm scale's height is
+        // measured from the top of the paint device.
+        const QRect area(QPoint(0, 0), size);
+        {
+            QPainter painter(&image);
+            CCgGraph graph;
+            graph.SetType(&type);
+            graph.Draw(painter, area, 0);
+        }
+        const auto inked = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        const std::string where =
+            std::to_string(size.width()) + "x" + std::to_string(size.height());
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                // The axis ends on the pixel just past the right edge; labels may not go further.
+                if (!area.adjusted(0, 0, 1, 0).contains(x, y)) {
+                    ASSERT_FALSE(inked(x, y)) << where << " at " << x << "," << y;
+                }
+            }
+        }
+        const int labelRight = area.left() + QFontMetrics(DialogFont()).horizontalAdvance("1234");
+        int run = 0;
+        for (int y = area.top(); y <= area.bottom() - 2 * lineHeight; ++y) {
+            bool any = false;
+            for (int x = area.left(); x < labelRight; ++x)
+                any = any || inked(x, y);
+            run = any ? run + 1 : 0;
+            ASSERT_LE(run, lineHeight) << where << " at " << y;
+        }
+    }
 }
 
 } // namespace
