@@ -1,5 +1,7 @@
 #include "ui/framework/ControlFactory.h"
 
+#include "ui/framework/FittingTabBar.h"
+
 #include "ui/framework/OwnerDrawArea.h"
 #include "ui/framework/SpinButton.h"
 
@@ -16,7 +18,6 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
-#include <QTabBar>
 #include <QTimeEdit>
 #include <QTreeWidget>
 
@@ -182,7 +183,7 @@ QWidget* CreateStandardControl(const ControlTemplate& c, QWidget* parent) {
         cls.compare("SysTreeView32", Qt::CaseInsensitive) == 0)
         return CreateListView(c, parent);
     if (cls.compare("SysTabControl32", Qt::CaseInsensitive) == 0) {
-        auto* tabs = new QTabBar(parent);
+        auto* tabs = new CFittingTabBar(parent);
         tabs->setDrawBase(true);
         tabs->setExpanding(false);
         return tabs;
