@@ -7,6 +7,7 @@
 #include "ui/times/TimeZonesDlg.h"
 #include "ui/times/TimeZonesView.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -68,6 +69,34 @@ TEST_F(TimeZonesViewTest, ANewUserSeesFourPlacesAtTheirTimes) {
     EXPECT_TRUE(frame->CommandStateFor(ID_EDIT_TIME_ZONES).enabled);
     frame->SwitchView(ID_VIEW_TIMES);
     EXPECT_FALSE(frame->CommandStateFor(ID_EDIT_TIME_ZONES).enabled);
+}
+
+// In landscape only nine clocks fit; the others are reached by scrolling, down to the last and
+// no further, and a turn to portrait, which holds more, shows no space after the last.
+TEST_F(TimeZonesViewTest, MorePlacesThanFitScrollIntoView) {
+    for (int i = 0; i < 14; ++i)
+        platform.settings.WriteText(QStringLiteral("TimeZone%1").arg(i),
+                                    QStringLiteral("Place %1=85").arg(i));
+    platform.screen.SetSize(QSize(320, 240));
+    CTimeZonesView& view = MakeZonesView();
+    frame->show(); // laid out at the screen's size
+    QApplication::processEvents();
+    const int shown = view.VisibleRowCount();
+    ASSERT_GE(shown, 8);
+    ASSERT_LT(shown, 14);
+    EXPECT_EQ(view.FirstRow(), 0);
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(view.FirstRow(), 1);
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    EXPECT_EQ(view.FirstRow(), 14 - shown); // the last place is on the screen
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_EQ(view.FirstRow(), 0);
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    platform.screen.SetSize(QSize(240, 320));
+    QApplication::processEvents();
+    EXPECT_EQ(view.FirstRow(), 14 - view.VisibleRowCount());
 }
 
 TEST_F(TimeZonesViewTest, RepaintsWhenTheUtcMinuteChanges) {
