@@ -21,6 +21,7 @@
 #define IDC_KEYPAD_FRAME                -1
 #define IDC_CLOSE                       1577
 #define IDC_SQUARE_CANCEL               160
+#define IDC_DIALOG_HELP                 3008
 
 // ---- Application shell ------------------------------------------------------------------
 #define IDS_APP_TITLE                   57344

@@ -113,16 +113,8 @@ void CPreferencesDlg::OnFuelUnitChanged(int unit) {
     shownFuelUnit_ = unit;
 }
 
-void CPreferencesDlg::OnHelp() {
+void CPreferencesDlg::OpenContextHelp() {
     CurrentPlatform().OpenHelp(QStringLiteral("Preferences%1").arg(CurrentPage()));
-}
-
-void CPreferencesDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        OnHelp();
-        return;
-    }
-    CCalcDialog::keyPressEvent(event);
 }
 
 void CPreferencesDlg::OnOK() {

@@ -32,13 +32,12 @@ public:
     // The fuel unit list changed: both densities are converted to the new unit.
     void OnFuelUnitChanged(int unit);
     // Help: the topic "Preferences" followed by the page's index.
-    void OnHelp();
+    void OpenContextHelp() override;
 
 protected:
     bool OnInitDialog() override;
     void OnOK() override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTabBar* Tabs() const;

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <algorithm>
 #include <iterator>
@@ -69,7 +70,10 @@ CCalcDialog::CCalcDialog(LayoutTriple templates, QWidget* parent)
 
 bool CCalcDialog::OnControlsCreated() {
     FitToScreen();
-    return OnInitDialog();
+    if (!OnInitDialog())
+        return false;
+    AddHelpButton(); // also for dialogs whose set-up does not call the base's
+    return true;
 }
 
 int CCalcDialog::DoModal() {
@@ -86,6 +90,21 @@ bool CCalcDialog::OnInitDialog() {
         InitSquareScreen();
     WireKeypad();
     return true;
+}
+
+void CCalcDialog::AddHelpButton() {
+    // A modal dialog covers the frame's "?" button, and a touchscreen has no F1: every dialog
+    // with a title band carries its own.
+    if (noTitle_ || helpButton_)
+        return;
+    helpButton_ = new QToolButton(this);
+    helpButton_->setText(QStringLiteral("?"));
+    helpButton_->setProperty("controlId", kHelpButton);
+    helpButton_->setFocusPolicy(Qt::NoFocus);
+    helpButton_->setAutoRaise(true);
+    helpButton_->show();
+    PlaceHelpButton();
+    connect(helpButton_, &QToolButton::clicked, this, [this] { OpenContextHelp(); });
 }
 
 void CCalcDialog::InitSquareScreen() {
@@ -118,6 +137,21 @@ void CCalcDialog::InitSquareScreen() {
                     [this] { OnCommand(kCancelOnSquare); });
         }
     }
+}
+
+void CCalcDialog::PlaceHelpButton() {
+    if (!helpButton_)
+        return;
+    // At the right end of the title band, left of the buttons a square screen puts there
+    // (Cancel, and OK in the dialogs that keep it).
+    int right = width() - 2;
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = child->geometry();
+        if (child != helpButton_ && child->isVisibleTo(this) && r.top() < kTitleBandHeight &&
+            r.left() > width() / 2)
+            right = std::min(right, r.left() - 2);
+    }
+    helpButton_->setGeometry(right - 18, 1, 18, 18);
 }
 
 void CCalcDialog::WireKeypad() {
@@ -251,6 +285,7 @@ void CCalcDialog::resizeEvent(QResizeEvent* event) {
     if (squareCancel_) {
         squareCancel_->setGeometry(SquareCancelRect(CurrentPlatform().Screen().Width()));
     }
+    PlaceHelpButton();
 }
 
 void CCalcDialog::keyPressEvent(QKeyEvent* event) {
@@ -262,6 +297,7 @@ void CCalcDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void CCalcDialog::showEvent(QShowEvent* event) {
+    PlaceHelpButton(); // after the dialog's own set-up placed its buttons
     // Dialogs cover the device screen of the window they belong to.
     if (QWidget* owner = parentWidget())
         move(owner->window()->mapToGlobal(QPoint(0, 0)));

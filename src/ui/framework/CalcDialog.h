@@ -16,6 +16,7 @@
 #include <QDialog>
 
 class QPushButton;
+class QToolButton;
 
 class CCalcDialog : public QDialog, public CTemplateWindow {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     static constexpr int kKeypadFirst = IDC_KEY_1;
     static constexpr int kKeypadFrame = IDC_KEYPAD_FRAME;
     static constexpr int kCancelOnSquare = IDC_SQUARE_CANCEL;
+    static constexpr int kHelpButton = IDC_DIALOG_HELP; // the title band's "?"
     static constexpr int kCloseButton = IDC_CLOSE;
     static constexpr int kFocusNotifyCode = 7;
 
@@ -66,8 +68,9 @@ public:
     void ReportFocus(int id);
     // A keypad button was pressed.
     void PressKeypad(int buttonId);
-    // Opens the help topic of this dialog: the caption without spaces.
-    void OpenContextHelp();
+    // Opens the help topic of this dialog (F1, or the title band's "?"): the caption without
+    // spaces, unless the dialog names another.
+    virtual void OpenContextHelp();
 
 protected:
     // Called once the controls exist. The base does the square-screen set-up and wires the
@@ -95,10 +98,13 @@ protected:
 private:
     void InitSquareScreen();
     void WireKeypad();
+    void AddHelpButton();
+    void PlaceHelpButton();
     void FitToScreen();
 
     bool noTitle_ = false;
     bool noCancel_ = false;
     int focusEditId_ = 0;
     QPushButton* squareCancel_ = nullptr;
+    QToolButton* helpButton_ = nullptr; // the "?" in the title band
 };

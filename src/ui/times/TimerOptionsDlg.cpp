@@ -76,11 +76,7 @@ void CTimerOptionsDlg::OnOK() {
     CCalcDialog::OnOK();
 }
 
-void CTimerOptionsDlg::keyPressEvent(QKeyEvent* event) {
+void CTimerOptionsDlg::OpenContextHelp() {
     // The help topic stays "TimerOptions" whatever the timer's number in the caption.
-    if (event->key() == Qt::Key_F1) {
-        CurrentPlatform().OpenHelp(QStringLiteral("TimerOptions"));
-        return;
-    }
-    CCalcDialog::keyPressEvent(event);
+    CurrentPlatform().OpenHelp(QStringLiteral("TimerOptions"));
 }

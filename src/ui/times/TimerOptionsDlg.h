@@ -12,6 +12,7 @@
 class CTimerOptionsDlg : public CCalcDialog {
     Q_OBJECT
 public:
+    void OpenContextHelp() override;
     static constexpr LayoutTriple kTemplates{IDD_TIMER_OPTIONS_P, IDD_TIMER_OPTIONS_L,
                                              IDD_TIMER_OPTIONS_S};
     static constexpr int kMaxTitleLength = 10;
@@ -25,7 +26,6 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnOK() override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void EnableSoundControls();

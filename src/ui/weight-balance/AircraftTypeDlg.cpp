@@ -212,16 +212,8 @@ void CAircraftTypeDlg::OnGraph() {
     graph.DoModal();
 }
 
-void CAircraftTypeDlg::OnHelp() {
+void CAircraftTypeDlg::OpenContextHelp() {
     CurrentPlatform().OpenHelp(QStringLiteral("AircraftType%1").arg(CurrentPage()));
-}
-
-void CAircraftTypeDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        OnHelp();
-        return;
-    }
-    CCalcDialog::keyPressEvent(event);
 }
 
 void CAircraftTypeDlg::resizeEvent(QResizeEvent* event) {

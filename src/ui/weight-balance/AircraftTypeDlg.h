@@ -36,7 +36,7 @@ public:
     int CurrentPage() const { return pages_.Current(); }
     void ShowPage(int page);
     // Help: the topic "AircraftType" followed by the page's index.
-    void OnHelp();
+    void OpenContextHelp() override;
 
     // The tank and fuel quantity lists' commands (the selected row for Edit and Delete).
     void OnAddTank();
@@ -53,7 +53,6 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetUpCombos(const AircraftTypeEntry& entry);

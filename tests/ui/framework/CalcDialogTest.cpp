@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "resource.h"
 
@@ -162,6 +163,33 @@ TEST_F(CalcDialogTest, ContextHelpOpensTheCaptionWithoutSpaces) {
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_F1);
     EXPECT_EQ(platform.helpTopics, QStringList{"Heading&&Time"});
+}
+
+// On a touchscreen a dialog's help opens from the "?" in its title band, on every shape, beside
+// the square screen's Cancel rather than under it.
+TEST_F(CalcDialogTest, TheTitleBandsQuestionMarkOpensTheHelpTopic) {
+    for (const QSize screen : {QSize(240, 320), QSize(320, 240), QSize(240, 240)}) {
+        ScriptedPlatform platform(screen);
+        CCalcDialog dialog(kTriple);
+        ASSERT_TRUE(dialog.Create());
+        dialog.show();
+        QToolButton* help = nullptr;
+        for (QToolButton* b : dialog.findChildren<QToolButton*>())
+            if (b->property("controlId").toInt() == CCalcDialog::kHelpButton)
+                help = b;
+        ASSERT_NE(help, nullptr) << screen.width();
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->text(), "?");
+        EXPECT_LE(help->geometry().bottom(), 20);
+        EXPECT_LE(help->geometry().right(), screen.width() - 1);
+        for (const QPushButton* b : dialog.findChildren<QPushButton*>()) {
+            if (b->isVisible()) {
+                EXPECT_FALSE(b->geometry().intersects(help->geometry())) << screen.width();
+            }
+        }
+        QTest::mouseClick(help, Qt::LeftButton);
+        EXPECT_EQ(platform.helpTopics, QStringList{"Heading&&Time"}) << screen.width();
+    }
 }
 
 TEST_F(CalcDialogTest, NumberFieldsAndRememberedValues) {

@@ -177,7 +177,7 @@ TEST_F(FleetEditorTest, DeleteAndCopyRules) {
             dialog.ShowPage(kStationsPage);
             dialog.Button(kIdOk)->click();
             EXPECT_EQ(dialog.CurrentPage(), kInfoPage);
-            dialog.OnHelp();
+            dialog.OpenContextHelp();
             return int{kIdCancel};
         });
         list.OnCopy();
