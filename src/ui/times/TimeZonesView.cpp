@@ -12,8 +12,9 @@
 
 #include <algorithm>
 
-CTimeZonesView::CTimeZonesView(CTrevallionDoc& document, QWidget* parent)
-    : CCustomFormView(LayoutTriple{}, QStringLiteral("Time Zones"), parent), document_(document) {}
+CTimeZonesView::CTimeZonesView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)
+    : CCustomFormView(LayoutTriple{}, QStringLiteral("Time Zones"), parent), document_(document),
+      ownCommands_(commands.Add({{ID_EDIT_TIME_ZONES, [this] { EditTimeZones(); }}})) {}
 
 void CTimeZonesView::OnInitialUpdate() {
     clocks_ = WorldClocks::Load(document_.Settings());
@@ -75,18 +76,4 @@ void CTimeZonesView::EditTimeZones() {
     clocks_ = editor.Clocks();
     clocks_.Save(document_.Settings());
     Repaint();
-}
-
-bool CTimeZonesView::OnViewCommand(int commandId) {
-    if (commandId != ID_EDIT_TIME_ZONES)
-        return false;
-    EditTimeZones();
-    return true;
-}
-
-bool CTimeZonesView::UpdateViewCommand(int commandId, CommandState* state) const {
-    if (commandId != ID_EDIT_TIME_ZONES)
-        return false;
-    *state = {true, false};
-    return true;
 }

@@ -7,22 +7,21 @@
 
 #include "core/times/MinuteWatch.h"
 #include "core/times/WorldClocks.h"
-#include "ui/document/ViewCommands.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 
 #include <QFont>
 
 class CTrevallionDoc;
 
-class CTimeZonesView : public CCustomFormView, public CViewCommands {
+class CTimeZonesView : public CCustomFormView {
     Q_OBJECT
 public:
-    explicit CTimeZonesView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // Edit, Time Zones... is in `commands` while the view lives.
+    CTimeZonesView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
 
     // The one-second tick: a repaint when the UTC minute has changed.
     void OnTimerTick() override;
-    bool OnViewCommand(int commandId) override;
-    bool UpdateViewCommand(int commandId, CommandState* state) const override;
 
     // Opens the "Time Zones" editor; OK rewrites the stored places and repaints.
     void EditTimeZones();
@@ -48,4 +47,5 @@ private:
     int lineHeight_ = 0;
     MinuteWatch minute_;
     int repaints_ = 0;
+    CCommandTable::Layer ownCommands_;
 };
