@@ -38,8 +38,11 @@ CMainFrame::CMainFrame(CTrevallionDoc& document, const ScreenRegistry& registry,
 
 CMainFrame::~CMainFrame() {
     timer_.stop();
-    // The view goes first: it may still use the frame's document while it is destroyed.
+    // The view goes first: it may still use the frame's document while it is destroyed. The menu
+    // bars (an old one may wait for its deferred delete) go before the command table they use.
     view_.reset();
+    qDeleteAll(findChildren<CMenuBar*>(Qt::FindDirectChildrenOnly));
+    menuBar_ = nullptr;
 }
 
 QList<Command> CMainFrame::RegisteredCommands() {

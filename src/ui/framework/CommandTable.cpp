@@ -9,14 +9,14 @@ CCommandTable::Layer::~Layer() {
 }
 
 CCommandTable::Layer::Layer(Layer&& other) noexcept
-    : table_(other.table_), key_(std::exchange(other.key_, 0)) {
+    : table_(std::move(other.table_)), key_(std::exchange(other.key_, 0)) {
     other.table_.clear();
 }
 
 CCommandTable::Layer& CCommandTable::Layer::operator=(Layer&& other) noexcept {
     if (this != &other) {
         Reset();
-        table_ = other.table_;
+        table_ = std::move(other.table_);
         other.table_.clear();
         key_ = std::exchange(other.key_, 0);
     }
