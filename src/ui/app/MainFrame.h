@@ -29,7 +29,8 @@ class CMainFrame : public QWidget {
 public:
     static constexpr int kTickMilliseconds = 1000;
 
-    // The document and the registry are not owned and must outlive the frame.
+    // The document and the registry are not owned and must outlive the frame; the registry's
+    // commands are those registered when the frame is made.
     CMainFrame(CTrevallionDoc& document, const ScreenRegistry& registry, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
