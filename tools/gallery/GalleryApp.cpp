@@ -21,7 +21,7 @@ public:
     explicit CFrameSample(int viewId) : document_(CurrentPlatform().Settings(), fix_) {
         RegisterScreens(registry_);
         frame_ = std::make_unique<CMainFrame>(document_, registry_, this);
-        created_ = frame_->Create(viewId);
+        created_ = frame_->Create(viewId).ok();
         resize(frame_->size());
     }
     bool Created() const { return created_; }

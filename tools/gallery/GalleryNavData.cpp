@@ -39,7 +39,7 @@ const QString kAirport = QStringLiteral("KSEA");
 GalleryRegistration ViewOnTab(const char* name, int tab) {
     return GalleryRegistration(
         name, CAirportView::kTemplates, [tab](GalleryContext& c) -> std::unique_ptr<QWidget> {
-            auto view = std::make_unique<CAirportView>(GalleryDocument(), c.frame);
+            auto view = std::make_unique<CAirportView>(GalleryDocument(), c.commands, c.frame);
             if (!view->Create())
                 return nullptr;
             view->ShowIdent(kAirport);

@@ -12,7 +12,7 @@ namespace {
 
 const GalleryRegistration kPlanning{
     "CPlanningView", CPlanningView::kTemplates, [](GalleryContext& c) -> std::unique_ptr<QWidget> {
-        auto view = std::make_unique<CPlanningView>(GalleryDocument(), c.frame);
+        auto view = std::make_unique<CPlanningView>(GalleryDocument(), c.commands, c.frame);
         if (!view->Create())
             return nullptr;
         view->SetDlgItemText(IDC_PLAN_ROUTE, QStringLiteral("KOLM KSEA KPAE KBLI"));

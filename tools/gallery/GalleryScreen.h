@@ -9,6 +9,7 @@
 // (controls created, initialised, filled with sample values where that helps a reviewer).
 
 #include "ui/framework/CalcDialog.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/LayoutTriple.h"
 
 #include <QWidget>
@@ -16,9 +17,11 @@
 #include <functional>
 #include <memory>
 
-// What the gallery offers the factories: a parent window standing in for the main frame.
+// What the gallery offers the factories: a parent window standing in for the main frame, and a
+// command table with nothing in it (buttons that hand on to another screen show disabled).
 struct GalleryContext {
     QWidget* frame = nullptr;
+    CCommandTable commands;
 };
 
 using GalleryFactory = std::function<std::unique_ptr<QWidget>(GalleryContext&)>;

@@ -68,7 +68,7 @@ public:
         SetCurrentClock(nullptr);
     }
     bool CreateView() {
-        view_ = std::make_unique<CTimeZonesView>(document_, this);
+        view_ = std::make_unique<CTimeZonesView>(document_, commands_, this);
         view_->resize(CurrentPlatform().Screen().Size());
         return view_->Create();
     }
@@ -77,6 +77,7 @@ private:
     FixedClock clock_;
     GpsFix fix_;
     CTrevallionDoc document_;
+    CCommandTable commands_;
     std::unique_ptr<CTimeZonesView> view_;
 };
 

@@ -29,7 +29,7 @@ public:
     }
     CTrevallionDoc& Document() { return document_; }
     bool CreateView() {
-        view_ = std::make_unique<CTimerView>(document_, this);
+        view_ = std::make_unique<CTimerView>(document_, commands_, this);
         view_->resize(CurrentPlatform().Screen().Size());
         return view_->Create();
     }
@@ -37,6 +37,7 @@ public:
 private:
     GpsFix fix_;
     CTrevallionDoc document_;
+    CCommandTable commands_;
     std::unique_ptr<CTimerView> view_;
 };
 

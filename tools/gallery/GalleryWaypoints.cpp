@@ -62,8 +62,8 @@ GalleryRegistration DistanceTrack(const char* name, bool planButtons) {
                                    last.fromText = loaded ? kHome.ident : QString();
                                    last.toText = QStringLiteral("KSEA");
                                    CDistanceTrackDlg::Last() = last;
-                                   auto dialog =
-                                       std::make_unique<CDistanceTrackDlg>(Document(), c.frame);
+                                   auto dialog = std::make_unique<CDistanceTrackDlg>(
+                                       Document(), c.commands, c.frame);
                                    dialog->ShowFlightPlanButtons(planButtons);
                                    if (!dialog->Create())
                                        return nullptr;

@@ -24,7 +24,7 @@ class CViewSample : public QWidget {
 public:
     explicit CViewSample(QWidget* parent) : document_(CurrentPlatform().Settings(), fix_) {
         (void)WriteLoadingFile(WeightFilePath(), kSampleLoading);
-        view_ = std::make_unique<CWeightBalanceView>(document_, this);
+        view_ = std::make_unique<CWeightBalanceView>(document_, commands_, this);
         created_ = view_->Create();
         view_->resize(parent->size());
         resize(parent->size());
@@ -34,6 +34,7 @@ public:
 private:
     GpsFix fix_;
     CTrevallionDoc document_;
+    CCommandTable commands_;
     std::unique_ptr<CWeightBalanceView> view_; // destroyed first: it borrows the document
     bool created_ = false;
 };

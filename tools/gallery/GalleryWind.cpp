@@ -12,6 +12,8 @@
 
 #include <QComboBox>
 
+#include <type_traits>
+
 namespace {
 
 struct Sample {
@@ -23,7 +25,13 @@ struct Sample {
 template <typename T>
 std::unique_ptr<QWidget> Filled(GalleryContext& context, std::initializer_list<Sample> samples,
                                 void (T::*calculate)()) {
-    auto dialog = std::make_unique<T>(context.frame);
+    auto dialog = [&context] {
+        // Heading & Time hands on through the (empty) table: its button shows disabled.
+        if constexpr (std::is_constructible_v<T, CCommandTable&, QWidget*>)
+            return std::make_unique<T>(context.commands, context.frame);
+        else
+            return std::make_unique<T>(context.frame);
+    }();
     if (!dialog->Create())
         return nullptr;
     for (const Sample& sample : samples)

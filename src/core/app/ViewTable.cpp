@@ -3,12 +3,15 @@
 namespace {
 
 constexpr std::array<ViewInfo, kViewCount> kViews{{
-    {kViewTimes, "Times", "Times", "Times", 128, 161},
-    {kViewWeightBalance, "Weight - Balance", "Weight && Balance", "Weight&Balance", 129, 163},
-    {kViewAirportDirectory, "Airport Directory", "Airport Directory", "AirportDirectory", 141, 158},
-    {kViewFlightPlanning, "Flight Planning", "Flight Planning", "FlightPlanning", 143, 160},
-    {kViewChecklist, "Checklist", "Checklist", "CheckList", 156, 159},
-    {kViewTimeZones, "Time Zones", "Time Zones", "TimeZones", 157, 162},
+    {kViewTimes, "Times", "Times", "Times", IDM_TIMES, IDM_TIMES_V5},
+    {kViewWeightBalance, "Weight - Balance", "Weight && Balance", "Weight&Balance",
+     IDM_WEIGHT_BALANCE, IDM_WEIGHT_BALANCE_V5},
+    {kViewAirportDirectory, "Airport Directory", "Airport Directory", "AirportDirectory",
+     IDM_AIRPORT_DIRECTORY, IDM_AIRPORT_DIRECTORY_V5},
+    {kViewFlightPlanning, "Flight Planning", "Flight Planning", "FlightPlanning",
+     IDM_FLIGHT_PLANNING, IDM_FLIGHT_PLANNING_V5},
+    {kViewChecklist, "Checklist", "Checklist", "CheckList", IDM_CHECKLIST, IDM_CHECKLIST_V5},
+    {kViewTimeZones, "Time Zones", "Time Zones", "TimeZones", IDM_TIME_ZONES, IDM_TIME_ZONES_V5},
 }};
 
 } // namespace

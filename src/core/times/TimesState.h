@@ -19,8 +19,8 @@ public:
 
     FlightTimes flight;
     std::array<CountTimer, kTimerCount> timers;
-    // The timer the Timers dialog opens on: 0 from the Times menu, the pressed one from a timer
-    // button of the Times view.
+    // The timer the Timers dialog opens on: the pressed one from a timer button of the Times
+    // view; the dialog's command takes it (leaving 0), so the Times menu opens on timer 1.
     int timersDialogTimer = 0;
     // The sounds of timers passing zero, played by the ticks.
     AlarmSounds alarms;

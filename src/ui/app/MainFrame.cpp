@@ -7,6 +7,7 @@
 #include "core/times/FlightTimes.h"
 #include "resource.h"
 #include "ui/app/MenuBar.h"
+#include "ui/app/OrientationCommands.h"
 #include "ui/app/PlaceholderView.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
@@ -31,51 +32,69 @@ CMainFrame::CMainFrame(CTrevallionDoc& document, const ScreenRegistry& registry,
     timer_.setInterval(kTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &CMainFrame::OnTimer);
     connect(&CurrentPlatform().Screen(), &DeviceScreen::Changed, this, [this] { FitToScreen(); });
-    InstallFrameCommandSink([this](int id) {
-        QMetaObject::invokeMethod(
-            this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
-    });
-    InstallFrameCommandQuery([this](int id) { return CommandStateFor(id).enabled; });
+    registeredCommands_ = commands_.Add(RegisteredCommands());
+    ownCommands_ = commands_.Add(OwnCommands());
 }
 
 CMainFrame::~CMainFrame() {
-    InstallFrameCommandSink({});
-    InstallFrameCommandQuery({});
     timer_.stop();
-    // The view goes first: it may still use the frame's document while it is destroyed.
+    // The view goes first: it may still use the frame's document while it is destroyed. The menu
+    // bars (an old one may wait for its deferred delete) go before the command table they use.
     view_.reset();
+    qDeleteAll(findChildren<CMenuBar*>(Qt::FindDirectChildrenOnly));
+    menuBar_ = nullptr;
 }
 
-bool CMainFrame::Create(int viewId) {
+QList<Command> CMainFrame::RegisteredCommands() {
+    QList<Command> commands;
+    for (const int id : registry_.CommandIds()) {
+        commands.append({id, [this, id] {
+                             CommandContext context{document_, this, id, viewId_, commands_};
+                             registry_.RunCommand(id, context);
+                         }});
+    }
+    return commands;
+}
+
+QList<Command> CMainFrame::OwnCommands() {
+    QList<Command> commands{{ID_FILE_EXIT, [this] { OnExit(); }},
+                            {ID_HELP, [this] { OpenViewHelp(); }}};
+    for (const ViewInfo& view : ViewTable()) {
+        // Every view can be chosen; the current one carries the check.
+        const int id = view.viewId;
+        commands.append({id, [this, id] { SwitchView(id); },
+                         [this, id] {
+                             return CommandState{true, id == viewId_};
+                         }});
+    }
+    return commands + OrientationCommands();
+}
+
+Status CMainFrame::Create(int viewId) {
     viewId_ = FindView(viewId) ? viewId : kViewTimes;
     setFixedSize(CurrentPlatform().Screen().Size());
-    if (!InstallMenuBar())
-        return false;
+    if (Status bar = InstallMenuBar(); !bar)
+        return bar;
     std::unique_ptr<CCustomFormView> view = MakeView(viewId_);
-    if (!CreateView(*view))
-        return false;
-    view_ = std::move(view);
-    layout_->insertWidget(0, view_.get(), 1);
-    view_->show();
+    if (Status created = CreateView(*view, viewId_); !created)
+        return created;
+    ShowView(std::move(view));
     tickClock_ = TickClock{};
     timer_.start();
-    return true;
+    return {};
 }
 
-bool CMainFrame::InstallMenuBar() {
+Status CMainFrame::InstallMenuBar() {
     const DeviceScreen& screen = CurrentPlatform().Screen();
     const bool firstSet = UsesFirstMenuSet(kPlatformMajorVersion, screen.Width(), screen.Height());
     const int menuId = MenuIdForView(viewId_, firstSet);
     if (menuBar_ && menuBar_->MenuId() == menuId)
-        return true;
-    auto* bar = new CMenuBar([this](int id) { return CommandStateFor(id); }, this);
-    if (const Status loaded = bar->Load(menuId); !loaded) {
-        createError_ = loaded.error().text;
+        return {};
+    auto* bar = new CMenuBar(commands_, this);
+    if (Status loaded = bar->Load(menuId); !loaded) {
         delete bar;
-        return false;
+        return loaded;
     }
-    connect(bar, &CMenuBar::CommandChosen, this, &CMainFrame::OnCommand);
-    connect(bar, &CMenuBar::HelpRequested, this, &CMainFrame::OpenViewHelp);
     if (menuBar_) {
         // The old bar may be inside the signal of its own menu item (View switches views from
         // it), so it goes once that has returned.
@@ -85,20 +104,36 @@ bool CMainFrame::InstallMenuBar() {
     }
     menuBar_ = bar;
     layout_->addWidget(menuBar_);
-    return true;
+    return {};
 }
 
 std::unique_ptr<CCustomFormView> CMainFrame::MakeView(int viewId) {
-    if (std::unique_ptr<CCustomFormView> view = registry_.CreateView(viewId, document_, this))
+    if (std::unique_ptr<CCustomFormView> view =
+            registry_.CreateView(viewId, document_, commands_, this))
         return view;
     return std::make_unique<CPlaceholderView>(QString::fromUtf8(FindView(viewId)->title), this);
 }
 
-bool CMainFrame::CreateView(CCustomFormView& view) {
+Status CMainFrame::CreateView(CCustomFormView& view, int viewId) {
     if (view.Create())
-        return true;
-    createError_ = view.CreateError();
-    return false;
+        return {};
+    // A view that declined without a reason still names what failed.
+    if (view.CreateError().isEmpty())
+        return Status::Fail(QStringLiteral("The %1 view could not be created.")
+                                .arg(QString::fromUtf8(FindView(viewId)->menuText)));
+    return Status::Fail(view.CreateError());
+}
+
+void CMainFrame::ShowView(std::unique_ptr<CCustomFormView> view) {
+    view_ = std::move(view);
+    layout_->insertWidget(0, view_.get(), 1);
+    view_->show();
+}
+
+void CMainFrame::ReportFailure(const Status& status) {
+    if (!status)
+        ShowMessageBox(this, status.error().text, LoadString(IDS_APP_TITLE), MessageButtons::Ok,
+                       MessageIcon::Error);
 }
 
 void CMainFrame::SwitchView(int viewId) {
@@ -108,130 +143,16 @@ void CMainFrame::SwitchView(int viewId) {
     CurrentAppState().settings.viewId = static_cast<uint32_t>(viewId);
     std::unique_ptr<CCustomFormView> view = MakeView(viewId);
     view_.reset(); // the old view is gone before the new one's initial update
-    if (!CreateView(*view)) {
-        // A broken template must not leave the frame without a view.
-        ShowMessageBox(this, createError_, LoadString(IDS_APP_TITLE), MessageButtons::Ok,
-                       MessageIcon::Error);
+    if (const Status created = CreateView(*view, viewId); !created) {
+        // A broken template must not leave the frame without a view (nor the view's commands).
+        ReportFailure(created);
         view = std::make_unique<CPlaceholderView>(QString::fromUtf8(FindView(viewId)->title), this);
-        view->Create();
+        view->Create(); // no template: nothing to fail
     }
-    view_ = std::move(view);
-    layout_->insertWidget(0, view_.get(), 1);
-    view_->show();
+    ShowView(std::move(view));
     view_->setFocus();
-    if (!InstallMenuBar())
-        ShowMessageBox(this, createError_, LoadString(IDS_APP_TITLE), MessageButtons::Ok,
-                       MessageIcon::Error);
+    ReportFailure(InstallMenuBar());
     CurrentPlatform().Settings().WriteInt(QStringLiteral("View"), viewId);
-}
-
-CViewCommands* CMainFrame::ViewCommands() const {
-    return dynamic_cast<CViewCommands*>(view_.get());
-}
-
-void CMainFrame::OnCommand(int commandId) {
-    if (!CommandStateFor(commandId).enabled)
-        return;
-    if (RunFrameCommand(commandId))
-        return;
-    if (CViewCommands* commands = ViewCommands(); commands && commands->OnViewCommand(commandId))
-        return;
-    CommandContext context{document_, this, commandId, viewId_};
-    registry_.RunCommand(commandId, context);
-}
-
-CommandState CMainFrame::CommandStateFor(int commandId) const {
-    CommandState state;
-    if (FrameCommandState(commandId, &state))
-        return state;
-    if (const CViewCommands* commands = ViewCommands();
-        commands && commands->UpdateViewCommand(commandId, &state))
-        return state;
-    state.enabled = registry_.HasCommand(commandId);
-    return state;
-}
-
-namespace {
-
-// The turn that gives the shape an orientation command names. A naturally portrait screen is
-// portrait unturned and landscape turned right (90) or left (270); a naturally landscape screen
-// is portrait turned by 90 and landscape unturned (right) or turned by half a turn (left).
-int OrientationAngle(int commandId, const DeviceScreen& screen) {
-    const bool landscape = screen.NaturallyLandscape();
-    switch (commandId) {
-    case ID_VIEW_LANDSCAPE_RIGHT:
-        return landscape ? DeviceScreen::Angle0 : DeviceScreen::Angle90;
-    case ID_VIEW_LANDSCAPE_LEFT:
-        return landscape ? DeviceScreen::Angle180 : DeviceScreen::Angle270;
-    default:
-        return landscape ? DeviceScreen::Angle90 : DeviceScreen::Angle0;
-    }
-}
-
-int AngleBit(int angle) {
-    switch (angle) {
-    case DeviceScreen::Angle90:
-        return DeviceScreen::kSupports90;
-    case DeviceScreen::Angle180:
-        return DeviceScreen::kSupports180;
-    case DeviceScreen::Angle270:
-        return DeviceScreen::kSupports270;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
-
-bool CMainFrame::FrameCommandState(int commandId, CommandState* state) const {
-    const DeviceScreen& screen = CurrentPlatform().Screen();
-    const int supported = screen.SupportedOrientations();
-    switch (commandId) {
-    case ID_FILE_EXIT:
-    case kHelpCommand:
-        *state = {true, false};
-        return true;
-    case ID_VIEW_PORTRAIT:
-    case ID_VIEW_LANDSCAPE_RIGHT:
-    case ID_VIEW_LANDSCAPE_LEFT: {
-        const int angle = OrientationAngle(commandId, screen);
-        *state = {angle == DeviceScreen::Angle0 || (supported & AngleBit(angle)) != 0,
-                  screen.Orientation() == angle};
-        return true;
-    }
-    default:
-        break;
-    }
-    if (FindView(commandId)) {
-        // Every view can be chosen; the current one carries the check.
-        *state = {true, commandId == viewId_};
-        return true;
-    }
-    return false;
-}
-
-bool CMainFrame::RunFrameCommand(int commandId) {
-    DeviceScreen& screen = CurrentPlatform().Screen();
-    switch (commandId) {
-    case ID_FILE_EXIT:
-        OnExit();
-        return true;
-    case kHelpCommand:
-        OpenViewHelp();
-        return true;
-    case ID_VIEW_PORTRAIT:
-    case ID_VIEW_LANDSCAPE_RIGHT:
-    case ID_VIEW_LANDSCAPE_LEFT:
-        screen.SetOrientation(OrientationAngle(commandId, screen));
-        return true;
-    default:
-        break;
-    }
-    if (FindView(commandId)) {
-        SwitchView(commandId);
-        return true;
-    }
-    return false;
 }
 
 void CMainFrame::OnTimer() {
@@ -285,7 +206,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        OpenViewHelp();
+        commands_.Run(ID_HELP);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -299,9 +220,7 @@ void CMainFrame::OpenViewHelp() {
 void CMainFrame::FitToScreen() {
     setFixedSize(CurrentPlatform().Screen().Size());
     // A screen that became square (or stopped being one) takes the other menu set.
-    if (!InstallMenuBar())
-        ShowMessageBox(this, createError_, LoadString(IDS_APP_TITLE), MessageButtons::Ok,
-                       MessageIcon::Error);
+    ReportFailure(InstallMenuBar());
 }
 
 void CMainFrame::ShowOnScreen() {

@@ -2,7 +2,9 @@
 
 #include "core/app/MenuBarRecord.h"
 #include "core/common/resources/Resources.h"
+#include "resource.h"
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/MenuBuilder.h"
 
 #include <QHBoxLayout>
@@ -27,7 +29,8 @@ void ApplyMenuFont(QMenu* menu) {
 
 } // namespace
 
-CMenuBar::CMenuBar(StateQuery query, QWidget* parent) : QWidget(parent), query_(std::move(query)) {
+CMenuBar::CMenuBar(CCommandTable& commands, QWidget* parent)
+    : QWidget(parent), commands_(commands) {
     setFont(DialogFont());
     setFixedHeight(kHeight);
     auto* layout = new QHBoxLayout(this);
@@ -40,7 +43,7 @@ CMenuBar::CMenuBar(StateQuery query, QWidget* parent) : QWidget(parent), query_(
     help_->setAutoRaise(true);
     help_->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(help_);
-    connect(help_, &QToolButton::clicked, this, &CMenuBar::HelpRequested);
+    connect(help_, &QToolButton::clicked, this, [this] { commands_.Run(ID_HELP); });
 }
 
 Status CMenuBar::Load(int menuId) {
@@ -88,18 +91,8 @@ void CMenuBar::AddButton(const QString& text, const QVector<MenuItem>& items) {
 
 QMenu* CMenuBar::BuildMenu(const QVector<MenuItem>& items) {
     auto* menu = new QMenu(this);
-    AppendMenuItems(menu, items);
+    AppendCommandItems(menu, items, commands_);
     ApplyMenuFont(menu);
-    std::function<void(QMenu*)> connectCommands = [&](QMenu* m) {
-        for (QAction* action : m->actions()) {
-            if (QMenu* sub = action->menu()) {
-                connectCommands(sub);
-            } else if (const int id = MenuCommandId(action)) {
-                connect(action, &QAction::triggered, this, [this, id] { emit CommandChosen(id); });
-            }
-        }
-    };
-    connectCommands(menu);
     return menu;
 }
 
@@ -118,13 +111,8 @@ void CMenuBar::UpdateStates(QMenu* menu) const {
             UpdateStates(sub);
             continue;
         }
-        const int id = MenuCommandId(action);
-        if (id == 0)
-            continue;
-        const CommandState state = query_ ? query_(id) : CommandState{};
-        action->setEnabled(state.enabled);
-        action->setCheckable(state.checked || action->isCheckable());
-        action->setChecked(state.checked);
+        if (const int id = MenuCommandId(action))
+            commands_.Refresh(id);
     }
 }
 

@@ -1,18 +1,16 @@
 #pragma once
 // The menu bar at the bottom of the screen, as on the handheld: a row of buttons built from a menu
 // resource and its menu-bar record, each opening one sub-menu of the menu upwards, and a help
-// button at the right end. Before a menu opens, every item takes its enabled and checked state
-// from the state query; a chosen item is reported by its command id.
+// button at the right end (the help command). The command items are the command table's actions;
+// before a menu opens, every item takes its enabled and checked state from the table.
 
 #include "core/common/Outcome.h"
 #include "core/common/resources/ResourceTypes.h"
-#include "ui/document/ViewCommands.h"
 
 #include <QList>
 #include <QWidget>
 
-#include <functional>
-
+class CCommandTable;
 class QMenu;
 class QToolButton;
 
@@ -20,9 +18,9 @@ class CMenuBar : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kHeight = 26;
-    using StateQuery = std::function<CommandState(int commandId)>;
 
-    explicit CMenuBar(StateQuery query, QWidget* parent = nullptr);
+    // The table must outlive the bar.
+    explicit CMenuBar(CCommandTable& commands, QWidget* parent = nullptr);
 
     // Builds the buttons of a menu resource. Fails (with the reason, and no buttons) when the menu
     // or its menu-bar record is missing or does not fit the menu.
@@ -38,10 +36,6 @@ public:
     // Applies the current command states to the items of a menu and its sub-menus.
     void UpdateStates(QMenu* menu) const;
 
-signals:
-    void CommandChosen(int commandId);
-    void HelpRequested();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -50,7 +44,7 @@ private:
     QMenu* BuildMenu(const QVector<MenuItem>& items);
     void OpenMenu(int index);
 
-    StateQuery query_;
+    CCommandTable& commands_;
     int menuId_ = 0;
     QList<QToolButton*> buttons_;
     QList<QVector<MenuItem>> menuItems_; // the items of each button's menu

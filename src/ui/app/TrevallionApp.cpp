@@ -43,8 +43,8 @@ bool CTrevallionApp::InitInstance() {
         ShowError(nullptr, message, title_);
 
     frame_ = std::make_unique<CMainFrame>(*document_, registry_);
-    if (!frame_->Create(static_cast<int>(state_.settings.viewId))) {
-        startupError_ = frame_->CreateError();
+    if (const Status created = frame_->Create(static_cast<int>(state_.settings.viewId)); !created) {
+        startupError_ = created.error().text;
         frame_.reset();
         return false;
     }

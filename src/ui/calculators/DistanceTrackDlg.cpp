@@ -1,9 +1,9 @@
 #include "ui/calculators/DistanceTrackDlg.h"
 
 #include "ui/calculators/CalcResultDisplay.h"
-#include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/navdata/SearchLocationDlg.h"
 #include "ui/navdata/UserWaypointsDlg.h"
 
@@ -22,8 +22,9 @@ CDistanceTrackDlg::LastPlaces& CDistanceTrackDlg::Last() {
     return last;
 }
 
-CDistanceTrackDlg::CDistanceTrackDlg(CTrevallionDoc& document, QWidget* parent)
-    : CCalcDialog(kTemplates, parent), document_(document) {}
+CDistanceTrackDlg::CDistanceTrackDlg(CTrevallionDoc& document, CCommandTable& commands,
+                                     QWidget* parent)
+    : CCalcDialog(kTemplates, parent), document_(document), commands_(commands) {}
 
 void CDistanceTrackDlg::ShowFlightPlanButtons(bool show) {
     showPlanButtons_ = show;
@@ -56,11 +57,11 @@ bool CDistanceTrackDlg::OnInitDialog() {
     Bind(IDC_DT_TO_PICK, [this] { OnPick(false); });
     Bind(IDC_DT_NEW_PLAN, [this] { OnPlanButton(PlanAction::CreateNewPlan); });
     Bind(IDC_DT_ADD_TO_PLAN, [this] { OnPlanButton(PlanAction::AddDestination); });
-    // Handing on is offered only while the main frame has a Heading & Time screen to open.
-    GetDlgItem(IDC_DT_HEADING_TIME)->setEnabled(FrameCanRun(ID_CALC_HEADING_TIME));
+    // Handing on is offered only while the command table has a Heading & Time screen to open.
+    GetDlgItem(IDC_DT_HEADING_TIME)->setEnabled(commands_.CanRun(ID_CALC_HEADING_TIME));
     Bind(IDC_DT_HEADING_TIME, [this] {
         CloseWith(PlanAction::None, kHeadingTimeResult);
-        PostFrameCommand(ID_CALC_HEADING_TIME); // the main frame opens Heading & Time
+        commands_.Post(ID_CALC_HEADING_TIME); // opens Heading & Time once this has closed
     });
     if (!last.fromText.isEmpty() && !last.toText.isEmpty())
         OnCalculate();

@@ -5,7 +5,7 @@
 //
 // The flight planning view asks for the two plan buttons and reads what was chosen:
 //
-//   CDistanceTrackDlg dialog(document, this);
+//   CDistanceTrackDlg dialog(document, commands, this);
 //   dialog.ShowFlightPlanButtons(true);
 //   if (dialog.DoModal() == kIdOk && dialog.RequestedPlanAction() == PlanAction::AddDestination)
 //       add(dialog.ToText());
@@ -14,6 +14,7 @@
 #include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
+class CCommandTable;
 class CTrevallionDoc;
 
 // What the dialog was closed for, besides looking: start a plan from From to To, or add To to
@@ -25,8 +26,8 @@ class CDistanceTrackDlg : public CCalcDialog {
 public:
     static constexpr LayoutTriple kTemplates{IDD_DISTANCE_TRACK_P, IDD_DISTANCE_TRACK_L,
                                              IDD_DISTANCE_TRACK_S};
-    // The result of the "Heading && Time" button, which also hands the main frame the
-    // "Heading/Time..." command to run once this dialog has closed.
+    // The result of the "Heading && Time" button, which also posts the "Heading/Time..." command
+    // to the command table, to run once this dialog has closed.
     static constexpr int kHeadingTimeResult = 0;
 
     // The places shown last, kept for the program's run, with the places picked from searches.
@@ -40,7 +41,8 @@ public:
     };
     static LastPlaces& Last();
 
-    explicit CDistanceTrackDlg(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // The table runs the hand-off to Heading & Time; it must outlive the dialog.
+    CDistanceTrackDlg(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
 
     // Shows "Create new flight plan" and "Add "To" to flight plan" (hidden unless asked).
     void ShowFlightPlanButtons(bool show);
@@ -82,6 +84,7 @@ private:
     void OnPlanButton(PlanAction action);
 
     CTrevallionDoc& document_;
+    CCommandTable& commands_;
     bool showPlanButtons_ = false;
     PlanAction planAction_ = PlanAction::None;
     QString fromText_;

@@ -7,6 +7,7 @@
 void RegisterDistanceTrack(ScreenRegistry& registry) {
     // From the Calc menu the dialog only looks; the planning view opens it with its buttons.
     registry.AddDialog(
-        ID_CALC_DISTANCE_TRACK, CDistanceTrackDlg::kTemplates,
-        [](CommandContext& c) { return std::make_unique<CDistanceTrackDlg>(c.document, c.frame); });
+        ID_CALC_DISTANCE_TRACK, CDistanceTrackDlg::kTemplates, [](CommandContext& c) {
+            return std::make_unique<CDistanceTrackDlg>(c.document, c.commands, c.frame);
+        });
 }

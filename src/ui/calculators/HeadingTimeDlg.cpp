@@ -7,8 +7,8 @@
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 #include "ui/calculators/NumberList.h"
-#include "ui/document/ScreenRegistry.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/SpinButton.h"
 #include "ui/framework/TimeEdit.h"
 
@@ -28,7 +28,8 @@ const struct {
 
 } // namespace
 
-CHeadingTimeDlg::CHeadingTimeDlg(QWidget* parent) : CCalcDialog(kTemplates, parent) {}
+CHeadingTimeDlg::CHeadingTimeDlg(CCommandTable& commands, QWidget* parent)
+    : CCalcDialog(kTemplates, parent), commands_(commands) {}
 
 QWidget* CHeadingTimeDlg::CreateControl(const ControlTemplate& control) {
     if (control.id == IDC_WIND_DEPARTURE)
@@ -49,12 +50,12 @@ bool CHeadingTimeDlg::OnInitDialog() {
     if (auto* spin = Item<CSpinButton>(IDC_WIND_DEPARTURE_SPIN))
         connect(spin, &CSpinButton::stepped, this, [this](int delta) { StepDeparture(delta); });
     Bind(IDC_CALCULATE, [this] { OnCalculate(); });
-    // Handing on is offered only while the main frame has a Distance & Track screen to open.
+    // Handing on is offered only while the command table has a Distance & Track screen to open.
     if (QWidget* button = GetDlgItem(IDC_WIND_DISTANCE_TRACK))
-        button->setEnabled(FrameCanRun(ID_CALC_DISTANCE_TRACK));
+        button->setEnabled(commands_.CanRun(ID_CALC_DISTANCE_TRACK));
     Bind(IDC_WIND_DISTANCE_TRACK, [this] {
         EndDialog(kDistanceTrackResult);
-        PostFrameCommand(ID_CALC_DISTANCE_TRACK); // the main frame opens Distance & Track
+        commands_.Post(ID_CALC_DISTANCE_TRACK); // opens Distance & Track once this has closed
     });
     OnCalculate();
     return true;

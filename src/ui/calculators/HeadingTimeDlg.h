@@ -7,16 +7,19 @@
 #include "resource.h"
 #include "ui/framework/CalcDialog.h"
 
+class CCommandTable;
+
 class CHeadingTimeDlg : public CCalcDialog {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_HEADING_TIME_P, IDD_HEADING_TIME_L,
                                              IDD_HEADING_TIME_S};
-    // The result of the "Distance && Track" button, which also hands the main frame the
-    // "Distance/Track..." command (33031) to run once this dialog has closed.
+    // The result of the "Distance && Track" button, which also posts the "Distance/Track..."
+    // command to the command table, to run once this dialog has closed.
     static constexpr int kDistanceTrackResult = 0;
 
-    explicit CHeadingTimeDlg(QWidget* parent = nullptr);
+    // The table runs the hand-off to Distance & Track; it must outlive the dialog.
+    explicit CHeadingTimeDlg(CCommandTable& commands, QWidget* parent = nullptr);
     void OnCalculate();
 
 protected:
@@ -29,4 +32,6 @@ private:
     void SaveLastValues();
     // The departure field steps the selected part of its time up or down.
     void StepDeparture(int delta);
+
+    CCommandTable& commands_;
 };

@@ -11,7 +11,9 @@
 
 void RegisterWindCalculators(ScreenRegistry& registry) {
     registry.AddDialog<CGroundSpeedDlg>(ID_CALC_GROUND_SPEED);
-    registry.AddDialog<CHeadingTimeDlg>(ID_CALC_HEADING_TIME);
+    registry.AddDialog(ID_CALC_HEADING_TIME, CHeadingTimeDlg::kTemplates, [](CommandContext& c) {
+        return std::make_unique<CHeadingTimeDlg>(c.commands, c.frame);
+    });
     registry.AddDialog<CFindWindDlg>(ID_CALC_FIND_WIND);
     registry.AddDialog<CCrossWindDlg>(ID_CALC_CROSS_WIND);
     registry.AddDialog<CHoldTimingDlg>(ID_CALC_HOLD_TIMES);

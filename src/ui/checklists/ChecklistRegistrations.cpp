@@ -5,7 +5,5 @@
 #include "ui/document/ScreenRegistry.h"
 
 void RegisterChecklistScreens(ScreenRegistry& registry) {
-    registry.AddView(ID_VIEW_CHECKLIST, [](CTrevallionDoc& document, QWidget* parent) {
-        return std::make_unique<CCheckListView>(document, parent);
-    });
+    registry.AddView<CCheckListView>(ID_VIEW_CHECKLIST);
 }

@@ -1,19 +1,5 @@
 #include "ui/document/ScreenRegistry.h"
 
-namespace {
-
-std::function<void(int)>& FrameSink() {
-    static std::function<void(int)> sink;
-    return sink;
-}
-
-std::function<bool(int)>& FrameQuery() {
-    static std::function<bool(int)> query;
-    return query;
-}
-
-} // namespace
-
 void ScreenRegistry::AddCommand(int commandId, CommandHandler handler) {
     commands_[commandId] = std::move(handler);
     dialogTemplates_.remove(commandId);
@@ -42,26 +28,10 @@ bool ScreenRegistry::RunCommand(int commandId, CommandContext& context) const {
 }
 
 std::unique_ptr<CCustomFormView> ScreenRegistry::CreateView(int viewId, CTrevallionDoc& document,
+                                                            CCommandTable& commands,
                                                             QWidget* parent) const {
     const auto it = views_.constFind(viewId);
     if (it == views_.constEnd())
         return nullptr;
-    return (*it)(document, parent);
-}
-
-void PostFrameCommand(int commandId) {
-    if (FrameSink())
-        FrameSink()(commandId);
-}
-
-void InstallFrameCommandSink(std::function<void(int)> sink) {
-    FrameSink() = std::move(sink);
-}
-
-bool FrameCanRun(int commandId) {
-    return FrameQuery() && FrameQuery()(commandId);
-}
-
-void InstallFrameCommandQuery(std::function<bool(int)> query) {
-    FrameQuery() = std::move(query);
+    return (*it)(document, commands, parent);
 }

@@ -1,20 +1,22 @@
 #pragma once
 // What each subsystem adds to the main frame: its full-screen view (by ViewId) and the commands
-// of its dialogs. A menu command without a registration stays disabled, and a view without one is
-// shown as its painted title only. Each subsystem offers one function that registers its
-// screens, for example
+// of its dialogs, which the frame puts in its command table. A menu command that nothing handles
+// stays disabled, and a view without a registration is shown as its painted title only. Each
+// subsystem offers one function that registers its screens, for example
 //
 //   void RegisterWindCalculators(ScreenRegistry& registry) {
 //       registry.AddDialog<CGroundSpeedDlg>(ID_CALC_GROUND_SPEED);
 //       registry.AddDialog(ID_CALC_HEADING_TIME, CHeadingTimeDlg::kTemplates,
 //                          [](CommandContext& c) {
-//                              return std::make_unique<CHeadingTimeDlg>(c.document, c.frame);
+//                              return std::make_unique<CHeadingTimeDlg>(c.commands, c.frame);
 //                          });
 //   }
 //
-// and the application's list (ui/app/ScreenRegistrations.cpp) calls it.
+// and the application's list (ui/app/ScreenRegistrations.cpp) calls it. A view adds its own
+// commands to the table it is given (see CommandTable.h).
 
 #include "ui/framework/CalcDialog.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 #include "ui/framework/LayoutTriple.h"
 
@@ -23,24 +25,28 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 class CTrevallionDoc;
 class QWidget;
 
 // What a command gets: the active document, the main window (the parent of dialogs), the
-// command id (dialogs with modes take it) and the view shown at the time.
+// command id (dialogs with modes take it), the view shown at the time and the frame's command
+// table (a dialog that hands on to another posts its command there).
 struct CommandContext {
     CTrevallionDoc& document;
     QWidget* frame;
     int commandId;
     int currentViewId;
+    CCommandTable& commands;
 };
 
 using CommandHandler = std::function<void(CommandContext&)>;
 using DialogFactory = std::function<std::unique_ptr<CCalcDialog>(CommandContext&)>;
-// Creates a view on the document as a child of `parent`; the frame then runs its Create().
-using ViewFactory =
-    std::function<std::unique_ptr<CCustomFormView>(CTrevallionDoc& document, QWidget* parent)>;
+// Creates a view on the document as a child of `parent`, adding its commands to `commands` for
+// its life; the frame then runs its Create().
+using ViewFactory = std::function<std::unique_ptr<CCustomFormView>(
+    CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)>;
 
 class ScreenRegistry {
 public:
@@ -54,8 +60,22 @@ public:
                   [](CommandContext& c) { return std::make_unique<T>(c.frame); });
     }
     void AddView(int viewId, ViewFactory factory);
+    // The same for a view class constructible from the document, the command table and its
+    // parent, or (a view without commands) from the document and its parent.
+    template <typename T> void AddView(int viewId) {
+        AddView(
+            viewId,
+            [](CTrevallionDoc& document, CCommandTable& commands,
+               QWidget* parent) -> std::unique_ptr<CCustomFormView> {
+                if constexpr (std::is_constructible_v<T, CTrevallionDoc&, CCommandTable&, QWidget*>)
+                    return std::make_unique<T>(document, commands, parent);
+                else
+                    return std::make_unique<T>(document, parent);
+            });
+    }
 
     bool HasCommand(int commandId) const { return commands_.contains(commandId); }
+    QList<int> CommandIds() const { return commands_.keys(); }
     // Runs the command; false when none is registered.
     bool RunCommand(int commandId, CommandContext& context) const;
     // The registered dialog commands with their templates (the gallery and tests walk them).
@@ -64,22 +84,10 @@ public:
     bool HasView(int viewId) const { return views_.contains(viewId); }
     // The view made by the registered factory; nullptr when none is registered.
     std::unique_ptr<CCustomFormView> CreateView(int viewId, CTrevallionDoc& document,
-                                                QWidget* parent) const;
+                                                CCommandTable& commands, QWidget* parent) const;
 
 private:
     QMap<int, CommandHandler> commands_;
     QMap<int, LayoutTriple> dialogTemplates_;
     QMap<int, ViewFactory> views_;
 };
-
-// Hands the main frame a command to run after the current one has finished, the way a dialog
-// passes on to another dialog ("Distance && Track" from Heading & Time). Does nothing when no
-// frame is installed.
-void PostFrameCommand(int commandId);
-// The main frame installs its receiver here (nullptr-like empty function to remove it).
-void InstallFrameCommandSink(std::function<void(int)> sink);
-// Whether the main frame would run the command now (a screen is registered and enabled), so a
-// dialog can disable a button that would hand on to nothing. False when no frame is installed.
-bool FrameCanRun(int commandId);
-// The main frame installs its answer here (an empty function to remove it).
-void InstallFrameCommandQuery(std::function<bool(int)> query);

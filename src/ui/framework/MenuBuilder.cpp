@@ -1,9 +1,11 @@
 #include "ui/framework/MenuBuilder.h"
 
 #include "core/common/resources/Resources.h"
+#include "ui/framework/CommandTable.h"
 
 #include <QMenu>
-#include <QMenuBar>
+
+#include <functional>
 
 namespace {
 
@@ -17,25 +19,19 @@ void ApplyFlags(QAction* action, const MenuItem& item) {
     }
 }
 
-QAction* AddCommand(QWidget* owner, const MenuItem& item) {
-    auto* action = new QAction(item.text, owner);
-    action->setData(item.id);
-    ApplyFlags(action, item);
-    owner->addAction(action);
-    return action;
-}
+// Makes (or finds) the action of a MENUITEM and adds it to the menu.
+using AddCommand = std::function<void(QMenu* menu, const MenuItem& item)>;
 
-// A menu or a menu bar: both take separators, sub-menus and commands the same way.
-template <typename Target> void AppendItems(Target* target, const QVector<MenuItem>& items) {
+void AppendItems(QMenu* menu, const QVector<MenuItem>& items, const AddCommand& addCommand) {
     for (const MenuItem& item : items) {
         if (item.separator) {
-            target->addSeparator();
+            menu->addSeparator();
         } else if (item.IsPopup()) {
-            QMenu* sub = target->addMenu(item.text);
+            QMenu* sub = menu->addMenu(item.text);
             ApplyFlags(sub->menuAction(), item);
-            AppendItems(sub, item.children);
+            AppendItems(sub, item.children, addCommand);
         } else {
-            AddCommand(target, item);
+            addCommand(menu, item);
         }
     }
 }
@@ -43,11 +39,20 @@ template <typename Target> void AppendItems(Target* target, const QVector<MenuIt
 } // namespace
 
 void AppendMenuItems(QMenu* menu, const QVector<MenuItem>& items) {
-    AppendItems(menu, items);
+    AppendItems(menu, items, [](QMenu* target, const MenuItem& item) {
+        auto* action = new QAction(item.text, target);
+        action->setData(item.id);
+        ApplyFlags(action, item);
+        target->addAction(action);
+    });
 }
 
-void FillMenuBar(QMenuBar* bar, const QVector<MenuItem>& items) {
-    AppendItems(bar, items);
+void AppendCommandItems(QMenu* menu, const QVector<MenuItem>& items, CCommandTable& commands) {
+    AppendItems(menu, items, [&commands](QMenu* target, const MenuItem& item) {
+        QAction* action = commands.Action(item.id);
+        action->setText(item.text);
+        target->addAction(action);
+    });
 }
 
 const QVector<MenuItem>* FirstSubMenuItems(int menuId) {

@@ -1,21 +1,22 @@
 #pragma once
 // Qt menus built from the menus of the resource script: a POPUP becomes a sub-menu, a MENUITEM an
 // action carrying its command id as QAction::data(), SEPARATOR a separator; GRAYED items are
-// disabled and CHECKED items checked. Serves the value menus of the entry fields, pop-up menus
-// of the screens and the main frame's menu bars.
+// disabled and CHECKED items checked. Serves the value menus of the entry fields and pop-up menus
+// of the screens; the main frame's menus take their command items from the command table.
 
 #include "core/common/resources/ResourceTypes.h"
 
 #include <QStringList>
 
+class CCommandTable;
 class QAction;
 class QMenu;
-class QMenuBar;
 
 // Appends the items to a menu (sub-menus are owned by it).
 void AppendMenuItems(QMenu* menu, const QVector<MenuItem>& items);
-// Fills a menu bar: each POPUP becomes a menu of the bar, a plain MENUITEM a command of the bar.
-void FillMenuBar(QMenuBar* bar, const QVector<MenuItem>& items);
+// The same for a menu of commands: each MENUITEM is the table's action of its id, given the
+// item's text; the table keeps its state.
+void AppendCommandItems(QMenu* menu, const QVector<MenuItem>& items, CCommandTable& commands);
 
 // The items of the first POPUP of a menu resource; nullptr when the resource does not exist or
 // holds no POPUP.

@@ -24,9 +24,9 @@ DisplayPreferences CurrentDisplayPreferences() {
 
 } // namespace
 
-CAirportView::CAirportView(CTrevallionDoc& document, QWidget* parent)
-    : CCustomFormView(kTemplates, QStringLiteral("Airport Directory"), parent),
-      document_(document) {}
+CAirportView::CAirportView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)
+    : CCustomFormView(kTemplates, QStringLiteral("Airport Directory"), parent), document_(document),
+      ownCommands_(commands.Add({{ID_FILE_OPEN, [this] { OnFileOpen(); }}})) {}
 
 QComboBox* CAirportView::IdentBox() const {
     return Combo(IDC_AIRPORT_IDENT);
@@ -173,18 +173,4 @@ void CAirportView::OnFileOpen() {
         ShowMessage(loaded.error().text, MessageButtons::Ok, loaded.error().icon);
     IdentBox()->setEditText(QString());
     OnShow();
-}
-
-bool CAirportView::OnViewCommand(int commandId) {
-    if (commandId != ID_FILE_OPEN)
-        return false;
-    OnFileOpen();
-    return true;
-}
-
-bool CAirportView::UpdateViewCommand(int commandId, CommandState* state) const {
-    if (commandId != ID_FILE_OPEN)
-        return false;
-    *state = {true, false};
-    return true;
 }

@@ -5,7 +5,7 @@
 // navigation data file. The view borrows the document's navigation data set.
 
 #include "resource.h"
-#include "ui/document/ViewCommands.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 
 class CTrevallionDoc;
@@ -13,14 +13,15 @@ class QComboBox;
 class QTabBar;
 class QTreeWidget;
 
-class CAirportView : public CCustomFormView, public CViewCommands {
+class CAirportView : public CCustomFormView {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_AIRPORT_VIEW_P, IDD_AIRPORT_VIEW_L,
                                              IDD_AIRPORT_VIEW_S};
     enum Tab { kInfoTab = 0, kRunwayTab = 1, kCommTab = 2 };
 
-    CAirportView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // File, Open airport file... is in `commands` while the view lives.
+    CAirportView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
 
     // "Show": the identifier in the box must have 3 or 4 characters.
     void OnShow();
@@ -37,9 +38,6 @@ public:
     // (in Preferences) since they were drawn.
     void OnTimerTick() override;
 
-    bool OnViewCommand(int commandId) override;
-    bool UpdateViewCommand(int commandId, CommandState* state) const override;
-
 protected:
     void OnInitialUpdate() override;
     void Relayout() override;
@@ -55,4 +53,5 @@ private:
 
     CTrevallionDoc& document_;
     int drawnPreferences_ = -1; // the preference bits the lists were drawn with
+    CCommandTable::Layer ownCommands_;
 };

@@ -6,9 +6,7 @@
 #include "ui/navdata/UserWaypointsDlg.h"
 
 void RegisterNavDataScreens(ScreenRegistry& registry) {
-    registry.AddView(ID_VIEW_AIRPORT_DIRECTORY, [](CTrevallionDoc& document, QWidget* parent) {
-        return std::make_unique<CAirportView>(document, parent);
-    });
+    registry.AddView<CAirportView>(ID_VIEW_AIRPORT_DIRECTORY);
     registry.AddDialog(ID_EDIT_WAYPOINTS, CUserWaypointsDlg::kTemplates, [](CommandContext& c) {
         return std::make_unique<CUserWaypointsDlg>(c.document, false, c.frame);
     });

@@ -5,7 +5,5 @@
 #include "ui/planning/PlanningView.h"
 
 void RegisterPlanningScreens(ScreenRegistry& registry) {
-    registry.AddView(ID_VIEW_FLIGHT_PLANNING, [](CTrevallionDoc& document, QWidget* parent) {
-        return std::make_unique<CPlanningView>(document, parent);
-    });
+    registry.AddView<CPlanningView>(ID_VIEW_FLIGHT_PLANNING);
 }

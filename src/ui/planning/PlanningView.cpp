@@ -36,8 +36,12 @@ FileDialogRequest PlanFileRequest(const QString& title) {
 
 } // namespace
 
-CPlanningView::CPlanningView(CTrevallionDoc& document, QWidget* parent)
-    : CCustomFormView(kTemplates, QStringLiteral("Flight Planning"), parent), document_(document) {}
+CPlanningView::CPlanningView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)
+    : CCustomFormView(kTemplates, QStringLiteral("Flight Planning"), parent), document_(document),
+      commands_(commands),
+      ownCommands_(commands.Add({{ID_FILE_SAVE, [this] { SaveWithDialog(); }},
+                                 {ID_FILE_OPEN, [this] { OpenWithDialog(); }},
+                                 {ID_CALC_DISTANCE_TRACK, [this] { RunDistanceTrack(); }}})) {}
 
 CPlanningView::~CPlanningView() {
     if (Combo(IDC_PLAN_AIRCRAFT))
@@ -268,25 +272,9 @@ void CPlanningView::SaveWithDialog() {
         SavePlan(path);
 }
 
-bool CPlanningView::OnViewCommand(int commandId) {
-    if (commandId == ID_FILE_SAVE) {
-        SaveWithDialog();
-        return true;
-    }
-    if (commandId == ID_FILE_OPEN) {
-        OpenWithDialog();
-        return true;
-    }
-    if (commandId == ID_CALC_DISTANCE_TRACK) {
-        RunDistanceTrack();
-        return true;
-    }
-    return false;
-}
-
 // Distance & Track opened from this view offers its flight-plan buttons and applies them.
 void CPlanningView::RunDistanceTrack() {
-    CDistanceTrackDlg dialog(document_, this);
+    CDistanceTrackDlg dialog(document_, commands_, this);
     dialog.ShowFlightPlanButtons(true);
     if (dialog.DoModal() != kIdOk)
         return;
@@ -300,15 +288,6 @@ void CPlanningView::RunDistanceTrack() {
     case PlanAction::None:
         break;
     }
-}
-
-bool CPlanningView::UpdateViewCommand(int commandId, CommandState* state) const {
-    if (commandId == ID_FILE_SAVE || commandId == ID_FILE_OPEN ||
-        commandId == ID_CALC_DISTANCE_TRACK) {
-        *state = {true, false};
-        return true;
-    }
-    return false;
 }
 
 void CPlanningView::Report(const Message& message) {

@@ -10,20 +10,22 @@
 #include "core/planning/PlanLeg.h"
 #include "core/weight-balance/AircraftType.h"
 #include "resource.h"
-#include "ui/document/ViewCommands.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 
 class CRouteMenu;
 class CTrevallionDoc;
 class QTreeWidget;
 
-class CPlanningView : public CCustomFormView, public CViewCommands {
+class CPlanningView : public CCustomFormView {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_PLANNING_VIEW_P, IDD_PLANNING_VIEW_L,
                                              IDD_PLANNING_VIEW_S};
 
-    CPlanningView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // File save and open and Calc, Distance/Track... (with the plan buttons) are in `commands`
+    // while the view lives.
+    CPlanningView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
     ~CPlanningView() override;
 
     // "Calc": checks the wind, computes and draws the plan; false (after its message) when it
@@ -45,9 +47,6 @@ public:
 
     // A command of the route's pop-up menu.
     void OnRouteCommand(int commandId);
-
-    bool OnViewCommand(int commandId) override;
-    bool UpdateViewCommand(int commandId, CommandState* state) const override;
 
 protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
@@ -76,4 +75,6 @@ private:
     // The places picked from searches for the route, used as picked while it names them.
     QVector<PlacePick> picks_;
     bool filling_ = false; // the aircraft box being filled: its changes are no choices
+    CCommandTable& commands_;
+    CCommandTable::Layer ownCommands_;
 };

@@ -14,8 +14,9 @@
 
 #include <algorithm>
 
-CTimeZonesView::CTimeZonesView(CTrevallionDoc& document, QWidget* parent)
-    : CCustomFormView(LayoutTriple{}, QStringLiteral("Time Zones"), parent), document_(document) {
+CTimeZonesView::CTimeZonesView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)
+    : CCustomFormView(LayoutTriple{}, QStringLiteral("Time Zones"), parent), document_(document),
+      ownCommands_(commands.Add({{ID_EDIT_TIME_ZONES, [this] { EditTimeZones(); }}})) {
     setFocusPolicy(Qt::StrongFocus); // the arrow and page keys scroll the rows
 }
 
@@ -153,18 +154,4 @@ void CTimeZonesView::EditTimeZones() {
     clocks_.Save(document_.Settings());
     ScrollRows(0); // fewer places may leave nothing below the first row shown
     Repaint();
-}
-
-bool CTimeZonesView::OnViewCommand(int commandId) {
-    if (commandId != ID_EDIT_TIME_ZONES)
-        return false;
-    EditTimeZones();
-    return true;
-}
-
-bool CTimeZonesView::UpdateViewCommand(int commandId, CommandState* state) const {
-    if (commandId != ID_EDIT_TIME_ZONES)
-        return false;
-    *state = {true, false};
-    return true;
 }

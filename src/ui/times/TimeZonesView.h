@@ -9,22 +9,21 @@
 
 #include "core/times/MinuteWatch.h"
 #include "core/times/WorldClocks.h"
-#include "ui/document/ViewCommands.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 
 #include <QFont>
 
 class CTrevallionDoc;
 
-class CTimeZonesView : public CCustomFormView, public CViewCommands {
+class CTimeZonesView : public CCustomFormView {
     Q_OBJECT
 public:
-    explicit CTimeZonesView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // Edit, Time Zones... is in `commands` while the view lives.
+    CTimeZonesView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
 
     // The one-second tick: a repaint when the UTC minute has changed.
     void OnTimerTick() override;
-    bool OnViewCommand(int commandId) override;
-    bool UpdateViewCommand(int commandId, CommandState* state) const override;
 
     // Opens the "Time Zones" editor; OK rewrites the stored places and repaints.
     void EditTimeZones();
@@ -65,4 +64,5 @@ private:
     int repaints_ = 0;
     int firstRow_ = 0;
     int dragStartY_ = 0; // where the finger went down, moved on by each whole row dragged
+    CCommandTable::Layer ownCommands_;
 };

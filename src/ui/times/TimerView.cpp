@@ -5,7 +5,6 @@
 #include "core/common/text/Format.h"
 #include "core/times/TimerControls.h"
 #include "resource.h"
-#include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/DeviceScreen.h"
@@ -47,8 +46,9 @@ bool SquareScreen() {
 
 } // namespace
 
-CTimerView::CTimerView(CTrevallionDoc& document, QWidget* parent)
-    : CCustomFormView(LayoutTriple{}, QStringLiteral("Times"), parent), document_(document) {}
+CTimerView::CTimerView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)
+    : CCustomFormView(LayoutTriple{}, QStringLiteral("Times"), parent), document_(document),
+      commands_(commands), ownCommands_(commands.Add(TimesCommands())) {}
 
 CTimerView::~CTimerView() {
     display_.Save(document_.Settings());
@@ -267,9 +267,9 @@ void CTimerView::ToggleFlag(bool TimesDisplay::*flag) {
 }
 
 void CTimerView::OpenTimers(int timerIndex) {
-    // The frame runs the Timers dialog's command after this one; the view tells it the timer.
-    pressedTimer_ = timerIndex;
-    PostFrameCommand(ID_TIMES_TIMERS);
+    // The Timers dialog's command runs once this click has returned, on the timer named here.
+    document_.Times().timersDialogTimer = timerIndex;
+    commands_.Post(ID_TIMES_TIMERS);
 }
 
 void CTimerView::RunGpsDialog() {
@@ -278,81 +278,35 @@ void CTimerView::RunGpsDialog() {
     ShowGpsSpeed();
 }
 
-bool CTimerView::OnViewCommand(int commandId) {
-    FlightTimes& times = document_.Times().flight;
-    switch (commandId) {
-    case ID_TIMES_RESET_ALL:
-        ResetAll();
-        return true;
-    case ID_TIMES_RESET_STARTUP:
-        ResetStartup();
-        return true;
-    case ID_TIMES_RESET_TAKEOFF:
-        ResetTakeoff();
-        return true;
-    case ID_TIMES_RESET_LANDING:
-        ResetLanding();
-        return true;
-    case ID_TIMES_RESET_SHUTDOWN:
-        ResetShutdown();
-        return true;
-    case ID_TIMES_LOCAL_TIME:
-        ToggleFlag(&TimesDisplay::localTime);
-        return true;
-    case ID_TIMES_SHOW_HHMM:
-        ToggleFlag(&TimesDisplay::hoursMinutes);
-        return true;
-    case ID_TIMES_COPY:
-        CopyTimesToClipboard(this, display_.ClipboardText(times, ZoneOffset()));
-        return true;
-    case ID_TIMES_COPY_TO_VEROL:
-        HandTimesToFlightLog(this, times, display_, ZoneOffset());
-        return true;
-    case ID_EDIT_GPS:
-        RunGpsDialog();
-        return true;
-    case ID_TIMES_TIMERS:
-        // Passed on to the Timers dialog's registration, which opens on this timer.
-        document_.Times().timersDialogTimer = pressedTimer_;
-        pressedTimer_ = 0;
-        return false;
-    default:
-        break;
-    }
-    return false;
-}
-
-bool CTimerView::UpdateViewCommand(int commandId, CommandState* state) const {
-    const FlightTimes& times = document_.Times().flight;
-    switch (commandId) {
-    case ID_TIMES_RESET_ALL:
-        *state = {times.AnyRecorded(), false};
-        return true;
-    case ID_TIMES_RESET_STARTUP:
-        *state = {times.IsRecorded(FlightEvent::Startup), false};
-        return true;
-    case ID_TIMES_RESET_TAKEOFF:
-        *state = {times.IsRecorded(FlightEvent::Takeoff), false};
-        return true;
-    case ID_TIMES_RESET_LANDING:
-        *state = {times.IsRecorded(FlightEvent::Landing), false};
-        return true;
-    case ID_TIMES_RESET_SHUTDOWN:
-        *state = {times.IsRecorded(FlightEvent::Shutdown), false};
-        return true;
-    case ID_TIMES_LOCAL_TIME:
-        *state = {true, display_.localTime};
-        return true;
-    case ID_TIMES_SHOW_HHMM:
-        *state = {true, display_.hoursMinutes};
-        return true;
-    case ID_TIMES_COPY:
-    case ID_TIMES_COPY_TO_VEROL:
-    case ID_EDIT_GPS:
-        *state = {true, false};
-        return true;
-    default:
-        break;
-    }
-    return false;
+QList<Command> CTimerView::TimesCommands() {
+    const auto recorded = [this](FlightEvent event) {
+        return [this, event] {
+            return CommandState{document_.Times().flight.IsRecorded(event), false};
+        };
+    };
+    const auto shown = [this](bool TimesDisplay::*flag) {
+        return [this, flag] { return CommandState{true, display_.*flag}; };
+    };
+    return {
+        {ID_TIMES_RESET_ALL, [this] { ResetAll(); },
+         [this] {
+             return CommandState{document_.Times().flight.AnyRecorded(), false};
+         }},
+        {ID_TIMES_RESET_STARTUP, [this] { ResetStartup(); }, recorded(FlightEvent::Startup)},
+        {ID_TIMES_RESET_TAKEOFF, [this] { ResetTakeoff(); }, recorded(FlightEvent::Takeoff)},
+        {ID_TIMES_RESET_LANDING, [this] { ResetLanding(); }, recorded(FlightEvent::Landing)},
+        {ID_TIMES_RESET_SHUTDOWN, [this] { ResetShutdown(); }, recorded(FlightEvent::Shutdown)},
+        {ID_TIMES_LOCAL_TIME, [this] { ToggleFlag(&TimesDisplay::localTime); },
+         shown(&TimesDisplay::localTime)},
+        {ID_TIMES_SHOW_HHMM, [this] { ToggleFlag(&TimesDisplay::hoursMinutes); },
+         shown(&TimesDisplay::hoursMinutes)},
+        {ID_TIMES_COPY,
+         [this] {
+             CopyTimesToClipboard(this,
+                                  display_.ClipboardText(document_.Times().flight, ZoneOffset()));
+         }},
+        {ID_TIMES_COPY_TO_VEROL,
+         [this] { HandTimesToFlightLog(this, document_.Times().flight, display_, ZoneOffset()); }},
+        {ID_EDIT_GPS, [this] { RunGpsDialog(); }},
+    };
 }

@@ -10,7 +10,7 @@
 
 #include "core/times/MinuteWatch.h"
 #include "core/times/TimesDisplay.h"
-#include "ui/document/ViewCommands.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 
 #include <QHash>
@@ -21,7 +21,7 @@ class COwnerDrawArea;
 class CTrevallionDoc;
 class QLabel;
 
-class CTimerView : public CCustomFormView, public CViewCommands {
+class CTimerView : public CCustomFormView {
     Q_OBJECT
 public:
     // Control ids.
@@ -38,15 +38,13 @@ public:
     static constexpr std::array<int, 4> kTimerButtons = {141, 138, 139, 140};
     static constexpr int kSpeedValue = 159;
 
-    CTimerView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // The view's commands (the Times menu and Edit, GPS...) are in `commands` while it lives.
+    CTimerView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
     ~CTimerView() override;
 
     // The one-second tick: clocks and running times once a minute, the timers and the GPS speed
     // every second, the six time buttons when the GPS recorded something.
     void OnTimerTick() override;
-
-    bool OnViewCommand(int commandId) override;
-    bool UpdateViewCommand(int commandId, CommandState* state) const override;
 
     // The recording and reset operations of the buttons and the Times menu.
     virtual void RecordStartup();
@@ -83,6 +81,7 @@ private:
     void ToggleFlag(bool TimesDisplay::*flag);
     void OpenTimers(int timerIndex);
     void RunGpsDialog();
+    QList<Command> TimesCommands();
 
     CTrevallionDoc& document_;
     TimesDisplay display_;
@@ -91,5 +90,6 @@ private:
     QList<QLabel*> cellCaptions_; // in TimesCell order
     std::array<QLabel*, 4> timerCaptions_{};
     QHash<int, int> redraws_;
-    int pressedTimer_ = 0; // the timer button that asked for the Timers dialog
+    CCommandTable& commands_;
+    CCommandTable::Layer ownCommands_; // last: goes first, while what its commands use is there
 };

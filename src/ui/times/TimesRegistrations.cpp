@@ -7,16 +7,15 @@
 #include "ui/times/TimerView.h"
 #include "ui/times/TimersDlg.h"
 
+#include <utility>
+
 void RegisterTimesScreens(ScreenRegistry& registry) {
-    registry.AddView(ID_VIEW_TIMES, [](CTrevallionDoc& document, QWidget* parent) {
-        return std::make_unique<CTimerView>(document, parent);
-    });
-    registry.AddView(ID_VIEW_TIME_ZONES, [](CTrevallionDoc& document, QWidget* parent) {
-        return std::make_unique<CTimeZonesView>(document, parent);
-    });
-    // The Times view names the timer to open on (a timer button, or timer 1 from the menu).
+    registry.AddView<CTimerView>(ID_VIEW_TIMES);
+    registry.AddView<CTimeZonesView>(ID_VIEW_TIME_ZONES);
+    // The Times view names the timer to open on (a timer button); it is taken, so the menu
+    // opens on timer 1.
     registry.AddDialog(ID_TIMES_TIMERS, CTimersDlg::kTemplates, [](CommandContext& c) {
-        return std::make_unique<CTimersDlg>(c.document, c.document.Times().timersDialogTimer,
-                                            c.frame);
+        const int timer = std::exchange(c.document.Times().timersDialogTimer, 0);
+        return std::make_unique<CTimersDlg>(c.document, timer, c.frame);
     });
 }

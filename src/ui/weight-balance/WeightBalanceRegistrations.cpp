@@ -7,9 +7,7 @@
 #include "ui/weight-balance/WeightBalanceView.h"
 
 void RegisterWeightBalanceScreens(ScreenRegistry& registry) {
-    registry.AddView(ID_VIEW_WEIGHT_BALANCE, [](CTrevallionDoc& document, QWidget* parent) {
-        return std::make_unique<CWeightBalanceView>(document, parent);
-    });
+    registry.AddView<CWeightBalanceView>(ID_VIEW_WEIGHT_BALANCE);
     registry.AddDialog(ID_EDIT_AIRCRAFT, CAircraftListDlg::kTemplates, [](CommandContext& c) {
         return std::make_unique<CAircraftListDlg>(c.document.Aircraft(), c.frame);
     });

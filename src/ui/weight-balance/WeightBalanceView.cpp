@@ -43,9 +43,11 @@ const QString kNoAircraft = QStringLiteral("No aircraft selected.");
 
 } // namespace
 
-CWeightBalanceView::CWeightBalanceView(CTrevallionDoc& document, QWidget* parent)
+CWeightBalanceView::CWeightBalanceView(CTrevallionDoc& document, CCommandTable& commands,
+                                       QWidget* parent)
     : CCustomFormView(kTemplates, QStringLiteral("Weight && Balance"), parent), document_(document),
-      session_(document.Aircraft(), CurrentAppState().settings) {
+      session_(document.Aircraft(), CurrentAppState().settings),
+      ownCommands_(commands.Add(OwnCommands())) {
     graph_.SetType(&session_.Type());
     graph_.SetResults(&session_.Computed().results);
 }
@@ -374,38 +376,25 @@ void CWeightBalanceView::OnGraph() {
     GetDlgItem(IDC_WB_GRAPH)->update();
 }
 
-bool CWeightBalanceView::OnViewCommand(int commandId) {
-    if (const uint32_t bit = GraphOptionBit(commandId)) {
-        ToggleGraphOption(bit);
-        SaveGraphOptions();
-        GetDlgItem(IDC_WB_GRAPH)->update();
-        return true;
+QList<Command> CWeightBalanceView::OwnCommands() {
+    QList<Command> commands{{ID_FILE_SAVE, [this] { SaveLoading(); }},
+                            {ID_FILE_OPEN, [this] { OpenLoading(); }},
+                            // The loading follows the edited fleet here.
+                            {ID_EDIT_AIRCRAFT, [this] { OnAircraftButton(); }}};
+    for (const int id :
+         {ID_GRAPH_LINES, ID_GRAPH_RAMP, ID_GRAPH_TAKEOFF, ID_GRAPH_ZERO_FUEL, ID_GRAPH_LANDING}) {
+        const uint32_t bit = GraphOptionBit(id);
+        commands.append({id,
+                         [this, bit] {
+                             ToggleGraphOption(bit);
+                             SaveGraphOptions();
+                             GetDlgItem(IDC_WB_GRAPH)->update();
+                         },
+                         [bit] {
+                             return CommandState{true, (GraphOptions() & bit) != 0};
+                         }});
     }
-    if (commandId == ID_FILE_SAVE) {
-        SaveLoading();
-        return true;
-    }
-    if (commandId == ID_FILE_OPEN) {
-        OpenLoading();
-        return true;
-    }
-    if (commandId == ID_EDIT_AIRCRAFT) {
-        OnAircraftButton(); // the loading follows the edited fleet here
-        return true;
-    }
-    return false;
-}
-
-bool CWeightBalanceView::UpdateViewCommand(int commandId, CommandState* state) const {
-    if (const uint32_t bit = GraphOptionBit(commandId)) {
-        *state = {true, (GraphOptions() & bit) != 0};
-        return true;
-    }
-    if (commandId == ID_FILE_SAVE || commandId == ID_FILE_OPEN || commandId == ID_EDIT_AIRCRAFT) {
-        *state = {true, false};
-        return true;
-    }
-    return false;
+    return commands;
 }
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "core/weight-balance/LoadingSession.h"
 #include "resource.h"
-#include "ui/document/ViewCommands.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 #include "ui/weight-balance/CgGraph.h"
 
@@ -18,7 +18,7 @@ class CEditGrid;
 class CTrevallionDoc;
 class QPainter;
 
-class CWeightBalanceView : public CCustomFormView, public CViewCommands {
+class CWeightBalanceView : public CCustomFormView {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_WEIGHT_BALANCE_P, IDD_WEIGHT_BALANCE_L,
@@ -27,11 +27,11 @@ public:
     static constexpr int kMaxKeypadCharacters = 8;
     enum Tab { kLoadingTab, kFuelTab, kDetailsTab, kGraphTab };
 
-    CWeightBalanceView(CTrevallionDoc& document, QWidget* parent = nullptr);
+    // The view's commands (File save and open, Edit, Aircraft..., the Graph menu) are in
+    // `commands` while it lives.
+    CWeightBalanceView(CTrevallionDoc& document, CCommandTable& commands,
+                       QWidget* parent = nullptr);
     ~CWeightBalanceView() override;
-
-    bool OnViewCommand(int commandId) override;
-    bool UpdateViewCommand(int commandId, CommandState* state) const override;
 
     const LoadingSession& Session() const { return session_; }
     void ShowTab(int tab);
@@ -66,6 +66,7 @@ private:
     void OnGraph();
     void SaveLoading();
     void OpenLoading();
+    QList<Command> OwnCommands();
 
     void SaveWeightFile(bool showFailure);
     void Report(const Status& status);
@@ -76,4 +77,5 @@ private:
     CCgGraph graph_;
     bool filling_ = false;          // combo boxes being filled: their changes are no choices
     bool weightFileFailed_ = false; // a failed write was shown; shown again only after a success
+    CCommandTable::Layer ownCommands_;
 };

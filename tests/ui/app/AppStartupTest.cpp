@@ -27,7 +27,7 @@ TEST_F(AppStartupTest, AFreshDeviceStartsInTimesWithTheDefaults) {
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->CurrentViewId(), kViewTimes);
-    EXPECT_TRUE(frame->CommandStateFor(ID_VIEW_TIMES).checked);
+    EXPECT_TRUE(frame->Commands().State(ID_VIEW_TIMES).checked);
     // The missing navigation file and checklist were reported, titled with the program.
     ASSERT_EQ(platform.messages.size(), 2);
     for (const auto& m : platform.messages)
@@ -54,7 +54,7 @@ TEST_F(AppStartupTest, StoredPreferencesAndView) {
         const AppSettings& s = app.State().settings;
         EXPECT_EQ(s.viewId, static_cast<uint32_t>(c.expectedView)) << c.view;
         EXPECT_EQ(app.MainFrame()->CurrentViewId(), c.expectedView);
-        EXPECT_TRUE(app.MainFrame()->CommandStateFor(c.expectedView).checked);
+        EXPECT_TRUE(app.MainFrame()->Commands().State(c.expectedView).checked);
         EXPECT_EQ(s.metric, c.metric);
         EXPECT_EQ(s.secondsFormat, c.seconds);
         EXPECT_EQ(s.kilosPerLitre, c.kilos);
@@ -67,7 +67,7 @@ TEST_F(AppStartupTest, TheLastViewIsShownAtTheNextStart) {
     {
         CTrevallionApp app;
         ASSERT_TRUE(app.InitInstance());
-        app.MainFrame()->OnCommand(ID_VIEW_FLIGHT_PLANNING);
+        app.MainFrame()->Commands().Run(ID_VIEW_FLIGHT_PLANNING);
     }
     CTrevallionApp again;
     ASSERT_TRUE(again.InitInstance());
@@ -80,9 +80,9 @@ TEST_F(AppStartupTest, AboutRunsFromTheFileMenu) {
     CTrevallionApp app;
     ASSERT_TRUE(app.InitInstance());
     CMainFrame& frame = *app.MainFrame();
-    EXPECT_TRUE(frame.CommandStateFor(ID_APP_ABOUT).enabled);
+    EXPECT_TRUE(frame.Commands().State(ID_APP_ABOUT).enabled);
     EXPECT_TRUE(app.Registry().DialogTemplates().contains(ID_APP_ABOUT));
-    frame.OnCommand(ID_APP_ABOUT);
+    frame.Commands().Run(ID_APP_ABOUT);
     EXPECT_EQ(platform.modalTitles, QStringList{"About Trevallion"});
 }
 

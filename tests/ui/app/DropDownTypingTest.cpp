@@ -59,6 +59,7 @@ class DropDownTypingTest : public ShellTest {};
 TEST_F(DropDownTypingTest, EveryDialogAndViewKeepsTheTypedText) {
     RegisterScreens(registry);
     document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
+    CCommandTable commands;
     QStringList changed;
     int lists = 0;
     for (int command : registry.DialogTemplates().keys()) {
@@ -68,12 +69,12 @@ TEST_F(DropDownTypingTest, EveryDialogAndViewKeepsTheTypedText) {
             changed += ChangedTypings(dialog, dialog->windowTitle());
             return static_cast<int>(kIdCancel);
         }};
-        CommandContext context{*document, nullptr, command, ID_VIEW_TIMES};
+        CommandContext context{*document, nullptr, command, ID_VIEW_TIMES, commands};
         registry.RunCommand(command, context);
     }
     for (const ViewInfo& info : ViewTable()) {
         std::unique_ptr<CCustomFormView> view =
-            registry.CreateView(info.viewId, *document, nullptr);
+            registry.CreateView(info.viewId, *document, commands, nullptr);
         if (!view || !view->Create())
             continue;
         changed += ChangedTypings(view.get(), QString::fromUtf8(info.title));

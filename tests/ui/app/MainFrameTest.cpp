@@ -6,7 +6,6 @@
 #include "support/FullDiskFolder.h"
 #include "support/SampleWaveFile.h"
 #include "ui/app/MenuBar.h"
-#include "ui/document/ViewCommands.h"
 #include "ui/framework/MenuBuilder.h"
 
 #include <QCoreApplication>
@@ -25,11 +24,16 @@ struct ViewLog {
     bool lastTickRefreshedTimes = false;
 };
 
-class CLoggingView : public CCustomFormView, public CViewCommands {
+class CLoggingView : public CCustomFormView {
 public:
-    CLoggingView(ViewLog& log, CTrevallionDoc& document, QWidget* parent)
+    CLoggingView(ViewLog& log, CTrevallionDoc& document, CCommandTable& commands, QWidget* parent)
         : CCustomFormView(LayoutTriple{}, QStringLiteral("Times"), parent), log_(log),
-          document_(document) {
+          document_(document),
+          commands_(commands.Add({{ID_TIMES_RESET_ALL, [this] { ++log_.resets; }},
+                                  {ID_TIMES_LOCAL_TIME, [] {},
+                                   [] {
+                                       return CommandState{false, true};
+                                   }}})) {
         ++log_.created;
     }
     ~CLoggingView() override { ++log_.destroyed; }
@@ -37,31 +41,20 @@ public:
         ++log_.ticks;
         log_.lastTickRefreshedTimes = document_.LastTick().refreshTimes;
     }
-    bool OnViewCommand(int id) override {
-        if (id != ID_TIMES_RESET_ALL)
-            return false;
-        ++log_.resets;
-        return true;
-    }
-    bool UpdateViewCommand(int id, CommandState* state) const override {
-        if (id == ID_TIMES_RESET_ALL || id == ID_TIMES_LOCAL_TIME) {
-            *state = {id == ID_TIMES_RESET_ALL, id == ID_TIMES_LOCAL_TIME};
-            return true;
-        }
-        return false;
-    }
 
 private:
     ViewLog& log_;
     CTrevallionDoc& document_;
+    CCommandTable::Layer commands_;
 };
 
 class MainFrameTest : public ShellTest {
 protected:
     void RegisterLoggingTimesView() {
-        registry.AddView(kViewTimes, [this](CTrevallionDoc& doc, QWidget* parent) {
-            return std::make_unique<CLoggingView>(log, doc, parent);
-        });
+        registry.AddView(kViewTimes,
+                         [this](CTrevallionDoc& doc, CCommandTable& commands, QWidget* parent) {
+                             return std::make_unique<CLoggingView>(log, doc, commands, parent);
+                         });
     }
     QStringList ViewWrites() const { return platform.settings.WriteLog().filter("View="); }
 
@@ -75,15 +68,15 @@ TEST_F(MainFrameTest, StartsInTheGivenViewWithTheMenuBarOfTheScreen) {
         int expectedView;
         int menu;
     } cases[] = {
-        {{240, 320}, kViewTimes, kViewTimes, 161},
-        {{240, 320}, 5, kViewTimes, 161}, // names no view
-        {{320, 240}, kViewWeightBalance, kViewWeightBalance, 163},
-        {{240, 240}, kViewTimes, kViewTimes, 128}, // square: first set on version 5
-        {{240, 240}, kViewWeightBalance, kViewWeightBalance, 129},
-        {{240, 320}, kViewAirportDirectory, kViewAirportDirectory, 158},
-        {{240, 320}, kViewFlightPlanning, kViewFlightPlanning, 160},
-        {{240, 240}, kViewChecklist, kViewChecklist, 156},
-        {{240, 320}, kViewTimeZones, kViewTimeZones, 162},
+        {{240, 320}, kViewTimes, kViewTimes, IDM_TIMES_V5},
+        {{240, 320}, 5, kViewTimes, IDM_TIMES_V5}, // names no view
+        {{320, 240}, kViewWeightBalance, kViewWeightBalance, IDM_WEIGHT_BALANCE_V5},
+        {{240, 240}, kViewTimes, kViewTimes, IDM_TIMES}, // square: first set on version 5
+        {{240, 240}, kViewWeightBalance, kViewWeightBalance, IDM_WEIGHT_BALANCE},
+        {{240, 320}, kViewAirportDirectory, kViewAirportDirectory, IDM_AIRPORT_DIRECTORY_V5},
+        {{240, 320}, kViewFlightPlanning, kViewFlightPlanning, IDM_FLIGHT_PLANNING_V5},
+        {{240, 240}, kViewChecklist, kViewChecklist, IDM_CHECKLIST},
+        {{240, 320}, kViewTimeZones, kViewTimeZones, IDM_TIME_ZONES_V5},
     };
     for (const auto& c : cases) {
         platform.screen.SetSize(c.screen);
@@ -92,7 +85,7 @@ TEST_F(MainFrameTest, StartsInTheGivenViewWithTheMenuBarOfTheScreen) {
         EXPECT_EQ(f.MenuBar()->MenuId(), c.menu) << c.view;
         EXPECT_EQ(f.size(), c.screen);
         EXPECT_EQ(f.ActiveView()->ViewTitle(), QString::fromUtf8(FindView(c.expectedView)->title));
-        EXPECT_TRUE(f.CommandStateFor(c.expectedView).checked);
+        EXPECT_TRUE(f.Commands().State(c.expectedView).checked);
         EXPECT_TRUE(f.IsTicking());
         frame.reset();
     }
@@ -104,12 +97,12 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
     ASSERT_EQ(log.created, 1);
     QPointer<CCustomFormView> times = f.ActiveView();
 
-    f.OnCommand(ID_VIEW_TIMES); // the current view: nothing happens
+    f.Commands().Run(ID_VIEW_TIMES); // the current view: nothing happens
     EXPECT_EQ(f.ActiveView(), times.data());
     EXPECT_EQ(log.created, 1);
     EXPECT_TRUE(ViewWrites().isEmpty());
 
-    f.OnCommand(ID_VIEW_AIRPORT_DIRECTORY);
+    f.Commands().Run(ID_VIEW_AIRPORT_DIRECTORY);
     EXPECT_TRUE(times.isNull());
     EXPECT_EQ(log.destroyed, 1);
     EXPECT_EQ(f.CurrentViewId(), kViewAirportDirectory);
@@ -118,15 +111,15 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
     EXPECT_EQ(ViewWrites(), QStringList{"View=32954"});
     EXPECT_EQ(state.settings.viewId, 32954u);
     for (const ViewInfo& view : ViewTable()) {
-        const CommandState s = f.CommandStateFor(view.viewId);
+        const CommandState s = f.Commands().State(view.viewId);
         EXPECT_TRUE(s.enabled) << view.menuText;
         EXPECT_EQ(s.checked, view.viewId == kViewAirportDirectory) << view.menuText;
     }
 
-    f.OnCommand(ID_VIEW_WEIGHT_BALANCE);
+    f.Commands().Run(ID_VIEW_WEIGHT_BALANCE);
     EXPECT_EQ(f.ActiveView()->ViewTitle(), QStringLiteral("Weight && Balance"));
     EXPECT_EQ(f.MenuBar()->MenuId(), IDM_WEIGHT_BALANCE_V5);
-    f.OnCommand(ID_VIEW_TIMES); // a new Times view on the same document
+    f.Commands().Run(ID_VIEW_TIMES); // a new Times view on the same document
     EXPECT_EQ(log.created, 2);
     EXPECT_EQ(ViewWrites(), (QStringList{"View=32954", "View=32880", "View=32881"}));
 }
@@ -147,9 +140,9 @@ TEST_F(MainFrameTest, ChoosingAMenuItemRunsItsCommand) {
 
 TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
     CMainFrame& f = MakeFrame(kViewTimes);
-    EXPECT_TRUE(f.CommandStateFor(ID_VIEW_PORTRAIT).checked);
-    EXPECT_TRUE(f.CommandStateFor(ID_VIEW_LANDSCAPE_RIGHT).enabled);
-    EXPECT_TRUE(f.CommandStateFor(ID_VIEW_LANDSCAPE_LEFT).enabled);
+    EXPECT_TRUE(f.Commands().State(ID_VIEW_PORTRAIT).checked);
+    EXPECT_TRUE(f.Commands().State(ID_VIEW_LANDSCAPE_RIGHT).enabled);
+    EXPECT_TRUE(f.Commands().State(ID_VIEW_LANDSCAPE_LEFT).enabled);
 
     const struct {
         int command;
@@ -161,11 +154,11 @@ TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
         {ID_VIEW_PORTRAIT, {240, 320}, 0},
     };
     for (const auto& step : steps) {
-        f.OnCommand(step.command);
+        f.Commands().Run(step.command);
         EXPECT_EQ(platform.screen.Orientation(), step.angle);
         EXPECT_EQ(f.size(), step.size);
         for (int id : {ID_VIEW_PORTRAIT, ID_VIEW_LANDSCAPE_RIGHT, ID_VIEW_LANDSCAPE_LEFT})
-            EXPECT_EQ(f.CommandStateFor(id).checked, id == step.command) << step.command;
+            EXPECT_EQ(f.Commands().State(id).checked, id == step.command) << step.command;
         EXPECT_EQ(f.MenuBar()->MenuId(), IDM_TIMES_V5); // turning keeps the second set
     }
 }
@@ -175,8 +168,8 @@ TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
 TEST_F(MainFrameTest, ALandscapeScreenTurnsToTheShapeEachItemNames) {
     platform.screen.SetSize({320, 240});
     CMainFrame& f = MakeFrame(kViewTimes);
-    EXPECT_TRUE(f.CommandStateFor(ID_VIEW_LANDSCAPE_RIGHT).checked);
-    EXPECT_FALSE(f.CommandStateFor(ID_VIEW_PORTRAIT).checked);
+    EXPECT_TRUE(f.Commands().State(ID_VIEW_LANDSCAPE_RIGHT).checked);
+    EXPECT_FALSE(f.Commands().State(ID_VIEW_PORTRAIT).checked);
     const struct {
         int command;
         QSize size;
@@ -187,21 +180,21 @@ TEST_F(MainFrameTest, ALandscapeScreenTurnsToTheShapeEachItemNames) {
         {ID_VIEW_PORTRAIT, {240, 320}},
     };
     for (const auto& step : steps) {
-        EXPECT_TRUE(f.CommandStateFor(step.command).enabled) << step.command;
-        f.OnCommand(step.command);
+        EXPECT_TRUE(f.Commands().State(step.command).enabled) << step.command;
+        f.Commands().Run(step.command);
         EXPECT_EQ(f.size(), step.size) << step.command;
         for (int id : {ID_VIEW_PORTRAIT, ID_VIEW_LANDSCAPE_RIGHT, ID_VIEW_LANDSCAPE_LEFT})
-            EXPECT_EQ(f.CommandStateFor(id).checked, id == step.command) << step.command;
+            EXPECT_EQ(f.Commands().State(id).checked, id == step.command) << step.command;
     }
 }
 
 TEST_F(MainFrameTest, ASquareScreenCannotTurn) {
     platform.screen.SetSize({240, 240});
     CMainFrame& f = MakeFrame(kViewTimes);
-    EXPECT_TRUE(f.CommandStateFor(ID_VIEW_PORTRAIT).enabled);
-    EXPECT_FALSE(f.CommandStateFor(ID_VIEW_LANDSCAPE_RIGHT).enabled);
-    EXPECT_FALSE(f.CommandStateFor(ID_VIEW_LANDSCAPE_LEFT).enabled);
-    f.OnCommand(ID_VIEW_LANDSCAPE_RIGHT);
+    EXPECT_TRUE(f.Commands().State(ID_VIEW_PORTRAIT).enabled);
+    EXPECT_FALSE(f.Commands().State(ID_VIEW_LANDSCAPE_RIGHT).enabled);
+    EXPECT_FALSE(f.Commands().State(ID_VIEW_LANDSCAPE_LEFT).enabled);
+    f.Commands().Run(ID_VIEW_LANDSCAPE_RIGHT);
     EXPECT_EQ(platform.screen.Orientation(), 0);
     EXPECT_EQ(f.size(), QSize(240, 240));
 }
@@ -339,7 +332,7 @@ TEST_F(MainFrameTest, ExitAsksWhileAFlightIsTimed) {
             flight.RecordShutdown(true);
         platform.messages.clear();
         platform.messageAnswers = c.answers;
-        f.OnCommand(ID_FILE_EXIT);
+        f.Commands().Run(ID_FILE_EXIT);
         ASSERT_EQ(platform.messages.size(), c.asks ? 1 : 0);
         if (c.asks) {
             EXPECT_EQ(platform.messages[0].text,
@@ -378,7 +371,7 @@ TEST_F(MainFrameTest, SettingsThatCannotBeSavedAreToldOnce) {
     platform.settingsOverride = &store;
     document = std::make_unique<CTrevallionDoc>(store, fix);
     frame = std::make_unique<CMainFrame>(*document, registry);
-    ASSERT_TRUE(frame->Create(kViewTimes));
+    ASSERT_TRUE(frame->Create(kViewTimes).ok());
     frame->show();
     disk.Fill();
     document->Times().flight.RecordStartup();
@@ -407,25 +400,18 @@ TEST_F(MainFrameTest, SettingsThatCannotBeSavedAreToldOnce) {
 
 TEST_F(MainFrameTest, HelpOpensTheTopicOfTheCurrentView) {
     CMainFrame& f = MakeFrame(kViewTimes);
-    f.OnCommand(CMainFrame::kHelpCommand);
-    f.OnCommand(ID_VIEW_WEIGHT_BALANCE);
+    f.Commands().Run(ID_HELP);
+    f.Commands().Run(ID_VIEW_WEIGHT_BALANCE);
     QTest::keyClick(&f, Qt::Key_F1);
     f.MenuBar()->HelpButton()->click();
-    f.OnCommand(ID_VIEW_CHECKLIST);
-    f.OnCommand(CMainFrame::kHelpCommand);
+    f.Commands().Run(ID_VIEW_CHECKLIST);
+    f.Commands().Run(ID_HELP);
     EXPECT_EQ(platform.helpTopics,
               (QStringList{"Times", "Weight&Balance", "Weight&Balance", "CheckList"}));
 }
 
 TEST_F(MainFrameTest, CommandsGoToTheViewThenToRegisteredDialogs) {
     RegisterLoggingTimesView();
-    CMainFrame& f = MakeFrame(kViewTimes);
-    // The view's own commands and states.
-    EXPECT_TRUE(f.CommandStateFor(ID_TIMES_RESET_ALL).enabled);
-    EXPECT_TRUE(f.CommandStateFor(ID_TIMES_LOCAL_TIME).checked);
-    f.OnCommand(ID_TIMES_RESET_ALL);
-    EXPECT_EQ(log.resets, 1);
-    // Dialogs: registered ones run, the others stay disabled and do nothing.
     int opened = 0;
     registry.AddCommand(ID_CALC_GROUND_SPEED, [&](CommandContext& c) {
         ++opened;
@@ -433,35 +419,31 @@ TEST_F(MainFrameTest, CommandsGoToTheViewThenToRegisteredDialogs) {
         EXPECT_EQ(c.frame, frame.get());
         EXPECT_EQ(c.commandId, ID_CALC_GROUND_SPEED);
         EXPECT_EQ(c.currentViewId, kViewTimes);
+        EXPECT_EQ(&c.commands, &frame->Commands());
     });
-    EXPECT_TRUE(f.CommandStateFor(ID_CALC_GROUND_SPEED).enabled);
-    f.OnCommand(ID_CALC_GROUND_SPEED);
+    CMainFrame& f = MakeFrame(kViewTimes);
+    // The view's own commands and states: a disabled one does nothing.
+    EXPECT_TRUE(f.Commands().State(ID_TIMES_RESET_ALL).enabled);
+    EXPECT_EQ(f.Commands().State(ID_TIMES_LOCAL_TIME).enabled, false);
+    EXPECT_TRUE(f.Commands().State(ID_TIMES_LOCAL_TIME).checked);
+    EXPECT_TRUE(f.Commands().Run(ID_TIMES_RESET_ALL));
+    EXPECT_FALSE(f.Commands().Run(ID_TIMES_LOCAL_TIME));
+    EXPECT_EQ(log.resets, 1);
+    // Dialogs: registered ones run, the others stay disabled and do nothing.
+    EXPECT_TRUE(f.Commands().State(ID_CALC_GROUND_SPEED).enabled);
+    f.Commands().Run(ID_CALC_GROUND_SPEED);
     EXPECT_EQ(opened, 1);
     for (int id : {ID_FILE_PREFERENCES, ID_EDIT_AIRCRAFT, ID_EDIT_WAYPOINTS, ID_CALC_MACH,
                    ID_CONVERT_DISTANCE, ID_GRAPH_LINES, ID_FILE_SAVE}) {
-        EXPECT_FALSE(f.CommandStateFor(id).enabled) << id;
-        f.OnCommand(id);
+        EXPECT_FALSE(f.Commands().State(id).enabled) << id;
+        f.Commands().Run(id);
     }
     // Commands of another view's menu are not offered to the current one.
-    f.OnCommand(ID_VIEW_TIME_ZONES);
-    EXPECT_FALSE(f.CommandStateFor(ID_TIMES_RESET_ALL).enabled);
-    f.OnCommand(ID_TIMES_RESET_ALL);
+    f.Commands().Run(ID_VIEW_TIME_ZONES);
+    EXPECT_FALSE(f.Commands().State(ID_TIMES_RESET_ALL).enabled);
+    f.Commands().Run(ID_TIMES_RESET_ALL);
     EXPECT_EQ(log.resets, 1);
     EXPECT_TRUE(platform.modalTitles.isEmpty());
-}
-
-TEST_F(MainFrameTest, APostedCommandRunsAfterTheCurrentOne) {
-    int runs = 0;
-    registry.AddCommand(ID_CALC_DISTANCE_TRACK, [&](CommandContext&) { ++runs; });
-    MakeFrame(kViewTimes);
-    PostFrameCommand(ID_CALC_DISTANCE_TRACK);
-    EXPECT_EQ(runs, 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(runs, 1);
-    frame.reset();
-    PostFrameCommand(ID_CALC_DISTANCE_TRACK); // no frame: nothing
-    QCoreApplication::processEvents();
-    EXPECT_EQ(runs, 1);
 }
 
 } // namespace

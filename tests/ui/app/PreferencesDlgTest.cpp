@@ -6,9 +6,9 @@
 #include "resource.h"
 #include "ui/app/PreferencesDlg.h"
 #include "ui/app/ScreenRegistrations.h"
-#include "ui/calculators/DialogTestHelpers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabBar>
@@ -29,15 +29,10 @@ protected:
             EXPECT_NE(preferences, nullptr);
             return preferences ? script(*preferences) : int{kIdCancel};
         });
-        frame->OnCommand(ID_FILE_PREFERENCES);
+        frame->Commands().Run(ID_FILE_PREFERENCES);
         EXPECT_TRUE(platform.dialogScripts.isEmpty());
     }
 };
-
-TEST_F(PreferencesTest, EnabledInEveryViewAndMenuSet) {
-    document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
-    ExpectEnabledInEveryView(*document, registry, platform.screen, {ID_FILE_PREFERENCES});
-}
 
 TEST_F(PreferencesTest, FirstPageFollowsTheView) {
     for (int view : {kViewFlightPlanning, kViewAirportDirectory, kViewTimes}) {

@@ -36,7 +36,8 @@ protected:
         frame.reset(); // its views use the document until they are gone
         document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
         frame = std::make_unique<CMainFrame>(*document, registry);
-        EXPECT_TRUE(frame->Create(viewId)) << frame->CreateError().toStdString();
+        const Status created = frame->Create(viewId);
+        EXPECT_TRUE(created.ok()) << created.error().text.toStdString();
         return *frame;
     }
 

@@ -18,7 +18,7 @@ protected:
             seen << dialog->Caption() << dialog->GetDlgItemText(IDC_AIR_LABEL1);
             return static_cast<int>(kIdCancel);
         });
-        CommandContext context{document, nullptr, commandId, ID_VIEW_TIMES};
+        CommandContext context{document, nullptr, commandId, ID_VIEW_TIMES, commands};
         EXPECT_TRUE(registry.RunCommand(commandId, context)) << commandId;
         return seen;
     }
@@ -26,6 +26,7 @@ protected:
     GpsFix fix;
     CTrevallionDoc document{platform.settings, fix};
     ScreenRegistry registry;
+    CCommandTable commands;
 };
 
 TEST_F(AirDataRegistrationsTest, CalcAndConvertCommandsOpenTheirDialogsInTheirModes) {

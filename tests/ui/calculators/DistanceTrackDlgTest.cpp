@@ -15,6 +15,7 @@
 #include "ui/navdata/SearchScripts.h"
 #include "ui/navdata/UserWaypointsDlg.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QTreeView>
 
@@ -38,12 +39,11 @@ protected:
         ASSERT_TRUE(document->NavData().LoadNavData(WriteNavFile(folder, NavBytes(data))).ok());
         ASSERT_TRUE(
             document->Waypoints().AddUserWaypoint({"HOME", "Home strip", 40 * kDegree, 0, 0}).ok());
-        InstallFrameCommandSink([this](int id) { posted.append(id); });
-        InstallFrameCommandQuery([](int) { return true; });
+        // The two screens the dialogs hand on to, recording that they were run.
+        handOffs = commands.Add({{ID_CALC_HEADING_TIME, [this] { ran.append("Heading"); }},
+                                 {ID_CALC_DISTANCE_TRACK, [this] { ran.append("Distance"); }}});
     }
     void TearDown() override {
-        InstallFrameCommandSink({});
-        InstallFrameCommandQuery({});
         document.reset();
         CDistanceTrackDlg::Last() = {};
         CurrentAppState().lastDistanceTrack = {};
@@ -64,12 +64,14 @@ protected:
     TempFolder folder;
     GpsFix fix;
     std::unique_ptr<CTrevallionDoc> document;
-    QList<int> posted;
+    CCommandTable commands;
+    CCommandTable::Layer handOffs;
+    QStringList ran;
 };
 
 TEST_F(DistanceTrackDlgTest, RoundTripWithHeadingTimeCarriesTheResult) {
     {
-        CDistanceTrackDlg dialog(*document);
+        CDistanceTrackDlg dialog(*document, commands);
         ASSERT_TRUE(dialog.Create());
         EXPECT_FALSE(dialog.GetDlgItem(IDC_DT_NEW_PLAN)->isVisibleTo(&dialog));
         EXPECT_FALSE(dialog.GetDlgItem(IDC_DT_ADD_TO_PLAN)->isVisibleTo(&dialog));
@@ -83,18 +85,21 @@ TEST_F(DistanceTrackDlgTest, RoundTripWithHeadingTimeCarriesTheResult) {
                   QStringList({"Home strip", "ALPHA FIELD", "75nm", "37°T", "218°T"}));
         ClickButton(dialog, IDC_DT_HEADING_TIME);
         EXPECT_EQ(dialog.result(), CDistanceTrackDlg::kHeadingTimeResult);
-        EXPECT_EQ(posted, QList<int>{ID_CALC_HEADING_TIME});
+        EXPECT_TRUE(ran.isEmpty()); // once the dialog has returned
     }
-    CHeadingTimeDlg headingTime;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, QStringList{"Heading"});
+    CHeadingTimeDlg headingTime(commands);
     ASSERT_TRUE(headingTime.Create());
     EXPECT_EQ(headingTime.GetDlgItemText(IDC_WIND_TRACK), "37");
     EXPECT_EQ(headingTime.GetDlgItemText(IDC_WIND_DISTANCE), "75");
     ClickButton(headingTime, IDC_WIND_DISTANCE_TRACK);
-    EXPECT_EQ(posted.last(), ID_CALC_DISTANCE_TRACK);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, (QStringList{"Heading", "Distance"}));
 
     // Opened again, the dialog shows the places it had and calculates at once.
     platform.messages.clear();
-    CDistanceTrackDlg again(*document);
+    CDistanceTrackDlg again(*document, commands);
     ASSERT_TRUE(again.Create());
     EXPECT_EQ(again.Combo(IDC_DT_FROM_KIND)->currentText(), "User");
     EXPECT_EQ(again.GetDlgItemText(IDC_DT_FROM_IDENT), "HOME");
@@ -103,7 +108,7 @@ TEST_F(DistanceTrackDlgTest, RoundTripWithHeadingTimeCarriesTheResult) {
 }
 
 TEST_F(DistanceTrackDlgTest, TheKindChosenIsTheKindLookedUp) {
-    CDistanceTrackDlg dialog(*document);
+    CDistanceTrackDlg dialog(*document, commands);
     ASSERT_TRUE(dialog.Create());
     TypeInto(dialog, IDC_DT_FROM_IDENT, "KAAA");
     SetKind(dialog, IDC_DT_TO_KIND, PlaceKind::User);
@@ -117,7 +122,7 @@ TEST_F(DistanceTrackDlgTest, TheKindChosenIsTheKindLookedUp) {
 }
 
 TEST_F(DistanceTrackDlgTest, SwapPickAndPlanButtons) {
-    CDistanceTrackDlg dialog(*document);
+    CDistanceTrackDlg dialog(*document, commands);
     dialog.ShowFlightPlanButtons(true);
     ASSERT_TRUE(dialog.Create());
     EXPECT_TRUE(dialog.GetDlgItem(IDC_DT_ADD_TO_PLAN)->isVisibleTo(&dialog));
@@ -167,7 +172,7 @@ TEST_F(DistanceTrackDlgTest, ThePlacePickedIsThePlaceUsed) {
     ASSERT_TRUE(
         document->NavData().LoadNavData(WriteNavFile(folder, NavBytes(data), "w.nav")).ok());
     for (int opening = 0; opening < 2; ++opening) {
-        CDistanceTrackDlg dialog(*document);
+        CDistanceTrackDlg dialog(*document, commands);
         ASSERT_TRUE(dialog.Create());
         if (opening == 0) {
             SetKind(dialog, IDC_DT_FROM_KIND, PlaceKind::NavAid);
@@ -183,12 +188,9 @@ TEST_F(DistanceTrackDlgTest, ThePlacePickedIsThePlaceUsed) {
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
-TEST_F(DistanceTrackDlgTest, EveryMenuSetOpensItWithoutThePlanButtons) {
+TEST_F(DistanceTrackDlgTest, TheCalcMenuOpensItWithoutThePlanButtons) {
     ScreenRegistry registry;
     RegisterScreens(registry);
-    ExpectEnabledInEveryView(*document, registry, platform.screen,
-                             {ID_CALC_DISTANCE_TRACK, ID_EDIT_WAYPOINTS});
-    platform.screen.SetSize(QSize(240, 320));
     bool planButtons = true;
     platform.dialogScripts.append([&planButtons](QDialog* d) {
         auto* dialog = dynamic_cast<CDistanceTrackDlg*>(d);
@@ -197,7 +199,7 @@ TEST_F(DistanceTrackDlgTest, EveryMenuSetOpensItWithoutThePlanButtons) {
             planButtons = dialog->GetDlgItem(IDC_DT_NEW_PLAN)->isVisible();
         return int{kIdCancel};
     });
-    CommandContext context{*document, nullptr, ID_CALC_DISTANCE_TRACK, ID_VIEW_TIMES};
+    CommandContext context{*document, nullptr, ID_CALC_DISTANCE_TRACK, ID_VIEW_TIMES, commands};
     ASSERT_TRUE(registry.RunCommand(ID_CALC_DISTANCE_TRACK, context));
     EXPECT_FALSE(planButtons);
     EXPECT_EQ(platform.modalTitles, QStringList{"Distance & Track"});

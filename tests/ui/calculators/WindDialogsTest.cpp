@@ -6,7 +6,7 @@
 #include "ui/calculators/FindWindDlg.h"
 #include "ui/calculators/GroundSpeedDlg.h"
 #include "ui/calculators/HeadingTimeDlg.h"
-#include "ui/document/ScreenRegistry.h"
+#include "ui/framework/CommandTable.h"
 #include "ui/framework/SpinButton.h"
 
 #include <QApplication>
@@ -24,8 +24,6 @@ class WindDialogsTest : public CalculatorDialogTest {
 protected:
     void TearDown() override {
         CurrentAppState().lastDistanceTrack = {};
-        InstallFrameCommandSink({});
-        InstallFrameCommandQuery({});
         CalculatorDialogTest::TearDown();
     }
     QStringList MessageTexts() const {
@@ -34,6 +32,7 @@ protected:
             texts << m.text;
         return texts;
     }
+    CCommandTable commands; // the frame's table: what Heading & Time hands on to
 };
 
 TEST_F(WindDialogsTest, GroundSpeedShowsHeadingGroundSpeedAndGraph) {
@@ -142,7 +141,7 @@ TEST_F(WindDialogsTest, HeadingTimeRestoresCalculatesAndSavesTheTrackValues) {
     platform.settings.WriteText("Track.Var", "5");
     platform.settings.WriteText("Track.East", "Yes");
     platform.settings.WriteText("Track.Time", "9:15");
-    CHeadingTimeDlg dialog;
+    CHeadingTimeDlg dialog(commands);
     ASSERT_TRUE(dialog.Create()); // calculates once on opening
     dialog.show();
     EXPECT_TRUE(dialog.IsDlgButtonChecked(IDC_WIND_EAST));
@@ -175,7 +174,7 @@ TEST_F(WindDialogsTest, HeadingTimeRestoresCalculatesAndSavesTheTrackValues) {
 }
 
 TEST_F(WindDialogsTest, HeadingTimeRefusesAWindTooStrongAndKeepsTheSavedValues) {
-    CHeadingTimeDlg dialog; // defaults: track and wind 360, TAS, distance, wind speed 0
+    CHeadingTimeDlg dialog(commands); // defaults: track and wind 360, TAS, distance, wind speed 0
     ASSERT_TRUE(dialog.Create());
     dialog.show();
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_GROUND_SPEED), "0");
@@ -200,10 +199,10 @@ TEST_F(WindDialogsTest, HeadingTimeRefusesAWindTooStrongAndKeepsTheSavedValues) 
 TEST_F(WindDialogsTest, HeadingTimeTakesTheLastDistanceAndTrackAndHandsBackToIt) {
     platform.settings.WriteText("Track.Track", "90");
     CurrentAppState().lastDistanceTrack = {74.6, 36.5};
-    QList<int> posted;
-    InstallFrameCommandSink([&posted](int id) { posted.append(id); });
-    InstallFrameCommandQuery([](int id) { return id == ID_CALC_DISTANCE_TRACK; });
-    CHeadingTimeDlg dialog;
+    int opened = 0;
+    const CCommandTable::Layer distanceTrack =
+        commands.Add({{ID_CALC_DISTANCE_TRACK, [&opened] { ++opened; }}});
+    CHeadingTimeDlg dialog(commands);
     ASSERT_TRUE(dialog.Create());
     dialog.show();
     EXPECT_EQ(dialog.GetDlgItemText(IDC_WIND_TRACK), "37");
@@ -220,15 +219,18 @@ TEST_F(WindDialogsTest, HeadingTimeTakesTheLastDistanceAndTrackAndHandsBackToIt)
 
     ClickButton(dialog, IDC_WIND_DISTANCE_TRACK);
     EXPECT_EQ(dialog.result(), CHeadingTimeDlg::kDistanceTrackResult);
-    EXPECT_EQ(posted, QList<int>{ID_CALC_DISTANCE_TRACK});
+    EXPECT_EQ(opened, 0); // once the dialog has returned
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opened, 1);
 }
 
 // Without a Distance & Track screen to open the button would close the dialog for nothing.
 TEST_F(WindDialogsTest, DistanceTrackButtonIsOfferedOnlyWhenTheFrameCanOpenIt) {
     for (const bool available : {false, true}) {
-        InstallFrameCommandQuery(
-            [available](int id) { return available && id == ID_CALC_DISTANCE_TRACK; });
-        CHeadingTimeDlg dialog;
+        CCommandTable::Layer distanceTrack;
+        if (available)
+            distanceTrack = commands.Add({{ID_CALC_DISTANCE_TRACK, [] {}}});
+        CHeadingTimeDlg dialog(commands);
         ASSERT_TRUE(dialog.Create());
         EXPECT_EQ(dialog.GetDlgItem(IDC_WIND_DISTANCE_TRACK)->isEnabled(), available);
     }
@@ -243,7 +245,7 @@ TEST_F(WindDialogsTest, TypedDigitsAreComputedAsTyped) {
         Fields typed;
         Fields shown;
     } cases[] = {
-        {[] { return std::make_unique<CHeadingTimeDlg>(); },
+        {[this] { return std::make_unique<CHeadingTimeDlg>(commands); },
          {{IDC_WIND_TRACK, "35"},
           {IDC_WIND_DISTANCE, "12"},
           {IDC_WIND_TAS, "100"},

@@ -1,19 +1,12 @@
 #include "AirDataTestSupport.h"
-#include "DialogTestHelpers.h"
 
-#include "core/app/ViewTable.h"
 #include "core/common/io/DeviceFolders.h"
 #include "core/gps/GpsFix.h"
 #include "resource.h"
 #include "support/TempFolder.h"
-#include "ui/app/MainFrame.h"
-#include "ui/app/MenuBar.h"
-#include "ui/app/ScreenRegistrations.h"
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
 #include "ui/document/TrevallionDoc.h"
-
-#include <set>
 
 namespace {
 
@@ -43,6 +36,7 @@ protected:
     TempFolder documents;
     GpsFix fix;
     ScreenRegistry registry;
+    CCommandTable commands;
 };
 
 TEST_F(WindRegistrationsTest, EachCommandOpensItsDialog) {
@@ -57,21 +51,12 @@ TEST_F(WindRegistrationsTest, EachCommandOpensItsDialog) {
             created = dialog->CreatedTemplateId();
             return static_cast<int>(kIdCancel);
         });
-        CommandContext context{document, nullptr, c.command, ID_VIEW_TIMES};
+        CommandContext context{document, nullptr, c.command, ID_VIEW_TIMES, commands};
         ASSERT_TRUE(registry.RunCommand(c.command, context)) << c.command;
         EXPECT_EQ(caption, c.caption) << c.command;
         EXPECT_EQ(created, c.portrait) << c.command;
     }
     EXPECT_EQ(registry.DialogTemplates().size(), std::size(kWindCommands));
-}
-
-TEST_F(WindRegistrationsTest, EveryMenuSetOffersTheWindCalculatorsEnabled) {
-    RegisterScreens(registry);
-    std::set<int> wanted;
-    for (const auto& c : kWindCommands)
-        wanted.insert(c.command);
-    CTrevallionDoc document(platform.settings, fix);
-    ExpectEnabledInEveryView(document, registry, platform.screen, wanted);
 }
 
 } // namespace

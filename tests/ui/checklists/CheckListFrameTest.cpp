@@ -32,8 +32,9 @@ TEST_F(CheckListFrameTest, ViewChecklistStepsWithSpaceAndOffersTheNextSubGroup) 
     ScreenRegistry registry;
     RegisterChecklistScreens(registry);
     CMainFrame frame(*document, registry);
-    ASSERT_TRUE(frame.Create(ID_VIEW_TIMES)) << frame.CreateError().toStdString();
-    frame.OnCommand(ID_VIEW_CHECKLIST);
+    const Status created = frame.Create(ID_VIEW_TIMES);
+    ASSERT_TRUE(created.ok()) << created.error().text.toStdString();
+    frame.Commands().Run(ID_VIEW_CHECKLIST);
     auto* view = dynamic_cast<CCheckListView*>(frame.ActiveView());
     ASSERT_NE(view, nullptr);
     auto* items = view->Item<QTreeWidget>(IDC_CHECKLIST_ITEMS);
@@ -51,7 +52,8 @@ TEST_F(CheckListFrameTest, TheItemListHasTheFocusWhenTheProgramStartsInTheView) 
     ScreenRegistry registry;
     RegisterChecklistScreens(registry);
     CMainFrame frame(*document, registry);
-    ASSERT_TRUE(frame.Create(ID_VIEW_CHECKLIST)) << frame.CreateError().toStdString();
+    const Status created = frame.Create(ID_VIEW_CHECKLIST);
+    ASSERT_TRUE(created.ok()) << created.error().text.toStdString();
     frame.show();
     frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -190,7 +189,7 @@ TEST(ValueMenus, TheProgramsMenusHoldTheirValues) {
     }
 }
 
-TEST(MenuBuilder, FlagsSeparatorsAndMenuBars) {
+TEST(MenuBuilder, FlagsAndSeparators) {
     ResourceSet set;
     set.symbols = PredefinedResourceSymbols();
     ResourceError error;
@@ -218,14 +217,6 @@ END
     EXPECT_EQ(FindMenuCommand(&menu, 12), nullptr); // greyed commands cannot be chosen
     EXPECT_TRUE(FindMenuCommand(&menu, 13)->isChecked());
     EXPECT_EQ(MenuCommandId(menu.actions()[0]), 11);
-
-    QMenuBar bar;
-    FillMenuBar(&bar, set.menus[500].items);
-    ASSERT_EQ(bar.actions().size(), 2);
-    EXPECT_EQ(MenuCommandId(bar.actions()[0]), 10);
-    ASSERT_NE(bar.actions()[1]->menu(), nullptr);
-    EXPECT_EQ(bar.actions()[1]->text(), QStringLiteral("File"));
-    EXPECT_EQ(MenuCommandId(bar.actions()[1]), 0);
     OverrideResourcesForTesting(nullptr);
 }
 

@@ -19,7 +19,7 @@ namespace {
 class AirportViewTest : public NavViewTest {
 protected:
     CAirportView& MakeView() {
-        view = std::make_unique<CAirportView>(*document);
+        view = std::make_unique<CAirportView>(*document, commands);
         view->resize(240, 294);
         EXPECT_TRUE(view->Create()) << view->CreateError().toStdString();
         return *view;
@@ -39,6 +39,7 @@ protected:
     }
     void SelectTab(int tab) { view->Item<QTabBar>(IDC_AIRPORT_TABS)->setCurrentIndex(tab); }
 
+    CCommandTable commands; // the view's commands while it lives
     std::unique_ptr<CAirportView> view;
 };
 
@@ -176,19 +177,17 @@ TEST_F(AirportViewTest, ViewRunwaysOpensTheDiagram) {
 TEST_F(AirportViewTest, FileOpenLoadsAndStoresTheFile) {
     MakeView();
     ASSERT_TRUE(view->ShowIdent("KSEA"));
-    CommandState state;
-    ASSERT_TRUE(view->UpdateViewCommand(ID_FILE_OPEN, &state));
-    EXPECT_TRUE(state.enabled);
+    EXPECT_TRUE(commands.State(ID_FILE_OPEN).enabled);
     const QString other = WriteNavFile(folder, NavBytes(SampleData()), "other.nav");
     platform.openFileAnswers = {other, folder.File("missing.nav")};
-    ASSERT_TRUE(view->OnViewCommand(ID_FILE_OPEN));
+    ASSERT_TRUE(commands.Run(ID_FILE_OPEN));
     EXPECT_EQ(platform.settings.ReadText("AirportFile"), other);
     EXPECT_EQ(platform.fileRequests.value(0).initialPath, "");
     EXPECT_TRUE(view->Combo(IDC_AIRPORT_IDENT)->currentText().isEmpty());
     // Show then asks for an identifier.
     EXPECT_EQ(Messages(), QStringList{"You must enter a 3 or 4 character ICAO identifier."});
     // A file that cannot be opened is reported and stored all the same.
-    ASSERT_TRUE(view->OnViewCommand(ID_FILE_OPEN));
+    ASSERT_TRUE(commands.Run(ID_FILE_OPEN));
     EXPECT_TRUE(Messages().value(1).startsWith("Error:\nUnable to open Airport file.\n"));
     EXPECT_EQ(platform.settings.ReadText("AirportFile"), folder.File("missing.nav"));
     EXPECT_FALSE(document->NavData().IsLoaded());

@@ -48,7 +48,7 @@ protected:
 
     CPlanningView& MakeView() {
         view.reset();
-        view = std::make_unique<CPlanningView>(*document);
+        view = std::make_unique<CPlanningView>(*document, commands);
         view->resize(platform.screen.Size());
         EXPECT_TRUE(view->Create()) << view->CreateError().toStdString();
         return *view;
@@ -78,6 +78,7 @@ protected:
     AppState state;
     GpsFix fix;
     std::unique_ptr<CTrevallionDoc> document;
+    CCommandTable commands; // the view's commands while it lives
     std::unique_ptr<CPlanningView> view;
 };
 
@@ -97,14 +98,14 @@ TEST_F(PlanningViewTest, TypedRouteSavedAndReopenedGivesTheSameTable) {
 
     const QString path = documents.File("trip.fp");
     platform.saveFileAnswers << path;
-    ASSERT_TRUE(view->OnViewCommand(ID_FILE_SAVE));
+    ASSERT_TRUE(commands.Run(ID_FILE_SAVE));
     EXPECT_EQ(platform.fileRequests.last().initialPath, FlightPlanFolder());
 
     TypeRoute(QStringLiteral("KAA2"));
     EXPECT_EQ(Rows().size(), 1);
     EXPECT_TRUE(view->GetDlgItemText(IDC_PLAN_TOTALS).isEmpty());
     platform.openFileAnswers << path;
-    ASSERT_TRUE(view->OnViewCommand(ID_FILE_OPEN));
+    ASSERT_TRUE(commands.Run(ID_FILE_OPEN));
     EXPECT_EQ(Rows(), typed);
     EXPECT_TRUE(platform.messages.isEmpty());
 }
@@ -213,7 +214,7 @@ TEST_F(PlanningViewTest, DistanceTrackButtonsStartAndExtendThePlan) {
             dt->Button(button)->click();
             return dialog->result();
         };
-        EXPECT_TRUE(view->OnViewCommand(ID_CALC_DISTANCE_TRACK));
+        EXPECT_TRUE(commands.Run(ID_CALC_DISTANCE_TRACK));
     };
     press("KAA0", "KAA1", IDC_DT_NEW_PLAN);
     EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1"));

@@ -38,7 +38,7 @@ protected:
     void RunDialog(std::function<int(CGpsDlg&)> script) {
         platform.dialogScripts.append(
             [script](QDialog* d) { return script(*static_cast<CGpsDlg*>(d)); });
-        frame->OnCommand(ID_EDIT_GPS);
+        frame->Commands().Run(ID_EDIT_GPS);
     }
     static QString Label(CGpsDlg& d, int id) { return d.GetDlgItemText(id); }
 

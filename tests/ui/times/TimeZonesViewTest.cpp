@@ -33,7 +33,7 @@ protected:
             QTest::mouseClick(editor.Button(kIdOk), Qt::LeftButton);
             return editor.result();
         });
-        frame->OnCommand(ID_EDIT_TIME_ZONES);
+        frame->Commands().Run(ID_EDIT_TIME_ZONES);
     }
     static void Select(CTimeZonesDlg& d, int row) {
         d.List()->setCurrentItem(d.List()->topLevelItem(row));
@@ -66,9 +66,9 @@ TEST_F(TimeZonesViewTest, ANewUserSeesFourPlacesAtTheirTimes) {
     const QVector<WorldClockRow> expected = {
         {"London", "23:30"}, {"Toronto", "19:30"}, {"Seattle", "16:30"}, {"Sydney", "09:30+"}};
     EXPECT_EQ(ZonesView().Rows(), expected);
-    EXPECT_TRUE(frame->CommandStateFor(ID_EDIT_TIME_ZONES).enabled);
+    EXPECT_TRUE(frame->Commands().State(ID_EDIT_TIME_ZONES).enabled);
     frame->SwitchView(ID_VIEW_TIMES);
-    EXPECT_FALSE(frame->CommandStateFor(ID_EDIT_TIME_ZONES).enabled);
+    EXPECT_FALSE(frame->Commands().State(ID_EDIT_TIME_ZONES).enabled);
 }
 
 // In landscape only nine clocks fit; the others are reached by scrolling, down to the last and

@@ -2,6 +2,7 @@
 
 #include "core/common/settings/MemorySettingsStore.h"
 #include "resource.h"
+#include "ui/times/TimersDlg.h"
 
 #include <QLabel>
 
@@ -78,11 +79,11 @@ TEST_F(TimesViewTest, ResetsClearTheirPairsRedrawAndFollowTheEnableRules) {
     const int resets[] = {ID_TIMES_RESET_ALL, ID_TIMES_RESET_STARTUP, ID_TIMES_RESET_TAKEOFF,
                           ID_TIMES_RESET_LANDING, ID_TIMES_RESET_SHUTDOWN};
     for (int id : resets)
-        EXPECT_FALSE(frame->CommandStateFor(id).enabled) << id;
+        EXPECT_FALSE(frame->Commands().State(id).enabled) << id;
     for (int id : {V::kStartup, V::kTakeoff, V::kLanding, V::kShutdown})
         Press(id);
     for (int id : resets)
-        EXPECT_TRUE(frame->CommandStateFor(id).enabled) << id;
+        EXPECT_TRUE(frame->Commands().State(id).enabled) << id;
 
     struct Case {
         int command;
@@ -94,14 +95,14 @@ TEST_F(TimesViewTest, ResetsClearTheirPairsRedrawAndFollowTheEnableRules) {
         {ID_TIMES_RESET_TAKEOFF, {FlightEvent::Takeoff, FlightEvent::Landing}, V::kAirTime}};
     for (const Case& c : cases) {
         const int before = view.RedrawCount(c.redrawn);
-        frame->OnCommand(c.command);
+        frame->Commands().Run(c.command);
         for (FlightEvent e : c.cleared)
             EXPECT_FALSE(Flight().IsRecorded(e));
         EXPECT_GT(view.RedrawCount(c.redrawn), before);
     }
-    EXPECT_FALSE(frame->CommandStateFor(ID_TIMES_RESET_ALL).enabled);
+    EXPECT_FALSE(frame->Commands().State(ID_TIMES_RESET_ALL).enabled);
     Press(V::kStartup);
-    frame->OnCommand(ID_TIMES_RESET_ALL);
+    frame->Commands().Run(ID_TIMES_RESET_ALL);
     EXPECT_FALSE(Flight().AnyRecorded());
     // The resets are kept for the next start.
     EXPECT_TRUE(platform.settings.ReadText("Times.Startup").isEmpty());
@@ -111,15 +112,15 @@ TEST_F(TimesViewTest, LocalTimeSwapsCaptionsAndIsRemembered) {
     state.settings.timeZoneOffset = -300;
     MakeTimesView();
     Press(V::kStartup);
-    EXPECT_FALSE(frame->CommandStateFor(ID_TIMES_LOCAL_TIME).checked);
-    frame->OnCommand(ID_TIMES_LOCAL_TIME);
-    EXPECT_TRUE(frame->CommandStateFor(ID_TIMES_LOCAL_TIME).checked);
+    EXPECT_FALSE(frame->Commands().State(ID_TIMES_LOCAL_TIME).checked);
+    frame->Commands().Run(ID_TIMES_LOCAL_TIME);
+    EXPECT_TRUE(frame->Commands().State(ID_TIMES_LOCAL_TIME).checked);
     EXPECT_EQ(Caption(V::kTopCaption), "Local Time");
     EXPECT_EQ(Caption(V::kSecondCaption), "Zulu Time");
     EXPECT_EQ(Text(V::kTopClock), "07:00");
     EXPECT_EQ(Text(V::kSecondClock), "12:00");
     EXPECT_EQ(Text(V::kStartup), "07:00");
-    frame->OnCommand(ID_TIMES_SHOW_HHMM);
+    frame->Commands().Run(ID_TIMES_SHOW_HHMM);
     EXPECT_EQ(Text(V::kFlightTime), "00:00");
     frame->SwitchView(ID_VIEW_TIME_ZONES); // the view goes: "TimeView" is written
     EXPECT_EQ(platform.settings.ReadInt("TimeView", 0), 3);
@@ -133,8 +134,8 @@ TEST_F(TimesViewTest, CopyPutsTheTimesOnTheClipboard) {
     Press(V::kStartup);
     SetTime(0, 20);
     Press(V::kShutdown);
-    EXPECT_TRUE(frame->CommandStateFor(ID_TIMES_COPY).enabled);
-    frame->OnCommand(ID_TIMES_COPY);
+    EXPECT_TRUE(frame->Commands().State(ID_TIMES_COPY).enabled);
+    frame->Commands().Run(ID_TIMES_COPY);
     EXPECT_EQ(platform.clipboard, "Startup\t23:50\r\nTakeoff\t00:00\r\nLanding\t00:00\r\n"
                                   "Shutdown\t00:20\r\nFlight time\t0.5\r\nAir time\t0.0");
     EXPECT_TRUE(platform.messages.isEmpty());
@@ -142,7 +143,7 @@ TEST_F(TimesViewTest, CopyPutsTheTimesOnTheClipboard) {
 
 TEST_F(TimesViewTest, FlightLogHandOffWithoutTheProgramSaysSo) {
     MakeTimesView();
-    frame->OnCommand(ID_TIMES_COPY_TO_VEROL);
+    frame->Commands().Run(ID_TIMES_COPY_TO_VEROL);
     ASSERT_EQ(platform.messages.size(), 1);
     EXPECT_TRUE(platform.messages[0].text.startsWith("Pocket Verol is not installed."));
     EXPECT_EQ(platform.messages[0].title, "Times");
@@ -159,7 +160,7 @@ TEST_F(TimesViewTest, TimesAreRestoredAfterARestart) {
     MakeTimesView();
     EXPECT_EQ(View().ButtonText(V::kStartup), (ColouredText{"09:15", TextColour::Blue}));
     EXPECT_TRUE(Flight().AirTimerRunning());
-    EXPECT_TRUE(frame->CommandStateFor(ID_TIMES_RESET_TAKEOFF).enabled);
+    EXPECT_TRUE(frame->Commands().State(ID_TIMES_RESET_TAKEOFF).enabled);
 }
 
 TEST_F(TimesViewTest, TickRedrawsClocksOnceAMinuteAndTimersEverySecond) {
@@ -177,17 +178,20 @@ TEST_F(TimesViewTest, TickRedrawsClocksOnceAMinuteAndTimersEverySecond) {
 }
 
 TEST_F(TimesViewTest, TimerButtonsOpenTheTimersDialogOnTheirTimer) {
+    QList<int> opened;
+    const auto record = [&opened](QDialog* dialog) {
+        opened.append(static_cast<CTimersDlg*>(dialog)->SelectedTimer());
+        return static_cast<int>(kIdCancel);
+    };
+    platform.dialogScripts = {record, record};
     MakeTimesView();
-    EXPECT_TRUE(frame->CommandStateFor(ID_TIMES_TIMERS).enabled);
-    int opened = -1;
-    registry.AddCommand(ID_TIMES_TIMERS, [&opened](CommandContext& c) {
-        opened = c.document.Times().timersDialogTimer;
-    });
+    EXPECT_TRUE(frame->Commands().State(ID_TIMES_TIMERS).enabled);
     Press(V::kTimerButtons[2]);
+    EXPECT_TRUE(opened.isEmpty()); // once the click has returned
     QCoreApplication::processEvents();
-    EXPECT_EQ(opened, 2);
-    frame->OnCommand(ID_TIMES_TIMERS); // from the menu: timer 1
-    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(opened, QList<int>{2});
+    frame->Commands().Run(ID_TIMES_TIMERS); // from the menu: timer 1
+    EXPECT_EQ(opened, (QList<int>{2, 0}));
 }
 
 } // namespace

@@ -3,9 +3,7 @@
 #include "WeightBalanceFixture.h"
 
 #include "core/weight-balance/AircraftTypeEntry.h"
-#include "ui/app/ScreenRegistrations.h"
 #include "ui/calculators/DialogTestHelpers.h"
-#include "ui/document/ScreenRegistry.h"
 #include "ui/weight-balance/AircraftDlg.h"
 #include "ui/weight-balance/AircraftListDlg.h"
 #include "ui/weight-balance/AircraftTypeDlg.h"
@@ -60,12 +58,6 @@ protected:
         return texts;
     }
 };
-
-TEST_F(FleetEditorTest, EditAircraftIsEnabledInEveryViewAndMenuSet) {
-    ScreenRegistry registry;
-    RegisterScreens(registry);
-    ExpectEnabledInEveryView(*document, registry, platform.screen, {ID_EDIT_AIRCRAFT});
-}
 
 // A new type with two stations, two tanks (one with an arm table), an envelope and a fuel load,
 // and an aircraft of it, entered from the view's Aircraft button: the view loads it, and the

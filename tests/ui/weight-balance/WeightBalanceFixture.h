@@ -35,7 +35,7 @@ protected:
 
     CWeightBalanceView& MakeView() {
         view.reset();
-        view = std::make_unique<CWeightBalanceView>(*document);
+        view = std::make_unique<CWeightBalanceView>(*document, commands);
         view->resize(platform.screen.Size());
         EXPECT_TRUE(view->Create()) << view->CreateError().toStdString();
         return *view;
@@ -59,5 +59,6 @@ protected:
     AppState state;
     GpsFix fix;
     std::unique_ptr<CTrevallionDoc> document;
+    CCommandTable commands; // the view's commands while it lives
     std::unique_ptr<CWeightBalanceView> view;
 };

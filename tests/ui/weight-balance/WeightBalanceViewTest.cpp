@@ -124,7 +124,7 @@ TEST_F(WeightBalanceTest, SavedAndOpenedWbFilesKeepTheLoading) {
     view->Combo(IDC_WB_FUEL)->setCurrentIndex(2);
     const QString path = documents.File(QStringLiteral("trip.wb"));
     platform.saveFileAnswers = {path};
-    ASSERT_TRUE(view->OnViewCommand(ID_FILE_SAVE));
+    ASSERT_TRUE(commands.Run(ID_FILE_SAVE));
     ASSERT_EQ(platform.fileRequests.size(), 1);
     EXPECT_EQ(platform.fileRequests[0].initialPath, LoadingFilesFolder());
     EXPECT_TRUE(QDir(LoadingFilesFolder()).exists()); // made for the dialog
@@ -133,7 +133,7 @@ TEST_F(WeightBalanceTest, SavedAndOpenedWbFilesKeepTheLoading) {
     Type(IDC_WB_STATIONS, 2, {IDC_WB_KEY_BACK, IDC_WB_KEY_BACK});
     view->Combo(IDC_WB_FUEL)->setCurrentIndex(0);
     platform.openFileAnswers = {path};
-    ASSERT_TRUE(view->OnViewCommand(ID_FILE_OPEN));
+    ASSERT_TRUE(commands.Run(ID_FILE_OPEN));
     EXPECT_EQ(view->Session().CurrentLoading(), saved);
     EXPECT_EQ(view->Combo(IDC_WB_FUEL)->currentText(), QStringLiteral("1/2"));
     EXPECT_TRUE(platform.messages.isEmpty());
@@ -141,17 +141,13 @@ TEST_F(WeightBalanceTest, SavedAndOpenedWbFilesKeepTheLoading) {
 
 TEST_F(WeightBalanceTest, GraphMenuCommandsToggleTheSharedOptions) {
     MakeView();
-    CommandState state;
-    ASSERT_TRUE(view->UpdateViewCommand(ID_GRAPH_RAMP, &state));
-    EXPECT_TRUE(state.checked);
-    ASSERT_TRUE(view->OnViewCommand(ID_GRAPH_RAMP));
-    view->UpdateViewCommand(ID_GRAPH_RAMP, &state);
-    EXPECT_FALSE(state.checked);
-    EXPECT_EQ(state.enabled, true);
+    EXPECT_TRUE(commands.State(ID_GRAPH_RAMP).checked);
+    ASSERT_TRUE(commands.Run(ID_GRAPH_RAMP));
+    EXPECT_FALSE(commands.State(ID_GRAPH_RAMP).checked);
+    EXPECT_TRUE(commands.State(ID_GRAPH_RAMP).enabled);
     EXPECT_EQ(static_cast<uint32_t>(platform.settings.ReadInt(QStringLiteral("GraphOptions"), 0)),
               0xFFFFFFFFu & ~0x02u);
-    view->UpdateViewCommand(ID_FILE_SAVE, &state);
-    EXPECT_TRUE(state.enabled);
+    EXPECT_TRUE(commands.State(ID_FILE_SAVE).enabled);
 }
 
 TEST_F(WeightBalanceTest, WithoutAircraftDetailsAndGraphSaySo) {
