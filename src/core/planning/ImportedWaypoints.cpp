@@ -55,6 +55,24 @@ int32_t ImportedWaypoints::VariationAt(const Position& position) {
     return static_cast<int32_t>(std::clamp<long>(whole, -kMaxMagVar, kMaxMagVar));
 }
 
+QString ImportedWaypoints::NameFor(const ExchangePoint& point) {
+    const QString named = point.ident.trimmed().isEmpty() ? point.comment : point.ident;
+    return named.trimmed().left(kWaypointNameLimit);
+}
+
+std::optional<UserWaypoint> ImportedWaypoints::MadeBefore(const ExchangePoint& point) const {
+    if (!waypoints_)
+        return std::nullopt;
+    const Position position = SecondsOfArc(point);
+    const QString name = NameFor(point);
+    const QString fitted = FitIdentifier(point.ident, kWaypointIdentLimit);
+    for (const UserWaypoint& w : waypoints_->Waypoints())
+        if (w.latitude == position.latitude && w.longitude == position.longitude &&
+            ((!name.isEmpty() && w.name == name) || (!fitted.isEmpty() && w.ident == fitted)))
+            return w;
+    return std::nullopt;
+}
+
 UserWaypoint ImportedWaypoints::For(const ExchangePoint& point) {
     const Position position = SecondsOfArc(point);
     const QString fitted = FitIdentifier(point.ident, kWaypointIdentLimit);
@@ -65,8 +83,7 @@ UserWaypoint ImportedWaypoints::For(const ExchangePoint& point) {
     UserWaypoint waypoint;
     waypoint.ident = UniqueIdentifier(fitted, kWaypointIdentLimit,
                                       [this](const QString& ident) { return Taken(ident); });
-    const QString named = point.ident.trimmed().isEmpty() ? point.comment : point.ident;
-    waypoint.name = named.trimmed().left(kWaypointNameLimit);
+    waypoint.name = NameFor(point);
     if (waypoint.name.isEmpty())
         waypoint.name = waypoint.ident;
     waypoint.latitude = position.latitude;

@@ -27,11 +27,15 @@ public:
     ImportedWaypoints(const UserWaypointStore* waypoints, NavDatabase* navData)
         : waypoints_(waypoints), navData_(navData) {}
 
+    // A user waypoint an earlier import made for the point: at its position to the second, with
+    // the name or the fitted identifier a new one would get. Nothing when there is none.
+    std::optional<UserWaypoint> MadeBefore(const ExchangePoint& point) const;
     // The waypoint made for the point before, or a new one.
     UserWaypoint For(const ExchangePoint& point);
     const QVector<UserWaypoint>& All() const { return made_; }
 
 private:
+    static QString NameFor(const ExchangePoint& point);
     bool Taken(const QString& ident) const;
     int32_t VariationAt(const Position& position);
 

@@ -136,6 +136,10 @@ void ImportResolver::Add(const ExchangePoint& point, PlanImport* import) {
     if (!ident.isEmpty() && known != known_.cend()) {
         imported = known->point;
         imported.offset = Distance(near, known->at);
+    } else if (const std::optional<UserWaypoint> before = newPoints_.MadeBefore(point)) {
+        imported.source = ImportedPointSource::UserWaypoint;
+        imported.ident = before->ident;
+        imported.name = before->name;
     } else {
         const UserWaypoint waypoint = newPoints_.For(point);
         imported.ident = waypoint.ident;

@@ -3,10 +3,9 @@
 // changing anything. A point whose identifier the user waypoints or the navigation data hold
 // becomes that place: of the kind the file's type names when there is one, else a user waypoint,
 // an airport or a nav aid in that order, and of several nav aids sharing the identifier the one
-// nearest the file's position. An identifier that comes again means the same place again. Every
-// other point would become a new user waypoint: named by its identifier made to fit (at most 6
-// of A-Z and 0-9, numbered when that is taken by a waypoint, an airport, a nav aid or another
-// new point), with the variation of the nearest nav aid within 200 nm.
+// nearest the file's position. An identifier that comes again means the same place again. A point
+// an earlier import made a user waypoint for is that waypoint again (see ImportedWaypoints).
+// Every other point would become a new user waypoint (see ImportedWaypoints for its name).
 //
 // The caller shows the new waypoints and asks first; CommitPlanImport adds them, and then the
 // route text and the picks (RoutePlaces) give the plan. Only the first 25 points are taken.

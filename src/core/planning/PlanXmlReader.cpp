@@ -12,7 +12,7 @@ bool PlanXmlReader::ReadRoot() {
     while (!xml_.atEnd()) {
         const QXmlStreamReader::TokenType token = xml_.readNext();
         if (token == QXmlStreamReader::DTD) {
-            Fail(QStringLiteral("a document type declaration (DTD), which plan files never have."));
+            Fail(QStringLiteral("it declares a document type (DTD), which plan files never do."));
             return false;
         }
         if (token == QXmlStreamReader::StartElement) {
