@@ -114,7 +114,7 @@ Status ImportRoute(const CalcArgs& a, UserWaypointStore& waypoints, NavDatabase&
                            NewWaypointsText(import.newWaypoints) +
                            QStringLiteral(".\n--add-waypoints adds them to the user waypoints."),
                        MessageIcon::Information};
-    if (const Status added = CommitPlanImport(import, waypoints); !added)
+    if (Status added = CommitPlanImport(import, waypoints); !added)
         return added;
     inputs->route = import.route;
     *picks = import.picks;
@@ -132,9 +132,9 @@ Status ExportPlan(const CalcArgs& a, const FlightPlan& plan) {
                                       std::pair{"export-gpx", PlanFileFormat::Gpx}}) {
         if (!a.Has(key))
             continue;
-        if (const Status folder = RequireParentFolder(a.Text(key)); !folder)
+        if (Status folder = RequireParentFolder(a.Text(key)); !folder)
             return folder;
-        if (const Status written = WritePlanExchangeFile(a.Text(key), format, plan, now); !written)
+        if (Status written = WritePlanExchangeFile(a.Text(key), format, plan, now); !written)
             return written;
     }
     return {};

@@ -38,7 +38,7 @@ QString FitComment(const QString& text) {
 
 QString UniqueIdentifier(const QString& base, int maxLength,
                          const std::function<bool(const QString&)>& taken) {
-    const QString start = base.isEmpty() ? QStringLiteral("WPT").left(maxLength) : base;
+    QString start = base.isEmpty() ? QStringLiteral("WPT").left(maxLength) : base;
     if (!taken(start))
         return start;
     constexpr int kLastNumber = 99999;
@@ -46,7 +46,7 @@ QString UniqueIdentifier(const QString& base, int maxLength,
         const QString number = QString::number(n);
         if (number.size() > maxLength)
             break;
-        const QString candidate = start.left(maxLength - number.size()) + number;
+        QString candidate = start.left(maxLength - number.size()) + number;
         if (!taken(candidate))
             return candidate;
     }

@@ -19,7 +19,7 @@ constexpr int kMaxRouteIdentLength = 12;
 
 // The identifier as the route would hold it: capitals, no spaces; "" when it cannot be one.
 QString RouteIdent(const QString& ident) {
-    const QString upper = ident.trimmed().toUpper();
+    QString upper = ident.trimmed().toUpper();
     if (upper.size() > kMaxRouteIdentLength ||
         std::any_of(upper.begin(), upper.end(), [](QChar c) { return c.isSpace(); }))
         return {};
