@@ -11,6 +11,23 @@ QString Degrees(double degrees) {
     return FormatText("%.6f", degrees);
 }
 
+// The text without the characters XML cannot hold (control characters other than tab and line
+// ends, U+FFFE, U+FFFF and halves of surrogate pairs), which a damaged waypoint name may have.
+QString XmlSafe(const QString& text) {
+    QString safe;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            safe += c;
+            safe += text[++i];
+        } else if ((c.unicode() >= 0x20 || c == '\t' || c == '\n' || c == '\r') &&
+                   !c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF) {
+            safe += c;
+        }
+    }
+    return safe;
+}
+
 QString TimeText(const QDateTime& time) {
     return time.toUTC().toString(Qt::ISODate);
 }
@@ -51,9 +68,9 @@ void WriteGpxPoint(QXmlStreamWriter& xml, const ExchangePoint& point) {
     xml.writeStartElement(QStringLiteral("rtept"));
     xml.writeAttribute(QStringLiteral("lat"), Degrees(point.latitude));
     xml.writeAttribute(QStringLiteral("lon"), Degrees(point.longitude));
-    xml.writeTextElement(QStringLiteral("name"), point.ident);
+    xml.writeTextElement(QStringLiteral("name"), XmlSafe(point.ident));
     if (!point.comment.isEmpty())
-        xml.writeTextElement(QStringLiteral("desc"), point.comment);
+        xml.writeTextElement(QStringLiteral("desc"), XmlSafe(point.comment));
     if (point.type)
         xml.writeTextElement(QStringLiteral("type"), ExchangePointTypeText(*point.type));
     xml.writeEndElement();
@@ -94,7 +111,7 @@ QByteArray MakeGpxText(const ExchangeRoute& route, const QDateTime& created) {
     }
     xml.writeStartElement(QStringLiteral("rte"));
     if (!route.name.isEmpty())
-        xml.writeTextElement(QStringLiteral("name"), route.name);
+        xml.writeTextElement(QStringLiteral("name"), XmlSafe(route.name));
     for (const ExchangePoint& point : route.points)
         WriteGpxPoint(xml, point);
     xml.writeEndDocument();

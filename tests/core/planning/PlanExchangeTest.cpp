@@ -188,6 +188,12 @@ TEST_F(ExchangeFixture, ExportedGpxIsARouteOfNamedPositions) {
     EXPECT_EQ(home.ChildText("name"), "HOME");
     EXPECT_EQ(home.attributes.value("lat"), QLatin1String("47.638889"));   // 171500 seconds north
     EXPECT_EQ(home.attributes.value("lon"), QLatin1String("-121.944444")); // 439000 west
+    // A damaged waypoint name with characters XML cannot hold still makes a well-formed file.
+    const QString damaged = QStringLiteral("a") + QChar(1) + "b" + QChar(0xD800) + "c";
+    const ExchangeRoute odd{"R", {{"ODD", {}, {}, damaged, 1, 2}}};
+    const XmlNode oddRoot = ReadDocument(MakeGpxText(odd, QDateTime()));
+    ASSERT_EQ(oddRoot.ChildNames(), QStringList({"rte"}));
+    EXPECT_EQ(oddRoot.children[0].children[1].ChildText("desc"), "abc");
 }
 
 TEST_F(ExchangeFixture, BothFormatsRoundTripOntoTheSamePlaces) {
