@@ -5,8 +5,14 @@
 #include <QString>
 #include <QVector>
 
+// What a route point was found as.
+enum class PlanPointKind { User, Airport, NavAid };
+
 struct PlanLeg {
     QString ident;
+    PlanPointKind kind = PlanPointKind::User;
+    QString name;           // the waypoint's, airport's or nav aid's name
+    QString navAidType;     // nav aids: the type as NavAidTypeText gives it ("VOR/DME", "NDB")
     double latitude = 0.0;  // seconds of arc, negative = south
     double longitude = 0.0; // seconds of arc, positive = west
     double variation = 0.0; // degrees, positive = west

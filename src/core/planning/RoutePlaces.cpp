@@ -5,12 +5,15 @@
 
 namespace {
 
-PlanLeg Point(const QString& ident, double latitude, double longitude, double variation) {
+PlanLeg Point(const QString& ident, PlanPointKind kind, const Place& place) {
     PlanLeg point;
     point.ident = ident;
-    point.latitude = latitude;
-    point.longitude = longitude;
-    point.variation = variation;
+    point.kind = kind;
+    point.name = place.name;
+    point.navAidType = place.type;
+    point.latitude = place.latitude;
+    point.longitude = place.longitude;
+    point.variation = place.variation;
     return point;
 }
 
@@ -27,8 +30,11 @@ std::optional<PlanLeg> RoutePlaces::Find(const QString& ident, const std::option
                                          Sharing* sharing) const {
     const PlacePick* pick = PickFor(ident);
     if (UserWaypoint waypoint;
-        !pick && waypoints_ && waypoints_->FindUserWaypoint(ident, &waypoint))
-        return Point(ident, waypoint.latitude, waypoint.longitude, waypoint.variation);
+        !pick && waypoints_ && waypoints_->FindUserWaypoint(ident, &waypoint)) {
+        Place place(waypoint.name, waypoint.latitude, waypoint.longitude);
+        place.variation = waypoint.variation;
+        return Point(ident, PlanPointKind::User, place);
+    }
     if (!navData_)
         return std::nullopt;
     const PlaceHint hint{pick ? *pick : PlacePick(), near};
@@ -40,7 +46,9 @@ std::optional<PlanLeg> RoutePlaces::Find(const QString& ident, const std::option
             continue;
         if (sharing)
             *sharing = {place->sharing, place->Chosen(), PlaceLabel(place.value())};
-        return Point(ident, place->latitude, place->longitude, place->variation);
+        return Point(ident,
+                     kind == PlaceKind::Airport ? PlanPointKind::Airport : PlanPointKind::NavAid,
+                     place.value());
     }
     return std::nullopt;
 }

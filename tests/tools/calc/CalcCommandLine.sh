@@ -78,4 +78,28 @@ expect 1 "Identifier NOPE not found." flight-plan --route "KSEA NOPE" "${plan[@]
 expect 1 "Error: Invalid wind heading (361)" flight-plan --route KSEA --wind-direction 361 \
     "${plan[@]}"
 
+# flight-plan files of other programs: exported, imported again onto the same table.
+files="$(mktemp -d)"
+table="$("$calc" flight-plan --route "KSEA OLM KPAE" "${plan[@]}" --export-fpl "$files/p.fpl" \
+    --export-gpx "$files/p.gpx" 2>/dev/null)"
+for f in p.fpl p.gpx; do
+    [ "$("$calc" flight-plan --import "$files/$f" "${plan[@]}" 2>/dev/null)" = "$table" ] ||
+        fail "flight-plan --import $f gives another table"
+    passed=$((passed + 1))
+done
+expect 2 "--import takes the place of --route" flight-plan --import "$files/p.gpx" --route KSEA \
+    "${plan[@]}"
+printf '<gpx xmlns="http://www.topografix.com/GPX/1/1"><rte>\n<rtept lat="47.6" lon="-122.3">' \
+    > "$files/cut.gpx"
+expect 1 "The file is damaged at line 2" flight-plan --import "$files/cut.gpx" "${plan[@]}"
+printf '<gpx xmlns="http://www.topografix.com/GPX/1/1"><rte><rtept lat="47.6" lon="-122.3">%s' \
+    '<name>Lake Union</name></rtept></rte></gpx>' > "$files/new.gpx"
+expect 1 "no user waypoints yet: LAKEUN 47:36:00 N 122:18:00 W" flight-plan \
+    --import "$files/new.gpx" "${plan[@]}"
+[ ! -e "$nowaypoints" ] || fail "an import that was not allowed to add waypoints wrote them"
+expect 0 "LAKEUN" flight-plan --import "$files/new.gpx" --add-waypoints "${plan[@]}"
+expect 0 "LAKEUN" flight-plan --route LAKEUN "${plan[@]}"
+expect 1 "Error: The folder" flight-plan --route KSEA --export-gpx "$files/no/p.gpx" "${plan[@]}"
+rm -rf "$files" "$(dirname "$nowaypoints")"
+
 echo "$passed passed, 0 failed"
