@@ -6,11 +6,10 @@
 #include "core/common/io/FileIo.h"
 #include "core/logbook/LogbookCsv.h"
 #include "core/logbook/LogbookStore.h"
+#include "core/logbook/LogbookTransfer.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace {
 
@@ -76,14 +75,10 @@ int RunExport(const QStringList& args, QTextStream& out, QTextStream& err) {
                                 .arg(QDir::toNativeSeparators(store.Path())));
     if (const Status opened = store.Open(); !opened)
         return Refused(err, opened.error().text);
-    Outcome<QList<LogbookEntry>> listed = store.List(from, to);
-    if (!listed)
-        return Refused(err, listed.error().text);
-    QList<LogbookEntry>& entries = listed.value();
-    if (entries.isEmpty())
-        return Refused(err, QStringLiteral("the logbook holds no flights of those dates."));
-    std::reverse(entries.begin(), entries.end()); // oldest first
-    out << QString::fromUtf8(LogbookCsvText(entries));
+    const Outcome<QByteArray> csv = ExportLogbookCsv(store, from, to);
+    if (!csv)
+        return Refused(err, csv.error().text);
+    out << QString::fromUtf8(csv.value());
     return 0;
 }
 
@@ -94,23 +89,14 @@ int RunImport(const QStringList& args, QTextStream& out, QTextStream& err) {
         ReadWholeFile(args[0], QStringLiteral("Unable to read the file.\n"), kMaxLogbookCsvBytes);
     if (!bytes)
         return Refused(err, args[0] + QStringLiteral(": ") + bytes.error().text);
-    const Outcome<QList<LogbookEntry>> parsed = ParseLogbookCsv(bytes.value());
-    if (!parsed)
-        return Refused(err, args[0] + QStringLiteral(": ") + parsed.error().text +
-                                QStringLiteral("\nNothing was imported."));
-    if (parsed.value().isEmpty())
-        return Refused(err, args[0] + QStringLiteral(": the file holds no flights."));
     LogbookStore store;
     if (const Status opened = store.Open(); !opened)
         return Refused(err, opened.error().text);
-    const Outcome<int> added = store.AddAll(parsed.value());
-    if (!added)
-        return Refused(err, added.error().text + QStringLiteral("\nNothing was imported."));
-    const qsizetype known = parsed.value().size() - added.value();
-    out << "Imported " << added.value() << (added.value() == 1 ? " flight" : " flights");
-    if (known > 0)
-        out << " (" << known << " already in the logbook)";
-    out << " into " << QDir::toNativeSeparators(store.Path()) << ".\n";
+    const Outcome<LogbookImport> imported = ImportLogbookCsv(store, bytes.value());
+    if (!imported)
+        return Refused(err, args[0] + QStringLiteral(": ") + imported.error().text);
+    out << LogbookImportText(imported.value()) << " The logbook is "
+        << QDir::toNativeSeparators(store.Path()) << ".\n";
     return 0;
 }
 

@@ -24,7 +24,6 @@ public:
     // The nearest point within maxNauticalMiles (of several at the same distance, the last in
     // latitude order); nothing when none is that near.
     std::optional<Found> Nearest(double latitude, double longitude, double maxNauticalMiles) const;
-    size_t Size() const { return entries_.size(); }
 
 private:
     struct Entry {

@@ -24,9 +24,9 @@ printf '%s\r\n' "$header" \
     '2026-03-20,N123A,C172,KSEA,KBFI,23:50,23:58,00:10,00:20,0.5,0.2,0.2,0.5,1,1,"Night, ""hop"""' \
     '2026-03-21,N123A,C172,KBFI,KSEA,10:00,10:05,11:00,11:10,1.2,0.9,0.9,0.0,3,0,' >"$work/a.csv"
 run logbook import "$work/a.csv"
-[ "$status" -eq 0 ] && grep -qF 'Imported 2 flights' "$work/out" || fail "import: $status $(cat "$work/err")"
+[ "$status" -eq 0 ] && grep -qF 'Imported 2 flights.' "$work/out" || fail "import: $status $(cat "$work/err")"
 run logbook import "$work/a.csv"
-[ "$status" -eq 0 ] && grep -qF 'Imported 0 flights (2 already in the logbook)' "$work/out" ||
+[ "$status" -eq 0 ] && grep -qF 'Imported 0 flights (2 already in the logbook).' "$work/out" ||
     fail "second import: $(cat "$work/out")"
 run logbook export
 [ "$status" -eq 0 ] && cmp -s "$work/out" "$work/a.csv" || fail "export differs from the import"
