@@ -143,7 +143,7 @@ Outcome<LogbookEntry> ParseLogbookCsvFields(const QStringList& f) {
     e.departure = f[kFrom];
     e.arrival = f[kTo];
     e.remarks = f[kRemarks];
-    if (const Status checked = CheckLogbookEntry(e); !checked)
+    if (Status checked = CheckLogbookEntry(e); !checked)
         return checked.error();
     return e;
 }

@@ -112,7 +112,7 @@ Outcome<NewLogbookEntry> BuildLogbookEntry(const TimesState& times, const Logboo
     made.nightUnknown = path.Empty();
     e.nightMinutes = NightMinutes(e.startup, e.shutdown, path);
     e.nightLandings = std::min(CountNightLandings(legs, path), e.landings);
-    if (const Status checked = CheckLogbookEntry(e); !checked)
+    if (Status checked = CheckLogbookEntry(e); !checked)
         return checked.error();
     return made;
 }

@@ -98,7 +98,7 @@ Outcome<LogbookEntry> ReadLogbookRow(const QSqlQuery& q) {
         ok = ReadTime(q.value(6 + i), times[i]) && ok;
     for (int i = 0; i < 6; ++i)
         ok = ReadInt(q.value(10 + i), numbers[i]) && ok;
-    const Status checked = ok ? CheckLogbookEntry(e) : Status::Fail(QString());
+    Status checked = ok ? CheckLogbookEntry(e) : Status::Fail(QString());
     if (!checked)
         return Outcome<LogbookEntry>::Fail(
             QStringLiteral("The logbook holds a damaged flight (number %1). Nothing was changed.")

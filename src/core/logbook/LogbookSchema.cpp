@@ -72,7 +72,7 @@ Outcome<QStringList> LogbookSchemaOfVersion(int version) {
         if (!db.open())
             objects = LogbookSqlFailure(db).error();
         for (int step = 0; objects.ok() && step < version; ++step)
-            if (const Status s = RunLogbookSchemaStep(db, step); !s)
+            if (Status s = RunLogbookSchemaStep(db, step); !s)
                 objects = s.error();
         if (objects.ok())
             objects = LogbookSchemaOf(db);
@@ -104,12 +104,12 @@ Status MigrateLogbook(QSqlDatabase& db, int fromVersion) {
     for (int version = fromVersion; version < kLogbookSchemaVersion; ++version) {
         if (!db.transaction())
             return LogbookSqlFailure(db);
-        if (const Status step = RunLogbookSchemaStep(db, version); !step) {
+        if (Status step = RunLogbookSchemaStep(db, version); !step) {
             db.rollback();
             return step;
         }
         if (!db.commit()) {
-            const Status failed = LogbookSqlFailure(db);
+            Status failed = LogbookSqlFailure(db);
             db.rollback();
             return failed;
         }

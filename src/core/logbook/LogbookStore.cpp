@@ -85,7 +85,7 @@ Status LogbookStore::Refuse(const QString& why) const {
 Status LogbookStore::Open() {
     if (open_)
         return {};
-    if (const Status file = CheckFile(path_); !file)
+    if (Status file = CheckFile(path_); !file)
         return Refuse(file.error().text);
     if (!QFileInfo::exists(path_) && !QDir().mkpath(QFileInfo(path_).absolutePath()))
         return Refuse(QStringLiteral("its folder cannot be made"));
@@ -98,7 +98,7 @@ Status LogbookStore::Open() {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
         return Refuse(LogbookSqlFailure(db).error().text);
-    const Status checked = OpenChecked(db);
+    Status checked = OpenChecked(db);
     if (!checked)
         db.close();
     open_ = checked.ok();
@@ -127,13 +127,13 @@ Status LogbookStore::OpenChecked(QSqlDatabase& db) {
     const Outcome<QString> journal = SingleText(db, QStringLiteral("PRAGMA journal_mode = WAL"));
     if (!journal || journal.value().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         return Refuse(QStringLiteral("its write-ahead journal cannot be set up"));
-    if (const Status migrated = MigrateLogbook(db, version); !migrated)
+    if (Status migrated = MigrateLogbook(db, version); !migrated)
         return migrated;
     return {};
 }
 
 Status LogbookStore::InsertRow(QSqlDatabase& db, const LogbookEntry& entry, qint64* id) {
-    if (const Status checked = CheckLogbookEntry(entry); !checked)
+    if (Status checked = CheckLogbookEntry(entry); !checked)
         return checked;
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO flights (%1) VALUES (%2)")
@@ -150,7 +150,7 @@ Outcome<qint64> LogbookStore::Add(const LogbookEntry& entry) {
         return Outcome<qint64>::Fail(QStringLiteral("The logbook is not open."));
     QSqlDatabase db = Connection(connection_);
     qint64 id = 0;
-    if (const Status added = InTransaction(db, [&] { return InsertRow(db, entry, &id); }); !added)
+    if (Status added = InTransaction(db, [&] { return InsertRow(db, entry, &id); }); !added)
         return added.error();
     return id;
 }
@@ -158,7 +158,7 @@ Outcome<qint64> LogbookStore::Add(const LogbookEntry& entry) {
 Status LogbookStore::Update(const LogbookEntry& entry) {
     if (!open_)
         return Status::Fail(QStringLiteral("The logbook is not open."));
-    if (const Status checked = CheckLogbookEntry(entry); !checked)
+    if (Status checked = CheckLogbookEntry(entry); !checked)
         return checked;
     QSqlDatabase db = Connection(connection_);
     return InTransaction(db, [&]() -> Status {
@@ -225,13 +225,13 @@ Outcome<int> LogbookStore::AddAll(const QList<LogbookEntry>& entries) {
         known.insert(LogbookFlightKey(entry));
     int added = 0;
     QSqlDatabase db = Connection(connection_);
-    const Status all = InTransaction(db, [&]() -> Status {
+    Status all = InTransaction(db, [&]() -> Status {
         for (const LogbookEntry& entry : entries) {
             const QString key = LogbookFlightKey(entry);
             if (known.contains(key))
                 continue;
             qint64 id = 0;
-            if (const Status inserted = InsertRow(db, entry, &id); !inserted)
+            if (Status inserted = InsertRow(db, entry, &id); !inserted)
                 return inserted;
             known.insert(key);
             ++added;
