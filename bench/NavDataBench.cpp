@@ -201,6 +201,32 @@ void BM_SearchNavAids(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchNavAids)->Unit(benchmark::kMillisecond);
 
+// The first nearest-airport look-up after a load reads every airport's position.
+void BM_BuildPositionIndex(benchmark::State& state) {
+    for (auto _ : state) {
+        NavDatabase db;
+        if (!db.LoadNavData(g_navFile))
+            state.SkipWithError("the world file does not load");
+        benchmark::DoNotOptimize(db.NearestAirport(47.45, 122.31, 5.0));
+    }
+}
+BENCHMARK(BM_BuildPositionIndex)->Unit(benchmark::kMillisecond);
+
+// Look-ups at random places, most of them far from any airport (the worst case scans a band).
+void BM_NearestAirport(benchmark::State& state) {
+    NavDatabase& db = LoadedDatabase();
+    db.NearestAirport(0.0, 0.0, 5.0);
+    QRandomGenerator random(7);
+    size_t found = 0;
+    for (auto _ : state) {
+        const double latitude = random.bounded(140.0) - 70.0;
+        const double longitude = random.bounded(360.0) - 180.0;
+        found += db.NearestAirport(latitude, longitude, 5.0).has_value() ? 1 : 0;
+    }
+    state.counters["found"] = static_cast<double>(found);
+}
+BENCHMARK(BM_NearestAirport)->Unit(benchmark::kMicrosecond);
+
 QString DefaultSource(const char* argv0) {
     const QString fromEnvironment = qEnvironmentVariable("TREVALLION_OURAIRPORTS");
     if (!fromEnvironment.isEmpty())

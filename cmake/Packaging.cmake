@@ -1,6 +1,7 @@
 # Debian package of what `cmake --install` installs (built by scripts/package.sh with cpack).
 # dpkg-shlibdeps finds the libraries the programs link; the Qt platform plugins are loaded at run
-# time, so their package is named here, and the Tahoma-compatible fonts are recommended.
+# time, so their package is named here, as is the SQLite driver of the logbook, and the
+# Tahoma-compatible fonts are recommended.
 set(CPACK_PACKAGE_NAME trevallion)
 set(CPACK_PACKAGE_VENDOR "Orvenda Technologies")
 set(CPACK_PACKAGE_CONTACT "Orvenda Technologies <trevallion@orvenda.com>")
@@ -19,7 +20,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, xdg-utils")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

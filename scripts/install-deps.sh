@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     gpsd gpsd-clients
     xvfb xauth fonts-wine fonts-dejavu-core

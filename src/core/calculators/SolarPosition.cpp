@@ -13,7 +13,6 @@ constexpr double kCenturiesPerDay = 2.7378507871321012e-05;
 constexpr double kDaysPerCentury = 36525.0;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerMinute = 0.0006944444444444445;
-constexpr double kZenith = 90.833; // the sun's centre this far from the zenith at the event
 
 double Centuries(double julianDay) {
     return (julianDay - kJ2000) * kCenturiesPerDay;
@@ -29,10 +28,10 @@ struct HourAngle {
     SunAllDay allDay = SunAllDay::None;
 };
 
-HourAngle EventHourAngle(double latitude, double declination) {
+HourAngle EventHourAngle(double latitude, double declination, double zenith) {
     const double phi = latitude * kToRadians;
     const double delta = declination * kToRadians;
-    const double cosine = std::cos(kZenith * kToRadians) / (std::cos(phi) * std::cos(delta)) -
+    const double cosine = std::cos(zenith * kToRadians) / (std::cos(phi) * std::cos(delta)) -
                           std::tan(phi) * std::tan(delta);
     // Above 1 the sun never comes up to the horizon; below -1 it never goes down to it.
     if (!(cosine <= 1.0))
@@ -43,9 +42,10 @@ HourAngle EventHourAngle(double latitude, double declination) {
 }
 
 // One pass: the event time from the sun at T.
-SunEventTime EventAt(double centuries, double latitude, double longitude, bool sunrise) {
+SunEventTime EventAt(double centuries, double latitude, double longitude, bool sunrise,
+                     double zenith) {
     const SolarQuantities sun = ComputeSolarQuantities(centuries);
-    const HourAngle h = EventHourAngle(latitude, sun.declination);
+    const HourAngle h = EventHourAngle(latitude, sun.declination, zenith);
     if (!h.degrees)
         return {0.0, h.allDay};
     const double hourAngle = sunrise ? *h.degrees : -*h.degrees;
@@ -98,11 +98,12 @@ SolarQuantities ComputeSolarQuantities(double t) {
     return s;
 }
 
-SunEventTime SunEventMinutes(double julianDay, double latitude, double longitude, bool sunrise) {
+SunEventTime SunEventMinutes(double julianDay, double latitude, double longitude, bool sunrise,
+                             double zenith) {
     const double t = Centuries(julianDay);
-    const SunEventTime first = EventAt(t, latitude, longitude, sunrise);
+    const SunEventTime first = EventAt(t, latitude, longitude, sunrise, zenith);
     if (first.allDay != SunAllDay::None)
         return first;
     const double t2 = Centuries(t * kDaysPerCentury + kJ2000 + first.minutes * kDaysPerMinute);
-    return EventAt(t2, latitude, longitude, sunrise);
+    return EventAt(t2, latitude, longitude, sunrise, zenith);
 }

@@ -32,7 +32,16 @@ struct SunEventTime {
     SunAllDay allDay = SunAllDay::None;
 };
 
+// How far from the zenith the sun's centre is at the events: sunrise and sunset (the horizon with
+// refraction and the sun's radius), and the start of morning and end of evening civil twilight
+// (6 degrees below the horizon), between which logbooks count night.
+inline constexpr double kSunriseZenith = 90.833;
+inline constexpr double kCivilTwilightZenith = 96.0;
+
 // Sunrise (or sunset) by two passes: the event time from the sun at 0:00 UTC of the date, then
 // again from the sun at that first time. When the sun does not cross the horizon (the arc cosine
 // of the hour angle is undefined in either pass) the result says whether it stays up or down.
-SunEventTime SunEventMinutes(double julianDay, double latitude, double longitude, bool sunrise);
+// With kCivilTwilightZenith the events are the start of morning and the end of evening civil
+// twilight instead; "up all day" then means the sun never goes 6 degrees below the horizon.
+SunEventTime SunEventMinutes(double julianDay, double latitude, double longitude, bool sunrise,
+                             double zenith = kSunriseZenith);

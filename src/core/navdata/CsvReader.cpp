@@ -9,10 +9,13 @@ bool CsvReader::Next(QStringList* fields) {
     fields->clear();
     if (pos_ >= data_.size())
         return false;
+    recordLine_ = line_;
     QByteArray field;
     bool quoted = false;
     while (pos_ < data_.size()) {
         const char c = data_[pos_++];
+        if (c == '\n')
+            ++line_;
         if (quoted) {
             if (c != '"')
                 field.append(c);
@@ -32,6 +35,7 @@ bool CsvReader::Next(QStringList* fields) {
         }
     }
     fields->append(QString::fromUtf8(field));
+    openQuote_ = quoted;
     return true;
 }
 

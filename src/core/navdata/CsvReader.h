@@ -12,6 +12,10 @@ public:
 
     // The next record's fields; false at the end of the data. An empty line gives one empty field.
     bool Next(QStringList* fields);
+    // The line (from 1) on which the record Next returned last began.
+    int RecordLine() const { return recordLine_; }
+    // The record Next returned last ended inside quotes (the data ended before the closing one).
+    bool OpenQuote() const { return openQuote_; }
 
     // The position of `name` in a header record; -1 when absent.
     static int Column(const QStringList& header, const QString& name);
@@ -21,4 +25,7 @@ public:
 private:
     QByteArray data_;
     qsizetype pos_ = 0;
+    int line_ = 1; // the line at pos_
+    int recordLine_ = 0;
+    bool openQuote_ = false;
 };

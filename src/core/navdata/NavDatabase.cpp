@@ -4,6 +4,7 @@
 #include "core/navdata/NavFileFormat.h"
 #include "core/navdata/NavTextMatcher.h"
 
+#include "core/common/Constants.h"
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/settings/SettingsStore.h"
 
@@ -64,6 +65,7 @@ void NavDatabase::Clear() {
     index_ = {};
     navAids_ = {};
     searchIndex_.reset();
+    positionIndex_.reset();
 }
 
 Status NavDatabase::LoadNavData(const QString& path) {
@@ -239,24 +241,59 @@ bool NavDatabase::ReadNavAidName(const NavAidRecord& aid, QString* name) {
     return false; // the name lies outside the file: a damaged record
 }
 
-const AirportSearchIndex& NavDatabase::SearchIndex() {
-    if (searchIndex_)
-        return *searchIndex_;
-    searchIndex_ = std::make_unique<AirportSearchIndex>();
+void NavDatabase::ScanAirports(
+    bool withCity, const std::function<void(int, const AirportRecord&, const AirportText&)>& use) {
     const std::vector<AirportIndexEntry>& index = AirportIndex();
     for (size_t i = 0; i < index.size(); ++i) {
         const AirportIndexEntry& entry = index[i];
         window_.ParseAt(entry.offset, kSearchWindowBytes, [&](ByteReader& in) {
             AirportRecord record;
             AirportText found;
-            const ParseStatus status = ReadAirportText(in, entry.key, true, &record, &found);
+            const ParseStatus status = ReadAirportText(in, entry.key, withCity, &record, &found);
             if (status == ParseStatus::Ok) // a damaged record is never found
-                searchIndex_->Add(static_cast<int>(i), found.name, found.city);
+                use(static_cast<int>(i), record, found);
             return status;
         });
     }
     window_.ReleaseWindow();
+}
+
+const AirportSearchIndex& NavDatabase::SearchIndex() {
+    if (searchIndex_)
+        return *searchIndex_;
+    searchIndex_ = std::make_unique<AirportSearchIndex>();
+    ScanAirports(true, [&](int position, const AirportRecord&, const AirportText& text) {
+        searchIndex_->Add(position, text.name, text.city);
+    });
     return *searchIndex_;
+}
+
+const NearestPointIndex& NavDatabase::PositionIndex() {
+    if (positionIndex_)
+        return *positionIndex_;
+    std::vector<NearestPointIndex::Point> points;
+    points.reserve(AirportIndex().size());
+    ScanAirports(false, [&](int position, const AirportRecord& record, const AirportText&) {
+        points.push_back({record.latitude / 3600.0, record.longitude / 3600.0, position});
+    });
+    positionIndex_ = std::make_unique<NearestPointIndex>(points);
+    return *positionIndex_;
+}
+
+std::optional<NearbyAirport> NavDatabase::NearestAirport(double latitude, double longitude,
+                                                         double maxNauticalMiles) {
+    if (!IsLoaded())
+        return std::nullopt;
+    const std::optional<NearestPointIndex::Found> found =
+        PositionIndex().Nearest(latitude, longitude, maxNauticalMiles);
+    if (!found)
+        return std::nullopt;
+    NearbyAirport airport;
+    airport.ident = AirportIndex()[static_cast<size_t>(found->id)].key.Text();
+    airport.nauticalMiles = found->angle * units::kNauticalMilesPerRadian;
+    if (!AirportSummaryAt(found->id, airport.ident, &airport.record, &airport.name))
+        return std::nullopt;
+    return airport;
 }
 
 std::vector<int> NavDatabase::FindAirports(const QString& text) {

@@ -11,16 +11,27 @@
 #include "core/navdata/AirportSearchIndex.h"
 #include "core/navdata/NavFileWindow.h"
 #include "core/navdata/NavRecords.h"
+#include "core/navdata/NearestPointIndex.h"
 #include "core/navdata/RecentList.h"
 
 #include "core/common/Outcome.h"
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class SettingsStore;
+struct AirportText;
+
+// An airport found near a position, with its distance.
+struct NearbyAirport {
+    QString ident;
+    AirportRecord record;
+    QString name;
+    double nauticalMiles = 0.0; // great-circle distance, unrounded
+};
 
 class NavDatabase {
 public:
@@ -76,6 +87,13 @@ public:
     // The search index's size in bytes; 0 before the first search.
     qsizetype SearchIndexBytes() const { return searchIndex_ ? searchIndex_->Bytes() : 0; }
     QVector<SearchRow> SearchNavAids(const QString& text);
+
+    // The airport nearest to a position (degrees, latitude positive north, longitude positive
+    // west) within maxNauticalMiles; nothing when none is that near, no file is loaded or the
+    // record cannot be read. The first call after a load reads every airport's position into an
+    // index (about 32 bytes an airport); each call then scans only nearby latitudes.
+    std::optional<NearbyAirport> NearestAirport(double latitude, double longitude,
+                                                double maxNauticalMiles);
     // The nav aids SearchNavAids finds, in the same order, as positions in NavAidTable();
     // NavAidRow formats one (an empty row when its name cannot be read).
     std::vector<int> FindNavAids(const QString& text);
@@ -98,7 +116,13 @@ private:
     // The name of a nav aid record; false when it lies outside the file.
     bool ReadNavAidName(const NavAidRecord& aid, QString* name);
     bool ReadAirportSummary(IdentKey key, int32_t offset, AirportRecord* record, QString* name);
+    // Reads every airport's record and texts (the city only when withCity) in index order and
+    // hands each readable one, with its index position, to `use`.
+    void
+    ScanAirports(bool withCity,
+                 const std::function<void(int, const AirportRecord&, const AirportText&)>& use);
     const AirportSearchIndex& SearchIndex();
+    const NearestPointIndex& PositionIndex();
 
     SettingsStore* settings_;
     NavFileWindow window_;
@@ -109,7 +133,8 @@ private:
     bool tablesRead_ = false;
     std::vector<AirportIndexEntry> index_;
     std::vector<NavAidRecord> navAids_;
-    std::unique_ptr<AirportSearchIndex> searchIndex_; // built on the first search
+    std::unique_ptr<AirportSearchIndex> searchIndex_;  // built on the first search
+    std::unique_ptr<NearestPointIndex> positionIndex_; // built on the first nearest search
     AirportDetails current_;
     RecentList recentAirports_{QStringLiteral("Airports")};
     RecentList recentNavAids_{QStringLiteral("Nav")};

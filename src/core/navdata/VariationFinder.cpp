@@ -1,43 +1,33 @@
 #include "core/navdata/VariationFinder.h"
 
-#include "core/navdata/GreatCircle.h"
+namespace {
 
-#include "core/common/Constants.h"
-
-#include <algorithm>
-#include <cmath>
-
-VariationFinder::VariationFinder(const std::vector<Point>& points) {
-    entries_.reserve(points.size());
-    for (const Point& p : points)
-        entries_.push_back({p, std::cos(p.latitude * units::kDegreesToRadians)});
-    std::sort(entries_.begin(), entries_.end(),
-              [](const Entry& a, const Entry& b) { return a.point.latitude < b.point.latitude; });
+std::vector<NearestPointIndex::Point> IndexPoints(const std::vector<VariationFinder::Point>& in) {
+    std::vector<NearestPointIndex::Point> points;
+    points.reserve(in.size());
+    for (size_t i = 0; i < in.size(); ++i)
+        points.push_back({in[i].latitude, in[i].longitude, static_cast<int>(i)});
+    return points;
 }
+
+std::vector<float> Variations(const std::vector<VariationFinder::Point>& in) {
+    std::vector<float> variations;
+    variations.reserve(in.size());
+    for (const VariationFinder::Point& p : in)
+        variations.push_back(p.variation);
+    return variations;
+}
+
+} // namespace
+
+VariationFinder::VariationFinder(const std::vector<Point>& points)
+    : variations_(Variations(points)), index_(IndexPoints(points)) {}
 
 std::optional<float> VariationFinder::Nearest(double latitude, double longitude,
                                               double maxNauticalMiles) const {
-    const double maxAngle = maxNauticalMiles / units::kNauticalMilesPerRadian;
-    const double maxDegrees = maxAngle / units::kDegreesToRadians;
-    const double limit = std::pow(std::sin(maxAngle / 2), 2);
-    const double cosLatitude = std::cos(latitude * units::kDegreesToRadians);
-    auto it = std::lower_bound(entries_.begin(), entries_.end(), latitude - maxDegrees,
-                               [](const Entry& e, double lat) { return e.point.latitude < lat; });
-    std::optional<float> best;
-    double bestAngle = maxAngle;
-    for (; it != entries_.end() && it->point.latitude <= latitude + maxDegrees; ++it) {
-        // Haversine bound: sin^2(d/2) >= cos(lat1) cos(lat2) sin^2(dlon/2), so a point whose
-        // longitude alone puts it too far away is passed over without the full formula.
-        const double halfDeltaLon =
-            (longitude - it->point.longitude) * units::kDegreesToRadians / 2;
-        if (cosLatitude * it->cosLatitude * std::pow(std::sin(halfDeltaLon), 2) > limit)
-            continue;
-        const double angle =
-            GreatCircleAngle(latitude, longitude, it->point.latitude, it->point.longitude);
-        if (angle <= bestAngle) {
-            bestAngle = angle;
-            best = it->point.variation;
-        }
-    }
-    return best;
+    const std::optional<NearestPointIndex::Found> found =
+        index_.Nearest(latitude, longitude, maxNauticalMiles);
+    if (!found)
+        return std::nullopt;
+    return variations_[static_cast<size_t>(found->id)];
 }

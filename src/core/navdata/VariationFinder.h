@@ -3,6 +3,8 @@
 // airports whose data give none. Positions in degrees; the longitude sign only has to agree
 // between the points and the queries.
 
+#include "core/navdata/NearestPointIndex.h"
+
 #include <optional>
 #include <vector>
 
@@ -20,9 +22,6 @@ public:
     std::optional<float> Nearest(double latitude, double longitude, double maxNauticalMiles) const;
 
 private:
-    struct Entry {
-        Point point;
-        double cosLatitude;
-    };
-    std::vector<Entry> entries_; // ascending by latitude
+    std::vector<float> variations_; // by point id
+    NearestPointIndex index_;
 };

@@ -46,14 +46,24 @@ void DetectTakeoffAndLanding(TimesState& times, const GpsReading& gps, uint32_t 
     FlightTimes& flight = times.flight;
     if (!flight.IsRecorded(FlightEvent::Takeoff)) {
         if (speed > threshold) {
-            result->takeoffRecorded = times.RecordTakeoff();
+            result->takeoffRecorded = times.RecordTakeoff(FixPosition(gps));
             result->refreshTimes = true;
         }
         return;
     }
-    if (speed < threshold && !flight.IsRecorded(FlightEvent::Landing))
-        result->landingRecorded = flight.RecordLanding();
     result->refreshTimes = true;
+    if (!flight.IsRecorded(FlightEvent::Landing)) {
+        if (speed < threshold)
+            result->landingRecorded = times.RecordLandingByGps(FixPosition(gps));
+        return;
+    }
+    if (flight.IsRecorded(FlightEvent::Shutdown))
+        return;
+    const SystemTime now = SystemTime::FromDateTime(CurrentClock().NowUtc());
+    if (speed > threshold)
+        result->legRecorded = times.legs.FurtherTakeoff(now, FixPosition(gps));
+    else if (speed < threshold)
+        result->legRecorded = times.legs.Landing(now, FixPosition(gps));
 }
 
 } // namespace

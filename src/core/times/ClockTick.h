@@ -19,6 +19,7 @@ struct TickResult {
     int64_t elapsedSeconds = 0;
     bool takeoffRecorded = false; // by the GPS on this tick
     bool landingRecorded = false; // by the GPS on this tick
+    bool legRecorded = false;     // a further take-off or landing after the first landing
     bool refreshTimes = false;    // the Times view, when current, redraws its six time buttons
     bool timerStopped = false;    // a count-down stopped at zero: an open Timers dialog refreshes
     QStringList sounds;           // sound files to play once each, now (checked playable)
@@ -37,6 +38,7 @@ int64_t TickSecondsNow();
 // One tick. Elapsed is 1 on the first tick, else the seconds since the previous one (1 when the
 // clock was set back). Automatic recording needs the GPS port open with a fresh valid fix and
 // "TakeoffGS" not 0: takeoff when the fix's speed is strictly above it, landing when strictly
-// below it after takeoff.
+// below it after takeoff. After the landing and before shutdown the same thresholds add further
+// take-offs and landings to the flight's legs (the recorded times stay).
 TickResult ClockTick(TimesState& times, TickClock& clock, const GpsReading& gps,
                      const AppSettings& settings);

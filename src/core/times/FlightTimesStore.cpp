@@ -29,7 +29,7 @@ void SaveFlightTimes(SettingsStore& store, const FlightTimes& times) {
     for (FlightEvent event : kEvents) {
         const SystemTime& t = times.Time(event);
         if (t.IsRecorded())
-            store.WriteText(ValueName(event), t.ToDateTime().toString(Qt::ISODateWithMs));
+            store.WriteText(ValueName(event), StoredUtcText(t));
         else
             store.Remove(ValueName(event));
     }
@@ -38,15 +38,8 @@ void SaveFlightTimes(SettingsStore& store, const FlightTimes& times) {
 FlightTimes LoadFlightTimes(const SettingsStore& store) {
     FlightTimes times;
     for (FlightEvent event : kEvents) {
-        const QString text = store.ReadText(ValueName(event));
-        if (text.isEmpty() || text.size() > 64)
-            continue;
-        const QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
-        // Only a UTC stamp of a plausible year is taken: anything else was not written by us.
-        if (!moment.isValid() || moment.timeSpec() != Qt::UTC || moment.date().year() < 1601 ||
-            moment.date().year() > 9999)
-            continue;
-        times.Set(event, SystemTime::FromDateTime(moment));
+        if (const std::optional<SystemTime> t = ParseStoredUtc(store.ReadText(ValueName(event))))
+            times.Set(event, *t);
     }
     // A landing without its takeoff, or a shutdown without its startup, cannot have been
     // recorded: the pair is kept only when its start is there.
@@ -55,4 +48,19 @@ FlightTimes LoadFlightTimes(const SettingsStore& store) {
     if (!times.IsRecorded(FlightEvent::Startup))
         times.ResetStartup();
     return times;
+}
+
+QString StoredUtcText(const SystemTime& utc) {
+    return utc.ToDateTime().toString(Qt::ISODateWithMs);
+}
+
+std::optional<SystemTime> ParseStoredUtc(const QString& text) {
+    if (text.isEmpty() || text.size() > 64)
+        return std::nullopt;
+    const QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
+    // Only a UTC stamp of a plausible year is taken: anything else was not written by us.
+    if (!moment.isValid() || moment.timeSpec() != Qt::UTC || moment.date().year() < 1601 ||
+        moment.date().year() > 9999)
+        return std::nullopt;
+    return SystemTime::FromDateTime(moment);
 }

@@ -6,6 +6,8 @@
 
 #include "core/times/FlightTimes.h"
 
+#include <optional>
+
 class SettingsStore;
 
 // Writes all four events (an unrecorded one is removed). Called after every record and reset.
@@ -13,3 +15,8 @@ void SaveFlightTimes(SettingsStore& store, const FlightTimes& times);
 
 // The stored events; a damaged value leaves its event unrecorded.
 FlightTimes LoadFlightTimes(const SettingsStore& store);
+
+// One stored time: the ISO 8601 UTC text with milliseconds, and back. Reading takes only a UTC
+// stamp of a year from 1601 to 9999 of at most 64 characters; nothing otherwise.
+QString StoredUtcText(const SystemTime& utc);
+std::optional<SystemTime> ParseStoredUtc(const QString& text);

@@ -7,20 +7,28 @@ void TimesState::LoadTimers(const SettingsStore& store) {
         timer.Load(store);
 }
 
-bool TimesState::RecordTakeoff() {
+bool TimesState::RecordTakeoff(const std::optional<FlightPosition>& where) {
     if (!flight.RecordTakeoff())
         return false;
+    legs.FirstTakeoff(flight.Time(FlightEvent::Takeoff), where);
     for (CountTimer& timer : timers)
         if (timer.HasOption(timer_options::kStartOnTakeoff))
             (void)timer.Start(); // a count-down with nothing to count stays stopped
     return true;
 }
 
-bool TimesState::RecordLandingByHand() {
-    if (!flight.RecordLanding())
+bool TimesState::RecordLandingByHand(const std::optional<FlightPosition>& where) {
+    if (!RecordLandingByGps(where))
         return false;
     for (CountTimer& timer : timers)
         if (timer.HasOption(timer_options::kStartOnTakeoff))
             timer.Stop();
+    return true;
+}
+
+bool TimesState::RecordLandingByGps(const std::optional<FlightPosition>& where) {
+    if (!flight.RecordLanding())
+        return false;
+    legs.FirstLanding(flight.Time(FlightEvent::Landing), where);
     return true;
 }

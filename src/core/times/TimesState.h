@@ -5,6 +5,7 @@
 
 #include "core/times/AlarmSounds.h"
 #include "core/times/CountTimer.h"
+#include "core/times/FlightLegs.h"
 #include "core/times/FlightTimes.h"
 
 #include <array>
@@ -18,6 +19,8 @@ public:
     TimesState();
 
     FlightTimes flight;
+    // The take-offs and landings with their places, for the logbook.
+    FlightLegs legs;
     std::array<CountTimer, kTimerCount> timers;
     // The timer the Timers dialog opens on: the pressed one from a timer button of the Times
     // view; the dialog's command takes it (leaving 0), so the Times menu opens on timer 1.
@@ -29,9 +32,12 @@ public:
     void LoadTimers(const SettingsStore& store);
 
     // Takeoff by hand or by GPS: records it when not yet recorded and starts every timer with
-    // the start-on-takeoff option. False (nothing changed) when already recorded.
-    bool RecordTakeoff();
+    // the start-on-takeoff option; `where` is the GPS position then, when known. False (nothing
+    // changed) when already recorded.
+    bool RecordTakeoff(const std::optional<FlightPosition>& where = std::nullopt);
     // Landing by hand: records it (only after takeoff, once) and stops the start-on-takeoff
-    // timers. The GPS path records through flight.RecordLanding() and leaves them running.
-    bool RecordLandingByHand();
+    // timers.
+    bool RecordLandingByHand(const std::optional<FlightPosition>& where = std::nullopt);
+    // Landing by GPS: records it as by hand but leaves the timers running.
+    bool RecordLandingByGps(const std::optional<FlightPosition>& where);
 };
