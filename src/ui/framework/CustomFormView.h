@@ -30,4 +30,10 @@ protected:
     bool OnControlsCreated() override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WatchFieldsForEnter();
+    // Clicks the view's default button when one is shown and enabled; false when none is.
+    bool ClickDefaultButton();
 };

@@ -55,6 +55,14 @@ TEST_F(AirportViewTest, StartsWithTheInstructionsOrTheLastAirport) {
     EXPECT_EQ(Rows(IDC_AIRPORT_INFO_LIST, 1).value(0), "BOEING FIELD");
 }
 
+// Enter after the identifier shows the airport, as the default button Show does.
+TEST_F(AirportViewTest, EnterAfterTheIdentifierShowsTheAirport) {
+    MakeView();
+    Type("KBFI");
+    QTest::keyClick(view->Combo(IDC_AIRPORT_IDENT)->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Rows(IDC_AIRPORT_INFO_LIST, 1).value(0), "BOEING FIELD");
+}
+
 TEST_F(AirportViewTest, ShowNeedsThreeOrFourCharactersButAPickDoesNot) {
     platform.settings.WriteText("Airports", "KSEAX,");
     document = std::make_unique<CTrevallionDoc>(platform.settings, fix);
