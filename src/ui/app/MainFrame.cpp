@@ -225,10 +225,15 @@ void CMainFrame::FitToScreen() {
 
 void CMainFrame::ShowOnScreen() {
     const QScreen* display = QGuiApplication::primaryScreen();
-    const QSize device = CurrentPlatform().Screen().Size();
-    if (display && display->size().width() <= device.width() &&
-        display->size().height() <= device.height())
+    DeviceScreen& screen = CurrentPlatform().Screen();
+    const QSize device = screen.Size();
+    const QSize shown = display ? display->size() : QSize();
+    // A display no larger than the device screen, in either of its shapes, is the device: the
+    // window fills it and turns only into the shapes it can show.
+    if (display && ((shown.width() <= device.width() && shown.height() <= device.height()) ||
+                    (shown.width() <= device.height() && shown.height() <= device.width()))) {
+        screen.SetDisplayLimit(shown);
         showFullScreen();
-    else
+    } else
         show();
 }

@@ -10,6 +10,7 @@
 #include "ui/app/ScreenRegistrations.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ bool CTrevallionApp::InitInstance() {
     for (const Message& message : document_->OnNewDocument())
         ShowError(nullptr, message, title_);
 
+    // The shape chosen last time; an angle the screen cannot take is ignored.
+    CurrentPlatform().Screen().SetOrientation(settings.ReadInt(QStringLiteral("Orientation"), 0));
     frame_ = std::make_unique<CMainFrame>(*document_, registry_);
     if (const Status created = frame_->Create(static_cast<int>(state_.settings.viewId)); !created) {
         startupError_ = created.error().text;

@@ -42,8 +42,21 @@ int DeviceScreen::SupportedOrientations() const {
     // that is naturally landscape also turns by half a turn into its other landscape.
     if (natural_.width() == natural_.height())
         return 0;
-    return NaturallyLandscape() ? (kSupports90 | kSupports180 | kSupports270)
-                                : (kSupports90 | kSupports270);
+    const int turns = NaturallyLandscape() ? (kSupports90 | kSupports180 | kSupports270)
+                                           : (kSupports90 | kSupports270);
+    // A display the screen fills shows only the shapes it holds: a 320x240 touchscreen never
+    // turns to 240x320, which would put the menu bar off its edge.
+    const bool turnedFits =
+        displayLimit_.isEmpty() ||
+        (natural_.height() <= displayLimit_.width() && natural_.width() <= displayLimit_.height());
+    return turnedFits ? turns : (turns & kSupports180);
+}
+
+void DeviceScreen::SetDisplayLimit(QSize display) {
+    displayLimit_ = display;
+    // A shape the display cannot show is turned back to the natural one.
+    if ((angle_ == Angle90 || angle_ == Angle270) && !(SupportedOrientations() & kSupports90))
+        SetOrientation(Angle0);
 }
 
 void DeviceScreen::SetOrientation(int angle) {

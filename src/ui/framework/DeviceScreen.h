@@ -37,6 +37,9 @@ public:
     void SetOrientation(int angle);
     // Replaces the screen (natural orientation).
     void SetSize(QSize size);
+    // The display the screen fills when the program runs full screen on it; the orientations
+    // whose shape it cannot show are then not supported. An empty size: no limit (a desktop).
+    void SetDisplayLimit(QSize display);
 
 signals:
     void Changed(QSize size);
@@ -45,4 +48,5 @@ private:
     QSize natural_;
     QSize size_;
     int angle_ = Angle0;
+    QSize displayLimit_;
 };

@@ -160,6 +160,8 @@ TEST_F(MainFrameTest, OrientationCommandsTurnTheScreenAndTheFrame) {
         for (int id : {ID_VIEW_PORTRAIT, ID_VIEW_LANDSCAPE_RIGHT, ID_VIEW_LANDSCAPE_LEFT})
             EXPECT_EQ(f.Commands().State(id).checked, id == step.command) << step.command;
         EXPECT_EQ(f.MenuBar()->MenuId(), IDM_TIMES_V5); // turning keeps the second set
+        // Remembered for the next start.
+        EXPECT_EQ(platform.settings.ReadInt("Orientation", -1), step.angle);
     }
 }
 

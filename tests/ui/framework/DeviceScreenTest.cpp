@@ -34,6 +34,30 @@ TEST(DeviceScreen, RotationSwapsWidthAndHeight) {
     EXPECT_EQ(changed.count(), 2);
 }
 
+// On a display the screen fills, a turn that the display cannot show is refused, and a screen
+// already turned so is turned back when the limit becomes known; a display that holds both
+// shapes turns both ways.
+TEST(DeviceScreen, TurnsOnlyIntoShapesTheDisplayShows) {
+    const struct {
+        QSize natural, display;
+        int supported;
+    } cases[] = {
+        {{320, 240}, {320, 240}, DeviceScreen::kSupports180},
+        {{240, 320}, {240, 320}, 0},
+        {{240, 320}, {320, 320}, DeviceScreen::kSupports90 | DeviceScreen::kSupports270},
+        {{240, 320}, {}, DeviceScreen::kSupports90 | DeviceScreen::kSupports270},
+    };
+    for (const auto& c : cases) {
+        DeviceScreen screen(c.natural);
+        screen.SetOrientation(DeviceScreen::Angle90);
+        screen.SetDisplayLimit(c.display);
+        EXPECT_EQ(screen.SupportedOrientations(), c.supported) << c.natural.width();
+        const bool turns = (c.supported & DeviceScreen::kSupports90) != 0;
+        EXPECT_EQ(screen.Orientation(), turns ? 90 : 0) << c.natural.width();
+        EXPECT_EQ(screen.Size(), turns ? c.natural.transposed() : c.natural);
+    }
+}
+
 TEST(DeviceScreen, SquareScreenDoesNotTurn) {
     DeviceScreen screen(QSize(240, 240));
     EXPECT_TRUE(screen.IsSquare());
