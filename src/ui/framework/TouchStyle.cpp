@@ -37,6 +37,15 @@ QSize CTouchStyle::sizeFromContents(ContentsType type, const QStyleOption* optio
     return result;
 }
 
+int CTouchStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+    // The square screen's Calc menu is taller than the screen: in columns its second one ran
+    // off the right edge.
+    if (hint == SH_Menu_Scrollable)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void InstallTouchStyle(QApplication& application) {
     if (dynamic_cast<CTouchStyle*>(QApplication::style()))
         return;
