@@ -51,6 +51,8 @@ QList<Command> CMainFrame::RegisteredCommands() {
         commands.append({id, [this, id] {
                              CommandContext context{document_, this, id, viewId_, commands_};
                              registry_.RunCommand(id, context);
+                             if (view_)
+                                 view_->AfterDialog();
                          }});
     }
     return commands;

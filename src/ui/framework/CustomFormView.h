@@ -20,6 +20,9 @@ public:
 
     // The main frame's one-second tick reaches the view here.
     virtual void OnTimerTick() {}
+    // A dialog run from the menus has closed: what it may have changed (the preferences: the
+    // local time zone, the units) is drawn again at once. The base repaints the view.
+    virtual void AfterDialog() { update(); }
 
 protected:
     // Called once the controls exist; the base re-lays the view out.

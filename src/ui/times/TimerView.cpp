@@ -181,6 +181,12 @@ void CTimerView::ShowGpsSpeed() {
     speed->setText(FormatText("%u", static_cast<unsigned>(std::max(gps.values.speed, 0))));
 }
 
+void CTimerView::AfterDialog() {
+    ApplyCaptions();
+    Redraw(
+        {kTopClock, kSecondClock, kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+}
+
 void CTimerView::OnTimerTick() {
     const FlightTimes& times = document_.Times().flight;
     if (minute_.Changed(CurrentClock().NowUtc())) {

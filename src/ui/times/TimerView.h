@@ -45,6 +45,8 @@ public:
     // The one-second tick: clocks and running times once a minute, the timers and the GPS speed
     // every second, the six time buttons when the GPS recorded something.
     void OnTimerTick() override;
+    // The clocks and recorded times are drawn again, in the time zone the preferences now give.
+    void AfterDialog() override;
 
     // The recording and reset operations of the buttons and the Times menu.
     virtual void RecordStartup();

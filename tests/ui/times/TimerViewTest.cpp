@@ -177,6 +177,17 @@ TEST_F(TimesViewTest, TickRedrawsClocksOnceAMinuteAndTimersEverySecond) {
     EXPECT_EQ(view.RedrawCount(V::kTopClock), clocks + 1);
 }
 
+// After a dialog from the menus (Preferences may have changed the local time zone) the clocks
+// are drawn again at once, not at the next minute.
+TEST_F(TimesViewTest, ADialogClosedRedrawsTheClocksAtOnce) {
+    CTimerView& view = MakeTimesView();
+    frame->OnTimer();
+    const int clocks = view.RedrawCount(V::kTopClock);
+    platform.dialogScripts.append([](QDialog*) { return static_cast<int>(kIdCancel); });
+    frame->Commands().Run(ID_TIMES_TIMERS);
+    EXPECT_EQ(view.RedrawCount(V::kTopClock), clocks + 1);
+}
+
 TEST_F(TimesViewTest, TimerButtonsOpenTheTimersDialogOnTheirTimer) {
     QList<int> opened;
     const auto record = [&opened](QDialog* dialog) {
