@@ -225,7 +225,10 @@ bool CSunTimesDlg::CalculateForAirport() {
     combo->addItems(recentAirports_.Entries());
     combo->setCurrentIndex(0);
     TakePlace(name, record.latitude, record.longitude);
-    SetDlgItemText(IDC_SUN_UTC_OFFSET, FormatText("%i", record.utcOffset));
+    // An offset of 0 in the file means "not given" (the file holds whole hours, so zones such as
+    // India's are 0): the typed offset then stays rather than being wiped.
+    if (record.utcOffset != 0)
+        SetDlgItemText(IDC_SUN_UTC_OFFSET, FormatText("%i", record.utcOffset));
     CalculateAt(*place_);
     return true;
 }

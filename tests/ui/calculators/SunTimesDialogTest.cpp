@@ -104,12 +104,15 @@ TEST_F(SunTimesDialogTest, AirportSetsItsOffsetPositionAndHemispheres) {
     platform.settings.WriteText("SunTimes.Lon", "010:00.00E");
     platform.settings.WriteText("Airports", "KBFI,");
     CSunTimesDlg& d = Open();
-    // KBFI (first recent airport) has no offset: only the UTC column is filled.
-    EXPECT_EQ(d.GetDlgItemText(IDC_SUN_UTC_OFFSET), "0");
+    // KBFI (first recent airport) has no offset (0 = not given): the typed 5 stays, and the
+    // local column is filled with it.
+    EXPECT_EQ(d.GetDlgItemText(IDC_SUN_UTC_OFFSET), "5");
     for (const QString& text : Column(kUtcFields))
         EXPECT_TRUE(text.contains(QRegularExpression("^\\d\\d:\\d\\dZ[+-]?$")))
             << text.toStdString();
-    EXPECT_EQ(Column(kLocalFields), QStringList({"", "", "", ""}));
+    for (const QString& text : Column(kLocalFields))
+        EXPECT_TRUE(text.contains(QRegularExpression("^\\d\\d:\\d\\d[+-]?$")))
+            << text.toStdString();
 
     TypeInto(d, IDC_SUN_AIRPORT, "ksea");
     ClickButton(d, IDC_CALCULATE);
