@@ -7,9 +7,8 @@ namespace {
 QList<QStringList> ReadAll(const QByteArray& data) {
     CsvReader reader(data);
     QList<QStringList> records;
-    QStringList fields;
-    while (reader.Next(&fields))
-        records << fields;
+    while (reader.Next())
+        records << reader.Texts();
     return records;
 }
 
@@ -37,9 +36,11 @@ TEST(CsvReader, ColumnsByName) {
     const QStringList header = {"id", "ident", "name"};
     EXPECT_EQ(CsvReader::Column(header, "name"), 2);
     EXPECT_EQ(CsvReader::Column(header, "gps_code"), -1);
-    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, 1), "KSEA");
-    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, 2), "");
-    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, -1), "");
+    CsvReader reader("1,KSEA\n");
+    ASSERT_TRUE(reader.Next());
+    EXPECT_EQ(reader.Field(1), "KSEA");
+    EXPECT_EQ(reader.Field(2), "");
+    EXPECT_EQ(reader.Field(-1), "");
 }
 
 } // namespace

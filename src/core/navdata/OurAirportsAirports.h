@@ -1,0 +1,36 @@
+#pragma once
+// The airports of OurAirports' airports.csv on their way into a .nav file: read with their three
+// identifiers (ident, gps_code, local_code), then given keys. Their texts stay views of the CSV
+// file's bytes until they are kept, so the airports left out never become strings.
+
+#include "core/navdata/NavRecords.h"
+#include "core/navdata/OurAirportsCsv.h"
+#include "core/navdata/OurAirportsImport.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct PendingAirport {
+    AirportRecord record;              // position and elevation, and the key once one is given
+    std::array<std::string, 3> idents; // ident, gps_code, local_code; trimmed, in UTF-8
+    QByteArrayView name;               // views of the CSV file's bytes
+    QByteArrayView city;
+    double latitude = 0.0;
+    double longitude = 0.0; // east positive, as published
+    bool keep = false;
+};
+
+// Reads the open airports that the options select and that have a position, from airports.csv
+// opened into `csv`, which must outlive the list. Fails as OurAirportsCsv::Open does.
+Status ReadPendingAirports(const OurAirportsOptions& options, OurAirportsCsv* csv,
+                           std::vector<PendingAirport>* airports);
+
+// Gives each airport a key and marks it kept: first the airports whose own ident fits, then the
+// others by their GPS or local code, so that a substitute never takes an identifier from its
+// owner. Counts the airports without a code that fits and those whose code was taken.
+void AssignPendingIdents(std::vector<PendingAirport>* airports, OurAirportsSummary* summary);
+
+// Fails, naming the filter, when no airport is kept: an empty file would look like a build.
+Status RequireSomeAirport(const OurAirportsOptions& options,
+                          const std::vector<PendingAirport>& airports);
