@@ -1,12 +1,11 @@
 #include "core/navdata/OurAirportsImport.h"
 
+#include "core/navdata/IdentIndex.h"
 #include "core/navdata/OurAirportsAirports.h"
 #include "core/navdata/OurAirportsCsv.h"
 #include "core/navdata/OurAirportsNavAids.h"
 
 #include <algorithm>
-#include <string>
-#include <unordered_map>
 
 namespace {
 
@@ -15,11 +14,8 @@ constexpr double kRegionMarginDegrees = 0.5;
 
 // The kept airports by their ident (as in airports.csv, where runways and frequencies name them),
 // each as its place in the data set.
-using IdentIndex = std::unordered_map<std::string, int>;
-
 int AirportAt(const IdentIndex& byIdent, const OurAirportsCsv& csv, int column) {
-    const auto found = byIdent.find(csv.TextBytes(column));
-    return found == byIdent.end() ? -1 : found->second;
+    return byIdent.Find(csv.TextBytes(column));
 }
 
 int32_t EndCoordinate(const OurAirportsCsv& csv, int column, bool longitude) {
@@ -122,8 +118,10 @@ void KeepAirports(std::vector<PendingAirport>* pending,
                   const std::vector<VariationFinder::Point>& variationPoints, NavDataSet* data,
                   IdentIndex* byIdent, Area* area) {
     const VariationFinder finder(variationPoints);
-    data->airports.reserve(std::count_if(pending->begin(), pending->end(),
-                                         [](const PendingAirport& a) { return a.keep; }));
+    const auto kept = std::count_if(pending->begin(), pending->end(),
+                                    [](const PendingAirport& a) { return a.keep; });
+    data->airports.reserve(kept);
+    *byIdent = IdentIndex(kept);
     for (PendingAirport& a : *pending) {
         if (!a.keep)
             continue;
@@ -133,8 +131,7 @@ void KeepAirports(std::vector<PendingAirport>* pending,
             finder.Nearest(a.latitude, a.longitude, kVariationRangeNm).value_or(0.0f);
         details.name = QString::fromUtf8(a.name);
         details.city = QString::fromUtf8(a.city);
-        byIdent->insert_or_assign(std::move(a.idents[0]),
-                                  static_cast<int>(data->airports.size() - 1));
+        byIdent->Insert(a.idents[0], static_cast<int>(data->airports.size() - 1));
         area->Add(a.latitude, a.longitude);
     }
 }

@@ -32,10 +32,6 @@ double ChordSquared(double angle) {
     return chord * chord;
 }
 
-double ChordAngle(double chordSquared) {
-    return 2.0 * std::asin(std::min(std::sqrt(chordSquared) / 2.0, 1.0));
-}
-
 // The widest longitude difference in degrees at which a point of the latitude band around
 // `latitude` can still pass the haversine bound, widened a little so that rounding never drops a
 // point that the exact test keeps; 360 (no limit) near the poles.
@@ -46,7 +42,8 @@ double LongitudeWindow(double latitude, double cosLatitude, double maxDegrees, d
     const double bound = limit / (cosLatitude * std::cos(farthest * units::kDegreesToRadians));
     if (!(bound < 0.9))
         return 360.0;
-    return 2.0 * std::asin(std::sqrt(bound)) / units::kDegreesToRadians * 1.001 + 1e-9;
+    // asin(x) <= x / sqrt(1 - x^2), as an angle is at most its tangent.
+    return 2.0 * std::sqrt(bound / (1.0 - bound)) / units::kDegreesToRadians * 1.001 + 1e-9;
 }
 
 } // namespace
@@ -144,9 +141,12 @@ std::optional<float> VariationFinder::Nearest(double latitude, double longitude,
         if (q.InLatitudeRange(e))
             nearest = std::min(nearest, q.SquaredDistance(e));
     });
-    if (!(ChordAngle(nearest) <= maxAngle + kAngleMargin))
+    if (!(nearest <= ChordSquared(maxAngle + kAngleMargin)))
         return std::nullopt;
-    const double candidateLimit = ChordSquared(ChordAngle(nearest) + 2 * kAngleMargin);
+    // A chord grows more slowly than its angle, so this holds every point whose angle is within
+    // twice the margin of the nearest one's.
+    const double candidateChord = std::sqrt(nearest) + 2 * kAngleMargin;
+    const double candidateLimit = candidateChord * candidateChord;
     double bestAngle = maxAngle;
     const Entry* best = nullptr;
     ForEachCandidate(q, [&](const Entry& e) {

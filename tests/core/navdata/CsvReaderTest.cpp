@@ -27,6 +27,10 @@ TEST(CsvReader, QuotedFieldsAndLineEnds) {
         {"byte order mark and UTF-8", "\xEF\xBB\xBFZ\xC3\xBCrich\n", {{"Zürich"}}},
         {"empty line", "a\n\nb\n", {{"a"}, {""}, {"b"}}},
         {"unterminated quote", "\"open,end\n", {{"open,end\n"}}},
+        {"quotes inside a field", "a\"b,c\"d,\"x\"y\"z\"\n", {{"ab,cd", "xyz"}}},
+        {"empty quotes before text", "\"\"tail,\"\"\n", {{"tail", ""}}},
+        {"doubled quote then text", "\"\"\"\"q,\"a\"\"\"b\n", {{"\"q", "a\"b"}}},
+        {"carriage return inside a field", "a\rb,c\r\n", {{"a\rb", "c"}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadAll(c.data), c.records) << c.what;
