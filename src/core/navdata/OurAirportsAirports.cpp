@@ -41,6 +41,8 @@ Status ReadPendingAirports(const OurAirportsOptions& options, OurAirportsCsv* cs
         a.record.elevation = csv->Whole(elevation);
         a.name = csv->Field(name);
         a.city = csv->Field(city);
+        a.country = csv->Field(country);
+        a.region = csv->Field(region);
     }
     return {};
 }

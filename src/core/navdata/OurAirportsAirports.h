@@ -16,6 +16,8 @@ struct PendingAirport {
     std::array<std::string, 3> idents; // ident, gps_code, local_code; trimmed, in UTF-8
     QByteArrayView name;               // views of the CSV file's bytes
     QByteArrayView city;
+    QByteArrayView country; // ISO codes: "US", "US-TX"
+    QByteArrayView region;
     double latitude = 0.0;
     double longitude = 0.0; // east positive, as published
     bool keep = false;

@@ -4,8 +4,10 @@
 #include "core/navdata/OurAirportsAirports.h"
 #include "core/navdata/OurAirportsCsv.h"
 #include "core/navdata/OurAirportsNavAids.h"
+#include "core/navdata/UtcOffsetFinder.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -112,11 +114,27 @@ bool NavAidSelected(const OurAirportsOptions& options, const OurAirportsNavAid& 
             area.Holds(aid.latitude, aid.longitude));
 }
 
-// Moves the kept airports into the data set, with their variation, and notes their identifiers
-// and area.
+// The time zones of the options' table; nothing, with the reason in the summary, when the table
+// cannot be read.
+std::optional<UtcOffsetFinder> ReadZones(const OurAirportsOptions& options,
+                                         OurAirportsSummary* summary) {
+    if (options.zoneTable.isEmpty())
+        return std::nullopt;
+    Outcome<std::vector<ZoneTableRow>> rows = ReadZoneTable(options.zoneTable);
+    if (!rows) {
+        summary->zoneProblem = rows.error().text;
+        return std::nullopt;
+    }
+    const QDate day =
+        options.zoneDay.isValid() ? options.zoneDay : QDateTime::currentDateTimeUtc().date();
+    return UtcOffsetFinder(std::move(rows).value(), day);
+}
+
+// Moves the kept airports into the data set, with their variation and UTC offset, and notes
+// their identifiers and area.
 void KeepAirports(std::vector<PendingAirport>* pending,
-                  const std::vector<VariationFinder::Point>& variationPoints, NavDataSet* data,
-                  IdentIndex* byIdent, Area* area) {
+                  const std::vector<VariationFinder::Point>& variationPoints,
+                  UtcOffsetFinder* zones, NavDataSet* data, IdentIndex* byIdent, Area* area) {
     const VariationFinder finder(variationPoints);
     const auto kept = std::count_if(pending->begin(), pending->end(),
                                     [](const PendingAirport& a) { return a.keep; });
@@ -131,6 +149,10 @@ void KeepAirports(std::vector<PendingAirport>* pending,
             finder.Nearest(a.latitude, a.longitude, kVariationRangeNm).value_or(0.0f);
         details.name = QString::fromUtf8(a.name);
         details.city = QString::fromUtf8(a.city);
+        if (zones != nullptr)
+            details.record.utcOffset = zones->StandardHours(
+                std::string_view(a.country.data(), a.country.size()),
+                std::string_view(a.region.data(), a.region.size()), a.latitude, a.longitude);
         byIdent->Insert(a.idents[0], static_cast<int>(data->airports.size() - 1));
         area->Add(a.latitude, a.longitude);
     }
@@ -158,7 +180,8 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
         AssignPendingIdents(&pending, summary);
         if (Status s = RequireSomeAirport(options, pending); !s)
             return s.error();
-        KeepAirports(&pending, variationPoints, &data, &byIdent, &area);
+        std::optional<UtcOffsetFinder> zones = ReadZones(options, summary);
+        KeepAirports(&pending, variationPoints, zones ? &*zones : nullptr, &data, &byIdent, &area);
     }
     if (Status s = ReadRunways(options, byIdent, &data.airports, summary); !s)
         return s.error();
@@ -170,5 +193,8 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
     }
     summary->airports = static_cast<int>(data.airports.size());
     summary->navAids = static_cast<int>(data.navAids.size());
+    summary->utcOffsets = static_cast<int>(
+        std::count_if(data.airports.begin(), data.airports.end(),
+                      [](const AirportDetails& a) { return a.record.utcOffset != 0; }));
     return data;
 }
