@@ -12,6 +12,8 @@
 
 #include <QJsonDocument>
 
+#include <vector>
+
 namespace {
 
 constexpr char kNavUsage[] =
@@ -145,6 +147,23 @@ bool ReadDate(const QString& text, const char* option, QDate* date, QTextStream&
     return date->isValid();
 }
 
+void PrintZoneWarning(const OurAirportsSummary& summary, QTextStream& err) {
+    if (summary.zoneProblem.isEmpty())
+        return;
+    QString reason = summary.zoneProblem;
+    if (reason.startsWith(QLatin1String("Error:\n")))
+        reason.remove(0, 7);
+    err << "Warning: the airports were given no UTC offsets (0 = not given):\n" << reason << '\n';
+}
+
+// The built data set lives until the process ends, which comes right after the file is written:
+// freeing its quarter of a million texts and lists one by one takes longer than reading them.
+const NavDataSet& KeepUntilExit(NavDataSet data) {
+    static auto* const kept = new std::vector<NavDataSet>; // never destroyed, still reachable
+    kept->push_back(std::move(data));
+    return kept->back();
+}
+
 int RunBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     OurAirportsOptions options;
     DateOptions dates;
@@ -163,23 +182,18 @@ int RunBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (options.description.isEmpty())
         options.description = DefaultDescription(options);
     OurAirportsSummary summary;
-    const Outcome<NavDataSet> data = ImportOurAirports(options, &summary);
+    Outcome<NavDataSet> data = ImportOurAirports(options, &summary);
     if (!data) {
         err << data.error().text << '\n';
         return 1;
     }
-    if (!summary.zoneProblem.isEmpty()) {
-        QString reason = summary.zoneProblem;
-        if (reason.startsWith(QLatin1String("Error:\n")))
-            reason.remove(0, 7);
-        err << "Warning: the airports were given no UTC offsets (0 = not given):\n"
-            << reason << '\n';
-    }
+    PrintZoneWarning(summary, err);
+    const NavDataSet& built = KeepUntilExit(std::move(data).value());
     if (const Status folder = RequireParentFolder(args[0]); !folder) {
         err << folder.error().text << '\n';
         return 1;
     }
-    if (const Status written = NavFileWriter::Write(args[0], data.value()); !written) {
+    if (const Status written = NavFileWriter::Write(args[0], built); !written) {
         err << written.error().text << '\n';
         return 1;
     }

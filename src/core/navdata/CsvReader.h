@@ -19,6 +19,9 @@ public:
     // Reads the next record; false at the end of the data. An empty line gives one empty field.
     bool Next();
 
+    // The size of the data in bytes.
+    qsizetype ByteCount() const { return data_.size(); }
+
     // The fields of the record last read.
     qsizetype FieldCount() const { return static_cast<qsizetype>(fields_.size()); }
     // The field at `column` (UTF-8 bytes), empty when the column is -1 or the record is shorter.

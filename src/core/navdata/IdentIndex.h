@@ -1,7 +1,8 @@
 #pragma once
 // Identifiers (any text, as UTF-8 bytes) to whole numbers, for finding the airport that a row of
 // runways.csv or airport-frequencies.csv names among tens of thousands: an open-addressing table
-// over one buffer of the identifiers' bytes, so a look-up touches one slot and one run of bytes.
+// of hashes and values, with the identifiers' bytes in one buffer beside it, so a look-up reads
+// one small slot and, only when the hash matches, one run of bytes.
 
 #include <cstdint>
 #include <string>
@@ -20,15 +21,20 @@ public:
 
 private:
     struct Slot {
+        uint32_t hash = 0; // of the identifier, so that most others are passed by
+        int value = -1;    // -1: an empty slot
+    };
+    struct Text {
         uint32_t offset = 0; // into bytes_
         uint32_t length = 0;
-        int value = -1; // -1: an empty slot
     };
 
-    size_t SlotOf(std::string_view ident) const; // its slot, or the empty one it would take
+    // The identifier's slot, or the empty one it would take.
+    size_t SlotOf(std::string_view ident, uint32_t hash) const;
     void Grow();
 
     std::string bytes_;
     std::vector<Slot> slots_; // a power of two, at most half of them used
+    std::vector<Text> texts_; // of each slot
     size_t used_ = 0;
 };

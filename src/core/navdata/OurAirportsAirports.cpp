@@ -6,6 +6,11 @@
 
 namespace {
 
+// Room is made at once for the rows of a file of this size (about 100 bytes a row), so that the
+// list seldom moves; the memory is taken from the system only as rows fill it.
+constexpr qsizetype kBytesPerRowAtLeast = 64;
+constexpr size_t kRowsReservedAtMost = 1 << 20;
+
 bool Selected(const OurAirportsOptions& options, const OurAirportsCsv& csv, int country,
               int region) {
     if (!options.country.isEmpty() &&
@@ -18,7 +23,7 @@ bool Selected(const OurAirportsOptions& options, const OurAirportsCsv& csv, int 
 } // namespace
 
 Status ReadPendingAirports(const OurAirportsOptions& options, OurAirportsCsv* csv,
-                           std::vector<PendingAirport>* airports) {
+                           std::vector<PendingAirport>* airports, OurAirportsSummary* summary) {
     const QStringList required = {"ident", "type", "name", "latitude_deg", "longitude_deg"};
     if (Status s = csv->Open(options.folder, "airports.csv", required); !s)
         return s;
@@ -27,13 +32,21 @@ Status ReadPendingAirports(const OurAirportsOptions& options, OurAirportsCsv* cs
               elevation = csv->Col("elevation_ft"), country = csv->Col("iso_country"),
               region = csv->Col("iso_region"), city = csv->Col("municipality"),
               gps = csv->Col("gps_code"), local = csv->Col("local_code");
+    airports->reserve(
+        std::min(static_cast<size_t>(csv->ByteCount() / kBytesPerRowAtLeast), kRowsReservedAtMost));
     while (csv->Next()) {
         if (csv->Field(type) == "closed" || !Selected(options, *csv, country, region) ||
             csv->Field(lat).isEmpty() || csv->Field(lon).isEmpty())
             continue;
+        const std::array<std::string_view, 3> idents = {
+            csv->TrimmedTextBytes(ident), csv->TrimmedTextBytes(gps), csv->TrimmedTextBytes(local)};
+        if (std::none_of(idents.begin(), idents.end(),
+                         [](std::string_view i) { return OurAirportsCsv::FitsKey(i); })) {
+            ++summary->airportsWithoutIdent;
+            continue;
+        }
         PendingAirport& a = airports->emplace_back();
-        a.idents = {csv->TrimmedTextBytes(ident), csv->TrimmedTextBytes(gps),
-                    csv->TrimmedTextBytes(local)};
+        a.idents = idents;
         a.latitude = csv->Number(lat);
         a.longitude = csv->Number(lon);
         a.record.latitude = OurAirportsCsv::SecondsOfArc(a.latitude);
@@ -49,7 +62,7 @@ Status ReadPendingAirports(const OurAirportsOptions& options, OurAirportsCsv* cs
 
 void AssignPendingIdents(std::vector<PendingAirport>* airports, OurAirportsSummary* summary) {
     QSet<uint32_t> used;
-    const auto take = [&](PendingAirport& a, const std::string& ident) {
+    const auto take = [&](PendingAirport& a, std::string_view ident) {
         if (!OurAirportsCsv::FitsKey(ident))
             return false;
         const IdentKey key = OurAirportsCsv::KeyOf(ident);
@@ -68,9 +81,7 @@ void AssignPendingIdents(std::vector<PendingAirport>* airports, OurAirportsSumma
             ++summary->duplicateIdents;
     }
     for (PendingAirport* a : later) {
-        if (!OurAirportsCsv::FitsKey(a->idents[1]) && !OurAirportsCsv::FitsKey(a->idents[2]))
-            ++summary->airportsWithoutIdent;
-        else if (!take(*a, a->idents[1]) && !take(*a, a->idents[2]))
+        if (!take(*a, a->idents[1]) && !take(*a, a->idents[2]))
             ++summary->duplicateIdents;
     }
 }

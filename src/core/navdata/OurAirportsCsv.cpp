@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -30,6 +31,23 @@ template <typename Read> auto ReadNumber(QByteArrayView field, Read read) {
 bool IsAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A plain decimal, as most fields are written ("-122.30899810791016"): an optional minus, digits
+// and at most one point. TextToDouble hands such a text to std::from_chars as it is.
+bool IsPlainDecimal(QByteArrayView field) {
+    qsizetype i = !field.isEmpty() && field[0] == '-' ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < field.size(); ++i) {
+        if (field[i] >= '0' && field[i] <= '9')
+            digits = true;
+        else if (field[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
 }
 
 } // namespace
@@ -62,21 +80,30 @@ QString OurAirportsCsv::TrimmedText(int column) const {
     return IsAscii(field) ? QString::fromLatin1(field.trimmed()) : Text(column).trimmed();
 }
 
-std::string OurAirportsCsv::TextBytes(int column) const {
+std::string_view OurAirportsCsv::TextBytes(int column) const {
     const QByteArrayView field = reader_.Field(column);
-    return IsAscii(field) ? std::string(field.data(), field.size()) : Text(column).toStdString();
+    if (IsAscii(field))
+        return {field.data(), static_cast<size_t>(field.size())};
+    return converted_.emplace_back(Text(column).toStdString());
 }
 
-std::string OurAirportsCsv::TrimmedTextBytes(int column) const {
+std::string_view OurAirportsCsv::TrimmedTextBytes(int column) const {
     const QByteArrayView field = reader_.Field(column);
     if (!IsAscii(field))
-        return Text(column).trimmed().toStdString();
+        return converted_.emplace_back(Text(column).trimmed().toStdString());
     const QByteArrayView trimmed = field.trimmed();
-    return std::string(trimmed.data(), trimmed.size());
+    return {trimmed.data(), static_cast<size_t>(trimmed.size())};
 }
 
 double OurAirportsCsv::Number(int column) const {
-    return ReadNumber(reader_.Field(column), [](QStringView text) { return TextToDouble(text); });
+    const QByteArrayView field = reader_.Field(column);
+    if (IsPlainDecimal(field)) {
+        double value = 0.0;
+        const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
+        if (result.ec == std::errc())
+            return value;
+    }
+    return ReadNumber(field, [](QStringView text) { return TextToDouble(text); });
 }
 
 int OurAirportsCsv::Whole(int column) const {

@@ -9,6 +9,7 @@
 #include "core/common/Outcome.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ public:
     // system's reason, or when a required column is missing.
     Status Open(const QString& folder, const char* file, const QStringList& required);
 
+    // The size of the file in bytes.
+    qsizetype ByteCount() const { return reader_.ByteCount(); }
     // Next record; false at the end.
     bool Next() { return reader_.Next(); }
     // The position of a column; -1 when the file has none (its fields then read as "").
@@ -30,9 +33,10 @@ public:
     QString TrimmedText(int column) const;
     // The UTF-8 form of Text and TrimmedText: the field's bytes, except that bytes that are no
     // UTF-8 read as the replacement character. Two fields compare equal as these exactly when
-    // they do as texts.
-    std::string TextBytes(int column) const;
-    std::string TrimmedTextBytes(int column) const;
+    // they do as texts. Valid as long as this object: a field that is not plain ASCII is kept
+    // converted here.
+    std::string_view TextBytes(int column) const;
+    std::string_view TrimmedTextBytes(int column) const;
     // The number the field starts with, read as TextToDouble and TextToInt read a text.
     double Number(int column) const;
     int Whole(int column) const;
@@ -48,4 +52,5 @@ public:
 private:
     CsvReader reader_{QByteArray()};
     QStringList header_;
+    mutable std::deque<std::string> converted_; // the converted fields, at fixed addresses
 };

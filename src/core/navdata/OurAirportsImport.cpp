@@ -135,7 +135,7 @@ std::optional<UtcOffsetFinder> ReadZones(const OurAirportsOptions& options,
 void KeepAirports(std::vector<PendingAirport>* pending,
                   const std::vector<VariationFinder::Point>& variationPoints,
                   UtcOffsetFinder* zones, NavDataSet* data, IdentIndex* byIdent, Area* area) {
-    const VariationFinder finder(variationPoints);
+    const VariationFinder finder(variationPoints, kVariationRangeNm);
     const auto kept = std::count_if(pending->begin(), pending->end(),
                                     [](const PendingAirport& a) { return a.keep; });
     data->airports.reserve(kept);
@@ -145,8 +145,7 @@ void KeepAirports(std::vector<PendingAirport>* pending,
             continue;
         AirportDetails& details = data->airports.emplace_back();
         details.record = a.record;
-        details.record.variation =
-            finder.Nearest(a.latitude, a.longitude, kVariationRangeNm).value_or(0.0f);
+        details.record.variation = finder.Nearest(a.latitude, a.longitude).value_or(0.0f);
         details.name = QString::fromUtf8(a.name);
         details.city = QString::fromUtf8(a.city);
         if (zones != nullptr)
@@ -175,7 +174,7 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
     {
         OurAirportsCsv csv; // holds the texts of the pending airports
         std::vector<PendingAirport> pending;
-        if (Status s = ReadPendingAirports(options, &csv, &pending); !s)
+        if (Status s = ReadPendingAirports(options, &csv, &pending, summary); !s)
             return s.error();
         AssignPendingIdents(&pending, summary);
         if (Status s = RequireSomeAirport(options, pending); !s)

@@ -36,7 +36,7 @@ Status ReadOurAirportsNavAids(const QString& folder, QVector<OurAirportsNavAid>*
         if (!csv.Field(variation).isEmpty())
             variations->push_back({s.latitude, s.longitude, r.variation});
         r.type = OurAirportsNavAidType(csv.Text(type));
-        const std::string id = csv.TrimmedTextBytes(ident);
+        const std::string_view id = csv.TrimmedTextBytes(ident);
         if (r.type == 0 || !OurAirportsCsv::FitsKey(id))
             continue;
         r.key = OurAirportsCsv::KeyOf(id);
