@@ -194,7 +194,9 @@ bool SkipCountedString(ByteReader& in) {
 
 void WriteCountedString(ByteWriter& out, const QString& text, int bufferBytes) {
     const qsizetype room = std::min<qsizetype>(text.size(), bufferBytes - 1);
-    QByteArray bytes(2 + room + 1, Qt::Uninitialized); // the count, the text, its zero
+    // One buffer for every string a thread writes; the writer copies it.
+    thread_local QByteArray bytes;
+    bytes.resize(2 + room + 1); // the count, the text, its zero
     const qsizetype length = NavTextInto(bytes.data() + 2, text, room);
     const auto count = static_cast<uint16_t>(length + 1);
     bytes[0] = static_cast<char>(count & 0xFF);

@@ -8,17 +8,40 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
 
 namespace {
 
 constexpr double kVariationRangeNm = 100.0;
 constexpr double kRegionMarginDegrees = 0.5;
 
-// The kept airports by their ident (as in airports.csv, where runways and frequencies name them),
-// each as its place in the data set.
-int AirportAt(const IdentIndex& byIdent, const OurAirportsCsv& csv, int column) {
-    return byIdent.Find(csv.TextBytes(column));
-}
+// The place in the data set of the airport that a row names by its ident (as in airports.csv);
+// -1 for none. The rows of one airport mostly follow each other, so the last answer is kept.
+class AirportOfRow {
+public:
+    AirportOfRow(const IdentIndex& byIdent, const OurAirportsCsv& csv, int column)
+        : byIdent_(byIdent), csv_(csv), column_(column) {}
+
+    int Find() {
+        const std::string_view ident = csv_.TextBytes(column_);
+        if (!found_ || ident != last_) {
+            last_ = ident; // stays valid: the file's bytes are never moved
+            at_ = byIdent_.Find(ident);
+            found_ = true;
+        }
+        return at_;
+    }
+
+private:
+    const IdentIndex& byIdent_;
+    const OurAirportsCsv& csv_;
+    const int column_;
+    bool found_ = false;
+    std::string_view last_;
+    int at_ = -1;
+};
 
 int32_t EndCoordinate(const OurAirportsCsv& csv, int column, bool longitude) {
     if (csv.Field(column).isEmpty())
@@ -39,8 +62,9 @@ Status ReadRunways(const OurAirportsOptions& options, const IdentIndex& byIdent,
               he = csv.Col("he_ident"), leLat = csv.Col("le_latitude_deg"),
               leLon = csv.Col("le_longitude_deg"), heLat = csv.Col("he_latitude_deg"),
               heLon = csv.Col("he_longitude_deg");
+    AirportOfRow airportOf(byIdent, csv, ref);
     while (csv.Next()) {
-        const int at = AirportAt(byIdent, csv, ref);
+        const int at = airportOf.Find();
         if (at < 0 || csv.Field(closed) == "1")
             continue;
         QVector<RunwayRecord>& runways = (*airports)[at].runways;
@@ -49,8 +73,10 @@ Status ReadRunways(const OurAirportsOptions& options, const IdentIndex& byIdent,
             continue;
         }
         RunwayRecord r;
-        r.end1 = csv.Text(le).left(3);
-        r.end2 = csv.Text(he).left(3);
+        r.end1 = csv.Text(le);
+        r.end1.truncate(3);
+        r.end2 = csv.Text(he);
+        r.end2.truncate(3);
         r.latitude1 = EndCoordinate(csv, leLat, false);
         r.latitude2 = EndCoordinate(csv, heLat, false);
         r.longitude1 = EndCoordinate(csv, leLon, true);
@@ -71,8 +97,9 @@ Status ReadFrequencies(const OurAirportsOptions& options, const IdentIndex& byId
         return s;
     const int ref = csv.Col("airport_ident"), type = csv.Col("type"),
               description = csv.Col("description"), frequency = csv.Col("frequency_mhz");
+    AirportOfRow airportOf(byIdent, csv, ref);
     while (csv.Next()) {
-        const int at = AirportAt(byIdent, csv, ref);
+        const int at = airportOf.Find();
         if (at < 0 || (*airports)[at].comm.size() >= 0xFFFF)
             continue;
         CommEntry line;
@@ -130,30 +157,48 @@ std::optional<UtcOffsetFinder> ReadZones(const OurAirportsOptions& options,
     return UtcOffsetFinder(std::move(rows).value(), day);
 }
 
-// Moves the kept airports into the data set, with their variation and UTC offset, and notes
-// their identifiers and area.
-void KeepAirports(std::vector<PendingAirport>* pending,
-                  const std::vector<VariationFinder::Point>& variationPoints,
-                  UtcOffsetFinder* zones, NavDataSet* data, IdentIndex* byIdent, Area* area) {
-    const VariationFinder finder(variationPoints, kVariationRangeNm);
+// Where a kept airport lies, for its variation and time zone.
+struct AirportPlace {
+    double latitude = 0.0;
+    double longitude = 0.0; // east positive
+    std::string country;    // ISO codes: "US", "US-TX"
+    std::string region;
+};
+
+// Moves the kept airports into the data set, and notes their identifiers, places and area.
+void KeepAirports(std::vector<PendingAirport>* pending, NavDataSet* data, IdentIndex* byIdent,
+                  std::vector<AirportPlace>* places, Area* area) {
     const auto kept = std::count_if(pending->begin(), pending->end(),
                                     [](const PendingAirport& a) { return a.keep; });
     data->airports.reserve(kept);
+    places->reserve(kept);
     *byIdent = IdentIndex(kept);
     for (PendingAirport& a : *pending) {
         if (!a.keep)
             continue;
         AirportDetails& details = data->airports.emplace_back();
         details.record = a.record;
-        details.record.variation = finder.Nearest(a.latitude, a.longitude).value_or(0.0f);
         details.name = QString::fromUtf8(a.name);
         details.city = QString::fromUtf8(a.city);
-        if (zones != nullptr)
-            details.record.utcOffset = zones->StandardHours(
-                std::string_view(a.country.data(), a.country.size()),
-                std::string_view(a.region.data(), a.region.size()), a.latitude, a.longitude);
+        places->push_back({a.latitude, a.longitude, std::string(a.country.data(), a.country.size()),
+                           std::string(a.region.data(), a.region.size())});
         byIdent->Insert(a.idents[0], static_cast<int>(data->airports.size() - 1));
         area->Add(a.latitude, a.longitude);
+    }
+}
+
+// Gives each airport its magnetic variation and UTC offset. It runs on a thread of its own while
+// the runways and frequencies are read, and writes only these two fields of each record.
+void PlaceAirports(const std::vector<AirportPlace>& places,
+                   const std::vector<VariationFinder::Point>& variationPoints,
+                   UtcOffsetFinder* zones, AirportDetails* airports) {
+    const VariationFinder finder(variationPoints, kVariationRangeNm);
+    for (size_t i = 0; i < places.size(); ++i) {
+        const AirportPlace& p = places[i];
+        AirportRecord& record = airports[i].record;
+        record.variation = finder.Nearest(p.latitude, p.longitude).value_or(0.0f);
+        if (zones != nullptr)
+            record.utcOffset = zones->StandardHours(p.country, p.region, p.latitude, p.longitude);
     }
 }
 
@@ -170,6 +215,7 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
     data.description = options.description;
     data.validityDate = options.validityDate;
     IdentIndex byIdent;
+    std::vector<AirportPlace> places;
     Area area;
     {
         OurAirportsCsv csv; // holds the texts of the pending airports
@@ -179,13 +225,17 @@ Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
         AssignPendingIdents(&pending, summary);
         if (Status s = RequireSomeAirport(options, pending); !s)
             return s.error();
-        std::optional<UtcOffsetFinder> zones = ReadZones(options, summary);
-        KeepAirports(&pending, variationPoints, zones ? &*zones : nullptr, &data, &byIdent, &area);
+        KeepAirports(&pending, &data, &byIdent, &places, &area);
     }
+    std::optional<UtcOffsetFinder> zones = ReadZones(options, summary);
+    AirportDetails* const airports = data.airports.data(); // the thread uses no list operation
+    std::jthread placing(
+        [&] { PlaceAirports(places, variationPoints, zones ? &*zones : nullptr, airports); });
     if (Status s = ReadRunways(options, byIdent, &data.airports, summary); !s)
         return s.error();
     if (Status s = ReadFrequencies(options, byIdent, &data.airports); !s)
         return s.error();
+    placing.join();
     for (const OurAirportsNavAid& aid : aids) {
         if (NavAidSelected(options, aid, area))
             data.navAids.append(aid.aid);

@@ -250,16 +250,9 @@ bool Beyond(const RegionSplit& split, double latitude, double longitude) {
         const double t = along(b) == along(a) ? 0.0 : (at - along(a)) / (along(b) - along(a));
         const double border = across(a) + t * (across(b) - across(a));
         const double place = eastWest ? Unwrapped(longitude, border) : latitude;
-        switch (split.side) {
-        case Side::West:
-            return place < border;
-        case Side::East:
-            return place > border;
-        case Side::North:
-            return place > border;
-        case Side::South:
-            return place < border;
-        }
+        // West and south hold the smaller values, east and north the larger.
+        const bool below = split.side == Side::West || split.side == Side::South;
+        return below ? place < border : place > border;
     }
     return false;
 }
