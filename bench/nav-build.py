@@ -65,13 +65,14 @@ def main():
     parser.add_argument("--reference")
     parser.add_argument("--description", default="OurAirports World")
     parser.add_argument("--valid-until", default="2027-12-08")
-    parser.add_argument("--zones-on", default="2026-12-08")
+    parser.add_argument("--zones-on")
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as folder:
         target = os.path.join(folder, "world.nav")
         build = [args.data_tool, "nav", "build", target, "--from", args.ourairports,
-                 "--description", args.description, "--valid-until", args.valid_until,
-                 "--zones-on", args.zones_on]
+                 "--description", args.description, "--valid-until", args.valid_until]
+        if args.zones_on:
+            build += ["--zones-on", args.zones_on]
         read = [sys.executable, "-c", PYTHON_READER, args.ourairports]
         builder, reader = [], []
         for _ in range(args.runs):

@@ -40,7 +40,7 @@ TEST(VariationFinder, PlacesThatCrossBandsAndTheDateLine) {
         {-0.01, 0.0, 5.0f},      {0.99, 1.0, 6.0f},       // band edges
         {95.0, 10.0, 7.0f},      {20.0, 200.0, 8.0f},     // off the map
     };
-    const VariationFinder finder(points);
+    const VariationFinder finder(points, kRangeNm);
     struct Case {
         double latitude, longitude;
         std::optional<float> expected;
@@ -55,7 +55,7 @@ TEST(VariationFinder, PlacesThatCrossBandsAndTheDateLine) {
         {94.0, 10.0, 7.0f}, // a query off the map finds points off it
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(finder.Nearest(c.latitude, c.longitude, kRangeNm), c.expected)
+        EXPECT_EQ(finder.Nearest(c.latitude, c.longitude), c.expected)
             << c.latitude << " " << c.longitude;
         EXPECT_EQ(NearestByScan(points, c.latitude, c.longitude), c.expected)
             << c.latitude << " " << c.longitude;
@@ -75,12 +75,12 @@ TEST(VariationFinder, AgreesWithAScanOfEveryPoint) {
         if (i % 10 == 0) // a second point at the same place
             points.push_back({latitude, longitude, static_cast<float>(-i)});
     }
-    const VariationFinder finder(points);
+    const VariationFinder finder(points, kRangeNm);
     int found = 0;
     for (int i = 0; i < 2000; ++i) {
         const double latitude = uniform(-90, 90);
         const double longitude = uniform(-180, 180);
-        const std::optional<float> nearest = finder.Nearest(latitude, longitude, kRangeNm);
+        const std::optional<float> nearest = finder.Nearest(latitude, longitude);
         const std::optional<float> expected = NearestByScan(points, latitude, longitude);
         const bool pair = expected && *expected != 0 && static_cast<int>(*expected) % 10 == 0;
         if (pair) // either point of a pair at one place
