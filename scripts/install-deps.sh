@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     gpsd gpsd-clients
     xvfb xauth fonts-wine fonts-dejavu-core
-    desktop-file-utils appstream python3
+    desktop-file-utils appstream python3 tzdata
     "$@"
 )
 

@@ -9,11 +9,6 @@ std::optional<IdentKey> IdentKey::FromText(QStringView text) {
     return IdentKey(raw);
 }
 
-uint32_t IdentKey::SortValue() const {
-    return ((raw_ & 0xFFu) << 24) | ((raw_ & 0xFF00u) << 8) | ((raw_ >> 8) & 0xFF00u) |
-           (raw_ >> 24);
-}
-
 QString IdentKey::Text() const {
     QString text;
     for (int i = 0; i < 4; ++i) {

@@ -22,7 +22,10 @@ public:
     // The key as stored in the file (little-endian, character 0 in the lowest byte).
     uint32_t Raw() const { return raw_; }
     // The byte-swapped key, whose unsigned order is the identifier order.
-    uint32_t SortValue() const;
+    uint32_t SortValue() const {
+        return ((raw_ & 0xFFu) << 24) | ((raw_ & 0xFF00u) << 8) | ((raw_ >> 8) & 0xFF00u) |
+               (raw_ >> 24);
+    }
     // The characters up to the first zero byte, as 8-bit text.
     QString Text() const;
 

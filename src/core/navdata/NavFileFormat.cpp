@@ -18,9 +18,47 @@ QString ReadDesignator(ByteReader& in) {
     return FromNavText(CountedText(bytes, 4));
 }
 
+// Typographic punctuation that Latin-1 lacks, as its plain form; 0 for other characters.
+char PlainPunctuation(char16_t c) {
+    if (c >= 0x2010 && c <= 0x2015)
+        return '-'; // hyphens and dashes
+    if (c >= 0x2018 && c <= 0x201B)
+        return '\'';
+    if (c >= 0x201C && c <= 0x201F)
+        return '"';
+    return 0;
+}
+
+// -1 for a character that is left out.
+int NavByte(QStringView text, qsizetype i) {
+    const QChar c = text[i];
+    if (c.unicode() <= 0xFF)
+        return c.unicode();
+    if (c.category() == QChar::Mark_NonSpacing)
+        return -1; // an accent written apart from its letter
+    if (const char plain = PlainPunctuation(c.unicode()); plain != 0)
+        return plain;
+    const QString decomposed = c.decomposition();
+    if (!decomposed.isEmpty() && decomposed[0].unicode() <= 0xFF && decomposed[0] != '\0')
+        return decomposed[0].unicode();
+    return c.isLowSurrogate() ? -1 : '?';
+}
+
+// Writes the 8-bit form of `text` (see ToNavText) to `out`, at most `room` bytes; returns the
+// number written. Each character gives at most one byte, so a prefix of the text gives a prefix
+// of its 8-bit form.
+qsizetype NavTextInto(char* out, QStringView text, qsizetype room) {
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < text.size() && length < room; ++i) {
+        if (const int byte = NavByte(text, i); byte >= 0)
+            out[length++] = static_cast<char>(byte);
+    }
+    return length;
+}
+
 void WriteDesignator(ByteWriter& out, const QString& text) {
-    QByteArray bytes = ToNavText(text).left(3);
-    bytes.append(4 - bytes.size(), '\0');
+    QByteArray bytes(4, '\0');
+    NavTextInto(bytes.data(), text, 3);
     out.Bytes(bytes);
 }
 
@@ -155,47 +193,22 @@ bool SkipCountedString(ByteReader& in) {
 }
 
 void WriteCountedString(ByteWriter& out, const QString& text, int bufferBytes) {
-    QByteArray bytes = ToNavText(text).left(bufferBytes - 1);
-    bytes.append('\0');
-    out.U16(static_cast<uint16_t>(bytes.size()));
+    const qsizetype room = std::min<qsizetype>(text.size(), bufferBytes - 1);
+    // One buffer for every string a thread writes; the writer copies it.
+    thread_local QByteArray bytes;
+    bytes.resize(2 + room + 1); // the count, the text, its zero
+    const qsizetype length = NavTextInto(bytes.data() + 2, text, room);
+    const auto count = static_cast<uint16_t>(length + 1);
+    bytes[0] = static_cast<char>(count & 0xFF);
+    bytes[1] = static_cast<char>(count >> 8);
+    bytes[2 + length] = '\0';
+    bytes.truncate(2 + length + 1);
     out.Bytes(bytes);
 }
 
-namespace {
-
-// Typographic punctuation that Latin-1 lacks, as its plain form; 0 for other characters.
-char PlainPunctuation(char16_t c) {
-    if (c >= 0x2010 && c <= 0x2015)
-        return '-'; // hyphens and dashes
-    if (c >= 0x2018 && c <= 0x201B)
-        return '\'';
-    if (c >= 0x201C && c <= 0x201F)
-        return '"';
-    return 0;
-}
-
-} // namespace
-
 QByteArray ToNavText(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() <= 0xFF) {
-            bytes.append(static_cast<char>(c.unicode()));
-            continue;
-        }
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue; // an accent written apart from its letter
-        if (const char plain = PlainPunctuation(c.unicode()); plain != 0) {
-            bytes.append(plain);
-            continue;
-        }
-        const QString decomposed = c.decomposition();
-        if (!decomposed.isEmpty() && decomposed[0].unicode() <= 0xFF && decomposed[0] != '\0')
-            bytes.append(static_cast<char>(decomposed[0].unicode()));
-        else if (!c.isLowSurrogate())
-            bytes.append('?');
-    }
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(NavTextInto(bytes.data(), text, text.size()));
     return bytes;
 }
 

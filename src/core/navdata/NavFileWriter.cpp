@@ -65,29 +65,28 @@ Outcome<QByteArray> NavFileWriter::Build(const NavDataSet& data) {
     ByteWriter out;
     WriteNavFileHeader(out, header);
     out.Bytes(descriptionBytes.Data().mid(2)); // the header's last field is the count
+    // The index is written with its keys; each offset is filled in when its body is written.
     const qsizetype indexStart = out.Size();
-    out.Zeros(airports.size() * navfile::kIndexEntryBytes);
-    out.Zeros(aids.size() * navfile::kNavAidBytes);
-    for (qsizetype i = 0; i < aids.size(); ++i) {
-        aids[i].record.nameOffset = static_cast<int32_t>(out.Size());
-        WriteCountedString(out, aids[i].name, navfile::kTextBufferBytes);
+    for (const AirportDetails* a : airports)
+        WriteAirportIndexEntry(out, {a->record.key, 0});
+    const qsizetype namesStart = out.Size() + aids.size() * navfile::kNavAidBytes;
+    ByteWriter names;
+    for (NavAid& aid : aids) {
+        aid.record.nameOffset = static_cast<int32_t>(namesStart + names.Size());
+        WriteCountedString(names, aid.name, navfile::kTextBufferBytes);
     }
-    QVector<int32_t> bodyOffsets;
-    for (const AirportDetails* a : airports) {
-        bodyOffsets.append(static_cast<int32_t>(out.Size()));
-        WriteAirportBody(out, *a);
+    for (const NavAid& aid : aids)
+        WriteNavAidRecord(out, aid.record);
+    out.Bytes(names.Data());
+    for (qsizetype i = 0; i < airports.size(); ++i) {
+        constexpr qsizetype kOffsetField = 4; // after the key
+        out.PatchU32(indexStart + i * navfile::kIndexEntryBytes + kOffsetField,
+                     static_cast<uint32_t>(out.Size()));
+        WriteAirportBody(out, *airports[i]);
     }
     if (out.Size() > kMaxFileBytes) // offsets are 32-bit
         return Outcome<QByteArray>::Fail(QStringLiteral("The data is too large for one file."));
-
-    QByteArray bytes = out.Data();
-    ByteWriter tables;
-    for (qsizetype i = 0; i < airports.size(); ++i)
-        WriteAirportIndexEntry(tables, {airports[i]->record.key, bodyOffsets[i]});
-    for (const NavAid& aid : aids)
-        WriteNavAidRecord(tables, aid.record);
-    bytes.replace(indexStart, tables.Size(), tables.Data());
-    return bytes;
+    return out.Data();
 }
 
 Status NavFileWriter::Write(const QString& path, const NavDataSet& data) {

@@ -1,106 +1,56 @@
 #include "core/navdata/OurAirportsImport.h"
 
+#include "core/navdata/IdentIndex.h"
+#include "core/navdata/OurAirportsAirports.h"
 #include "core/navdata/OurAirportsCsv.h"
 #include "core/navdata/OurAirportsNavAids.h"
-
-#include "core/common/text/NumberText.h"
-
-#include <QHash>
-#include <QSet>
+#include "core/navdata/UtcOffsetFinder.h"
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
 
 namespace {
 
 constexpr double kVariationRangeNm = 100.0;
 constexpr double kRegionMarginDegrees = 0.5;
 
-struct PendingAirport {
-    AirportDetails details;
-    QStringList idents; // the ident, then gps_code and local_code
-    double latitude = 0.0;
-    double longitude = 0.0; // east positive, as published
-    bool keep = false;
+// The place in the data set of the airport that a row names by its ident (as in airports.csv);
+// -1 for none. The rows of one airport mostly follow each other, so the last answer is kept.
+class AirportOfRow {
+public:
+    AirportOfRow(const IdentIndex& byIdent, const OurAirportsCsv& csv, int column)
+        : byIdent_(byIdent), csv_(csv), column_(column) {}
+
+    int Find() {
+        const std::string_view ident = csv_.TextBytes(column_);
+        if (!found_ || ident != last_) {
+            last_ = ident; // stays valid: the file's bytes are never moved
+            at_ = byIdent_.Find(ident);
+            found_ = true;
+        }
+        return at_;
+    }
+
+private:
+    const IdentIndex& byIdent_;
+    const OurAirportsCsv& csv_;
+    const int column_;
+    bool found_ = false;
+    std::string_view last_;
+    int at_ = -1;
 };
 
-bool Selected(const OurAirportsOptions& options, const QString& country, const QString& region) {
-    if (!options.country.isEmpty() && country.compare(options.country, Qt::CaseInsensitive) != 0)
-        return false;
-    return options.region.isEmpty() || region.compare(options.region, Qt::CaseInsensitive) == 0;
-}
-
-Status ReadAirports(const OurAirportsOptions& options, QVector<PendingAirport>* airports) {
-    OurAirportsCsv csv;
-    const QStringList required = {"ident", "type", "name", "latitude_deg", "longitude_deg"};
-    if (Status s = csv.Open(options.folder, "airports.csv", required); !s)
-        return s;
-    const int ident = csv.Col("ident"), type = csv.Col("type"), name = csv.Col("name"),
-              lat = csv.Col("latitude_deg"), lon = csv.Col("longitude_deg"),
-              elevation = csv.Col("elevation_ft"), country = csv.Col("iso_country"),
-              region = csv.Col("iso_region"), city = csv.Col("municipality"),
-              gps = csv.Col("gps_code"), local = csv.Col("local_code");
-    QStringList f;
-    while (csv.Next(&f)) {
-        if (f.size() < 2 || CsvReader::Field(f, type) == QLatin1String("closed") ||
-            !Selected(options, CsvReader::Field(f, country), CsvReader::Field(f, region)) ||
-            CsvReader::Field(f, lat).isEmpty() || CsvReader::Field(f, lon).isEmpty())
-            continue;
-        PendingAirport a;
-        a.idents = {CsvReader::Field(f, ident).trimmed(), CsvReader::Field(f, gps).trimmed(),
-                    CsvReader::Field(f, local).trimmed()};
-        a.latitude = TextToDouble(CsvReader::Field(f, lat));
-        a.longitude = TextToDouble(CsvReader::Field(f, lon));
-        AirportRecord& r = a.details.record;
-        r.latitude = OurAirportsCsv::SecondsOfArc(a.latitude);
-        r.longitude = -OurAirportsCsv::SecondsOfArc(a.longitude);
-        r.elevation = TextToInt(CsvReader::Field(f, elevation));
-        a.details.name = CsvReader::Field(f, name);
-        a.details.city = CsvReader::Field(f, city);
-        airports->append(a);
-    }
-    return {};
-}
-
-// Gives each airport a key: first the airports whose own ident fits, then the others by their
-// GPS or local code, so that a substitute never takes an identifier from its owner.
-void AssignIdents(QVector<PendingAirport>* airports, OurAirportsSummary* summary) {
-    QSet<uint32_t> used;
-    const auto take = [&](PendingAirport& a, const QString& ident) {
-        const IdentKey key = *IdentKey::FromText(ident);
-        if (used.contains(key.Raw()))
-            return false;
-        used.insert(key.Raw());
-        a.details.record.key = key;
-        a.keep = true;
-        return true;
-    };
-    QVector<PendingAirport*> later;
-    for (PendingAirport& a : *airports) {
-        if (!OurAirportsCsv::FitsKey(a.idents[0]))
-            later.append(&a);
-        else if (!take(a, a.idents[0]))
-            ++summary->duplicateIdents;
-    }
-    for (PendingAirport* a : later) {
-        const bool fits =
-            OurAirportsCsv::FitsKey(a->idents[1]) || OurAirportsCsv::FitsKey(a->idents[2]);
-        if (!fits)
-            ++summary->airportsWithoutIdent;
-        else if (!(OurAirportsCsv::FitsKey(a->idents[1]) && take(*a, a->idents[1])) &&
-                 !(OurAirportsCsv::FitsKey(a->idents[2]) && take(*a, a->idents[2])))
-            ++summary->duplicateIdents;
-    }
-}
-
-int32_t EndCoordinate(const QString& text, bool longitude) {
-    if (text.isEmpty())
+int32_t EndCoordinate(const OurAirportsCsv& csv, int column, bool longitude) {
+    if (csv.Field(column).isEmpty())
         return 0; // no position
-    const int32_t seconds = OurAirportsCsv::SecondsOfArc(TextToDouble(text));
+    const int32_t seconds = OurAirportsCsv::SecondsOfArc(csv.Number(column));
     return longitude ? -seconds : seconds;
 }
 
-Status ReadRunways(const OurAirportsOptions& options, const QHash<QString, int>& byIdent,
+Status ReadRunways(const OurAirportsOptions& options, const IdentIndex& byIdent,
                    QVector<AirportDetails>* airports, OurAirportsSummary* summary) {
     OurAirportsCsv csv;
     if (Status s =
@@ -112,10 +62,10 @@ Status ReadRunways(const OurAirportsOptions& options, const QHash<QString, int>&
               he = csv.Col("he_ident"), leLat = csv.Col("le_latitude_deg"),
               leLon = csv.Col("le_longitude_deg"), heLat = csv.Col("he_latitude_deg"),
               heLon = csv.Col("he_longitude_deg");
-    QStringList f;
-    while (csv.Next(&f)) {
-        const int at = byIdent.value(CsvReader::Field(f, ref), -1);
-        if (at < 0 || CsvReader::Field(f, closed) == QLatin1String("1"))
+    AirportOfRow airportOf(byIdent, csv, ref);
+    while (csv.Next()) {
+        const int at = airportOf.Find();
+        if (at < 0 || csv.Field(closed) == "1")
             continue;
         QVector<RunwayRecord>& runways = (*airports)[at].runways;
         if (runways.size() >= 10) {
@@ -123,20 +73,22 @@ Status ReadRunways(const OurAirportsOptions& options, const QHash<QString, int>&
             continue;
         }
         RunwayRecord r;
-        r.end1 = CsvReader::Field(f, le).left(3);
-        r.end2 = CsvReader::Field(f, he).left(3);
-        r.latitude1 = EndCoordinate(CsvReader::Field(f, leLat), false);
-        r.latitude2 = EndCoordinate(CsvReader::Field(f, heLat), false);
-        r.longitude1 = EndCoordinate(CsvReader::Field(f, leLon), true);
-        r.longitude2 = EndCoordinate(CsvReader::Field(f, heLon), true);
-        r.length = TextToInt(CsvReader::Field(f, length));
-        r.width = TextToInt(CsvReader::Field(f, width));
+        r.end1 = csv.Text(le);
+        r.end1.truncate(3);
+        r.end2 = csv.Text(he);
+        r.end2.truncate(3);
+        r.latitude1 = EndCoordinate(csv, leLat, false);
+        r.latitude2 = EndCoordinate(csv, heLat, false);
+        r.longitude1 = EndCoordinate(csv, leLon, true);
+        r.longitude2 = EndCoordinate(csv, heLon, true);
+        r.length = csv.Whole(length);
+        r.width = csv.Whole(width);
         runways.append(r);
     }
     return {};
 }
 
-Status ReadFrequencies(const OurAirportsOptions& options, const QHash<QString, int>& byIdent,
+Status ReadFrequencies(const OurAirportsOptions& options, const IdentIndex& byIdent,
                        QVector<AirportDetails>* airports) {
     OurAirportsCsv csv;
     if (Status s = csv.Open(options.folder, "airport-frequencies.csv",
@@ -145,16 +97,16 @@ Status ReadFrequencies(const OurAirportsOptions& options, const QHash<QString, i
         return s;
     const int ref = csv.Col("airport_ident"), type = csv.Col("type"),
               description = csv.Col("description"), frequency = csv.Col("frequency_mhz");
-    QStringList f;
-    while (csv.Next(&f)) {
-        const int at = byIdent.value(CsvReader::Field(f, ref), -1);
+    AirportOfRow airportOf(byIdent, csv, ref);
+    while (csv.Next()) {
+        const int at = airportOf.Find();
         if (at < 0 || (*airports)[at].comm.size() >= 0xFFFF)
             continue;
         CommEntry line;
-        line.label = CsvReader::Field(f, type).trimmed();
+        line.label = csv.TrimmedText(type);
         if (line.label.isEmpty())
-            line.label = CsvReader::Field(f, description).trimmed();
-        line.frequency = CsvReader::Field(f, frequency).trimmed();
+            line.label = csv.TrimmedText(description);
+        line.frequency = csv.TrimmedText(frequency);
         (*airports)[at].comm.append(line);
     }
     return {};
@@ -189,63 +141,109 @@ bool NavAidSelected(const OurAirportsOptions& options, const OurAirportsNavAid& 
             area.Holds(aid.latitude, aid.longitude));
 }
 
-} // namespace
-
-// A filter that matches nothing would give an empty file that looks like a successful build.
-Status RequireSomeAirport(const OurAirportsOptions& options,
-                          const QVector<PendingAirport>& pending) {
-    if (std::any_of(pending.begin(), pending.end(), [](const PendingAirport& a) { return a.keep; }))
-        return {};
-    QString filter = QStringLiteral("the data");
-    if (!options.region.isEmpty())
-        filter =
-            QStringLiteral("region \"%1\" (a region is written as COUNTRY-REGION, such as US-WA)")
-                .arg(options.region);
-    else if (!options.country.isEmpty())
-        filter = QStringLiteral("country \"%1\"").arg(options.country);
-    return Status::Fail(
-        QStringLiteral("Error:\nNo open airport with an identifier was found for ") + filter +
-        QStringLiteral(".\nNothing was written."));
+// The time zones of the options' table; nothing, with the reason in the summary, when the table
+// cannot be read.
+std::optional<UtcOffsetFinder> ReadZones(const OurAirportsOptions& options,
+                                         OurAirportsSummary* summary) {
+    if (options.zoneTable.isEmpty())
+        return std::nullopt;
+    Outcome<std::vector<ZoneTableRow>> rows = ReadZoneTable(options.zoneTable);
+    if (!rows) {
+        summary->zoneProblem = rows.error().text;
+        return std::nullopt;
+    }
+    const QDate day =
+        options.zoneDay.isValid() ? options.zoneDay : QDateTime::currentDateTimeUtc().date();
+    return UtcOffsetFinder(std::move(rows).value(), day);
 }
+
+// Where a kept airport lies, for its variation and time zone.
+struct AirportPlace {
+    double latitude = 0.0;
+    double longitude = 0.0; // east positive
+    std::string country;    // ISO codes: "US", "US-TX"
+    std::string region;
+};
+
+// Moves the kept airports into the data set, and notes their identifiers, places and area.
+void KeepAirports(std::vector<PendingAirport>* pending, NavDataSet* data, IdentIndex* byIdent,
+                  std::vector<AirportPlace>* places, Area* area) {
+    const auto kept = std::count_if(pending->begin(), pending->end(),
+                                    [](const PendingAirport& a) { return a.keep; });
+    data->airports.reserve(kept);
+    places->reserve(kept);
+    *byIdent = IdentIndex(kept);
+    for (PendingAirport& a : *pending) {
+        if (!a.keep)
+            continue;
+        AirportDetails& details = data->airports.emplace_back();
+        details.record = a.record;
+        details.name = QString::fromUtf8(a.name);
+        details.city = QString::fromUtf8(a.city);
+        places->push_back({a.latitude, a.longitude, std::string(a.country.data(), a.country.size()),
+                           std::string(a.region.data(), a.region.size())});
+        byIdent->Insert(a.idents[0], static_cast<int>(data->airports.size() - 1));
+        area->Add(a.latitude, a.longitude);
+    }
+}
+
+// Gives each airport its magnetic variation and UTC offset. It runs on a thread of its own while
+// the runways and frequencies are read, and writes only these two fields of each record.
+void PlaceAirports(const std::vector<AirportPlace>& places,
+                   const std::vector<VariationFinder::Point>& variationPoints,
+                   UtcOffsetFinder* zones, AirportDetails* airports) {
+    const VariationFinder finder(variationPoints, kVariationRangeNm);
+    for (size_t i = 0; i < places.size(); ++i) {
+        const AirportPlace& p = places[i];
+        AirportRecord& record = airports[i].record;
+        record.variation = finder.Nearest(p.latitude, p.longitude).value_or(0.0f);
+        if (zones != nullptr)
+            record.utcOffset = zones->StandardHours(p.country, p.region, p.latitude, p.longitude);
+    }
+}
+
+} // namespace
 
 Outcome<NavDataSet> ImportOurAirports(const OurAirportsOptions& options,
                                       OurAirportsSummary* summary) {
     *summary = OurAirportsSummary();
     QVector<OurAirportsNavAid> aids;
     std::vector<VariationFinder::Point> variationPoints;
-    QVector<PendingAirport> pending;
     if (Status s = ReadOurAirportsNavAids(options.folder, &aids, &variationPoints); !s)
         return s.error();
-    if (Status s = ReadAirports(options, &pending); !s)
-        return s.error();
-    AssignIdents(&pending, summary);
-    if (Status s = RequireSomeAirport(options, pending); !s)
-        return s.error();
-
     NavDataSet data;
     data.description = options.description;
     data.validityDate = options.validityDate;
-    const VariationFinder finder(variationPoints);
-    QHash<QString, int> byIdent;
+    IdentIndex byIdent;
+    std::vector<AirportPlace> places;
     Area area;
-    for (PendingAirport& a : pending) {
-        if (!a.keep)
-            continue;
-        a.details.record.variation =
-            finder.Nearest(a.latitude, a.longitude, kVariationRangeNm).value_or(0.0f);
-        byIdent.insert(a.idents[0], static_cast<int>(data.airports.size()));
-        data.airports.append(std::move(a.details));
-        area.Add(a.latitude, a.longitude);
+    {
+        OurAirportsCsv csv; // holds the texts of the pending airports
+        std::vector<PendingAirport> pending;
+        if (Status s = ReadPendingAirports(options, &csv, &pending, summary); !s)
+            return s.error();
+        AssignPendingIdents(&pending, summary);
+        if (Status s = RequireSomeAirport(options, pending); !s)
+            return s.error();
+        KeepAirports(&pending, &data, &byIdent, &places, &area);
     }
+    std::optional<UtcOffsetFinder> zones = ReadZones(options, summary);
+    AirportDetails* const airports = data.airports.data(); // the thread uses no list operation
+    std::jthread placing(
+        [&] { PlaceAirports(places, variationPoints, zones ? &*zones : nullptr, airports); });
     if (Status s = ReadRunways(options, byIdent, &data.airports, summary); !s)
         return s.error();
     if (Status s = ReadFrequencies(options, byIdent, &data.airports); !s)
         return s.error();
+    placing.join();
     for (const OurAirportsNavAid& aid : aids) {
         if (NavAidSelected(options, aid, area))
             data.navAids.append(aid.aid);
     }
     summary->airports = static_cast<int>(data.airports.size());
     summary->navAids = static_cast<int>(data.navAids.size());
+    summary->utcOffsets = static_cast<int>(
+        std::count_if(data.airports.begin(), data.airports.end(),
+                      [](const AirportDetails& a) { return a.record.utcOffset != 0; }));
     return data;
 }

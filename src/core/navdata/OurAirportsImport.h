@@ -10,7 +10,9 @@
 // Nav aids of the known types (VOR, VORTAC, TACAN, VOR-DME, NDB, NDB-DME, DME) with identifiers
 // of at most four characters are kept: VHF frequencies in MHz, NDB frequencies in kHz. With a
 // region, nav aids of the region's country within its airports' area (widened by half a degree)
-// are kept.
+// are kept. With a zone table, each airport gets the standard offset of its time zone in whole
+// hours (UtcOffsetFinder.h); a table that cannot be read leaves every offset 0 (not given) and
+// says why in the summary, as the offsets are the one optional part of the file.
 
 #include "core/navdata/NavDataSet.h"
 
@@ -22,6 +24,8 @@ struct OurAirportsOptions {
     QString region;      // ISO region code such as "US-WA"; "" = the whole country (or world)
     QString description; // the file's title
     uint32_t validityDate = 0;
+    QString zoneTable; // zone1970.tab of the time-zone database; "" = no UTC offsets
+    QDate zoneDay;     // the day of the standard offsets; invalid = today (UTC)
 };
 
 struct OurAirportsSummary {
@@ -30,6 +34,8 @@ struct OurAirportsSummary {
     int airportsWithoutIdent = 0; // no identifier of at most four characters
     int duplicateIdents = 0;
     int runwaysDropped = 0; // beyond 10 per airport
+    int utcOffsets = 0;     // airports given a UTC offset other than 0
+    QString zoneProblem;    // why the zone table gave no offsets; "" when it was read
 };
 
 // Fails with "Error:\nUnable to read <file>.\n" and the system's reason when a file is missing,

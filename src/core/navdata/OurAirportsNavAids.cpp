@@ -24,30 +24,29 @@ Status ReadOurAirportsNavAids(const QString& folder, QVector<OurAirportsNavAid>*
               khz = csv.Col("frequency_khz"), lat = csv.Col("latitude_deg"),
               lon = csv.Col("longitude_deg"), country = csv.Col("iso_country"),
               variation = csv.Col("magnetic_variation_deg");
-    QStringList f;
-    while (csv.Next(&f)) {
-        if (CsvReader::Field(f, lat).isEmpty() || CsvReader::Field(f, lon).isEmpty())
+    while (csv.Next()) {
+        if (csv.Field(lat).isEmpty() || csv.Field(lon).isEmpty())
             continue;
         OurAirportsNavAid s;
-        s.latitude = TextToDouble(CsvReader::Field(f, lat));
-        s.longitude = TextToDouble(CsvReader::Field(f, lon));
+        s.latitude = csv.Number(lat);
+        s.longitude = csv.Number(lon);
         NavAidRecord& r = s.aid.record;
         // Published with east positive; the file keeps west positive.
-        r.variation = static_cast<float>(-TextToDouble(CsvReader::Field(f, variation)));
-        if (!CsvReader::Field(f, variation).isEmpty())
+        r.variation = static_cast<float>(-csv.Number(variation));
+        if (!csv.Field(variation).isEmpty())
             variations->push_back({s.latitude, s.longitude, r.variation});
-        r.type = OurAirportsNavAidType(CsvReader::Field(f, type));
-        const QString id = CsvReader::Field(f, ident).trimmed();
+        r.type = OurAirportsNavAidType(csv.Text(type));
+        const std::string_view id = csv.TrimmedTextBytes(ident);
         if (r.type == 0 || !OurAirportsCsv::FitsKey(id))
             continue;
-        r.key = *IdentKey::FromText(id);
+        r.key = OurAirportsCsv::KeyOf(id);
         r.latitude = OurAirportsCsv::SecondsOfArc(s.latitude);
         r.longitude = -OurAirportsCsv::SecondsOfArc(s.longitude);
-        const double frequency = TextToDouble(CsvReader::Field(f, khz));
+        const double frequency = csv.Number(khz);
         const bool ndb = r.type == kNavAidNdb || r.type == kNavAidNdbDme;
         r.frequency = static_cast<float>(ndb ? frequency : frequency / 1000.0);
-        s.aid.name = CsvReader::Field(f, name);
-        s.country = CsvReader::Field(f, country);
+        s.aid.name = csv.Text(name);
+        s.country = csv.Text(country);
         aids->append(s);
     }
     return {};

@@ -45,10 +45,9 @@ bool ImportedWaypoints::Taken(const QString& ident) const {
 
 int32_t ImportedWaypoints::VariationAt(const Position& position) {
     if (!variations_)
-        variations_.emplace(NavAidVariations(navData_));
-    const std::optional<float> found =
-        variations_->Nearest(position.latitude * units::kOne3600th,
-                             position.longitude * units::kOne3600th, kVariationReach);
+        variations_.emplace(NavAidVariations(navData_), kVariationReach);
+    const std::optional<float> found = variations_->Nearest(position.latitude * units::kOne3600th,
+                                                            position.longitude * units::kOne3600th);
     if (!found)
         return 0;
     const long whole = std::lround(*found);

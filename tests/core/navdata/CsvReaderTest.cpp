@@ -7,9 +7,8 @@ namespace {
 QList<QStringList> ReadAll(const QByteArray& data) {
     CsvReader reader(data);
     QList<QStringList> records;
-    QStringList fields;
-    while (reader.Next(&fields))
-        records << fields;
+    while (reader.Next())
+        records << reader.Texts();
     return records;
 }
 
@@ -28,6 +27,10 @@ TEST(CsvReader, QuotedFieldsAndLineEnds) {
         {"byte order mark and UTF-8", "\xEF\xBB\xBFZ\xC3\xBCrich\n", {{"Zürich"}}},
         {"empty line", "a\n\nb\n", {{"a"}, {""}, {"b"}}},
         {"unterminated quote", "\"open,end\n", {{"open,end\n"}}},
+        {"quotes inside a field", "a\"b,c\"d,\"x\"y\"z\"\n", {{"ab,cd", "xyz"}}},
+        {"empty quotes before text", "\"\"tail,\"\"\n", {{"tail", ""}}},
+        {"doubled quote then text", "\"\"\"\"q,\"a\"\"\"b\n", {{"\"q", "a\"b"}}},
+        {"carriage return inside a field", "a\rb,c\r\n", {{"a\rb", "c"}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadAll(c.data), c.records) << c.what;
@@ -37,9 +40,11 @@ TEST(CsvReader, ColumnsByName) {
     const QStringList header = {"id", "ident", "name"};
     EXPECT_EQ(CsvReader::Column(header, "name"), 2);
     EXPECT_EQ(CsvReader::Column(header, "gps_code"), -1);
-    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, 1), "KSEA");
-    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, 2), "");
-    EXPECT_EQ(CsvReader::Field({"1", "KSEA"}, -1), "");
+    CsvReader reader("1,KSEA\n");
+    ASSERT_TRUE(reader.Next());
+    EXPECT_EQ(reader.Field(1), "KSEA");
+    EXPECT_EQ(reader.Field(2), "");
+    EXPECT_EQ(reader.Field(-1), "");
 }
 
 } // namespace

@@ -83,6 +83,25 @@ for args in "--from" "--from $csv --from $csv" "--from $csv --colour red"; do
     grep -qF -- "option '--" "$work/err" || fail "nav build $args: message names no option: $err"
     ok "nav build $args is bad usage"
 done
+run nav build "$work/d.nav" --from "$csv" --zones-on 2026-02-30
+[ "$status" -eq 2 ] && grep -qF -- "--zones-on needs a date" "$work/err" || fail "--zones-on: $err"
+ok "nav build with a day that is no date is bad usage"
+
+# --- A time-zone table that is missing or damaged leaves the offsets 0 (not given) and says why.
+mkdir "$work/tz"
+printf 'US\t+4042-07400\tAmerica/New_York\nUS\tsomewhere\tAmerica/Chicago\n' >"$work/tz/zone1970.tab"
+for folder in "$work/none" "$work/tz"; do
+    TZDIR="$folder" run nav build "$work/z.nav" --from "$csv"
+    [ "$status" -eq 0 ] || fail "nav build without a sound zone table: exit status $status ($err)"
+    grep -qF "Warning: the airports were given no UTC offsets" "$work/err" || fail "no warning: $err"
+    grep -qE "zone1970.tab(\.| is damaged at line 2\.)" "$work/err" || fail "no reason: $err"
+    grep -qF '"utcOffsets": 0' "$work/out" || fail "offsets given: $out"
+    ok "nav build with zone table $folder: offsets left out, with the reason"
+done
+run nav build "$work/z.nav" --from "$csv"
+grep -qF '"utcOffsets": 8' "$work/out" && [ ! -s "$work/err" ] || fail "system zones: $out $err"
+ok "nav build gives every airport its zone's offset"
+
 run --version
 [ "$status" -eq 0 ] && [[ "$out" == "trevallion-data "* ]] || fail "--version: $status $out"
 ok "--version"
