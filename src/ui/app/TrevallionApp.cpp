@@ -62,7 +62,3 @@ void CTrevallionApp::BringToFront() const {
     window->raise();
     window->activateWindow();
 }
-
-void CTrevallionApp::OpenHelpTopic(const QString& topic) {
-    CurrentPlatform().OpenHelp(topic);
-}

@@ -19,10 +19,6 @@ void InstallPlatform(Platform* platform) {
     g_platform = platform;
 }
 
-bool HasPlatform() {
-    return g_platform != nullptr;
-}
-
 QAction* Platform::TrackPopupMenu(QMenu* menu, const QPoint& globalPos) {
     return menu->exec(globalPos);
 }

@@ -60,7 +60,6 @@ public:
 // The platform in use. The application installs one at start; the caller keeps ownership.
 Platform& CurrentPlatform();
 void InstallPlatform(Platform* platform);
-bool HasPlatform();
 
 // Convenience: a message box on the current platform.
 int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
