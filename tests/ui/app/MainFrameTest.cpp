@@ -75,15 +75,15 @@ TEST_F(MainFrameTest, StartsInTheGivenViewWithTheMenuBarOfTheScreen) {
         int expectedView;
         int menu;
     } cases[] = {
-        {{240, 320}, kViewTimes, kViewTimes, 161},
-        {{240, 320}, 5, kViewTimes, 161}, // names no view
-        {{320, 240}, kViewWeightBalance, kViewWeightBalance, 163},
-        {{240, 240}, kViewTimes, kViewTimes, 128}, // square: first set on version 5
-        {{240, 240}, kViewWeightBalance, kViewWeightBalance, 129},
-        {{240, 320}, kViewAirportDirectory, kViewAirportDirectory, 158},
-        {{240, 320}, kViewFlightPlanning, kViewFlightPlanning, 160},
-        {{240, 240}, kViewChecklist, kViewChecklist, 156},
-        {{240, 320}, kViewTimeZones, kViewTimeZones, 162},
+        {{240, 320}, kViewTimes, kViewTimes, IDM_TIMES_V5},
+        {{240, 320}, 5, kViewTimes, IDM_TIMES_V5}, // names no view
+        {{320, 240}, kViewWeightBalance, kViewWeightBalance, IDM_WEIGHT_BALANCE_V5},
+        {{240, 240}, kViewTimes, kViewTimes, IDM_TIMES}, // square: first set on version 5
+        {{240, 240}, kViewWeightBalance, kViewWeightBalance, IDM_WEIGHT_BALANCE},
+        {{240, 320}, kViewAirportDirectory, kViewAirportDirectory, IDM_AIRPORT_DIRECTORY_V5},
+        {{240, 320}, kViewFlightPlanning, kViewFlightPlanning, IDM_FLIGHT_PLANNING_V5},
+        {{240, 240}, kViewChecklist, kViewChecklist, IDM_CHECKLIST},
+        {{240, 320}, kViewTimeZones, kViewTimeZones, IDM_TIME_ZONES_V5},
     };
     for (const auto& c : cases) {
         platform.screen.SetSize(c.screen);
@@ -116,7 +116,7 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
     EXPECT_EQ(f.ActiveView()->ViewTitle(), QStringLiteral("Airport Directory"));
     EXPECT_EQ(f.MenuBar()->MenuId(), IDM_AIRPORT_DIRECTORY_V5);
     EXPECT_EQ(ViewWrites(), QStringList{"View=32954"});
-    EXPECT_EQ(state.settings.viewId, 32954u);
+    EXPECT_EQ(state.settings.viewId, static_cast<uint32_t>(ID_VIEW_AIRPORT_DIRECTORY));
     for (const ViewInfo& view : ViewTable()) {
         const CommandState s = f.CommandStateFor(view.viewId);
         EXPECT_TRUE(s.enabled) << view.menuText;

@@ -1,6 +1,7 @@
 #pragma once
 // Templates of the framework tests: a keypad dialog in three layouts (118, 178, 209) and a form
 // view in three layouts (300, 301, 302), installed in place of the program's own resources.
+// The ids here are test template data.
 
 #include "core/common/resources/ResourceScript.h"
 #include "core/common/resources/Resources.h"
