@@ -40,7 +40,7 @@ bool CTrevallionApp::InitInstance() {
 
     document_ = std::make_unique<CTrevallionDoc>(settings, gpsFix_);
     for (const Message& message : document_->OnNewDocument())
-        ShowError(nullptr, message, title_);
+        ShowStatus(nullptr, message, title_);
 
     frame_ = std::make_unique<CMainFrame>(*document_, registry_);
     if (!frame_->Create(static_cast<int>(state_.settings.viewId))) {

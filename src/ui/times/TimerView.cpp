@@ -226,9 +226,8 @@ void CTimerView::RecordShutdown() {
     FlightTimes& times = document_.Times().flight;
     ShutdownRecord result = times.RecordShutdown();
     if (result == ShutdownRecord::AskFirst) {
-        const Message question = ShutdownBeforeLandingQuestion();
-        if (ShowMessageBox(this, question.text, LoadString(IDS_APP_TITLE), MessageButtons::OkCancel,
-                           question.icon) != kIdOk)
+        if (ShowMessageBox(this, ShutdownBeforeLandingQuestion(), LoadString(IDS_APP_TITLE),
+                           MessageButtons::OkCancel) != kIdOk)
             return;
         result = times.RecordShutdown(true);
     }

@@ -68,7 +68,6 @@ private:
     void OpenLoading();
 
     void SaveWeightFile(bool showFailure);
-    void Report(const Status& status);
     bool IsSquare() const;
 
     CTrevallionDoc& document_;
