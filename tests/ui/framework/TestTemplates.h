@@ -131,10 +131,9 @@ END
 class TestTemplatesFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResourceError error;
         set_.symbols = PredefinedResourceSymbols();
-        ASSERT_TRUE(ParseResourceScript(kTestScript, "test.rc", &set_, &error))
-            << error.ToText().toStdString();
+        const Status parsed = ParseResourceScript(kTestScript, "test.rc", &set_);
+        ASSERT_TRUE(parsed.ok()) << parsed.error().text.toStdString();
         OverrideResourcesForTesting(&set_);
     }
     void TearDown() override { OverrideResourcesForTesting(nullptr); }

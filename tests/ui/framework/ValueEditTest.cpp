@@ -193,7 +193,6 @@ TEST(ValueMenus, TheProgramsMenusHoldTheirValues) {
 TEST(MenuBuilder, FlagsSeparatorsAndMenuBars) {
     ResourceSet set;
     set.symbols = PredefinedResourceSymbols();
-    ResourceError error;
     ASSERT_TRUE(ParseResourceScript(R"(
 500 MENU
 BEGIN
@@ -207,7 +206,8 @@ BEGIN
     END
 END
 )",
-                                    "menus.rc", &set, &error));
+                                    "menus.rc", &set)
+                    .ok());
     OverrideResourcesForTesting(&set);
     const QVector<MenuItem>* file = FirstSubMenuItems(500);
     ASSERT_NE(file, nullptr);
