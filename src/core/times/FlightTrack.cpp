@@ -101,8 +101,8 @@ Status FlightTrack::Write() {
     if (pending_ == 0)
         return {}; // nothing new: a flight without fixes leaves no empty file
     lastWrite_ = NowSeconds();
-    const Status written = WriteWholeFile(path_, body_ + GpxTail(),
-                                          QStringLiteral("The flight track cannot be written.\n"));
+    Status written = WriteWholeFile(path_, body_ + GpxTail(),
+                                    QStringLiteral("The flight track cannot be written.\n"));
     if (written.ok()) {
         pending_ = 0;
         return written;

@@ -198,7 +198,7 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes, const QStrin
         return Status::Fail(prefix + refused.error().text);
     const QString& target = refused.value();
     const QFileInfo info(target);
-    if (const Status made = MakeFolder(info.absolutePath(), prefix); !made)
+    if (Status made = MakeFolder(info.absolutePath(), prefix); !made)
         return made;
     RemoveStaleSaveFiles(target);
     const QByteArray encoded = QFile::encodeName(info.absoluteFilePath());
