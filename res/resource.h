@@ -253,6 +253,8 @@
 #define IDR_WIND_DIR                    154
 #define IDR_TAS                         155
 #define ID_VALUE_BASE                   100
+// The last calculator result, offered first in a value menu.
+#define ID_VALUE_LAST_RESULT            57637
 
 // ---- Gallery: entry fields and editable grid demonstration -------------------------------
 #define IDD_FIELDS_DEMO_P               990
@@ -613,6 +615,24 @@
 #define ID_ROUTE_SEARCH                 35100
 #define ID_ROUTE_CLEAR                  35101
 #define ID_ROUTE_IDENT_BASE             35200
+
+// ---- Times and clocks: the Times view ------------------------------------------------------
+// The view has no template: its controls are made in code with these ids.
+#define IDC_TIMES_TOP_CAPTION           127
+#define IDC_TIMES_TOP_CLOCK             136
+#define IDC_TIMES_SECOND_CAPTION        1268
+#define IDC_TIMES_SECOND_CLOCK          129
+#define IDC_TIMES_STARTUP               1209
+#define IDC_TIMES_FLIGHT_TIME           130
+#define IDC_TIMES_TAKEOFF               1218
+#define IDC_TIMES_AIR_TIME              131
+#define IDC_TIMES_LANDING               126
+#define IDC_TIMES_SHUTDOWN              1201
+#define IDC_TIMES_TIMER_1               141
+#define IDC_TIMES_TIMER_2               138
+#define IDC_TIMES_TIMER_3               139
+#define IDC_TIMES_TIMER_4               140
+#define IDC_TIMES_GPS_SPEED             159
 
 // ---- Times and clocks: the Timers and Timer Options dialogs -----------------------------------
 #define IDD_TIMERS_P                    800

@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
                          qPrintable(trevallion.StartupError()));
     }
     platform.Settings().Flush(); // the settings written behind reach the disk before the exit
-    if (const std::optional<Message> failure = platform.Settings().TakeFailure())
-        std::fprintf(stderr, "%s\n", qPrintable(failure->text));
+    if (const Status written = Status(platform.Settings().TakeFailure()); !written)
+        std::fprintf(stderr, "%s\n", qPrintable(written.error().text));
     InstallPlatform(nullptr);
     return result;
 }

@@ -9,6 +9,8 @@
 #include "core/common/resources/ResourceScript.h"
 #include "core/common/resources/ResourceTypes.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString kHeaderName = QStringLiteral("resource.h");
@@ -18,22 +20,24 @@ int LineCount(const QString& text) {
     return static_cast<int>(text.count(QLatin1Char('\n'))) + 1;
 }
 
-void CheckError(const ResourceError& error, const QString& file, const QString& text) {
-    FUZZ_CHECK(error.file == file);
-    FUZZ_CHECK(error.line >= 1 && error.line <= LineCount(text));
-    FUZZ_CHECK(!error.message.isEmpty());
+// A failure reads "FILE:LINE: message" with a line of the text and a message.
+void CheckError(const Status& failed, const QString& file, const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^([^:]+):(\\d+): (.+)$"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = form.match(failed.error().text);
+    FUZZ_CHECK(m.hasMatch() && m.captured(1) == file);
+    const int line = m.captured(2).toInt();
+    FUZZ_CHECK(line >= 1 && line <= LineCount(text));
 }
 
 void CheckTokens(const QString& script) {
-    QVector<ResourceToken> tokens;
-    int errorLine = 0;
-    QString message;
-    if (!TokenizeResourceScript(script, &tokens, &errorLine, &message)) {
-        FUZZ_CHECK(errorLine >= 1 && errorLine <= LineCount(script) && !message.isEmpty());
+    const Outcome<QVector<ResourceToken>> tokens = TokenizeResourceScript(script, kScriptName);
+    if (!tokens) {
+        CheckError(tokens.error(), kScriptName, script);
         return;
     }
     int line = 1;
-    for (const ResourceToken& token : tokens) {
+    for (const ResourceToken& token : tokens.value()) {
         FUZZ_CHECK(token.line >= line && token.line <= LineCount(script));
         line = token.line;
     }
@@ -63,25 +67,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ResourceSet set;
     set.symbols = PredefinedResourceSymbols();
-    ResourceError error;
-    if (!ParseResourceHeader(header, kHeaderName, &set.symbols, &error)) {
-        CheckError(error, kHeaderName, header);
+    if (const Status symbols = ParseResourceHeader(header, kHeaderName, &set.symbols); !symbols) {
+        CheckError(symbols, kHeaderName, header);
         return 0;
     }
     QMap<QString, int> twice = set.symbols;
     if (set.symbols.size() > PredefinedResourceSymbols().size()) {
-        ResourceError again;
-        FUZZ_CHECK(!ParseResourceHeader(header, kHeaderName, &twice, &again));
-        FUZZ_CHECK(again.message.contains(QStringLiteral("defined twice")));
+        const Status again = ParseResourceHeader(header, kHeaderName, &twice);
+        FUZZ_CHECK(!again && again.error().text.contains(QStringLiteral("defined twice")));
     }
-    if (!ParseResourceScript(script, kScriptName, &set, &error)) {
-        CheckError(error, kScriptName, script);
+    if (const Status parsed = ParseResourceScript(script, kScriptName, &set); !parsed) {
+        CheckError(parsed, kScriptName, script);
         return 0;
     }
     CheckSet(set, script);
     ResourceSet repeat;
     repeat.symbols = set.symbols;
-    FUZZ_CHECK(ParseResourceScript(script, kScriptName, &repeat, &error));
+    FUZZ_CHECK(ParseResourceScript(script, kScriptName, &repeat).ok());
     FUZZ_CHECK(repeat.dialogs.keys() == set.dialogs.keys() && repeat.strings == set.strings &&
                repeat.menus.keys() == set.menus.keys() && repeat.rawData == set.rawData);
     return 0;

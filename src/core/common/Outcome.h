@@ -43,6 +43,10 @@ class [[nodiscard]] Status {
 public:
     Status() = default;
     Status(Message error) : failed_(true), error_(std::move(error)) {}
+    // A failure told once and taken from where it waited (SettingsStore::TakeFailure): a
+    // success when there is none.
+    explicit Status(std::optional<Message> pending)
+        : failed_(pending.has_value()), error_(pending ? std::move(*pending) : Message{}) {}
 
     static Status Fail(QString text, MessageIcon icon = MessageIcon::Error) {
         return Status(Message{std::move(text), icon});

@@ -20,8 +20,7 @@ struct Wind {
 
 // Distance and tracks of the leg from `from` to `to`, with the wind correction. Returns the
 // wind triangle's message when no heading holds the track.
-std::optional<Message> ComputeLeg(PlanLeg& from, const PlanLeg& to, double tas, const Wind& wind,
-                                  bool magnetic) {
+Status ComputeLeg(PlanLeg& from, const PlanLeg& to, double tas, const Wind& wind, bool magnetic) {
     const double variation = (from.variation + to.variation) * 0.5;
     const double lat1 = from.latitude * units::kOne3600th;
     const double lon1 = from.longitude * units::kOne3600th;
@@ -36,7 +35,7 @@ std::optional<Message> ComputeLeg(PlanLeg& from, const PlanLeg& to, double tas, 
     if (!solved.ok()) {
         from.hasHeading = false;
         from.hasTime = false;
-        return solved.error();
+        return Status(solved.error());
     }
     from.groundSpeed = solved->groundSpeed;
     from.magneticHeading =
@@ -44,7 +43,7 @@ std::optional<Message> ComputeLeg(PlanLeg& from, const PlanLeg& to, double tas, 
     from.legTime = solved->time;
     // Without a TAS (or a ground speed) the leg's time is unknown, not zero.
     from.hasTime = solved->groundSpeed > 0;
-    return std::nullopt;
+    return {};
 }
 
 // Adds the legs' fuel and time up; an unknown time leaves every later total unknown too.
@@ -136,10 +135,9 @@ Outcome<PlanComputation> ComputeFlightPlan(const PlanInputs& inputs, double fuel
     const Wind wind{TextToDouble(inputs.windDirection), TextToDouble(inputs.windSpeed)};
     bool windReported = false;
     for (int i = 0; i + 1 < points.size(); ++i) {
-        const std::optional<Message> refused =
-            ComputeLeg(points[i], points[i + 1], tas, wind, inputs.magnetic);
-        if (refused && !windReported) {
-            result.notices.append(*refused);
+        const Status computed = ComputeLeg(points[i], points[i + 1], tas, wind, inputs.magnetic);
+        if (!computed && !windReported) {
+            result.notices.append(computed.error());
             windReported = true;
         }
     }

@@ -42,10 +42,10 @@ QString FlightTrack::TracksFolder() {
     return DocumentsFolder() + QStringLiteral("/Orvenda/Tracks/");
 }
 
-std::optional<Message> FlightTrack::Tick(const FlightTimes& times, const GpsReading& gps) {
+Status FlightTrack::Tick(const FlightTimes& times, const GpsReading& gps) {
     const bool timed = times.FlightTimerRunning();
     const SystemTime& startup = times.Time(FlightEvent::Startup);
-    std::optional<Message> failure;
+    Status failure;
     if (!path_.isEmpty() && (!timed || !(startup == startup_))) {
         failure = Write();
         End();
@@ -76,8 +76,8 @@ void FlightTrack::Add(const GpsReading& gps) {
     }
 }
 
-std::optional<Message> FlightTrack::Flush() {
-    return path_.isEmpty() ? std::nullopt : Write();
+Status FlightTrack::Flush() {
+    return path_.isEmpty() ? Status() : Write();
 }
 
 void FlightTrack::Begin(const SystemTime& startup) {
@@ -97,20 +97,20 @@ void FlightTrack::Begin(const SystemTime& startup) {
     failureReported_ = false;
 }
 
-std::optional<Message> FlightTrack::Write() {
+Status FlightTrack::Write() {
     if (pending_ == 0)
-        return std::nullopt; // nothing new: a flight without fixes leaves no empty file
+        return {}; // nothing new: a flight without fixes leaves no empty file
     lastWrite_ = NowSeconds();
-    const Status written = WriteWholeFile(path_, body_ + GpxTail(),
-                                          QStringLiteral("The flight track cannot be written.\n"));
+    Status written = WriteWholeFile(path_, body_ + GpxTail(),
+                                    QStringLiteral("The flight track cannot be written.\n"));
     if (written.ok()) {
         pending_ = 0;
-        return std::nullopt;
+        return written;
     }
     if (failureReported_)
-        return std::nullopt;
+        return {};
     failureReported_ = true;
-    return written.error();
+    return written;
 }
 
 void FlightTrack::End() {

@@ -15,8 +15,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 class FlightTimes;
 
 class FlightTrack {
@@ -28,13 +26,13 @@ public:
     // "<documents>/Orvenda/Tracks/".
     static QString TracksFolder();
 
-    // One tick: adds the fix when it is new and valid, writes the file when due. Returns the
+    // One tick: adds the fix when it is new and valid, writes the file when due. Fails with the
     // message of a write that failed, once per flight (the track goes on in memory and the next
     // write tries again).
-    std::optional<Message> Tick(const FlightTimes& times, const GpsReading& gps);
+    Status Tick(const FlightTimes& times, const GpsReading& gps);
 
     // Writes the points not yet on disk now (the program is ending).
-    std::optional<Message> Flush();
+    Status Flush();
 
     // The file of the flight being tracked ("" when none).
     const QString& Path() const { return path_; }
@@ -43,7 +41,7 @@ public:
 private:
     void Begin(const SystemTime& startup);
     void Add(const GpsReading& gps);
-    std::optional<Message> Write();
+    Status Write();
     void End();
 
     QString path_;

@@ -166,21 +166,19 @@ void CMainFrame::OnTimer() {
     document_.SetLastTick(std::move(tick));
     // A timer's sound that cannot be played is told once; the timer has gone on regardless.
     for (const Message& report : soundReports)
-        ShowError(this, report, LoadString(IDS_APP_TITLE));
-    if (const std::optional<Message> failure = document_.AfterTick(gps))
-        ShowError(this, *failure, LoadString(IDS_APP_TITLE));
+        ShowStatus(this, report, LoadString(IDS_APP_TITLE));
+    ShowStatus(this, document_.AfterTick(gps), LoadString(IDS_APP_TITLE));
     if (view_)
         view_->OnTimerTick();
     // A recorded time or preference that could not reach the disk is told within a second.
-    ReportSettingsFailure(this, LoadString(IDS_APP_TITLE));
+    ShowStatus(this, Status(CurrentPlatform().Settings().TakeFailure()), LoadString(IDS_APP_TITLE));
 }
 
 bool CMainFrame::ConfirmExit() {
     if (!document_.Times().flight.FlightInProgress())
         return true;
-    const Message question = ExitQuestion();
-    return ShowMessageBox(this, question.text, LoadString(IDS_APP_TITLE), MessageButtons::OkCancel,
-                          question.icon) == kIdOk;
+    return ShowMessageBox(this, ExitQuestion(), LoadString(IDS_APP_TITLE),
+                          MessageButtons::OkCancel) == kIdOk;
 }
 
 bool CMainFrame::OnExit() {
@@ -202,7 +200,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     timer_.stop();
     // The last try of the settings written behind, while a window can still tell its failure.
     CurrentPlatform().Settings().Flush();
-    ReportSettingsFailure(this, LoadString(IDS_APP_TITLE));
+    ShowStatus(this, Status(CurrentPlatform().Settings().TakeFailure()), LoadString(IDS_APP_TITLE));
     event->accept();
 }
 

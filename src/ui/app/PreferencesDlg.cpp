@@ -96,11 +96,10 @@ void CPreferencesDlg::ShowFileTexts() {
 }
 
 void CPreferencesDlg::OnSelectFile() {
-    Status loaded;
-    if (!AskForNavFile(this, document_, &loaded))
+    const QString path = AskForNavFilePath(this, document_);
+    if (path.isEmpty())
         return;
-    if (!loaded.ok())
-        ShowMessage(loaded.error().text, MessageButtons::Ok, loaded.error().icon);
+    ShowStatus(document_.ChooseNavFile(path));
     ShowFileTexts();
 }
 

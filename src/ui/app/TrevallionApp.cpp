@@ -41,7 +41,7 @@ bool CTrevallionApp::InitInstance() {
 
     document_ = std::make_unique<CTrevallionDoc>(settings, gpsFix_);
     for (const Message& message : document_->OnNewDocument())
-        ShowError(nullptr, message, title_);
+        ShowStatus(nullptr, message, title_);
 
     // The shape chosen last time; an angle the screen cannot take is ignored.
     CurrentPlatform().Screen().SetOrientation(settings.ReadInt(QStringLiteral("Orientation"), 0));
@@ -64,8 +64,4 @@ void CTrevallionApp::BringToFront() const {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->raise();
     window->activateWindow();
-}
-
-void CTrevallionApp::OpenHelpTopic(const QString& topic) {
-    CurrentPlatform().OpenHelp(topic);
 }

@@ -41,10 +41,6 @@ public:
     CTrevallionDoc* Document() const { return document_.get(); }
     CMainFrame* MainFrame() const { return frame_.get(); }
 
-    // Opens the help file at a topic's anchor (views: their topic; dialogs: their caption without
-    // spaces; other screens: the topics they name).
-    static void OpenHelpTopic(const QString& topic);
-
 private:
     QString title_;
     QString programFolder_;

@@ -15,10 +15,6 @@ int FieldId(const CalcFieldIds& fields, const QString& label) {
     return 0;
 }
 
-void Show(CCalcDialog& dialog, const Message& message) {
-    dialog.ShowMessage(message.text, MessageButtons::Ok, message.icon);
-}
-
 // Every text a calculator returns has its field: a label the dialog does not map is a fault of
 // the dialog, which stops a debug build (and every test run) instead of dropping the text.
 void SetTexts(CCalcDialog& dialog, const QVector<CalcField>& texts, const CalcFieldIds& fields) {
@@ -39,9 +35,9 @@ void SetTexts(CCalcDialog& dialog, const QVector<CalcField>& texts, const CalcFi
 bool ShowCalcResult(CCalcDialog& dialog, const CalcResult& result, const CalcFieldIds& fields) {
     SetTexts(dialog, result.replaced, fields);
     if (result.notice)
-        Show(dialog, *result.notice);
+        dialog.ShowStatus(*result.notice);
     if (result.stop) {
-        Show(dialog, *result.stop);
+        dialog.ShowStatus(*result.stop);
         if (const int id = FieldId(fields, result.focusLabel); id != 0)
             if (QWidget* field = dialog.GetDlgItem(id))
                 field->setFocus();

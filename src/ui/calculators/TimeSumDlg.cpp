@@ -18,7 +18,7 @@ void CTimeSumDlg::OnStep(TimeStep step) {
     const Outcome<unsigned> next =
         ApplyTimeStep(totalMinutes_, GetDlgItemText(IDC_TIME_SUM_TIME), step);
     if (!next) {
-        ShowMessage(next.error().text, MessageButtons::Ok, next.error().icon);
+        ShowStatus(next.error());
         return;
     }
     totalMinutes_ = next.value();

@@ -190,13 +190,13 @@ void CChecklistEditDlg::OnOK() {
         return;
     const Outcome<QByteArray> area = ChecklistAreaFromTree(TreeNodes());
     if (!area) {
-        ShowMessage(area.error().text, MessageButtons::Ok, area.error().icon);
+        ShowStatus(area.error());
         return;
     }
     const Outcome<bool> stored = StoreEditedChecklists(data_, area.value(), path_);
     if (!stored) {
         // Nothing is lost: the tree stays for another try or Cancel.
-        ShowMessage(stored.error().text, MessageButtons::Ok, stored.error().icon);
+        ShowStatus(stored.error());
         return;
     }
     CCalcDialog::OnOK();

@@ -24,7 +24,7 @@ void CTrevallionDoc::SaveFlightTimes() {
     ::SaveFlightTimes(settings_, times_.flight);
 }
 
-std::optional<Message> CTrevallionDoc::AfterTick(const GpsReading& gps) {
+Status CTrevallionDoc::AfterTick(const GpsReading& gps) {
     if (lastTick_.takeoffRecorded || lastTick_.landingRecorded)
         SaveFlightTimes();
     return track_.Tick(times_.flight, gps);
@@ -34,7 +34,8 @@ CTrevallionDoc::~CTrevallionDoc() {
     // The reader thread must end before the data sets go away; the last seconds of the flight
     // track go to the disk.
     gps_.StopGps();
-    track_.Flush();
+    if (const Status flushed = track_.Flush(); !flushed) // no window is left to tell it
+        qWarning("%s", qPrintable(flushed.error().text));
 }
 
 QString CTrevallionDoc::NavFileSetting(const SettingsStore& settings) {

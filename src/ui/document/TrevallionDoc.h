@@ -83,7 +83,7 @@ public:
     void SaveFlightTimes();
     // After the main frame's tick: keeps times the GPS recorded and extends the flight track.
     // Returns the message of a track that could not be written (once per flight).
-    std::optional<Message> AfterTick(const GpsReading& gps);
+    Status AfterTick(const GpsReading& gps);
     const FlightTrack& Track() const { return track_; }
 
 private:

@@ -5,8 +5,9 @@
 // beep (copy, cut, paste and backspace excepted); a paste is taken only when every character is
 // allowed. Escape cancels; Escape and Enter give the focus back to the grid. Losing the focus
 // ends the edit: the grid hears the new text (the initial one when cancelled) and the editor
-// closes itself. Its value menu is the grid's (menu resource 142 unless the grid sets another).
+// closes itself. Its value menu is the grid's (IDR_WEIGHTS unless the grid sets another).
 
+#include "resource.h"
 #include "ui/framework/ValueEdit.h"
 
 #include <QPointer>
@@ -16,11 +17,7 @@ class CEditGrid;
 class CCellEdit : public CValueEdit {
     Q_OBJECT
 public:
-    static constexpr int kDefaultMenu = 142;
-    // The editor's window style on the handheld (border, automatic scrolling, selection kept
-    // visible) and the list view's end-of-edit notification code, for reference.
-    static constexpr int kEditorStyle = 0x8001C0;
-    static constexpr int kEndLabelEditCode = -176;
+    static constexpr int kDefaultMenu = IDR_WEIGHTS;
 
     // Opens the editor over the cell (a rectangle of the grid's viewport) unless an editor is
     // already open anywhere, in which case nothing happens and nullptr is returned.

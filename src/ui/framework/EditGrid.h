@@ -15,9 +15,6 @@
 class CEditGrid : public QTreeWidget {
     Q_OBJECT
 public:
-    // The handheld's cell-changed message to the owner (0x83FD), for reference: CellChanged
-    // carries what it carried (the grid is the sender).
-    static constexpr int kCellChangedMessage = 33789;
     static constexpr QRgb kReadOnlyColour = 0xF7F7F7;
 
     struct Cell {

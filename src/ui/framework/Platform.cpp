@@ -1,7 +1,5 @@
 #include "ui/framework/Platform.h"
 
-#include "core/common/settings/SettingsStore.h"
-
 #include <QMenu>
 #include <QtGlobal>
 
@@ -19,10 +17,6 @@ void InstallPlatform(Platform* platform) {
     g_platform = platform;
 }
 
-bool HasPlatform() {
-    return g_platform != nullptr;
-}
-
 QAction* Platform::TrackPopupMenu(QMenu* menu, const QPoint& globalPos) {
     return menu->exec(globalPos);
 }
@@ -32,11 +26,13 @@ int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
     return CurrentPlatform().MessageBox(parent, text, title, buttons, icon);
 }
 
-void ShowError(QWidget* parent, const Message& message, const QString& title) {
-    ShowMessageBox(parent, message.text, title, MessageButtons::Ok, message.icon);
+int ShowMessageBox(QWidget* parent, const Message& question, const QString& title,
+                   MessageButtons buttons) {
+    return ShowMessageBox(parent, question.text, title, buttons, question.icon);
 }
 
-void ReportSettingsFailure(QWidget* parent, const QString& title) {
-    if (const std::optional<Message> failure = CurrentPlatform().Settings().TakeFailure())
-        ShowError(parent, *failure, title);
+bool ShowStatus(QWidget* parent, const Status& status, const QString& title) {
+    if (!status.ok())
+        ShowMessageBox(parent, status.error(), title, MessageButtons::Ok);
+    return status.ok();
 }

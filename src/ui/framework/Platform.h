@@ -60,14 +60,14 @@ public:
 // The platform in use. The application installs one at start; the caller keeps ownership.
 Platform& CurrentPlatform();
 void InstallPlatform(Platform* platform);
-bool HasPlatform();
 
 // Convenience: a message box on the current platform.
 int ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
                    MessageButtons buttons = MessageButtons::Ok,
                    MessageIcon icon = MessageIcon::Information);
-// A failed core outcome's message, shown with its own icon and an OK button.
-void ShowError(QWidget* parent, const Message& message, const QString& title);
-// A failed write of the settings store not told yet, shown once (see
-// SettingsStore::TakeFailure).
-void ReportSettingsFailure(QWidget* parent, const QString& title);
+// A question (a message with its own text and icon) with the given buttons.
+int ShowMessageBox(QWidget* parent, const Message& question, const QString& title,
+                   MessageButtons buttons);
+// The one place a status reaches the user: a failed status's message, shown with its own icon
+// and an OK button; nothing for a success. Returns whether the status succeeded.
+bool ShowStatus(QWidget* parent, const Status& status, const QString& title);

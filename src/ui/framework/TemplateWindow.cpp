@@ -49,6 +49,10 @@ int CTemplateWindow::ShowMessage(const QString& text, MessageButtons buttons, Me
     return ShowMessageBox(host_, text, MessageBoxTitle(title_), buttons, icon);
 }
 
+bool CTemplateWindow::ShowStatus(const Status& status) const {
+    return ::ShowStatus(host_, status, MessageBoxTitle(title_));
+}
+
 void CTemplateWindow::PaintTitle(QPainter& painter) const {
     PaintTitleBand(painter, host_->font(), MessageBoxTitle(title_),
                    CurrentPlatform().Screen().Width());

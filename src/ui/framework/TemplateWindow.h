@@ -49,6 +49,8 @@ public:
     // A message box over the host; returns the pressed button.
     int ShowMessage(const QString& text, MessageButtons buttons = MessageButtons::Ok,
                     MessageIcon icon = MessageIcon::Information);
+    // A failed status's message over the host (see ::ShowStatus); true when it succeeded.
+    bool ShowStatus(const Status& status) const;
     // The template the controls were created from (0 before creation).
     int CreatedTemplateId() const { return createdTemplate_; }
     // The template whose positions the controls have now.

@@ -2,9 +2,11 @@
 // A numeric entry field with a value menu: tap and hold (a long press of about half a second,
 // or a right click on a desktop) pops up typical values. The menu is the first sub-menu of a
 // menu resource, or else a generated range 0, step, 2 x step ... up to a maximum ("%u", command
-// ids 100 + value). The last calculator result, when there is one, is offered first ("%.1f",
-// command 57637). A chosen value becomes the field's text, or, with the forward flag, goes to
-// the owner as a command (CommandForwarded).
+// ids ID_VALUE_BASE + value). The last calculator result, when there is one, is offered first
+// ("%.1f", command ID_VALUE_LAST_RESULT). A chosen value becomes the field's text, or, with the
+// forward flag, goes to the owner as a command (CommandForwarded).
+
+#include "resource.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -17,8 +19,8 @@ class QMenu;
 class CValueEdit : public QLineEdit {
     Q_OBJECT
 public:
-    static constexpr int kLastResultCommand = 57637;
-    static constexpr int kRangeCommandBase = 100;
+    static constexpr int kLastResultCommand = ID_VALUE_LAST_RESULT;
+    static constexpr int kRangeCommandBase = ID_VALUE_BASE;
     static constexpr int kHoldMilliseconds = 500;
     // A generated range never holds more items than this.
     static constexpr int kMaxRangeItems = 1000;

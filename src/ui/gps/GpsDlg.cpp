@@ -125,14 +125,11 @@ void CGpsDlg::StartOrStop() {
     if (!entry) {
         // Nothing to say when the choice of a recording was cancelled.
         if (typed != entries_.last().name)
-            ShowMessage(GpsSourceNotUnderstood().text, MessageButtons::Ok, MessageIcon::None);
+            ShowStatus(GpsSourceNotUnderstood());
         return;
     }
-    const Status started = document_.StartGps(*entry, ReplayInterval());
-    if (!started.ok()) {
-        ShowMessage(started.error().text, MessageButtons::Ok, MessageIcon::None);
+    if (!ShowStatus(document_.StartGps(*entry, ReplayInterval())))
         return;
-    }
     started_ = entry;
     if (entry->kind == GpsSourceKind::Replay && entry->target != sources_.replayFile) {
         sources_.replayFile = entry->target;
@@ -147,9 +144,7 @@ void CGpsDlg::StartOrStop() {
 void CGpsDlg::SetSystemTimeFromGps() {
     const uint32_t gpsTime = document_.Fix().Snapshot().values.time;
     const QDateTime utc = SystemTimeFromGps(CurrentClock().NowUtc(), gpsTime);
-    const Status set = SetSystemClock(utc);
-    if (!set.ok())
-        ShowMessage(set.error().text, MessageButtons::Ok, MessageIcon::None);
+    ShowStatus(SetSystemClock(utc));
 }
 
 void CGpsDlg::OnOK() {

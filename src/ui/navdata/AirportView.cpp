@@ -166,11 +166,10 @@ void CAirportView::OnViewRunways() {
 }
 
 void CAirportView::OnFileOpen() {
-    Status loaded;
-    if (!AskForNavFile(this, document_, &loaded))
+    const QString path = AskForNavFilePath(this, document_);
+    if (path.isEmpty())
         return;
-    if (!loaded.ok())
-        ShowMessage(loaded.error().text, MessageButtons::Ok, loaded.error().icon);
+    ShowStatus(document_.ChooseNavFile(path));
     IdentBox()->setEditText(QString());
     OnShow();
 }

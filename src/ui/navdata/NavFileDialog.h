@@ -1,12 +1,12 @@
 #pragma once
 // Choosing another navigation data file through the platform's file dialog (Preferences and the
-// airport directory's File Open): the chosen file is opened as the document's navigation data and
-// stored as "AirportFile", whether or not it loads.
+// airport directory's File Open). The caller opens the chosen file as the document's navigation
+// data (CTrevallionDoc::ChooseNavFile, which stores it as "AirportFile" whether or not it loads).
 
-#include "core/common/Outcome.h"
+#include <QString>
 
 class CTrevallionDoc;
 class QWidget;
 
-// False when the dialog was cancelled; otherwise true with the load's outcome in *loaded.
-bool AskForNavFile(QWidget* parent, CTrevallionDoc& document, Status* loaded);
+// The chosen file; "" when the dialog was cancelled.
+QString AskForNavFilePath(QWidget* parent, const CTrevallionDoc& document);

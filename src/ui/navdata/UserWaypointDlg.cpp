@@ -99,7 +99,7 @@ void CUserWaypointDlg::OnOK() {
     entry.varEast = IsDlgButtonChecked(IDC_WP_VAR_EAST);
     const Outcome<UserWaypoint> made = UserWaypointFromEntry(entry);
     if (!made) {
-        ShowMessage(made.error().text, MessageButtons::Ok, made.error().icon);
+        ShowStatus(made.error());
         return;
     }
     waypoint_ = made.value();

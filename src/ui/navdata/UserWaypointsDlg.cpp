@@ -51,17 +51,12 @@ int CUserWaypointsDlg::SelectedIndex() const {
     return index < document_.Waypoints().Count() ? index : -1;
 }
 
-void CUserWaypointsDlg::ShowFailure(const Status& status) {
-    if (!status.ok())
-        ShowMessage(status.error().text, MessageButtons::Ok, status.error().icon);
-}
-
 void CUserWaypointsDlg::OnAdd() {
     CUserWaypointDlg edit(UserWaypoint(), document_.Settings(),
                           CurrentAppState().settings.secondsFormat, this);
     if (edit.DoModal() != kIdOk)
         return;
-    ShowFailure(document_.Waypoints().AddUserWaypoint(edit.Waypoint()));
+    ShowStatus(document_.Waypoints().AddUserWaypoint(edit.Waypoint()));
     Fill(edit.Waypoint().name);
 }
 
@@ -73,7 +68,7 @@ void CUserWaypointsDlg::OnEdit() {
                           CurrentAppState().settings.secondsFormat, this);
     if (edit.DoModal() != kIdOk)
         return;
-    ShowFailure(document_.Waypoints().ReplaceUserWaypoint(index, edit.Waypoint()));
+    ShowStatus(document_.Waypoints().ReplaceUserWaypoint(index, edit.Waypoint()));
     Fill(edit.Waypoint().name);
 }
 
@@ -85,7 +80,7 @@ void CUserWaypointsDlg::OnDelete() {
     if (ShowMessage(QStringLiteral("Delete ") + name + QStringLiteral("?"),
                     MessageButtons::OkCancel, MessageIcon::Question) != kIdOk)
         return;
-    ShowFailure(document_.Waypoints().DeleteUserWaypoint(index));
+    ShowStatus(document_.Waypoints().DeleteUserWaypoint(index));
     Fill();
 }
 

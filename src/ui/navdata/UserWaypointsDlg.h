@@ -39,7 +39,6 @@ private:
     // Fills the list; selects the last row whose waypoint has this name, else the first row.
     void Fill(const QString& selectName = {});
     // Shows a failed save; the list in memory keeps the change.
-    void ShowFailure(const Status& status);
 
     CTrevallionDoc& document_;
     bool selectMode_;

@@ -1,5 +1,6 @@
 #include "ui/planning/PlanningView.h"
 
+#include "core/common/io/FileIo.h"
 #include "core/common/text/Format.h"
 #include "core/planning/FlightPlanComputation.h"
 #include "core/planning/FlightPlanFile.h"
@@ -16,7 +17,6 @@
 #include "ui/planning/RouteMenu.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QMenu>
 #include <QTreeWidget>
 
@@ -27,9 +27,8 @@ constexpr int kWindSpeedChars = 2;
 constexpr int kWindSpeedMenuMaximum = 30;
 constexpr int kWindSpeedMenuStep = 2;
 
+// The dialogs start in the plan files' folder (made before they open).
 FileDialogRequest PlanFileRequest(const QString& title) {
-    // The dialogs start in the plan files' folder, made when it is missing.
-    QDir().mkpath(FlightPlanFolder());
     return {title, QStringLiteral("Flight Plan Files (*.fp)"), QStringLiteral("fp"),
             FlightPlanFolder()};
 }
@@ -167,7 +166,7 @@ bool CPlanningView::Recompute() {
     SetDlgItemText(IDC_PLAN_ROUTE, TrimmedRoute(GetDlgItemText(IDC_PLAN_ROUTE)));
     const PlanInputs inputs = Inputs();
     if (const Status wind = CheckPlanWind(inputs); !wind.ok()) {
-        Report(wind.error());
+        ShowStatus(wind.error());
         return false;
     }
     const RoutePlaces places(&document_.Waypoints(), &document_.NavData(), picks_);
@@ -175,12 +174,12 @@ bool CPlanningView::Recompute() {
     plan_ = computed.ok() ? computed->plan : FlightPlan();
     DrawPlan();
     if (!computed.ok()) {
-        Report(computed.error());
+        ShowStatus(computed.error());
         return false;
     }
     WritePlanSettings(document_.Settings(), inputs);
     for (const Message& notice : computed->notices)
-        Report(notice);
+        ShowStatus(notice);
     return true;
 }
 
@@ -238,12 +237,12 @@ void CPlanningView::OnSearch() {
 bool CPlanningView::OpenPlan(const QString& path) {
     const Outcome<QString> text = ReadFlightPlanFile(path);
     if (!text.ok()) {
-        Report(text.error());
+        ShowStatus(text.error());
         return false;
     }
     const PlanInputs inputs = ParseFlightPlanText(text.value());
     if (!SelectType(document_.Aircraft().FindAircraftTypeByName(inputs.aircraft))) {
-        Report({QString::fromLatin1(kUnknownPlanAircraftText), MessageIcon::None});
+        ShowStatus(Message{QString::fromLatin1(kUnknownPlanAircraftText), MessageIcon::None});
         return false;
     }
     SetInputs(inputs);
@@ -254,20 +253,24 @@ bool CPlanningView::OpenPlan(const QString& path) {
 bool CPlanningView::SavePlan(const QString& path) {
     const Status written = WriteFlightPlanFile(path, Inputs());
     if (!written.ok())
-        Report(written.error());
+        ShowStatus(written.error());
     return written.ok();
 }
 
 void CPlanningView::OpenWithDialog() {
-    const QString path = CurrentPlatform().GetOpenFileName(
-        this, PlanFileRequest(QStringLiteral("Open flight plan")));
+    const FileDialogRequest request = PlanFileRequest(QStringLiteral("Open flight plan"));
+    if (!ShowStatus(MakeFolder(request.initialPath, QStringLiteral("Error: "))))
+        return;
+    const QString path = CurrentPlatform().GetOpenFileName(this, request);
     if (!path.isEmpty())
         OpenPlan(path);
 }
 
 void CPlanningView::SaveWithDialog() {
-    const QString path = CurrentPlatform().GetSaveFileName(
-        this, PlanFileRequest(QStringLiteral("Save flight plan")));
+    const FileDialogRequest request = PlanFileRequest(QStringLiteral("Save flight plan"));
+    if (!ShowStatus(MakeFolder(request.initialPath, QStringLiteral("Error: "))))
+        return;
+    const QString path = CurrentPlatform().GetSaveFileName(this, request);
     if (!path.isEmpty())
         SavePlan(path);
 }
@@ -288,8 +291,4 @@ void CPlanningView::RunDistanceTrack() {
     case PlanAction::None:
         break;
     }
-}
-
-void CPlanningView::Report(const Message& message) {
-    ShowMessage(message.text, MessageButtons::Ok, message.icon);
 }

@@ -66,7 +66,6 @@ private:
     CRouteMenu MakeRouteMenu() const;
     void OpenWithDialog();
     void SaveWithDialog();
-    void Report(const Message& message);
     QTreeWidget* Table() const;
 
     CTrevallionDoc& document_;

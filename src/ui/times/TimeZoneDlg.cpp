@@ -40,7 +40,7 @@ void CTimeZoneDlg::OnOK() {
     Outcome<WorldClock> place =
         ChoosePlace(GetDlgItemText(IDC_ZONE_NAME), chosen, place_.key, newPlace_);
     if (!place.ok()) {
-        ShowMessage(place.error().text, MessageButtons::Ok, place.error().icon);
+        ShowStatus(place.error());
         return;
     }
     place_ = std::move(place).value();

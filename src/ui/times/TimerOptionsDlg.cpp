@@ -59,11 +59,8 @@ void CTimerOptionsDlg::ChooseSoundFile() {
 void CTimerOptionsDlg::PlaySound() {
     const QString shown = SoundFileShown();
     const QString path = shown.isEmpty() ? DefaultAlarmSound() : shown;
-    const Status playable = CheckWaveFile(path);
-    if (!playable.ok()) {
-        ShowMessage(playable.error().text, MessageButtons::Ok, playable.error().icon);
+    if (!ShowStatus(CheckWaveFile(path)))
         return;
-    }
     CurrentPlatform().PlaySound(path);
 }
 

@@ -28,15 +28,15 @@ struct CellControls {
 
 // In TimesCell order.
 constexpr CellControls kCells[] = {
-    {TimesCell::TopClock, CTimerView::kTopCaption, "Local Time", CTimerView::kTopClock},
-    {TimesCell::SecondClock, CTimerView::kSecondCaption, "Zulu Time", CTimerView::kSecondClock},
-    {TimesCell::Startup, 0, "Startup", CTimerView::kStartup},
-    {TimesCell::FlightTime, 0, "Flight Time", CTimerView::kFlightTime},
-    {TimesCell::Takeoff, 0, "Takeoff", CTimerView::kTakeoff},
-    {TimesCell::AirTime, 0, "Air Time", CTimerView::kAirTime},
-    {TimesCell::Landing, 0, "Landing", CTimerView::kLanding},
-    {TimesCell::Shutdown, 0, "Shutdown", CTimerView::kShutdown},
-    {TimesCell::Speed, 0, "Speed", CTimerView::kSpeedValue},
+    {TimesCell::TopClock, IDC_TIMES_TOP_CAPTION, "Local Time", IDC_TIMES_TOP_CLOCK},
+    {TimesCell::SecondClock, IDC_TIMES_SECOND_CAPTION, "Zulu Time", IDC_TIMES_SECOND_CLOCK},
+    {TimesCell::Startup, 0, "Startup", IDC_TIMES_STARTUP},
+    {TimesCell::FlightTime, 0, "Flight Time", IDC_TIMES_FLIGHT_TIME},
+    {TimesCell::Takeoff, 0, "Takeoff", IDC_TIMES_TAKEOFF},
+    {TimesCell::AirTime, 0, "Air Time", IDC_TIMES_AIR_TIME},
+    {TimesCell::Landing, 0, "Landing", IDC_TIMES_LANDING},
+    {TimesCell::Shutdown, 0, "Shutdown", IDC_TIMES_SHUTDOWN},
+    {TimesCell::Speed, 0, "Speed", IDC_TIMES_GPS_SPEED},
 };
 static_assert(std::size(kCells) == kTimesCellCount);
 
@@ -86,10 +86,10 @@ QLabel* CTimerView::AddLabel(int id, const QString& text) {
 
 void CTimerView::CreateControls() {
     using Record = void (CTimerView::*)();
-    const QHash<int, Record> recorders = {{kStartup, &CTimerView::RecordStartup},
-                                          {kTakeoff, &CTimerView::RecordTakeoff},
-                                          {kLanding, &CTimerView::RecordLanding},
-                                          {kShutdown, &CTimerView::RecordShutdown}};
+    const QHash<int, Record> recorders = {{IDC_TIMES_STARTUP, &CTimerView::RecordStartup},
+                                          {IDC_TIMES_TAKEOFF, &CTimerView::RecordTakeoff},
+                                          {IDC_TIMES_LANDING, &CTimerView::RecordLanding},
+                                          {IDC_TIMES_SHUTDOWN, &CTimerView::RecordShutdown}};
     for (const CellControls& cell : kCells) {
         cellCaptions_.append(AddLabel(cell.captionId, QString::fromLatin1(cell.caption)));
         if (cell.cell == TimesCell::Speed) {
@@ -138,21 +138,21 @@ ColouredText CTimerView::ButtonText(int id) const {
         if (kTimerButtons[t] == id)
             return TimerButtonText(document_.Times().timers[t]);
     switch (id) {
-    case kTopClock:
+    case IDC_TIMES_TOP_CLOCK:
         return {display_.TopClock(zone), TextColour::Black};
-    case kSecondClock:
+    case IDC_TIMES_SECOND_CLOCK:
         return {display_.SecondClock(zone), TextColour::Black};
-    case kStartup:
+    case IDC_TIMES_STARTUP:
         return display_.Event(times, FlightEvent::Startup, zone);
-    case kTakeoff:
+    case IDC_TIMES_TAKEOFF:
         return display_.Event(times, FlightEvent::Takeoff, zone);
-    case kLanding:
+    case IDC_TIMES_LANDING:
         return display_.Event(times, FlightEvent::Landing, zone);
-    case kShutdown:
+    case IDC_TIMES_SHUTDOWN:
         return display_.Event(times, FlightEvent::Shutdown, zone);
-    case kFlightTime:
+    case IDC_TIMES_FLIGHT_TIME:
         return display_.FlightTime(times);
-    case kAirTime:
+    case IDC_TIMES_AIR_TIME:
         return display_.AirTime(times);
     default:
         break;
@@ -169,37 +169,39 @@ void CTimerView::Redraw(std::initializer_list<int> ids) {
 }
 
 void CTimerView::ApplyCaptions() {
-    qobject_cast<QLabel*>(Control(kTopCaption))->setText(display_.TopCaption());
-    qobject_cast<QLabel*>(Control(kSecondCaption))->setText(display_.SecondCaption());
+    qobject_cast<QLabel*>(Control(IDC_TIMES_TOP_CAPTION))->setText(display_.TopCaption());
+    qobject_cast<QLabel*>(Control(IDC_TIMES_SECOND_CAPTION))->setText(display_.SecondCaption());
 }
 
 void CTimerView::ShowGpsSpeed() {
     const GpsReading gps = document_.Fix().Snapshot();
     cellCaptions_[static_cast<int>(TimesCell::Speed)]->setVisible(gps.open);
-    auto* speed = qobject_cast<QLabel*>(Control(kSpeedValue));
+    auto* speed = qobject_cast<QLabel*>(Control(IDC_TIMES_GPS_SPEED));
     speed->setVisible(gps.open);
     speed->setText(FormatText("%u", static_cast<unsigned>(std::max(gps.values.speed, 0))));
 }
 
 void CTimerView::AfterDialog() {
     ApplyCaptions();
-    Redraw(
-        {kTopClock, kSecondClock, kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+    Redraw({IDC_TIMES_TOP_CLOCK, IDC_TIMES_SECOND_CLOCK, IDC_TIMES_STARTUP, IDC_TIMES_TAKEOFF,
+            IDC_TIMES_LANDING, IDC_TIMES_SHUTDOWN, IDC_TIMES_FLIGHT_TIME, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::OnTimerTick() {
     const FlightTimes& times = document_.Times().flight;
     if (minute_.Changed(CurrentClock().NowUtc())) {
-        Redraw({kTopClock, kSecondClock});
-        Redraw({times.IsRecorded(FlightEvent::Startup) ? kFlightTime : kStartup});
-        Redraw({times.IsRecorded(FlightEvent::Takeoff) ? kAirTime : kTakeoff});
+        Redraw({IDC_TIMES_TOP_CLOCK, IDC_TIMES_SECOND_CLOCK});
+        Redraw(
+            {times.IsRecorded(FlightEvent::Startup) ? IDC_TIMES_FLIGHT_TIME : IDC_TIMES_STARTUP});
+        Redraw({times.IsRecorded(FlightEvent::Takeoff) ? IDC_TIMES_AIR_TIME : IDC_TIMES_TAKEOFF});
         if (!times.IsRecorded(FlightEvent::Landing))
-            Redraw({kLanding});
+            Redraw({IDC_TIMES_LANDING});
         if (!times.IsRecorded(FlightEvent::Shutdown))
-            Redraw({kShutdown});
+            Redraw({IDC_TIMES_SHUTDOWN});
     }
     if (document_.LastTick().refreshTimes)
-        Redraw({kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+        Redraw({IDC_TIMES_STARTUP, IDC_TIMES_TAKEOFF, IDC_TIMES_LANDING, IDC_TIMES_SHUTDOWN,
+                IDC_TIMES_FLIGHT_TIME, IDC_TIMES_AIR_TIME});
     Redraw({kTimerButtons[0], kTimerButtons[1], kTimerButtons[2], kTimerButtons[3]});
     for (int t = 0; t < kTimesTimerCount; ++t)
         timerCaptions_[t]->setText(document_.Times().timers[t].Name());
@@ -213,63 +215,63 @@ void CTimerView::TimesChanged(std::initializer_list<int> ids) {
 
 void CTimerView::RecordStartup() {
     if (document_.Times().flight.RecordStartup())
-        TimesChanged({kStartup, kFlightTime});
+        TimesChanged({IDC_TIMES_STARTUP, IDC_TIMES_FLIGHT_TIME});
 }
 
 void CTimerView::RecordTakeoff() {
     if (document_.Times().RecordTakeoff())
-        TimesChanged({kTakeoff, kAirTime});
+        TimesChanged({IDC_TIMES_TAKEOFF, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::RecordLanding() {
     if (document_.Times().RecordLandingByHand())
-        TimesChanged({kTakeoff, kLanding, kAirTime});
+        TimesChanged({IDC_TIMES_TAKEOFF, IDC_TIMES_LANDING, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::RecordShutdown() {
     FlightTimes& times = document_.Times().flight;
     ShutdownRecord result = times.RecordShutdown();
     if (result == ShutdownRecord::AskFirst) {
-        const Message question = ShutdownBeforeLandingQuestion();
-        if (ShowMessageBox(this, question.text, LoadString(IDS_APP_TITLE), MessageButtons::OkCancel,
-                           question.icon) != kIdOk)
+        if (ShowMessageBox(this, ShutdownBeforeLandingQuestion(), LoadString(IDS_APP_TITLE),
+                           MessageButtons::OkCancel) != kIdOk)
             return;
         result = times.RecordShutdown(true);
     }
     if (result == ShutdownRecord::Recorded)
-        TimesChanged({kStartup, kShutdown, kFlightTime});
+        TimesChanged({IDC_TIMES_STARTUP, IDC_TIMES_SHUTDOWN, IDC_TIMES_FLIGHT_TIME});
 }
 
 void CTimerView::ResetStartup() {
     document_.Times().flight.ResetStartup();
-    TimesChanged({kStartup, kShutdown, kFlightTime});
+    TimesChanged({IDC_TIMES_STARTUP, IDC_TIMES_SHUTDOWN, IDC_TIMES_FLIGHT_TIME});
 }
 
 void CTimerView::ResetTakeoff() {
     document_.Times().flight.ResetTakeoff();
-    TimesChanged({kTakeoff, kLanding, kAirTime});
+    TimesChanged({IDC_TIMES_TAKEOFF, IDC_TIMES_LANDING, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::ResetLanding() {
     document_.Times().flight.ResetLanding();
-    TimesChanged({kTakeoff, kLanding, kAirTime});
+    TimesChanged({IDC_TIMES_TAKEOFF, IDC_TIMES_LANDING, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::ResetShutdown() {
     document_.Times().flight.ResetShutdown();
-    TimesChanged({kStartup, kShutdown, kFlightTime});
+    TimesChanged({IDC_TIMES_STARTUP, IDC_TIMES_SHUTDOWN, IDC_TIMES_FLIGHT_TIME});
 }
 
 void CTimerView::ResetAll() {
     document_.Times().flight.ResetAll();
-    TimesChanged({kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+    TimesChanged({IDC_TIMES_STARTUP, IDC_TIMES_TAKEOFF, IDC_TIMES_LANDING, IDC_TIMES_SHUTDOWN,
+                  IDC_TIMES_FLIGHT_TIME, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::ToggleFlag(bool TimesDisplay::*flag) {
     display_.*flag = !(display_.*flag);
     ApplyCaptions();
-    Redraw(
-        {kTopClock, kSecondClock, kStartup, kTakeoff, kLanding, kShutdown, kFlightTime, kAirTime});
+    Redraw({IDC_TIMES_TOP_CLOCK, IDC_TIMES_SECOND_CLOCK, IDC_TIMES_STARTUP, IDC_TIMES_TAKEOFF,
+            IDC_TIMES_LANDING, IDC_TIMES_SHUTDOWN, IDC_TIMES_FLIGHT_TIME, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::OpenTimers(int timerIndex) {

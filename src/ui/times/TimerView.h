@@ -10,6 +10,7 @@
 
 #include "core/times/MinuteWatch.h"
 #include "core/times/TimesDisplay.h"
+#include "resource.h"
 #include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
 
@@ -24,19 +25,9 @@ class QLabel;
 class CTimerView : public CCustomFormView {
     Q_OBJECT
 public:
-    // Control ids.
-    static constexpr int kTopCaption = 127;
-    static constexpr int kTopClock = 136;
-    static constexpr int kSecondCaption = 1268;
-    static constexpr int kSecondClock = 129;
-    static constexpr int kStartup = 1209;
-    static constexpr int kFlightTime = 130;
-    static constexpr int kTakeoff = 1218;
-    static constexpr int kAirTime = 131;
-    static constexpr int kLanding = 126;
-    static constexpr int kShutdown = 1201;
-    static constexpr std::array<int, 4> kTimerButtons = {141, 138, 139, 140};
-    static constexpr int kSpeedValue = 159;
+    // The count-timer buttons, timers 1 to 4.
+    static constexpr std::array<int, 4> kTimerButtons = {IDC_TIMES_TIMER_1, IDC_TIMES_TIMER_2,
+                                                         IDC_TIMES_TIMER_3, IDC_TIMES_TIMER_4};
 
     // The view's commands (the Times menu and Edit, GPS...) are in `commands` while it lives.
     CTimerView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);

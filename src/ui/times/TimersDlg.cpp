@@ -143,9 +143,7 @@ void CTimersDlg::SelectTimer(int index) {
 }
 
 void CTimersDlg::Start() {
-    const Status started = Timer().Start();
-    if (!started.ok())
-        ShowMessage(started.error().text, MessageButtons::Ok, started.error().icon);
+    ShowStatus(Timer().Start());
     Refresh();
 }
 
@@ -198,8 +196,8 @@ void CTimersDlg::TapCurrent(const QPoint& position) {
 }
 
 void CTimersDlg::SetStarting() {
-    const Message saved = Timer().SetStarting(document_.Settings());
-    ShowMessage(saved.text, MessageButtons::Ok, saved.icon);
+    // The message says what was kept, on success as on failure.
+    ShowStatus(Timer().SetStarting(document_.Settings()));
     Refresh();
 }
 

@@ -13,10 +13,8 @@ void CopyTimesToClipboard(CCustomFormView* view, const QString& text) {
     Platform& platform = CurrentPlatform();
     platform.SetClipboardText(text);
     // The clipboard says nothing when it refuses text: reading it back is the only check.
-    if (platform.ClipboardText() != text) {
-        const Message failure = ClipboardSetFailure();
-        view->ShowMessage(failure.text, MessageButtons::Ok, failure.icon);
-    }
+    if (platform.ClipboardText() != text)
+        view->ShowStatus(ClipboardSetFailure());
 }
 
 void HandTimesToFlightLog(CCustomFormView* view, const FlightTimes& times,
@@ -25,13 +23,12 @@ void HandTimesToFlightLog(CCustomFormView* view, const FlightTimes& times,
     const Outcome<FlightLogLaunch> plan =
         PlanFlightLogHandOff(installed.Stores(), times, display, zoneOffset);
     if (!plan.ok()) {
-        view->ShowMessage(plan.error().text, MessageButtons::Ok, plan.error().icon);
+        view->ShowStatus(plan.error());
         return;
     }
     if (CurrentPlatform().StartProcess(plan->program, plan->Arguments()))
         return;
     const QFileInfo program(plan->program);
     const int reason = !program.exists() ? ENOENT : (!program.isExecutable() ? EACCES : ENOEXEC);
-    const Message failure = FlightLogStartFailure(QString::fromLocal8Bit(std::strerror(reason)));
-    view->ShowMessage(failure.text, MessageButtons::Ok, failure.icon);
+    view->ShowStatus(FlightLogStartFailure(QString::fromLocal8Bit(std::strerror(reason))));
 }

@@ -46,7 +46,7 @@ void CAircraftDlg::OnOK() {
     entry.emptyLateralArm = GetDlgItemText(IDC_AC_LATERAL);
     const Outcome<Aircraft> read = ReadAircraftEntry(entry, aircraft_, identAtOpening_, store_);
     if (!read.ok()) {
-        ReportOutcome(*this, read.error());
+        ShowStatus(read.error());
         return;
     }
     aircraft_ = read.value();

@@ -108,7 +108,7 @@ bool CAircraftListDlg::EditAircraft(Aircraft& aircraft, const QString& identAtOp
 }
 
 void CAircraftListDlg::AfterChange(const Status& stored, const QString& label) {
-    ReportOutcome(*this, stored);
+    ShowStatus(stored);
     FillTree();
     SelectNode(label);
 }
@@ -168,7 +168,7 @@ void CAircraftListDlg::OnDelete() {
         return;
     const Outcome<QString> question = DeleteTypeQuestion(store_, *type);
     if (!question.ok()) {
-        ReportOutcome(*this, question.error());
+        ShowStatus(question.error());
         return;
     }
     const int id = type->id;

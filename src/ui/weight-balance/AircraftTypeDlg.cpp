@@ -192,7 +192,7 @@ void CAircraftTypeDlg::OnOK() {
     const TypeEntryResult read = ReadAircraftTypeEntry(ReadPages(), type_, nameAtOpening_, store_);
     if (read.failure) {
         ShowPage(read.failure->page);
-        ShowMessage(read.failure->message.text, MessageButtons::Ok, read.failure->message.icon);
+        ShowStatus(read.failure->message);
         return;
     }
     type_ = read.type;
@@ -203,7 +203,7 @@ void CAircraftTypeDlg::OnGraph() {
     const Outcome<BoundedList<EnvelopePoint, AircraftType::kMaxEnvelopePoints>> envelope =
         ReadEnvelopeRows(ReadPages().envelope, type_);
     if (!envelope.ok()) {
-        ReportOutcome(*this, envelope.error());
+        ShowStatus(envelope.error());
         return;
     }
     AircraftType drawn = type_;

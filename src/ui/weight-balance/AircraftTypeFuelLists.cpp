@@ -53,7 +53,7 @@ void CAircraftTypeDlg::FillStartup(const QList<QString>& texts) {
 }
 
 void CAircraftTypeDlg::OnAddTank() {
-    if (!ReportOutcome(*this, CanAddTank(type_)))
+    if (!ShowStatus(CanAddTank(type_)))
         return;
     CFuelTankDlg dialog(FuelTank{}, FlagsShown(), this);
     if (dialog.DoModal() != kIdOk)
@@ -93,7 +93,7 @@ void CAircraftTypeDlg::OnDeleteTank() {
 }
 
 void CAircraftTypeDlg::OnAddQuantity() {
-    if (!ReportOutcome(*this, CanAddFuelQuantity(type_)))
+    if (!ShowStatus(CanAddFuelQuantity(type_)))
         return;
     CFuelLoadDlg dialog(FuelQuantity{}, type_, this);
     if (dialog.DoModal() != kIdOk)

@@ -55,13 +55,6 @@ QList<QString> ColumnTexts(const CEditGrid* grid, int column) {
     return texts;
 }
 
-bool ReportOutcome(CCalcDialog& dialog, const Status& status) {
-    if (status.ok())
-        return true;
-    dialog.ShowMessage(status.error().text, MessageButtons::Ok, status.error().icon);
-    return false;
-}
-
 void KeepOkOnSquare(CCalcDialog& dialog) {
     if (CurrentPlatform().Screen().IsSquare())
         if (QWidget* ok = dialog.GetDlgItem(kIdOk))

@@ -1,7 +1,7 @@
 #pragma once
 // What the fleet editor's dialogs share: numbered grids ("#" read-only, the other columns
-// sharing the width), reading a grid's cells, showing a failed outcome, and keeping OK on a
-// square screen (where the dialog base hides it), since these dialogs store with it.
+// sharing the width), reading a grid's cells, and keeping OK on a square screen (where the dialog
+// base hides it), since these dialogs store with it.
 
 #include "core/common/Outcome.h"
 
@@ -26,8 +26,5 @@ void SetUpGrid(CEditGrid* grid, const QList<GridColumn>& columns);
 // The text of each row of one column.
 QList<QString> ColumnTexts(const CEditGrid* grid, int column);
 
-// Shows the message of a failed status in a box titled with the dialog's caption; true when
-// the status is a success.
-bool ReportOutcome(CCalcDialog& dialog, const Status& status);
 // Keeps the template's OK button on a square screen.
 void KeepOkOnSquare(CCalcDialog& dialog);

@@ -48,7 +48,7 @@ void CFuelLoadDlg::OnOK() {
     entry.quantities = ColumnTexts(Item<CEditGrid>(IDC_FQ_GRID), kQuantity);
     const Outcome<FuelQuantity> read = ReadFuelQuantityEntry(entry, quantity_, type_);
     if (!read.ok()) {
-        ReportOutcome(*this, read.error());
+        ShowStatus(read.error());
         return;
     }
     quantity_ = read.value();

@@ -69,7 +69,7 @@ void CFuelTankDlg::OnOK() {
         entry.rows.append({capacities[row], arms[row]});
     const Outcome<FuelTank> read = ReadFuelTankEntry(entry, tank_);
     if (!read.ok()) {
-        ReportOutcome(*this, read.error());
+        ShowStatus(read.error());
         return;
     }
     tank_ = read.value();

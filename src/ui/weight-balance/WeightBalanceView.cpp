@@ -1,5 +1,6 @@
 #include "ui/weight-balance/WeightBalanceView.h"
 
+#include "core/common/io/FileIo.h"
 #include "core/common/text/Format.h"
 #include "core/common/text/NumberText.h"
 #include "core/weight-balance/FuelSelection.h"
@@ -17,7 +18,6 @@
 #include "ui/weight-balance/WeightBalanceDlg.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
@@ -73,11 +73,11 @@ void CWeightBalanceView::OnInitialUpdate() {
     QString saved;
     if (QFileInfo::exists(WeightFilePath())) {
         const Outcome<QString> read = ReadLoadingFile(WeightFilePath());
-        Report(read.ok() ? Status() : Status(read.error()));
+        ShowStatus(read.ok() ? Status() : Status(read.error()));
         if (read.ok())
             saved = read.value();
     }
-    Report(session_.Start(saved));
+    ShowStatus(session_.Start(saved));
     Refresh();
     ShowTab(kLoadingTab);
 }
@@ -290,7 +290,7 @@ void CWeightBalanceView::PaintSummary(QPainter& painter, const QRect& rect) cons
 void CWeightBalanceView::OnTypeChosen(int index) {
     if (filling_ || index < 0)
         return;
-    Report(session_.ChooseType(Combo(IDC_WB_TYPE)->itemData(index).toInt()));
+    ShowStatus(session_.ChooseType(Combo(IDC_WB_TYPE)->itemData(index).toInt()));
     Refresh();
 }
 
@@ -351,7 +351,7 @@ void CWeightBalanceView::OnAircraftButton() {
 void CWeightBalanceView::FleetChanged() {
     const QVector<Message> notices = session_.FleetChanged();
     for (const Message& notice : notices)
-        Report(Status(notice));
+        ShowStatus(notice);
     Refresh();
 }
 
@@ -399,9 +399,8 @@ QList<Command> CWeightBalanceView::OwnCommands() {
 
 namespace {
 
+// The dialogs start in the loading files' folder (made before they open).
 FileDialogRequest LoadingFileRequest(const QString& title) {
-    // The dialogs start in the loading files' folder, made when it is missing.
-    QDir().mkpath(LoadingFilesFolder());
     return {title, QStringLiteral("Weight Files (*.wb)"), QStringLiteral("wb"),
             LoadingFilesFolder()};
 }
@@ -413,23 +412,27 @@ void CWeightBalanceView::SaveLoading() {
         ShowMessage(kNoAircraft);
         return;
     }
-    const QString path = CurrentPlatform().GetSaveFileName(
-        this, LoadingFileRequest(QStringLiteral("Save weight & balance")));
+    const FileDialogRequest request = LoadingFileRequest(QStringLiteral("Save weight & balance"));
+    if (!ShowStatus(MakeFolder(request.initialPath, QStringLiteral("Error: "))))
+        return;
+    const QString path = CurrentPlatform().GetSaveFileName(this, request);
     if (!path.isEmpty())
-        Report(WriteLoadingFile(path, session_.MakeText()));
+        ShowStatus(WriteLoadingFile(path, session_.MakeText()));
 }
 
 void CWeightBalanceView::OpenLoading() {
-    const QString path = CurrentPlatform().GetOpenFileName(
-        this, LoadingFileRequest(QStringLiteral("Open weight & balance")));
+    const FileDialogRequest request = LoadingFileRequest(QStringLiteral("Open weight & balance"));
+    if (!ShowStatus(MakeFolder(request.initialPath, QStringLiteral("Error: "))))
+        return;
+    const QString path = CurrentPlatform().GetOpenFileName(this, request);
     if (path.isEmpty())
         return;
     const Outcome<QString> read = ReadLoadingFile(path);
     if (!read.ok()) {
-        Report(read.error());
+        ShowStatus(read.error());
         return;
     }
-    Report(session_.ApplyText(read.value()));
+    ShowStatus(session_.ApplyText(read.value()));
     Refresh();
 }
 
@@ -438,11 +441,6 @@ void CWeightBalanceView::SaveWeightFile(bool showFailure) {
         return;
     const Status written = WriteWeightFile(session_.MakeText());
     if (!written.ok() && showFailure && !weightFileFailed_)
-        Report(written);
+        ShowStatus(written);
     weightFileFailed_ = !written.ok();
-}
-
-void CWeightBalanceView::Report(const Status& status) {
-    if (!status.ok())
-        ShowMessage(status.error().text, MessageButtons::Ok, status.error().icon);
 }

@@ -69,7 +69,6 @@ private:
     QList<Command> OwnCommands();
 
     void SaveWeightFile(bool showFailure);
-    void Report(const Status& status);
     bool IsSquare() const;
 
     CTrevallionDoc& document_;

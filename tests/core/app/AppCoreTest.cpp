@@ -18,17 +18,21 @@ TEST(ViewTable, StoredViewsAndTheirMenus) {
         int secondMenu;
         const char* topic;
     } cases[] = {
-        {ID_VIEW_TIMES, ID_VIEW_TIMES, 128, 161, "Times"},
-        {ID_VIEW_WEIGHT_BALANCE, ID_VIEW_WEIGHT_BALANCE, 129, 163, "Weight&Balance"},
-        {ID_VIEW_AIRPORT_DIRECTORY, ID_VIEW_AIRPORT_DIRECTORY, 141, 158, "AirportDirectory"},
-        {ID_VIEW_FLIGHT_PLANNING, ID_VIEW_FLIGHT_PLANNING, 143, 160, "FlightPlanning"},
-        {ID_VIEW_CHECKLIST, ID_VIEW_CHECKLIST, 156, 159, "CheckList"},
-        {ID_VIEW_TIME_ZONES, ID_VIEW_TIME_ZONES, 157, 162, "TimeZones"},
-        {5, ID_VIEW_TIMES, 128, 161, "Times"}, // names no view
-        {0, ID_VIEW_TIMES, 128, 161, "Times"},
-        {32882, ID_VIEW_TIMES, 128, 161, "Times"},
-        {0xFFFFFFFFu, ID_VIEW_TIMES, 128, 161, "Times"},      // -1 stored
-        {ID_VIEW_PORTRAIT, ID_VIEW_TIMES, 128, 161, "Times"}, // a command, not a view
+        {ID_VIEW_TIMES, ID_VIEW_TIMES, IDM_TIMES, IDM_TIMES_V5, "Times"},
+        {ID_VIEW_WEIGHT_BALANCE, ID_VIEW_WEIGHT_BALANCE, IDM_WEIGHT_BALANCE, IDM_WEIGHT_BALANCE_V5,
+         "Weight&Balance"},
+        {ID_VIEW_AIRPORT_DIRECTORY, ID_VIEW_AIRPORT_DIRECTORY, IDM_AIRPORT_DIRECTORY,
+         IDM_AIRPORT_DIRECTORY_V5, "AirportDirectory"},
+        {ID_VIEW_FLIGHT_PLANNING, ID_VIEW_FLIGHT_PLANNING, IDM_FLIGHT_PLANNING,
+         IDM_FLIGHT_PLANNING_V5, "FlightPlanning"},
+        {ID_VIEW_CHECKLIST, ID_VIEW_CHECKLIST, IDM_CHECKLIST, IDM_CHECKLIST_V5, "CheckList"},
+        {ID_VIEW_TIME_ZONES, ID_VIEW_TIME_ZONES, IDM_TIME_ZONES, IDM_TIME_ZONES_V5, "TimeZones"},
+        {5, ID_VIEW_TIMES, IDM_TIMES, IDM_TIMES_V5, "Times"}, // names no view
+        {0, ID_VIEW_TIMES, IDM_TIMES, IDM_TIMES_V5, "Times"},
+        {32882, ID_VIEW_TIMES, IDM_TIMES, IDM_TIMES_V5, "Times"},
+        {0xFFFFFFFFu, ID_VIEW_TIMES, IDM_TIMES, IDM_TIMES_V5, "Times"}, // -1 stored
+        {ID_VIEW_PORTRAIT, ID_VIEW_TIMES, IDM_TIMES, IDM_TIMES_V5,
+         "Times"}, // a command, not a view
     };
     for (const auto& c : cases) {
         const int view = StartViewId(c.stored);

@@ -6,23 +6,24 @@
 
 namespace {
 
-bool ParseScript(const QString& script, ResourceSet* set, ResourceError* error) {
+Status ParseScript(const QString& script, ResourceSet* set) {
     set->symbols = PredefinedResourceSymbols();
     const QString header = "#define IDM_TIMES 128\n#define I_IMAGENONE -2\n"
                            "#define TBSTYLE_DROPDOWN 0x0008\n#define TBSTYLE_AUTOSIZE 0x0010\n";
-    return ParseResourceHeader(header, "resource.h", &set->symbols, error) &&
-           ParseResourceScript(script, "trevallion.rc", set, error);
+    if (const Status symbols = ParseResourceHeader(header, "resource.h", &set->symbols); !symbols)
+        return symbols;
+    return ParseResourceScript(script, "trevallion.rc", set);
 }
 
 TEST(ResourceRawData, ReadsWordsWithSymbolsAndExpressions) {
     ResourceSet set;
-    ResourceError error;
-    ASSERT_TRUE(ParseScript("IDM_TIMES RCDATA\nBEGIN\n    IDM_TIMES, 1,\n"
-                            "    I_IMAGENONE, 32846, 4, TBSTYLE_DROPDOWN | TBSTYLE_AUTOSIZE, "
-                            "32846, 0, 0\nEND\n"
-                            "129 RCDATA { 0xFFFF }\n",
-                            &set, &error))
-        << error.ToText().toStdString();
+    const Status parsed =
+        ParseScript("IDM_TIMES RCDATA\nBEGIN\n    IDM_TIMES, 1,\n"
+                    "    I_IMAGENONE, 32846, 4, TBSTYLE_DROPDOWN | TBSTYLE_AUTOSIZE, "
+                    "32846, 0, 0\nEND\n"
+                    "129 RCDATA { 0xFFFF }\n",
+                    &set);
+    ASSERT_TRUE(parsed.ok()) << parsed.error().text.toStdString();
     EXPECT_EQ(set.rawData.value(128), (QVector<int>{128, 1, -2, 32846, 4, 0x18, 32846, 0, 0}));
     EXPECT_EQ(set.rawData.value(129), (QVector<int>{0xFFFF}));
 }
@@ -41,11 +42,13 @@ TEST(ResourceRawData, RefusesBadListsWithTheirLine) {
     };
     for (const auto& c : cases) {
         ResourceSet set;
-        ResourceError error;
-        EXPECT_FALSE(ParseScript(c.script, &set, &error)) << c.script;
-        EXPECT_EQ(error.line, c.line) << c.script;
-        EXPECT_TRUE(error.message.contains(c.message))
-            << c.script << " -> " << error.message.toStdString();
+        const Status parsed = ParseScript(c.script, &set);
+        ASSERT_FALSE(parsed.ok()) << c.script;
+        EXPECT_TRUE(
+            parsed.error().text.startsWith(QStringLiteral("trevallion.rc:%1: ").arg(c.line)))
+            << c.script << " -> " << parsed.error().text.toStdString();
+        EXPECT_TRUE(parsed.error().text.contains(c.message))
+            << c.script << " -> " << parsed.error().text.toStdString();
     }
 }
 

@@ -10,10 +10,21 @@
 
 namespace {
 
-bool Parse(const QString& header, const QString& script, ResourceSet* set, ResourceError* error) {
+Status Parse(const QString& header, const QString& script, ResourceSet* set) {
     set->symbols = PredefinedResourceSymbols();
-    return ParseResourceHeader(header, "resource.h", &set->symbols, error) &&
-           ParseResourceScript(script, "trevallion.rc", set, error);
+    if (const Status symbols = ParseResourceHeader(header, "resource.h", &set->symbols); !symbols)
+        return symbols;
+    return ParseResourceScript(script, "trevallion.rc", set);
+}
+
+// The failure's text starts with the file and the line and holds the message.
+void ExpectFailure(const Status& parsed, const QString& where, const char* message,
+                   const char* script) {
+    ASSERT_FALSE(parsed.ok()) << script;
+    EXPECT_TRUE(parsed.error().text.startsWith(where + ": "))
+        << script << " -> " << parsed.error().text.toStdString();
+    EXPECT_TRUE(parsed.error().text.contains(message))
+        << script << " -> " << parsed.error().text.toStdString();
 }
 
 const char* kHeader = "// ids\n#define IDD_TEST 118\n#define IDC_WIND 1001\n"
@@ -22,7 +33,7 @@ const char* kHeader = "// ids\n#define IDD_TEST 118\n#define IDC_WIND 1001\n"
 TEST(ResourceScript, ParsesDialogsMenusAndStrings) {
     const QString script = R"(#include "resource.h"
 IDD_TEST DIALOGEX 0, 0, 160, 170
-STYLE DS_SETFONT | WS_POPUP
+STYLE WS_BORDER | WS_VISIBLE
 CAPTION "Heading && Time"
 FONT 8, "Tahoma", 0, 0, 0x1
 BEGIN
@@ -47,8 +58,8 @@ BEGIN
 END
 )";
     ResourceSet set;
-    ResourceError error;
-    ASSERT_TRUE(Parse(kHeader, script, &set, &error)) << error.ToText().toStdString();
+    const Status parsed = Parse(kHeader, script, &set);
+    ASSERT_TRUE(parsed.ok()) << parsed.error().text.toStdString();
     const DialogTemplate& d = set.dialogs.value(118);
     EXPECT_EQ(d.caption, QStringLiteral("Heading && Time"));
     EXPECT_EQ(d.rect, (ResourceRect{0, 0, 160, 170}));
@@ -97,24 +108,53 @@ TEST(ResourceScript, ReportsEachKindOfErrorWithItsLine) {
     };
     for (const auto& c : cases) {
         ResourceSet set;
-        ResourceError error;
-        EXPECT_FALSE(Parse(kHeader, c.script, &set, &error)) << c.script;
-        EXPECT_EQ(error.line, c.line) << c.script;
-        EXPECT_TRUE(error.message.contains(c.message))
-            << c.script << " -> " << error.message.toStdString();
-        EXPECT_EQ(error.file, QStringLiteral("trevallion.rc"));
+        ExpectFailure(Parse(kHeader, c.script, &set),
+                      QStringLiteral("trevallion.rc:%1").arg(c.line), c.message, c.script);
     }
+}
+
+// A style name must be one the program knows, wherever a style stands: a typo or a flag that no
+// control reads is refused with its line, and NOT or a number are no way around it.
+TEST(ResourceScript, RefusesStylesItDoesNotKnow) {
+    const struct {
+        const char* control;
+        bool accepted;
+    } cases[] = {
+        {"EDITTEXT 5, 1, 2, 3, 4, ES_AUTOHSCROLL | WS_TABSTOP", true},
+        {"EDITTEXT 5, 1, 2, 3, 4, ES_AUTOHSCROL | WS_TABSTOP", false}, // a typo
+        {"LISTBOX 5, 1, 2, 3, 4, LBS_SORT", false},                    // a flag nothing knows
+        {"EDITTEXT 5, 1, 2, 3, 4, NOT WS_VISIBLE | 0x80", true},
+        {"EDITTEXT 5, 1, 2, 3, 4, NOT WS_VISBLE", false},
+        {"CONTROL \"\", 5, \"Button\", BS_OWNERDRAW, 1, 2, 3, 4", true},
+        {"CONTROL \"\", 5, \"Button\", BS_OWNERDRAWN, 1, 2, 3, 4", false},
+        {"EDITTEXT 5, 1, 2, 3, 4, ES_READONLY, WS_EX_CLIENTEDGE", false}, // the extended styles
+    };
+    for (const auto& c : cases) {
+        const QString script =
+            QStringLiteral("118 DIALOGEX 0, 0, 1, 1\nBEGIN\n  %1\nEND\n").arg(c.control);
+        ResourceSet set;
+        const Status parsed = Parse(kHeader, script, &set);
+        if (c.accepted)
+            EXPECT_TRUE(parsed.ok()) << c.control << " -> " << parsed.error().text.toStdString();
+        else
+            ExpectFailure(parsed, "trevallion.rc:3", "unknown style", c.control);
+    }
+    ResourceSet set;
+    ExpectFailure(Parse(kHeader, "118 DIALOGEX 0, 0, 1, 1\nSTYLE WS_POPUPP\nBEGIN\nEND\n", &set),
+                  "trevallion.rc:2", "unknown style 'WS_POPUPP'", "STYLE");
 }
 
 TEST(ResourceHeader, ReportsMalformedLines) {
     QMap<QString, int> symbols;
-    ResourceError error;
-    EXPECT_FALSE(ParseResourceHeader("#define A 1\nint x;\n", "resource.h", &symbols, &error));
-    EXPECT_EQ(error.line, 2);
-    EXPECT_FALSE(ParseResourceHeader("#define A 1\n#define A 2\n", "resource.h", &symbols, &error));
+    ExpectFailure(ParseResourceHeader("#define A 1\nint x;\n", "resource.h", &symbols),
+                  "resource.h:2", "expected #define", "int x;");
     symbols.clear();
-    ASSERT_TRUE(ParseResourceHeader("#define A 0x10\n#define B A\n#define C -1\n", "resource.h",
-                                    &symbols, &error));
+    ExpectFailure(ParseResourceHeader("#define A 1\n#define A 2\n", "resource.h", &symbols),
+                  "resource.h:2", "defined twice", "A twice");
+    symbols.clear();
+    ASSERT_TRUE(
+        ParseResourceHeader("#define A 0x10\n#define B A\n#define C -1\n", "resource.h", &symbols)
+            .ok());
     EXPECT_EQ(symbols.value("B"), 16);
     EXPECT_EQ(symbols.value("C"), -1);
 }

@@ -37,7 +37,7 @@ TEST(AppSettings, DefaultsOnAnEmptyStore) {
     EXPECT_EQ(s.graphOptions, 0xFFFFFFFFu);
     EXPECT_EQ(s.takeoffGroundSpeed, 0u);
     EXPECT_EQ(s.gpsPort, 0u);
-    EXPECT_EQ(s.viewId, 32881u);
+    EXPECT_EQ(s.viewId, static_cast<uint32_t>(ID_VIEW_TIMES));
 }
 
 TEST(AppSettings, ReadsStoredValues) {
@@ -54,7 +54,7 @@ TEST(AppSettings, ReadsStoredValues) {
     EXPECT_TRUE(s.secondsFormat);
     EXPECT_TRUE(s.kilosPerLitre);
     EXPECT_EQ(s.timeZoneOffset, -300);
-    EXPECT_EQ(s.viewId, 33127u);
+    EXPECT_EQ(s.viewId, static_cast<uint32_t>(ID_VIEW_TIME_ZONES));
 }
 
 TEST(AppSettings, NonNumericDensityTextReadsAsZero) {

@@ -98,8 +98,8 @@ protected:
             SetTime(reading.values.time / 10000, reading.values.time / 100 % 100,
                     reading.values.time % 100);
         ClockTick(times, tickClock, reading, settings);
-        if (const std::optional<Message> failure = track.Tick(times.flight, reading))
-            ADD_FAILURE() << failure->text.toStdString();
+        if (const Status ticked = track.Tick(times.flight, reading); !ticked)
+            ADD_FAILURE() << ticked.error().text.toStdString();
         return reading.values.speed;
     }
 

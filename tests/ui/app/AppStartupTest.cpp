@@ -21,7 +21,7 @@ TEST_F(AppStartupTest, AFreshDeviceStartsInTimesWithTheDefaults) {
     const AppSettings& s = app.State().settings;
     EXPECT_DOUBLE_EQ(s.jetDensity, 7.0);
     EXPECT_DOUBLE_EQ(s.avgasDensity, 6.01);
-    EXPECT_EQ(s.viewId, 32881u);
+    EXPECT_EQ(s.viewId, static_cast<uint32_t>(ID_VIEW_TIMES));
     EXPECT_EQ(app.Document()->NavFilePath(), DefaultNavFilePath());
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);

@@ -109,7 +109,7 @@ TEST_F(MainFrameTest, ViewMenuSwitchesViewsAndRemembersTheChoice) {
     EXPECT_EQ(f.ActiveView()->ViewTitle(), QStringLiteral("Airport Directory"));
     EXPECT_EQ(f.MenuBar()->MenuId(), IDM_AIRPORT_DIRECTORY_V5);
     EXPECT_EQ(ViewWrites(), QStringList{"View=32954"});
-    EXPECT_EQ(state.settings.viewId, 32954u);
+    EXPECT_EQ(state.settings.viewId, static_cast<uint32_t>(ID_VIEW_AIRPORT_DIRECTORY));
     for (const ViewInfo& view : ViewTable()) {
         const CommandState s = f.Commands().State(view.viewId);
         EXPECT_TRUE(s.enabled) << view.menuText;

@@ -1,3 +1,4 @@
+// The dialog base on the framework's own templates; ids here are test template data.
 #include "TestTemplates.h"
 
 #include "support/ScriptedPlatform.h"

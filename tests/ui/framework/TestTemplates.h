@@ -1,6 +1,7 @@
 #pragma once
 // Templates of the framework tests: a keypad dialog in three layouts (118, 178, 209) and a form
 // view in three layouts (300, 301, 302), installed in place of the program's own resources.
+// The ids here are test template data.
 
 #include "core/common/resources/ResourceScript.h"
 #include "core/common/resources/Resources.h"
@@ -130,10 +131,9 @@ END
 class TestTemplatesFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResourceError error;
         set_.symbols = PredefinedResourceSymbols();
-        ASSERT_TRUE(ParseResourceScript(kTestScript, "test.rc", &set_, &error))
-            << error.ToText().toStdString();
+        const Status parsed = ParseResourceScript(kTestScript, "test.rc", &set_);
+        ASSERT_TRUE(parsed.ok()) << parsed.error().text.toStdString();
         OverrideResourcesForTesting(&set_);
     }
     void TearDown() override { OverrideResourcesForTesting(nullptr); }

@@ -192,7 +192,6 @@ TEST(ValueMenus, TheProgramsMenusHoldTheirValues) {
 TEST(MenuBuilder, FlagsAndSeparators) {
     ResourceSet set;
     set.symbols = PredefinedResourceSymbols();
-    ResourceError error;
     ASSERT_TRUE(ParseResourceScript(R"(
 500 MENU
 BEGIN
@@ -206,7 +205,8 @@ BEGIN
     END
 END
 )",
-                                    "menus.rc", &set, &error));
+                                    "menus.rc", &set)
+                    .ok());
     OverrideResourcesForTesting(&set);
     const QVector<MenuItem>* file = FirstSubMenuItems(500);
     ASSERT_NE(file, nullptr);

@@ -80,9 +80,9 @@ TEST_F(GpsDlgTest, ReadoutFromAPseudoTerminal) {
     });
     EXPECT_EQ(clockSetTo, QDateTime(QDate(2026, 3, 20), QTime(9, 30, 15), QTimeZone::utc()));
     EXPECT_TRUE(document->Gps().IsRunning());
-    EXPECT_TRUE(View().Control(V::kSpeedValue)->isVisibleTo(&View()));
+    EXPECT_TRUE(View().Control(IDC_TIMES_GPS_SPEED)->isVisibleTo(&View()));
     frame->OnTimer();
-    EXPECT_EQ(qobject_cast<QLabel*>(View().Control(V::kSpeedValue))->text(), "12");
+    EXPECT_EQ(qobject_cast<QLabel*>(View().Control(IDC_TIMES_GPS_SPEED))->text(), "12");
     document->Gps().StopGps();
     ::close(slave);
     ::close(master);
@@ -138,7 +138,7 @@ TEST_F(GpsDlgTest, OkStoresTheSettingsAndCloseDoesNot) {
 TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
     MakeTimesView();
     SetTime(10, 4);
-    Press(V::kStartup);
+    Press(IDC_TIMES_STARTUP);
     state.settings.takeoffGroundSpeed = 40;
     CGpsDlg::SetReplayInterval(15); // missing a minute of it would take a stall of 0.9 s
     platform.openFileAnswers = {QStringLiteral(TREVALLION_RECORDING)};
@@ -176,10 +176,10 @@ TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
     EXPECT_EQ(takeoff.hour * 60 + takeoff.minute, 10 * 60 + 6);
     EXPECT_GE(takeoff.second, 4);
     EXPECT_EQ(landing.hour * 60 + landing.minute, 10 * 60 + 11);
-    EXPECT_EQ(View().ButtonText(V::kLanding).text, "10:11");
+    EXPECT_EQ(View().ButtonText(IDC_TIMES_LANDING).text, "10:11");
     const QString track = document->Track().Path();
     SetTime(10, 15);
-    Press(V::kShutdown);
+    Press(IDC_TIMES_SHUTDOWN);
     frame->OnTimer(); // the flight has ended: the track is final
     document->Gps().StopGps();
     QFile file(track);

@@ -139,6 +139,23 @@ TEST_F(WeightBalanceTest, SavedAndOpenedWbFilesKeepTheLoading) {
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
+// A loading files' folder that cannot be made (a file holds its name) is told, and no file
+// dialog opens on a folder that is not there.
+TEST_F(WeightBalanceTest, AFolderThatCannotBeMadeIsToldBeforeAnyFileDialog) {
+    MakeView();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(LoadingFilesFolder()).absolutePath()));
+    ASSERT_TRUE(WriteLoadingFile(LoadingFilesFolder(), QStringLiteral("not a folder")).ok());
+    for (const int command : {ID_FILE_SAVE, ID_FILE_OPEN}) {
+        platform.messages.clear();
+        ASSERT_TRUE(view->OnViewCommand(command));
+        ASSERT_EQ(platform.messages.size(), 1) << command;
+        EXPECT_EQ(platform.messages[0].text,
+                  QStringLiteral("Error: Cannot create the folder ") + LoadingFilesFolder());
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
+        EXPECT_TRUE(platform.fileRequests.isEmpty()) << command;
+    }
+}
+
 TEST_F(WeightBalanceTest, GraphMenuCommandsToggleTheSharedOptions) {
     MakeView();
     EXPECT_TRUE(commands.State(ID_GRAPH_RAMP).checked);

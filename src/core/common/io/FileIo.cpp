@@ -198,9 +198,8 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes, const QStrin
         return Status::Fail(prefix + refused.error().text);
     const QString& target = refused.value();
     const QFileInfo info(target);
-    if (!QDir().mkpath(info.absolutePath()))
-        return Status::Fail(prefix + QStringLiteral("Cannot create the folder ") +
-                            info.absolutePath());
+    if (Status made = MakeFolder(info.absolutePath(), prefix); !made)
+        return made;
     RemoveStaleSaveFiles(target);
     const QByteArray encoded = QFile::encodeName(info.absoluteFilePath());
     const Status status = WriteTemporary(encoded + ".XXXXXX" + kSaveSuffix, encoded, bytes);
@@ -208,6 +207,12 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes, const QStrin
         return Status::Fail(prefix + status.error().text);
     SyncFolder(info.absolutePath());
     return {};
+}
+
+Status MakeFolder(const QString& folder, const QString& prefix) {
+    if (QDir().mkpath(folder))
+        return {};
+    return Status::Fail(prefix + QStringLiteral("Cannot create the folder ") + folder);
 }
 
 Status RequireParentFolder(const QString& path) {

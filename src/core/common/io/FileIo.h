@@ -37,6 +37,10 @@ Outcome<QByteArray> ReadWholeFile(const QString& path, const QString& prefix, qi
 // failure the message is `prefix` followed by the system's reason ("No space left on device").
 Status WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& prefix);
 
+// Makes `folder` and the folders above it when they are missing; fails with `prefix` followed by
+// "Cannot create the folder FOLDER".
+Status MakeFolder(const QString& folder, const QString& prefix);
+
 // Succeeds when the folder that is to hold `path` exists. For command-line outputs, which must
 // not create a mistyped folder path: "Error: The folder FOLDER does not exist." otherwise.
 Status RequireParentFolder(const QString& path);

@@ -14,11 +14,13 @@ Outcome<ResourceSet> ParseResourceFiles(const QString& headerPath, const QString
         return script.error();
     ResourceSet set;
     set.symbols = PredefinedResourceSymbols();
-    ResourceError error;
-    if (!ParseResourceHeader(QString::fromUtf8(header.value()), QStringLiteral("resource.h"),
-                             &set.symbols, &error) ||
-        !ParseResourceScript(QString::fromUtf8(script.value()), QStringLiteral("trevallion.rc"),
-                             &set, &error))
-        return Outcome<ResourceSet>::Fail(error.ToText());
+    if (const Status symbols = ParseResourceHeader(QString::fromUtf8(header.value()),
+                                                   QStringLiteral("resource.h"), &set.symbols);
+        !symbols)
+        return symbols.error();
+    if (const Status parsed = ParseResourceScript(QString::fromUtf8(script.value()),
+                                                  QStringLiteral("trevallion.rc"), &set);
+        !parsed)
+        return parsed.error();
     return set;
 }

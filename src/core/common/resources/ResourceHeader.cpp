@@ -9,8 +9,11 @@ QMap<QString, int> PredefinedResourceSymbols() {
             {QStringLiteral("IDNO"), 7},     {QStringLiteral("IDC_STATIC"), -1}};
 }
 
-bool ParseResourceHeader(const QString& text, const QString& fileName, QMap<QString, int>* symbols,
-                         ResourceError* error) {
+Status ParseResourceHeader(const QString& text, const QString& fileName,
+                           QMap<QString, int>* symbols) {
+    const auto refuse = [&fileName](int line, const QString& message) {
+        return Status::Fail(ResourceError{fileName, line, message}.ToText());
+    };
     static const QRegularExpression define(QStringLiteral(
         R"(^\s*#\s*define\s+([A-Za-z_][A-Za-z0-9_]*)\s+\(?\s*(-?)\s*(0[xX][0-9A-Fa-f]+|\d+|[A-Za-z_][A-Za-z0-9_]*)\s*\)?\s*(//.*)?$)"));
     static const QRegularExpression allowed(
@@ -22,8 +25,7 @@ bool ParseResourceHeader(const QString& text, const QString& fileName, QMap<QStr
         if (!m.hasMatch()) {
             if (allowed.match(line).hasMatch())
                 continue;
-            *error = {fileName, n + 1, QStringLiteral("expected #define NAME value")};
-            return false;
+            return refuse(n + 1, QStringLiteral("expected #define NAME value"));
         }
         const QString name = m.captured(1);
         const QString valueText = m.captured(3);
@@ -37,15 +39,11 @@ bool ParseResourceHeader(const QString& text, const QString& fileName, QMap<QStr
             value = symbols->value(valueText);
         else
             ok = false;
-        if (!ok) {
-            *error = {fileName, n + 1, QStringLiteral("unknown value '%1'").arg(valueText)};
-            return false;
-        }
-        if (symbols->contains(name)) {
-            *error = {fileName, n + 1, QStringLiteral("'%1' is defined twice").arg(name)};
-            return false;
-        }
+        if (!ok)
+            return refuse(n + 1, QStringLiteral("unknown value '%1'").arg(valueText));
+        if (symbols->contains(name))
+            return refuse(n + 1, QStringLiteral("'%1' is defined twice").arg(name));
         symbols->insert(name, static_cast<int>(m.captured(2).isEmpty() ? value : -value));
     }
-    return true;
+    return {};
 }

@@ -1,12 +1,15 @@
 #include "core/common/resources/ResourceLexer.h"
 
+#include "core/common/resources/ResourceTypes.h"
+
 namespace {
 
 class Lexer {
 public:
     explicit Lexer(const QString& source) : s_(source) {}
 
-    bool Run(QVector<ResourceToken>* tokens, int* errorLine, QString* errorMessage) {
+    // The tokens; false at a malformed one (its line and message in Line() and Error()).
+    bool Run(QVector<ResourceToken>* tokens) {
         while (SkipBlank()) {
             ResourceToken token;
             token.line = line_;
@@ -26,11 +29,8 @@ public:
                 error_ = QStringLiteral("unexpected character '%1'").arg(c);
                 ok = false;
             }
-            if (!ok) {
-                *errorLine = line_;
-                *errorMessage = error_;
+            if (!ok)
                 return false;
-            }
             tokens->append(token);
         }
         ResourceToken end;
@@ -38,6 +38,9 @@ public:
         tokens->append(end);
         return true;
     }
+
+    int Line() const { return line_; }
+    const QString& Error() const { return error_; }
 
 private:
     // Skips white space, comments and preprocessor lines; false at the end of the source.
@@ -140,7 +143,12 @@ private:
 
 } // namespace
 
-bool TokenizeResourceScript(const QString& source, QVector<ResourceToken>* tokens, int* errorLine,
-                            QString* errorMessage) {
-    return Lexer(source).Run(tokens, errorLine, errorMessage);
+Outcome<QVector<ResourceToken>> TokenizeResourceScript(const QString& source,
+                                                       const QString& fileName) {
+    Lexer lexer(source);
+    QVector<ResourceToken> tokens;
+    if (!lexer.Run(&tokens))
+        return Outcome<QVector<ResourceToken>>::Fail(
+            ResourceError{fileName, lexer.Line(), lexer.Error()}.ToText());
+    return tokens;
 }

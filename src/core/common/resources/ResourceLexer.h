@@ -2,6 +2,8 @@
 // Splits a resource script into tokens: names, numbers, quoted texts and punctuation.
 // Comments (// and /* */) and preprocessor lines (#include ...) are skipped.
 
+#include "core/common/Outcome.h"
+
 #include <QString>
 #include <QVector>
 
@@ -12,7 +14,7 @@ struct ResourceToken {
     int line = 0;
 };
 
-// Tokenises `source`. On a malformed token (an unterminated text, a stray character) returns
-// false with the line and a message.
-bool TokenizeResourceScript(const QString& source, QVector<ResourceToken>* tokens, int* errorLine,
-                            QString* errorMessage);
+// Tokenises `source` (the file `fileName`): the tokens, ending with an End token. A malformed
+// token (an unterminated text, a stray character) fails with "FILE:LINE: message".
+Outcome<QVector<ResourceToken>> TokenizeResourceScript(const QString& source,
+                                                       const QString& fileName);

@@ -1,6 +1,7 @@
 #include "core/common/resources/ResourceScript.h"
 
 #include "core/common/resources/ResourceLexer.h"
+#include "core/common/resources/ResourceStyles.h"
 
 #include <QSet>
 
@@ -16,12 +17,10 @@ public:
     Parser(const QVector<ResourceToken>& tokens, const QString& file, ResourceSet* set)
         : t_(tokens), file_(file), set_(set) {}
 
-    bool Run(ResourceError* error) {
+    Status Run() {
         while (ok_ && Peek().kind != ResourceToken::End)
             Statement();
-        if (!ok_)
-            *error = error_;
-        return ok_;
+        return ok_ ? Status() : Status::Fail(error_.ToText());
     }
 
 private:
@@ -105,14 +104,16 @@ private:
     }
     int Id() { return static_cast<int>(Value()); }
 
-    // Style expression: NAME | NOT NAME | number, joined by |.
+    // Style expression: NAME | NOT NAME | number, joined by |; a name must be a known style.
     void Styles(QStringList* set, QStringList* removed) {
         do {
             const bool negated = IsName("NOT");
             if (negated)
                 Next();
             const ResourceToken& token = Next();
-            if (token.kind == ResourceToken::Name)
+            if (token.kind == ResourceToken::Name && !IsKnownResourceStyle(token.text))
+                FailAt(token.line, QStringLiteral("unknown style '%1'").arg(token.text));
+            else if (token.kind == ResourceToken::Name)
                 (negated ? removed : set)->append(token.text);
             else if (token.kind != ResourceToken::Number)
                 Fail(QStringLiteral("expected a style"));
@@ -349,14 +350,9 @@ void Parser::StringTable() {
 
 } // namespace
 
-bool ParseResourceScript(const QString& text, const QString& fileName, ResourceSet* set,
-                         ResourceError* error) {
-    QVector<ResourceToken> tokens;
-    int line = 0;
-    QString message;
-    if (!TokenizeResourceScript(text, &tokens, &line, &message)) {
-        *error = {fileName, line, message};
-        return false;
-    }
-    return Parser(tokens, fileName, set).Run(error);
+Status ParseResourceScript(const QString& text, const QString& fileName, ResourceSet* set) {
+    const Outcome<QVector<ResourceToken>> tokens = TokenizeResourceScript(text, fileName);
+    if (!tokens)
+        return tokens.error();
+    return Parser(tokens.value(), fileName, set).Run();
 }

@@ -1,6 +1,18 @@
 #include "core/common/resources/ResourceTypes.h"
 
+#include "core/common/resources/ResourceStyles.h"
+
 #include <algorithm>
+
+bool ControlTemplate::HasStyle(const QString& style) const {
+    Q_ASSERT_X(IsKnownResourceStyle(style), "HasStyle", qPrintable(style));
+    return styles.contains(style);
+}
+
+bool ControlTemplate::LacksStyle(const QString& style) const {
+    Q_ASSERT_X(IsKnownResourceStyle(style), "LacksStyle", qPrintable(style));
+    return notStyles.contains(style);
+}
 
 const ControlTemplate* DialogTemplate::Control(int controlId) const {
     const int index = IndexOf(controlId);

@@ -26,8 +26,10 @@ struct ControlTemplate {
     int line = 0;
 
     bool operator==(const ControlTemplate&) const = default;
-    bool HasStyle(const QString& style) const { return styles.contains(style); }
-    bool LacksStyle(const QString& style) const { return notStyles.contains(style); }
+    // Whether the style is set, or removed with NOT. Asking for a style the parser does not know
+    // (a mistyped name, which no template can hold) stops a debug build.
+    bool HasStyle(const QString& style) const;
+    bool LacksStyle(const QString& style) const;
 };
 
 struct DialogTemplate {
@@ -76,6 +78,7 @@ struct ResourceSet {
     bool operator==(const ResourceSet&) const = default;
 };
 
+// Where a script or header went wrong; its text is the parsers' failure message.
 struct ResourceError {
     QString file;
     int line = 0;
