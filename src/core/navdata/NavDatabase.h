@@ -14,6 +14,7 @@
 #include "core/navdata/RecentList.h"
 
 #include "core/common/Outcome.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include <QStringList>
 
@@ -111,11 +112,6 @@ private:
     std::vector<NavAidRecord> navAids_;
     std::unique_ptr<AirportSearchIndex> searchIndex_; // built on the first search
     AirportDetails current_;
-    RecentList recentAirports_{QStringLiteral("Airports")};
-    RecentList recentNavAids_{QStringLiteral("Nav")};
+    RecentList recentAirports_{setting::kRecentAirports};
+    RecentList recentNavAids_{setting::kRecentNavAids};
 };
-
-// The navigation data file named by the setting "AirportFile"; DefaultNavFilePath() when the
-// setting is empty. Choosing a file stores its path whether or not it loads.
-QString NavFilePathSetting(const SettingsStore& settings);
-void StoreNavFilePathSetting(SettingsStore& settings, const QString& path);

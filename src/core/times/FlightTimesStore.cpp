@@ -1,5 +1,6 @@
 #include "core/times/FlightTimesStore.h"
 
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 
 #include <array>
@@ -9,37 +10,38 @@ namespace {
 constexpr std::array<FlightEvent, 4> kEvents = {FlightEvent::Startup, FlightEvent::Takeoff,
                                                 FlightEvent::Landing, FlightEvent::Shutdown};
 
-QString ValueName(FlightEvent event) {
+const TextSetting& Key(FlightEvent event) {
     switch (event) {
     case FlightEvent::Startup:
-        return QStringLiteral("Times.Startup");
+        return setting::kStartupTime;
     case FlightEvent::Takeoff:
-        return QStringLiteral("Times.Takeoff");
+        return setting::kTakeoffTime;
     case FlightEvent::Landing:
-        return QStringLiteral("Times.Landing");
+        return setting::kLandingTime;
     case FlightEvent::Shutdown:
         break;
     }
-    return QStringLiteral("Times.Shutdown");
+    return setting::kShutdownTime;
 }
 
 } // namespace
 
 void SaveFlightTimes(SettingsStore& store, const FlightTimes& times) {
+    const SettingsBatch oneWrite(store);
     for (FlightEvent event : kEvents) {
         const SystemTime& t = times.Time(event);
         if (t.IsRecorded())
-            store.WriteText(ValueName(event), t.ToDateTime().toString(Qt::ISODateWithMs));
+            Key(event).Write(store, t.ToDateTime().toString(Qt::ISODateWithMs));
         else
-            store.Remove(ValueName(event));
+            Key(event).Remove(store);
     }
 }
 
 FlightTimes LoadFlightTimes(const SettingsStore& store) {
     FlightTimes times;
     for (FlightEvent event : kEvents) {
-        const QString text = store.ReadText(ValueName(event));
-        if (text.isEmpty() || text.size() > 64)
+        const QString text = Key(event).Read(store);
+        if (text.isEmpty())
             continue;
         const QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
         // Only a UTC stamp of a plausible year is taken: anything else was not written by us.

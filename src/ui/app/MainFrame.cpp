@@ -3,6 +3,7 @@
 #include "core/app/ViewTable.h"
 #include "core/common/resources/Resources.h"
 #include "core/common/settings/AppSettings.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/times/FlightTimes.h"
 #include "resource.h"
@@ -122,7 +123,7 @@ void CMainFrame::SwitchView(int viewId) {
     if (!InstallMenuBar())
         ShowMessageBox(this, createError_, LoadString(IDS_APP_TITLE), MessageButtons::Ok,
                        MessageIcon::Error);
-    CurrentPlatform().Settings().WriteInt(QStringLiteral("View"), viewId);
+    setting::kView.Write(CurrentPlatform().Settings(), viewId);
 }
 
 CViewCommands* CMainFrame::ViewCommands() const {

@@ -2,6 +2,7 @@
 
 #include "core/checklists/ChecklistInstall.h"
 #include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/navdata/NavFileChoice.h"
 #include "core/times/FlightTimesStore.h"
@@ -35,11 +36,6 @@ CTrevallionDoc::~CTrevallionDoc() {
     // track go to the disk.
     gps_.StopGps();
     track_.Flush();
-}
-
-QString CTrevallionDoc::NavFileSetting(const SettingsStore& settings) {
-    const QString path = settings.ReadText(QStringLiteral("AirportFile"));
-    return path.isEmpty() ? DefaultNavFilePath() : path;
 }
 
 QList<Message> CTrevallionDoc::OnNewDocument() {
@@ -82,6 +78,6 @@ void CTrevallionDoc::StopGps() {
 
 Status CTrevallionDoc::ChooseNavFile(const QString& path) {
     navFilePath_ = path;
-    StoreNavFilePathSetting(settings_, path);
+    setting::kAirportFile.Write(settings_, path);
     return navData_.LoadNavData(path);
 }

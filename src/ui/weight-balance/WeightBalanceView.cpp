@@ -445,12 +445,7 @@ void CWeightBalanceView::OpenLoading() {
 }
 
 void CWeightBalanceView::SaveWeightFile(bool showFailure) {
-    if (!session_.HasAircraft())
-        return;
-    const Status written = WriteWeightFile(session_.MakeText());
-    if (!written.ok() && showFailure && !weightFileFailed_)
-        Report(written);
-    weightFileFailed_ = !written.ok();
+    Report(weightFile_.Save(session_, showFailure));
 }
 
 void CWeightBalanceView::Report(const Status& status) {

@@ -2,6 +2,7 @@
 #include "core/common/settings/IniSettingsStore.h"
 #include "core/common/settings/IniText.h"
 #include "core/common/settings/MemorySettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"
@@ -136,8 +137,8 @@ TEST(IniSettingsStore, WritesBehindButReadsBackAtOnce) {
     for (int i = 0; i < 200; ++i)
         store.WriteText("Airports", QString::number(i) + ",KSEA,");
     EXPECT_EQ(other.ReadText("Airports"), QStringLiteral("199,KSEA,"));
-    store.WriteText("AirportFile", "/data/world.nav"); // written at once with what is pending
-    EXPECT_EQ(OnDisk(path, "AirportFile"), QStringLiteral("/data/world.nav"));
+    setting::kStartupTime.Write(store, "2026-12-09T10:00:00.000Z"); // at once, with the rest
+    EXPECT_EQ(OnDisk(path, "Times.Startup"), QStringLiteral("2026-12-09T10:00:00.000Z"));
     EXPECT_EQ(OnDisk(path, "Airports"), QStringLiteral("199,KSEA,"));
     store.WriteInt("View",
                    ID_VIEW_FLIGHT_PLANNING); // behind: on the disk within a second, without a flush
@@ -167,7 +168,7 @@ TEST(IniSettingsStore, CrashKeepsAValidFileWithTheValuesWrittenAtOnce) {
     if (child == 0) {
         IniSettingsStore store(path);
         store.WriteText("AirportFile", "/data/world.nav");
-        store.WriteText("Times.Startup", "2026-12-09T10:00:00.000Z");
+        setting::kStartupTime.Write(store, "2026-12-09T10:00:00.000Z");
         for (int i = 0; i < 5000; ++i) // the writer thread is busy when the kill comes
             store.WriteText("Airports", QString::number(i) + ",KSEA,KBFI,");
         QThread::msleep(520);
@@ -292,19 +293,19 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
             disk.Fill(c.leave);
         IniSettingsStore store(path);
         EXPECT_FALSE(store.TakeFailure());
-        store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
+        setting::kStartupTime.Write(store, "2026-12-09T11:00:00.000Z");
         const std::optional<Message> failure = store.TakeFailure();
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->text, QStringLiteral("Settings could not be saved: ") + c.reason);
         EXPECT_EQ(SettingsFileBytes(path), before);
-        store.WriteText("Times.Takeoff", "2026-12-09T11:10:00.000Z");
+        setting::kTakeoffTime.Write(store, "2026-12-09T11:10:00.000Z");
         store.Flush();
         EXPECT_FALSE(store.TakeFailure()); // told once
         EXPECT_EQ(store.ReadText("Times.Startup"), QStringLiteral("2026-12-09T11:00:00.000Z"));
         if (c.leave < 0)
             continue;
         disk.Free();
-        store.WriteText("Times.Landing", "2026-12-09T12:00:00.000Z"); // retried with all values
+        setting::kLandingTime.Write(store, "2026-12-09T12:00:00.000Z"); // retried with all values
         EXPECT_FALSE(store.TakeFailure());
         const IniValues saved = ParseIniText(SettingsFileBytes(path)).values;
         EXPECT_EQ(saved.value("Settings/Times.Startup"),
@@ -313,7 +314,7 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
                   QStringLiteral("2026-12-09T11:10:00.000Z"));
         EXPECT_EQ(saved.size(), c.values + 3);
         disk.Fill(c.leave);
-        store.WriteText("Times.Shutdown", "2026-12-09T12:10:00.000Z");
+        setting::kShutdownTime.Write(store, "2026-12-09T12:10:00.000Z");
         EXPECT_TRUE(store.TakeFailure()); // told again after the success in between
     }
 }
@@ -330,7 +331,7 @@ TEST(IniSettingsStore, TheLastBlockHoldsASmallFile) {
     disk.Fill(4096);
     {
         IniSettingsStore store(path);
-        store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
+        setting::kStartupTime.Write(store, "2026-12-09T11:00:00.000Z");
         EXPECT_FALSE(store.TakeFailure());
     }
     EXPECT_EQ(SettingsFileBytes(path),
@@ -356,6 +357,7 @@ TEST(IniSettingsStore, ADamagedFileIsToldAndKeptAsBad) {
     EXPECT_FALSE(store.TakeFailure());
     EXPECT_EQ(store.ReadInt("View", 0), ID_VIEW_FLIGHT_PLANNING);
     store.WriteText("AirportFile", "/data/world.nav");
+    store.Flush();
     EXPECT_FALSE(store.TakeFailure());
     EXPECT_EQ(SettingsFileBytes(path + ".bad"), damaged);
     EXPECT_TRUE(ParseIniText(SettingsFileBytes(path)).wellFormed);
@@ -393,6 +395,7 @@ TEST(IniSettingsStore, WhatIsNoFileAtThePathIsToldAndLeftAlone) {
         ASSERT_TRUE(unread);
         EXPECT_EQ(unread->text, "The settings file could not be read: " + c.reason);
         store.WriteText("AirportFile", "/data/world.nav");
+        store.Flush();
         const std::optional<Message> failure = store.TakeFailure();
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->text, "Settings could not be saved: " + c.reason);
