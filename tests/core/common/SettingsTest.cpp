@@ -77,6 +77,50 @@ TEST(AppSettings, SavesPreferencesInOrderAndFormat) {
                                              "TimeZone=-300"}));
 }
 
+// A hand-edited value outside what its key accepts reads as the key's default; the limits
+// themselves are accepted.
+TEST(SettingsSchema, ValuesOutsideTheirRangeReadAsTheDefault) {
+    const struct {
+        IntSetting key;
+        const char* stored;
+        int read;
+    } ints[] = {
+        {setting::kTakeoffGroundSpeed, "500", 0},
+        {setting::kTakeoffGroundSpeed, "99", 99},
+        {setting::kTakeoffGroundSpeed, "-1", 0},
+        {setting::kTimerStart.At(0), "-5", 0},
+        {setting::kTimerStart.At(3), "5940", 5940},
+        {setting::kTimerStart.At(1), "5941", 0},
+        {setting::kPreferences, "8", 0},
+        {setting::kPreferences, "7", 7},
+        {setting::kTimeView, "4", 0},
+        {setting::kSunLocation, "3", 0},
+        {setting::kGraphOptions, "4294967295", -1},
+        {setting::kGraphOptions, "x", -1},
+        {setting::kView, "5", 5}, // any number: the application maps unknown views
+    };
+    for (const auto& c : ints) {
+        SCOPED_TRACE(c.key.Name().toStdString() + "=" + c.stored);
+        TempFolder folder;
+        QFile file(folder.File("s.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\n" + c.key.Name().toUtf8() + '=' + c.stored + '\n');
+        file.close();
+        const IniSettingsStore store(file.fileName());
+        EXPECT_EQ(c.key.Read(store), c.read);
+        if (c.key.name == setting::kTakeoffGroundSpeed.name) {
+            EXPECT_EQ(ReadAppSettings(store).takeoffGroundSpeed, static_cast<uint32_t>(c.read));
+        }
+    }
+    const QString longSearch(kSearchTextChars + 1, u'a');
+    const QString search(kSearchTextChars, u'a');
+    for (const QString& text : {longSearch, search}) {
+        MemorySettingsStore store;
+        store.WriteText(setting::kAirportSearch.Name(), text);
+        EXPECT_EQ(setting::kAirportSearch.Read(store), text == search ? text : QString());
+    }
+}
+
 TEST(IniSettingsStore, KeepsTypesAndDefaults) {
     TempFolder folder;
     IniSettingsStore store(folder.File("Orvenda Technologies/Trevallion.ini"));
