@@ -7,16 +7,19 @@
 #include "core/calculators/HoldEntry.h"
 #include "core/calculators/HoldTiming.h"
 #include "core/calculators/WindCalculators.h"
+#include "core/common/entry/FieldLimits.h"
 
 #include <optional>
 
 namespace {
 
-// The dialogs' list fields take at most 3 characters, the inbound time 4 and the departure time
-// "hh:mm"; a longer text could not be typed there, so it is refused instead of being cut.
+// The dialogs' list fields, the inbound time and the departure time "hh:mm" take the texts their
+// typing limits allow; a longer text could not be typed there, so it is refused instead of cut.
 std::optional<CalcResult> TooLong(const CalcArgs& args) {
     for (const auto& [key, text] : args.InOrder()) {
-        const int limit = key == "inbound-time" ? 4 : key == "departure" ? 5 : 3;
+        const int limit = key == "inbound-time" ? kInboundTimeChars
+                          : key == "departure"  ? kClockTimeChars
+                                                : kNumberListChars;
         if (key != "type" && key != "east" && text.size() > limit)
             return StopWith(CalcMessage(
                 QStringLiteral("--%1 takes at most %2 characters.").arg(key).arg(limit).toUtf8()));

@@ -4,6 +4,10 @@
 #include "core/common/text/Format.h"
 #include "core/common/text/NumberText.h"
 
+QStringList FuelDensityUnitItems() {
+    return {QStringLiteral("pounds per gallon"), QStringLiteral("kilos per litre")};
+}
+
 int InitialPreferencesPage(int viewId) {
     return viewId == kViewFlightPlanning ? 1 : 0;
 }
@@ -12,7 +16,7 @@ PreferenceFields PreferenceFieldsFrom(const AppSettings& settings) {
     PreferenceFields fields;
     fields.avgasDensity = FormatText("%.2f", settings.avgasDensity);
     fields.jetDensity = FormatText("%.2f", settings.jetDensity);
-    fields.fuelUnits = settings.kilosPerLitre ? 1 : 0;
+    fields.fuelUnits = settings.kilosPerLitre ? kKilosPerLitreItem : 0;
     fields.latLonFormat = settings.secondsFormat ? 1 : 0;
     fields.metric = settings.metric;
     fields.customZone = settings.timeZoneOffset != 0;
@@ -25,7 +29,7 @@ void ApplyPreferenceFields(const PreferenceFields& fields, AppSettings* settings
     settings->avgasDensity = TextToDouble(fields.avgasDensity);
     settings->jetDensity = TextToDouble(fields.jetDensity);
     settings->secondsFormat = fields.latLonFormat == 1;
-    settings->kilosPerLitre = fields.fuelUnits == 1;
+    settings->kilosPerLitre = fields.fuelUnits == kKilosPerLitreItem;
     settings->metric = fields.metric;
     settings->timeZoneOffset = fields.customZone ? TextToInt(fields.offset) : 0;
 }

@@ -5,11 +5,16 @@
 #include "core/common/settings/AppSettings.h"
 
 #include <QString>
+#include <QStringList>
+
+// The items of the fuel-density unit list, in order; the item of kilos per litre.
+QStringList FuelDensityUnitItems();
+inline constexpr int kKilosPerLitreItem = 1;
 
 struct PreferenceFields {
     QString avgasDensity; // "%.2f"
     QString jetDensity;   // "%.2f"
-    int fuelUnits = 0;    // 0 pounds per gallon, 1 kilos per litre
+    int fuelUnits = 0;    // the item of FuelDensityUnitItems()
     int latLonFormat = 0; // 0 "DD:MM.MM", 1 "DD:MM:SS"
     bool metric = false;
     bool customZone = false; // "Use custom time zone setting"

@@ -2,7 +2,7 @@
 #include "core/common/text/Format.h"
 
 #include "core/common/settings/AppSettings.h"
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/text/NumberText.h"
 
 #include <algorithm>
@@ -16,7 +16,6 @@ void SaveGpsSettings(SettingsStore& store, AppSettings& settings, const QString&
     // A negative threshold would read as a huge unsigned speed and record a landing at once.
     settings.takeoffGroundSpeed = static_cast<uint32_t>(std::max(TextToInt(takeoffText), 0));
     settings.gpsPort = portNumber;
-    store.WriteInt(QStringLiteral("TakeoffGS"), static_cast<int>(settings.takeoffGroundSpeed));
-    store.WriteInt(QStringLiteral("GPSPort"), static_cast<int>(settings.gpsPort));
-    store.Flush(); // confirmed with OK: on the disk before the dialog closes
+    setting::kTakeoffGroundSpeed.Write(store, static_cast<int>(settings.takeoffGroundSpeed));
+    setting::kGpsPort.Write(store, static_cast<int>(settings.gpsPort));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The GPS dialog's stored settings: "TakeoffGS" (knots; 0 = no automatic takeoff and landing)
-// and "GPSPort" (the chosen port's number), both stored at once when the dialog closes with OK
-// and kept in the application's settings for the one-second tick.
+// and "GPSPort" (the chosen port's number), both stored when the dialog closes with OK and kept
+// in the application's settings for the one-second tick.
 
 #include <QString>
 

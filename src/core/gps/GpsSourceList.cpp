@@ -1,6 +1,6 @@
 #include "core/gps/GpsSourceList.h"
 
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/gps/Gdl90GpsSource.h"
 #include "core/gps/GpsdGpsSource.h"
 #include "core/gps/NetworkGpsSource.h"
@@ -14,15 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-const QString kSourceName = QStringLiteral("GPSSource");
-const QString kDeviceName = QStringLiteral("GPSDevice");
-const QString kNetworkName = QStringLiteral("GPSNetwork");
-const QString kGpsdName = QStringLiteral("GPSGpsd");
-const QString kUdpName = QStringLiteral("GPSUdp");
-const QString kGdl90Name = QStringLiteral("GPSGdl90");
-const QString kReplayName = QStringLiteral("GPSReplayFile");
-const QString kRunningName = QStringLiteral("GPSRunning");
 
 // The stored word of each kind, which is also its SOURCE prefix.
 struct KindWord {
@@ -52,9 +43,9 @@ std::optional<GpsSourceKind> KindOf(const QString& word) {
 }
 
 // A stored address, or the default when it is missing or no address of its kind.
-QString StoredAddress(const SettingsStore& store, const QString& name, const char* fallback,
+QString StoredAddress(const SettingsStore& store, const TextSetting& key, const char* fallback,
                       bool listening) {
-    const QString text = store.ReadText(name);
+    const QString text = key.Read(store);
     const bool ok =
         listening ? ParseListenAddress(text).has_value() : ParseNetworkAddress(text).has_value();
     return ok ? text : QString::fromLatin1(fallback);
@@ -86,28 +77,29 @@ GpsSourceEntry SerialEntry(const QString& path) {
 
 GpsSourceSettings GpsSourceSettings::Load(const SettingsStore& store) {
     GpsSourceSettings s;
-    const QString kind = store.ReadText(kSourceName);
+    const QString kind = setting::kGpsSource.Read(store);
     s.chosen = !kind.isEmpty();
     s.kind = KindOf(kind).value_or(GpsSourceKind::Serial);
-    s.device = store.ReadText(kDeviceName);
-    s.network = StoredAddress(store, kNetworkName, kDefaultNetworkSource, false);
-    s.gpsd = StoredAddress(store, kGpsdName, kDefaultGpsdSource, false);
-    s.udp = StoredAddress(store, kUdpName, kDefaultUdpSource, true);
-    s.gdl90 = StoredAddress(store, kGdl90Name, kDefaultGdl90Source, true);
-    s.replayFile = store.ReadText(kReplayName);
+    s.device = setting::kGpsDevice.Read(store);
+    s.network = StoredAddress(store, setting::kGpsNetwork, kDefaultNetworkSource, false);
+    s.gpsd = StoredAddress(store, setting::kGpsGpsd, kDefaultGpsdSource, false);
+    s.udp = StoredAddress(store, setting::kGpsUdp, kDefaultUdpSource, true);
+    s.gdl90 = StoredAddress(store, setting::kGpsGdl90, kDefaultGdl90Source, true);
+    s.replayFile = setting::kGpsReplayFile.Read(store);
     return s;
 }
 
 void GpsSourceSettings::Save(SettingsStore& store) const {
-    store.WriteText(kSourceName, KindText(kind));
-    const std::pair<const QString&, const QString&> texts[] = {
-        {kDeviceName, device}, {kNetworkName, network}, {kGpsdName, gpsd},
-        {kUdpName, udp},       {kGdl90Name, gdl90},     {kReplayName, replayFile}};
-    for (const auto& [name, value] : texts) {
+    setting::kGpsSource.Write(store, KindText(kind));
+    const std::pair<const TextSetting&, const QString&> texts[] = {
+        {setting::kGpsDevice, device}, {setting::kGpsNetwork, network},
+        {setting::kGpsGpsd, gpsd},     {setting::kGpsUdp, udp},
+        {setting::kGpsGdl90, gdl90},   {setting::kGpsReplayFile, replayFile}};
+    for (const auto& [key, value] : texts) {
         if (value.isEmpty())
-            store.Remove(name);
+            key.Remove(store);
         else
-            store.WriteText(name, value);
+            key.Write(store, value);
     }
 }
 
@@ -191,14 +183,14 @@ std::optional<GpsSourceEntry> ParseGpsSourceSpec(const QString& sourceText) {
 }
 
 std::optional<GpsSourceEntry> GpsSourceToResume(const SettingsStore& store) {
-    return ParseGpsSourceSpec(store.ReadText(kRunningName));
+    return ParseGpsSourceSpec(setting::kGpsRunning.Read(store));
 }
 
 void RememberRunningGpsSource(SettingsStore& store, const std::optional<GpsSourceEntry>& running) {
     if (running && running->kind != GpsSourceKind::ChooseReplayFile)
-        store.WriteText(kRunningName, GpsSourceSpec(*running));
+        setting::kGpsRunning.Write(store, GpsSourceSpec(*running));
     else
-        store.Remove(kRunningName);
+        setting::kGpsRunning.Remove(store);
 }
 
 QString ReplayEntryName(const QString& path) {

@@ -366,12 +366,3 @@ SearchRow NavDatabase::NavAidRow(int position) {
         return {};
     return {aid.key.Text(), name, NavAidTypeText(aid.type)};
 }
-
-QString NavFilePathSetting(const SettingsStore& settings) {
-    const QString path = settings.ReadText(QStringLiteral("AirportFile"));
-    return path.isEmpty() ? DefaultNavFilePath() : path;
-}
-
-void StoreNavFilePathSetting(SettingsStore& settings, const QString& path) {
-    settings.WriteText(QStringLiteral("AirportFile"), path);
-}

@@ -15,6 +15,7 @@
 #include "core/navdata/RecentList.h"
 
 #include "core/common/Outcome.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include <QStringList>
 
@@ -136,11 +137,6 @@ private:
     std::unique_ptr<AirportSearchIndex> searchIndex_;  // built on the first search
     std::unique_ptr<NearestPointIndex> positionIndex_; // built on the first nearest search
     AirportDetails current_;
-    RecentList recentAirports_{QStringLiteral("Airports")};
-    RecentList recentNavAids_{QStringLiteral("Nav")};
+    RecentList recentAirports_{setting::kRecentAirports};
+    RecentList recentNavAids_{setting::kRecentNavAids};
 };
-
-// The navigation data file named by the setting "AirportFile"; DefaultNavFilePath() when the
-// setting is empty. Choosing a file stores its path whether or not it loads.
-QString NavFilePathSetting(const SettingsStore& settings);
-void StoreNavFilePathSetting(SettingsStore& settings, const QString& path);

@@ -3,7 +3,7 @@
 #include "core/navdata/NavDatabase.h"
 
 #include "core/common/io/DeviceFolders.h"
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include <QFileInfo>
 
@@ -13,7 +13,7 @@ QString ShippedNavFilePath() {
 }
 
 StartNavFile ChooseStartNavFile(const SettingsStore& settings) {
-    const QString chosen = settings.ReadText(QStringLiteral("AirportFile"));
+    const QString chosen = setting::kAirportFile.Read(settings);
     if (!chosen.isEmpty())
         return {chosen, true};
     const QString fallback = DefaultNavFilePath();

@@ -3,7 +3,7 @@
 #include "core/common/settings/SettingsStore.h"
 
 void RecentList::Load(const SettingsStore& settings) {
-    entries_ = Split(settings.ReadText(settingName_));
+    entries_ = Split(setting_.Read(settings));
 }
 
 void RecentList::Push(const QString& ident, SettingsStore* settings) {
@@ -14,7 +14,7 @@ void RecentList::Push(const QString& ident, SettingsStore* settings) {
         entries_ = entries_.first(kMaxEntries - 1);
     entries_.prepend(ident);
     if (settings != nullptr)
-        settings->WriteText(settingName_, Join(entries_));
+        setting_.Write(*settings, Join(entries_));
 }
 
 QStringList RecentList::Split(const QString& stored) {

@@ -2,6 +2,8 @@
 // A most-recently-used list of identifiers (recent airports, recent nav aids): at most 10
 // entries, most recent first, stored in the settings as each entry followed by ",".
 
+#include "core/common/settings/SettingKey.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +13,8 @@ class RecentList {
 public:
     static constexpr int kMaxEntries = 10;
 
-    explicit RecentList(QString settingName) : settingName_(std::move(settingName)) {}
+    explicit RecentList(const TextSetting& setting) : setting_(setting) {}
 
-    const QString& SettingName() const { return settingName_; }
     const QStringList& Entries() const { return entries_; }
 
     // Replaces the entries with the stored list (see Split).
@@ -29,6 +30,6 @@ public:
     static QString Join(const QStringList& entries);
 
 private:
-    QString settingName_;
+    TextSetting setting_;
     QStringList entries_;
 };

@@ -4,7 +4,7 @@
 
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/io/FileIo.h"
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +12,6 @@
 namespace {
 
 const QString kFileName = QStringLiteral("waypoints.db");
-const QString kSecondsSetting = QStringLiteral("Waypoint.Seconds");
 
 Status ReadFailure(const QString& path, const QString& detail) {
     return Status::Fail(QStringLiteral("Error:\nUnable to read all user waypoints from ") + path +
@@ -135,13 +134,12 @@ Status UserWaypointStore::ReplaceUserWaypoint(int index, const UserWaypoint& way
 }
 
 bool WaypointSecondsFormat(const SettingsStore& settings, bool preferenceSecondsFormat) {
-    const QString stored = settings.ReadText(kSecondsSetting);
+    const QString stored = setting::kWaypointSeconds.Read(settings);
     if (stored.isEmpty())
         return preferenceSecondsFormat;
     return stored == QLatin1String("Yes");
 }
 
 void StoreWaypointSecondsFormat(SettingsStore& settings, bool secondsFormat) {
-    settings.WriteText(kSecondsSetting,
-                       secondsFormat ? QStringLiteral("Yes") : QStringLiteral("No"));
+    setting::kWaypointSeconds.Write(settings, YesNoText(secondsFormat));
 }

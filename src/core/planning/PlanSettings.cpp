@@ -1,21 +1,21 @@
 #include "core/planning/PlanSettings.h"
 
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 PlanInputs ReadPlanSettings(const SettingsStore& settings) {
     PlanInputs inputs;
-    inputs.aircraft = settings.ReadText(QStringLiteral("Plan.Aircraft"));
-    inputs.tas = settings.ReadText(QStringLiteral("Plan.TAS"));
-    inputs.route = settings.ReadText(QStringLiteral("Plan.Route"));
-    ApplyStoredWindDirection(settings.ReadText(QStringLiteral("Plan.WindDir")), &inputs);
-    inputs.windSpeed = settings.ReadText(QStringLiteral("Plan.WindSpeed"));
+    inputs.aircraft = setting::kPlanAircraft.Read(settings);
+    inputs.tas = setting::kPlanTas.Read(settings);
+    inputs.route = setting::kPlanRoute.Read(settings);
+    ApplyStoredWindDirection(setting::kPlanWindDirection.Read(settings), &inputs);
+    inputs.windSpeed = setting::kPlanWindSpeed.Read(settings);
     return inputs;
 }
 
 void WritePlanSettings(SettingsStore& settings, const PlanInputs& inputs) {
-    settings.WriteText(QStringLiteral("Plan.Aircraft"), inputs.aircraft);
-    settings.WriteText(QStringLiteral("Plan.TAS"), inputs.tas);
-    settings.WriteText(QStringLiteral("Plan.Route"), inputs.route);
-    settings.WriteText(QStringLiteral("Plan.WindDir"), StoredWindDirection(inputs));
-    settings.WriteText(QStringLiteral("Plan.WindSpeed"), inputs.windSpeed);
+    setting::kPlanAircraft.Write(settings, inputs.aircraft);
+    setting::kPlanTas.Write(settings, inputs.tas);
+    setting::kPlanRoute.Write(settings, inputs.route);
+    setting::kPlanWindDirection.Write(settings, StoredWindDirection(inputs));
+    setting::kPlanWindSpeed.Write(settings, inputs.windSpeed);
 }

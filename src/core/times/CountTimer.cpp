@@ -1,7 +1,7 @@
 #include "core/times/CountTimer.h"
 #include "core/common/text/Format.h"
 
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 using namespace timer_options;
 
@@ -101,24 +101,23 @@ QString CountTimer::Text() const {
 }
 
 void CountTimer::Load(const SettingsStore& store) {
-    const QString name = store.ReadText(FormatText("TimerName%i", index_));
+    const QString name = setting::kTimerName.At(index_).Read(store);
     name_ = name.isEmpty() ? FormatText("Timer %i", index_ + 1) : name;
-    sound_ = store.ReadText(FormatText("TimerSound%i", index_));
-    start_ = static_cast<uint32_t>(store.ReadInt(FormatText("TimerVal%i", index_), 0));
-    options_ = static_cast<uint32_t>(store.ReadInt(FormatText("TimerOptions%i", index_), 0));
+    sound_ = setting::kTimerSound.At(index_).Read(store);
+    start_ = static_cast<uint32_t>(setting::kTimerStart.At(index_).Read(store));
+    options_ = static_cast<uint32_t>(setting::kTimerOptions.At(index_).Read(store));
     value_ = start_;
     state_ = TimerState::Stopped;
 }
 
 void CountTimer::SaveSettings(SettingsStore& store) const {
-    store.WriteText(FormatText("TimerName%i", index_), name_);
-    store.WriteText(FormatText("TimerSound%i", index_), sound_);
-    store.WriteInt(FormatText("TimerOptions%i", index_), static_cast<int>(options_));
+    setting::kTimerName.At(index_).Write(store, name_);
+    setting::kTimerSound.At(index_).Write(store, sound_);
+    setting::kTimerOptions.At(index_).Write(store, static_cast<int>(options_));
 }
 
 Message CountTimer::SetStarting(SettingsStore& store) {
     start_ = value_;
-    store.WriteInt(FormatText("TimerVal%u", static_cast<unsigned>(index_)),
-                   static_cast<int>(start_));
+    setting::kTimerStart.At(index_).Write(store, static_cast<int>(start_));
     return Message{QStringLiteral("Starting time saved."), MessageIcon::Information};
 }

@@ -1,5 +1,6 @@
 #include "core/times/FlightTimesStore.h"
 
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 
 #include <array>
@@ -9,36 +10,37 @@ namespace {
 constexpr std::array<FlightEvent, 4> kEvents = {FlightEvent::Startup, FlightEvent::Takeoff,
                                                 FlightEvent::Landing, FlightEvent::Shutdown};
 
-QString ValueName(FlightEvent event) {
+const TextSetting& Key(FlightEvent event) {
     switch (event) {
     case FlightEvent::Startup:
-        return QStringLiteral("Times.Startup");
+        return setting::kStartupTime;
     case FlightEvent::Takeoff:
-        return QStringLiteral("Times.Takeoff");
+        return setting::kTakeoffTime;
     case FlightEvent::Landing:
-        return QStringLiteral("Times.Landing");
+        return setting::kLandingTime;
     case FlightEvent::Shutdown:
         break;
     }
-    return QStringLiteral("Times.Shutdown");
+    return setting::kShutdownTime;
 }
 
 } // namespace
 
 void SaveFlightTimes(SettingsStore& store, const FlightTimes& times) {
+    const SettingsBatch oneWrite(store);
     for (FlightEvent event : kEvents) {
         const SystemTime& t = times.Time(event);
         if (t.IsRecorded())
-            store.WriteText(ValueName(event), StoredUtcText(t));
+            Key(event).Write(store, StoredUtcText(t));
         else
-            store.Remove(ValueName(event));
+            Key(event).Remove(store);
     }
 }
 
 FlightTimes LoadFlightTimes(const SettingsStore& store) {
     FlightTimes times;
     for (FlightEvent event : kEvents) {
-        if (const std::optional<SystemTime> t = ParseStoredUtc(store.ReadText(ValueName(event))))
+        if (const std::optional<SystemTime> t = ParseStoredUtc(Key(event).Read(store)))
             times.Set(event, *t);
     }
     // A landing without its takeoff, or a shutdown without its startup, cannot have been

@@ -10,7 +10,8 @@
 
 class SettingsStore;
 
-// Writes all four events (an unrecorded one is removed). Called after every record and reset.
+// Writes all four events (an unrecorded one is removed), on the disk at once in one write of the
+// settings file. Called after every record and reset.
 void SaveFlightTimes(SettingsStore& store, const FlightTimes& times);
 
 // The stored events; a damaged value leaves its event unrecorded.

@@ -2,7 +2,7 @@
 #include "core/common/text/Format.h"
 
 #include "core/common/Clock.h"
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ QString ClockText(bool local, int zoneOffset) {
 } // namespace
 
 TimesDisplay TimesDisplay::Load(const SettingsStore& store) {
-    const int bits = store.ReadInt(QStringLiteral("TimeView"), 0);
+    const int bits = setting::kTimeView.Read(store);
     TimesDisplay display;
     display.localTime = (bits & 1) != 0;
     display.hoursMinutes = (bits & 2) != 0;
@@ -34,7 +34,7 @@ TimesDisplay TimesDisplay::Load(const SettingsStore& store) {
 }
 
 void TimesDisplay::Save(SettingsStore& store) const {
-    store.WriteInt(QStringLiteral("TimeView"), (localTime ? 1 : 0) | (hoursMinutes ? 2 : 0));
+    setting::kTimeView.Write(store, (localTime ? 1 : 0) | (hoursMinutes ? 2 : 0));
 }
 
 QString TimesDisplay::TopCaption() const {

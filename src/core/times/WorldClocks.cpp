@@ -2,7 +2,7 @@
 #include "core/common/text/Format.h"
 
 #include "core/common/Clock.h"
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/text/NumberText.h"
 #include "core/times/ZoneTable.h"
 
@@ -10,18 +10,10 @@
 #include <cstdlib>
 #include <limits>
 
-namespace {
-
-QString ValueName(int i) {
-    return FormatText("TimeZone%i", i);
-}
-
-} // namespace
-
 WorldClocks WorldClocks::Load(const SettingsStore& store) {
     WorldClocks clocks;
     for (int i = 0;; ++i) {
-        const QString value = store.ReadText(ValueName(i));
+        const QString value = setting::kWorldClock.At(i).Read(store);
         if (value.isEmpty())
             break;
         clocks.valuesRead_ = i + 1;
@@ -41,9 +33,9 @@ WorldClocks WorldClocks::Load(const SettingsStore& store) {
 
 void WorldClocks::Save(SettingsStore& store) {
     for (int i = 0; i < valuesRead_; ++i)
-        store.Remove(ValueName(i));
+        setting::kWorldClock.At(i).Remove(store);
     for (int i = 0; i < places.size(); ++i)
-        store.WriteText(ValueName(i), places[i].name + FormatText("=%i", places[i].key));
+        setting::kWorldClock.At(i).Write(store, places[i].name + FormatText("=%i", places[i].key));
     valuesRead_ = static_cast<int>(places.size());
 }
 

@@ -2,6 +2,8 @@
 // The places of the Time Zones view: each a name and a signed zone key (a negative key keeps the
 // place but hides it), stored as "TimeZone%i" = name + "=%i", and the rows the view draws.
 
+#include "core/common/entry/FieldLimits.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -30,7 +32,7 @@ struct WorldClockRow {
 
 class WorldClocks {
 public:
-    static constexpr int kMaxNameLength = 16;
+    static constexpr int kMaxNameLength = kPlaceNameChars;
     static constexpr int kNewPlaceKey = 90; // the key the editor offers for a new place
 
     // Reads "TimeZone0", "TimeZone1", ... up to the first missing or empty value; values without

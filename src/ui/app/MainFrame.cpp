@@ -3,6 +3,7 @@
 #include "core/app/ViewTable.h"
 #include "core/common/resources/Resources.h"
 #include "core/common/settings/AppSettings.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/times/FlightTimes.h"
 #include "resource.h"
@@ -154,7 +155,7 @@ void CMainFrame::SwitchView(int viewId) {
     ShowView(std::move(view));
     view_->setFocus();
     ReportFailure(InstallMenuBar());
-    CurrentPlatform().Settings().WriteInt(QStringLiteral("View"), viewId);
+    setting::kView.Write(CurrentPlatform().Settings(), viewId);
 }
 
 void CMainFrame::OnTimer() {

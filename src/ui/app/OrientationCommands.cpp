@@ -1,6 +1,6 @@
 #include "ui/app/OrientationCommands.h"
 
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "resource.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
@@ -47,7 +47,7 @@ void Turn(int commandId) {
     DeviceScreen& screen = CurrentPlatform().Screen();
     screen.SetOrientation(OrientationAngle(commandId, screen));
     // Remembered, so the next start comes up in the shape the pilot chose.
-    CurrentPlatform().Settings().WriteInt(QStringLiteral("Orientation"), screen.Orientation());
+    setting::kOrientation.Write(CurrentPlatform().Settings(), screen.Orientation());
 }
 
 } // namespace

@@ -44,7 +44,7 @@ bool CPreferencesDlg::OnInitDialog() {
     SetDlgItemText(IDC_PREF_AVGAS, fields.avgasDensity);
     SetDlgItemText(IDC_PREF_JET, fields.jetDensity);
     QComboBox* units = Combo(IDC_PREF_FUEL_UNITS);
-    units->addItems({QStringLiteral("pounds per gallon"), QStringLiteral("kilos per litre")});
+    units->addItems(FuelDensityUnitItems());
     units->setCurrentIndex(fields.fuelUnits);
     shownFuelUnit_ = fields.fuelUnits;
     connect(units, &QComboBox::currentIndexChanged, this,
@@ -106,7 +106,7 @@ void CPreferencesDlg::OnSelectFile() {
 void CPreferencesDlg::OnFuelUnitChanged(int unit) {
     if (unit == shownFuelUnit_ || unit < 0)
         return;
-    const bool toKilos = unit == 1;
+    const bool toKilos = unit == kKilosPerLitreItem;
     for (int id : {IDC_PREF_AVGAS, IDC_PREF_JET})
         SetDlgItemText(id, ConvertDensityText(GetDlgItemText(id), toKilos));
     shownFuelUnit_ = unit;

@@ -4,6 +4,7 @@
 #include "core/app/ViewTable.h"
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/resources/Resources.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "resource.h"
 #include "ui/app/MainFrame.h"
@@ -33,8 +34,7 @@ bool CTrevallionApp::InitInstance() {
     // The platform's settings store is the program's own (".../Orvenda Technologies/...").
     SettingsStore& settings = CurrentPlatform().Settings();
     const int version = static_cast<int>(ProgramVersionWord());
-    if (settings.ReadInt(QStringLiteral("Version"), ~version) != version) // no write at each start
-        settings.WriteInt(QStringLiteral("Version"), version);
+    setting::kVersion.Write(settings, version); // an unchanged value is no change to write
     state_.settings = ReadAppSettings(settings);
     state_.settings.viewId = static_cast<uint32_t>(StartViewId(state_.settings.viewId));
     InstallAppState(&state_);
@@ -44,7 +44,7 @@ bool CTrevallionApp::InitInstance() {
         ShowStatus(nullptr, message, title_);
 
     // The shape chosen last time; an angle the screen cannot take is ignored.
-    CurrentPlatform().Screen().SetOrientation(settings.ReadInt(QStringLiteral("Orientation"), 0));
+    CurrentPlatform().Screen().SetOrientation(setting::kOrientation.Read(settings));
     frame_ = std::make_unique<CMainFrame>(*document_, registry_);
     if (const Status created = frame_->Create(static_cast<int>(state_.settings.viewId)); !created) {
         startupError_ = created.error().text;

@@ -1,7 +1,7 @@
 #include "ui/calculators/FuelQuantityDlg.h"
 
 #include "core/calculators/FuelQuantity.h"
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 
@@ -9,10 +9,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-const QString kFuelTypeValue = QStringLiteral("Fuel type");
-const QString kFuelUnitsValue = QStringLiteral("Fuel units");
-const QString kFuelResultValue = QStringLiteral("Fuel result");
 
 // Fills a list, selects the first item, then the item whose text is `remembered`, if any.
 void Fill(QComboBox* list, const QStringList& items, const QString& remembered) {
@@ -38,9 +34,9 @@ bool CFuelQuantityDlg::OnInitDialog() {
     if (!source || !target || !type)
         return false;
     const SettingsStore& settings = CurrentPlatform().Settings();
-    Fill(source, FuelSourceUnits(), settings.ReadText(kFuelUnitsValue));
-    Fill(target, FuelResultUnits(source->currentIndex()), settings.ReadText(kFuelResultValue));
-    Fill(type, FuelTypes(), settings.ReadText(kFuelTypeValue));
+    Fill(source, FuelSourceUnits(), setting::kFuelUnits.Read(settings));
+    Fill(target, FuelResultUnits(source->currentIndex()), setting::kFuelResult.Read(settings));
+    Fill(type, FuelTypes(), setting::kFuelType.Read(settings));
     connect(source, &QComboBox::currentIndexChanged, this, [this] {
         FillResultUnits();
         OnCalculate();
@@ -65,7 +61,7 @@ void CFuelQuantityDlg::OnCalculate() {
     if (!ShowCalcResult(*this, result, {{kFuelResultLabel, IDC_FUEL_QTY_RESULT}}))
         return;
     SettingsStore& settings = CurrentPlatform().Settings();
-    settings.WriteText(kFuelTypeValue, GetDlgItemText(IDC_FUEL_QTY_TYPE));
-    settings.WriteText(kFuelUnitsValue, GetDlgItemText(IDC_FUEL_QTY_UNITS));
-    settings.WriteText(kFuelResultValue, GetDlgItemText(IDC_FUEL_QTY_RESULT_UNITS));
+    setting::kFuelType.Write(settings, GetDlgItemText(IDC_FUEL_QTY_TYPE));
+    setting::kFuelUnits.Write(settings, GetDlgItemText(IDC_FUEL_QTY_UNITS));
+    setting::kFuelResult.Write(settings, GetDlgItemText(IDC_FUEL_QTY_RESULT_UNITS));
 }

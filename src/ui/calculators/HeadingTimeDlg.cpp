@@ -1,6 +1,7 @@
 #include "ui/calculators/HeadingTimeDlg.h"
 
 #include "core/calculators/HeadingTime.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/common/text/Format.h"
 #include "core/common/text/Rounding.h"
@@ -19,12 +20,15 @@ namespace {
 
 // The remembered fields, in the order they are saved.
 const struct {
-    const char* name;
+    const TextSetting& key;
     int id;
-} kRemembered[] = {{"Track.Track", IDC_WIND_TRACK},       {"Track.Distance", IDC_WIND_DISTANCE},
-                   {"Track.TAS", IDC_WIND_TAS},           {"Track.Var", IDC_WIND_MAG_VAR},
-                   {"Track.WindDir", IDC_WIND_DIRECTION}, {"Track.WindSpeed", IDC_WIND_SPEED},
-                   {"Track.Time", IDC_WIND_DEPARTURE}};
+} kRemembered[] = {{setting::kTrackTrack, IDC_WIND_TRACK},
+                   {setting::kTrackDistance, IDC_WIND_DISTANCE},
+                   {setting::kTrackTas, IDC_WIND_TAS},
+                   {setting::kTrackVariation, IDC_WIND_MAG_VAR},
+                   {setting::kTrackWindDirection, IDC_WIND_DIRECTION},
+                   {setting::kTrackWindSpeed, IDC_WIND_SPEED},
+                   {setting::kTrackTime, IDC_WIND_DEPARTURE}};
 
 } // namespace
 
@@ -73,11 +77,11 @@ void CHeadingTimeDlg::FillLists() {
 void CHeadingTimeDlg::RestoreLastValues() {
     for (const auto& field : kRemembered)
         if (field.id != IDC_WIND_DEPARTURE)
-            RestoreLastValue(QString::fromLatin1(field.name), field.id);
+            RestoreLastValue(field.key, field.id);
     const SettingsStore& settings = CurrentPlatform().Settings();
-    CheckDlgButton(IDC_WIND_EAST, settings.ReadText(QStringLiteral("Track.East")) == "Yes");
+    CheckDlgButton(IDC_WIND_EAST, setting::kTrackEast.Read(settings) == YesNoText(true));
     int hours = 0, minutes = 0;
-    if (!SplitClockText(settings.ReadText(QStringLiteral("Track.Time")), &hours, &minutes))
+    if (!SplitClockText(setting::kTrackTime.Read(settings), &hours, &minutes))
         hours = minutes = 0;
     if (auto* departure = Item<CTimeEdit>(IDC_WIND_DEPARTURE))
         departure->SetTime(hours, minutes);
@@ -85,10 +89,9 @@ void CHeadingTimeDlg::RestoreLastValues() {
 
 void CHeadingTimeDlg::SaveLastValues() {
     for (const auto& field : kRemembered)
-        SaveLastValue(QString::fromLatin1(field.name), field.id);
-    CurrentPlatform().Settings().WriteText(
-        QStringLiteral("Track.East"),
-        IsDlgButtonChecked(IDC_WIND_EAST) ? QStringLiteral("Yes") : QStringLiteral("No"));
+        SaveLastValue(field.key, field.id);
+    setting::kTrackEast.Write(CurrentPlatform().Settings(),
+                              YesNoText(IsDlgButtonChecked(IDC_WIND_EAST)));
 }
 
 void CHeadingTimeDlg::StepDeparture(int delta) {

@@ -1,6 +1,7 @@
 #include "ui/calculators/HoldTimingDlg.h"
 
 #include "core/calculators/HoldTiming.h"
+#include "core/common/entry/FieldLimits.h"
 #include "resource.h"
 #include "ui/calculators/CalcResultDisplay.h"
 #include "ui/calculators/NumberList.h"
@@ -20,7 +21,7 @@ bool CHoldTimingDlg::OnInitDialog() {
     if (QComboBox* time = Combo(IDC_HOLD_INBOUND_TIME)) {
         time->addItems(HoldInboundTimeItems());
         if (QLineEdit* edit = time->lineEdit())
-            edit->setMaxLength(4);
+            edit->setMaxLength(kInboundTimeChars);
         time->setCurrentIndex(0);
     }
     if (QComboBox* correction = Combo(IDC_HOLD_CORRECTION)) {

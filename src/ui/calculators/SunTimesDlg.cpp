@@ -2,9 +2,6 @@
 
 #include "core/calculators/SunTimes.h"
 #include "core/common/Clock.h"
-#include "core/common/Constants.h"
-#include "core/common/entry/CoordinateEntryText.h"
-#include "core/common/settings/SettingsStore.h"
 #include "core/common/text/Format.h"
 #include "ui/calculators/CalcResultDisplay.h"
 #include "ui/document/TrevallionDoc.h"
@@ -21,15 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace {
-
-const QString kLocationSetting = QStringLiteral("SunTimes.Location");
-const QString kLatitudeSetting = QStringLiteral("SunTimes.Lat");
-const QString kLongitudeSetting = QStringLiteral("SunTimes.Lon");
-const QString kZoneSetting = QStringLiteral("SunTimes.Zone");
-constexpr int kMaxOffsetChars = 5;
 
 // The controls each location shows; the others are hidden.
 const QList<int> kAirportControls{IDC_SUN_AIRPORT_LABEL, IDC_SUN_AIRPORT, IDC_SUN_LOOKUP,
@@ -85,7 +74,7 @@ bool CSunTimesDlg::OnInitDialog() {
     auto* date = Item<QDateEdit>(IDC_SUN_DATE);
     date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     date->setDate(Today());
-    Edit(IDC_SUN_UTC_OFFSET)->setMaxLength(kMaxOffsetChars);
+    Edit(IDC_SUN_UTC_OFFSET)->setMaxLength(kUtcOffsetChars);
 
     QComboBox* location = Combo(IDC_SUN_LOCATION);
     connect(location, &QComboBox::activated, this, [this](int index) { SetLocation(index); });
@@ -133,32 +122,30 @@ void CSunTimesDlg::FillLists() {
 }
 
 void CSunTimesDlg::RestoreSettings() {
-    const SettingsStore& settings = document_.Settings();
-    const int location = std::clamp(settings.ReadInt(kLocationSetting, kAirport), 0, 2);
+    const SunTimesSettings settings = SunTimesSettings::Load(document_.Settings());
+    const int location = static_cast<int>(settings.location);
     Combo(IDC_SUN_LOCATION)->setCurrentIndex(location);
     SetLocation(location);
     // Each stored text keeps its own form; the field shows it in the form chosen now.
-    const auto restore = [&](const QString& name, int fieldId, bool longitude, bool* negative) {
-        const auto entry = ParseCoordinateEntry(settings.ReadText(name), longitude);
+    const auto restore = [this](const std::optional<CoordinateEntryText>& entry, int fieldId,
+                                bool* negative) {
         if (!entry)
             return;
         Item<CLatLonEdit>(fieldId)->SetSecondsOfArc(entry->SecondsOfArc());
         *negative = entry->NegativeHemisphere();
     };
-    restore(kLatitudeSetting, IDC_SUN_LATITUDE, false, &south_);
-    restore(kLongitudeSetting, IDC_SUN_LONGITUDE, true, &east_);
-    SetDlgItemText(IDC_SUN_UTC_OFFSET, settings.ReadText(kZoneSetting));
+    restore(settings.latitude, IDC_SUN_LATITUDE, &south_);
+    restore(settings.longitude, IDC_SUN_LONGITUDE, &east_);
+    SetDlgItemText(IDC_SUN_UTC_OFFSET, settings.utcOffset);
     LabelToggles();
 }
 
 void CSunTimesDlg::OnOK() {
-    SettingsStore& settings = document_.Settings();
-    settings.WriteInt(kLocationSetting, Combo(IDC_SUN_LOCATION)->currentIndex());
-    settings.WriteText(kLatitudeSetting,
-                       CoordinateEntryString(GetDlgItemText(IDC_SUN_LATITUDE), south_, false));
-    settings.WriteText(kLongitudeSetting,
-                       CoordinateEntryString(GetDlgItemText(IDC_SUN_LONGITUDE), east_, true));
-    settings.WriteText(kZoneSetting, GetDlgItemText(IDC_SUN_UTC_OFFSET));
+    SaveSunTimesSettings(document_.Settings(),
+                         static_cast<SunTimesLocation>(Combo(IDC_SUN_LOCATION)->currentIndex()),
+                         GetDlgItemText(IDC_SUN_LATITUDE), south_,
+                         GetDlgItemText(IDC_SUN_LONGITUDE), east_,
+                         GetDlgItemText(IDC_SUN_UTC_OFFSET));
     CCalcDialog::OnOK();
 }
 
@@ -182,8 +169,8 @@ void CSunTimesDlg::SetSecondsFormat(bool seconds) {
 }
 
 void CSunTimesDlg::LabelToggles() {
-    SetDlgItemText(IDC_SUN_NORTH_SOUTH, south_ ? QStringLiteral("S") : QStringLiteral("N"));
-    SetDlgItemText(IDC_SUN_WEST_EAST, east_ ? QStringLiteral("E") : QStringLiteral("W"));
+    SetDlgItemText(IDC_SUN_NORTH_SOUTH, NorthSouthText(south_));
+    SetDlgItemText(IDC_SUN_WEST_EAST, WestEastText(east_));
 }
 
 void CSunTimesDlg::ToggleSouth() {
@@ -255,17 +242,17 @@ void CSunTimesDlg::TakePlace(const QString& name, int32_t latitude, int32_t long
     SetDlgItemText(IDC_SUN_PLACE_NAME, name);
     Item<CLatLonEdit>(IDC_SUN_LATITUDE)->SetSecondsOfArc(latitude);
     Item<CLatLonEdit>(IDC_SUN_LONGITUDE)->SetSecondsOfArc(longitude);
-    south_ = latitude < 0;
-    east_ = longitude < 0;
+    place_ = SunTimesPlaceFromSeconds(latitude, longitude);
+    south_ = place_->south;
+    east_ = place_->east;
     // The hidden toggles show the new hemispheres, so "Lat/Lon" goes on from this place.
     LabelToggles();
-    place_ = Position{latitude * units::kOne3600th, longitude * units::kOne3600th};
 }
 
-CSunTimesDlg::Position CSunTimesDlg::TypedPosition() const {
-    const double latitude = Item<CLatLonEdit>(IDC_SUN_LATITUDE)->DecimalDegrees();
-    const double longitude = Item<CLatLonEdit>(IDC_SUN_LONGITUDE)->DecimalDegrees();
-    return {south_ ? -latitude : latitude, east_ ? -longitude : longitude};
+SunTimesPlace CSunTimesDlg::TypedPosition() const {
+    return SunTimesPlaceFromTyped(Item<CLatLonEdit>(IDC_SUN_LATITUDE)->DecimalDegrees(),
+                                  Item<CLatLonEdit>(IDC_SUN_LONGITUDE)->DecimalDegrees(), south_,
+                                  east_);
 }
 
 void CSunTimesDlg::OnLookup() {
@@ -294,7 +281,7 @@ void CSunTimesDlg::ClearResults() {
         SetDlgItemText(field.second, QString());
 }
 
-void CSunTimesDlg::CalculateAt(const Position& position) {
+void CSunTimesDlg::CalculateAt(const SunTimesPlace& position) {
     ClearResults();
     SunTimesInput in;
     in.latitude = position.latitude;

@@ -4,6 +4,9 @@
 // user waypoint, on a chosen date, in UTC and in local time. It borrows the document's navigation
 // data and user waypoints; its inputs are kept in the "SunTimes." settings when it closes with OK.
 
+#include "core/calculators/SunTimesPlace.h"
+#include "core/calculators/SunTimesSettings.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/navdata/RecentList.h"
 #include "resource.h"
 #include "ui/framework/CalcDialog.h"
@@ -16,7 +19,11 @@ class CSunTimesDlg : public CCalcDialog {
     Q_OBJECT
 public:
     static constexpr LayoutTriple kTemplates{IDD_SUN_TIMES_P, IDD_SUN_TIMES_L, IDD_SUN_TIMES_S};
-    enum Location { kAirport = 0, kLatLon = 1, kWaypoint = 2 };
+    enum Location {
+        kAirport = static_cast<int>(SunTimesLocation::Airport),
+        kLatLon = static_cast<int>(SunTimesLocation::LatLon),
+        kWaypoint = static_cast<int>(SunTimesLocation::Waypoint),
+    };
 
     explicit CSunTimesDlg(CTrevallionDoc& document, QWidget* parent = nullptr);
 
@@ -47,26 +54,21 @@ protected:
     void OnOK() override;
 
 private:
-    struct Position {
-        double latitude = 0.0;  // degrees, positive north
-        double longitude = 0.0; // degrees, positive west
-    };
-
     void FillLists();
     void RestoreSettings();
     void SetSecondsFormat(bool seconds);
     void LabelToggles();
     // An airport's or waypoint's position into the (hidden) coordinate fields and the flags.
     void TakePlace(const QString& name, int32_t latitude, int32_t longitude);
-    Position TypedPosition() const;
-    void CalculateAt(const Position& position);
+    SunTimesPlace TypedPosition() const;
+    void CalculateAt(const SunTimesPlace& position);
     void ClearResults();
     void StepCoordinate(int fieldId, int delta);
 
     CTrevallionDoc& document_;
-    RecentList recentAirports_{QStringLiteral("Airports")}; // never written to the settings
+    RecentList recentAirports_{setting::kRecentAirports}; // never written to the settings
     bool south_ = false;
     bool east_ = false;
     // The exact position of the airport or waypoint chosen last (the fields round it).
-    std::optional<Position> place_;
+    std::optional<SunTimesPlace> place_;
 };

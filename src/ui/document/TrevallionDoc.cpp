@@ -2,6 +2,7 @@
 
 #include "core/checklists/ChecklistInstall.h"
 #include "core/common/io/DeviceFolders.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/navdata/NavFileChoice.h"
 #include "core/times/FlightTimesStore.h"
@@ -36,11 +37,6 @@ CTrevallionDoc::~CTrevallionDoc() {
     gps_.StopGps();
     if (const Status flushed = track_.Flush(); !flushed) // no window is left to tell it
         qWarning("%s", qPrintable(flushed.error().text));
-}
-
-QString CTrevallionDoc::NavFileSetting(const SettingsStore& settings) {
-    const QString path = settings.ReadText(QStringLiteral("AirportFile"));
-    return path.isEmpty() ? DefaultNavFilePath() : path;
 }
 
 QList<Message> CTrevallionDoc::OnNewDocument() {
@@ -83,6 +79,6 @@ void CTrevallionDoc::StopGps() {
 
 Status CTrevallionDoc::ChooseNavFile(const QString& path) {
     navFilePath_ = path;
-    StoreNavFilePathSetting(settings_, path);
+    setting::kAirportFile.Write(settings_, path);
     return navData_.LoadNavData(path);
 }

@@ -42,8 +42,6 @@ public:
     // flight goes on reading); a source that cannot be opened adds its message.
     QList<Message> OnNewDocument();
 
-    // The navigation file named by "AirportFile", or the default one when that is empty.
-    static QString NavFileSetting(const SettingsStore& settings);
     // Opens another navigation data file (Preferences, the directory's File Open) and stores its
     // path as "AirportFile" whether or not it loads; a failure leaves the data set empty.
     Status ChooseNavFile(const QString& path);

@@ -250,14 +250,14 @@ double CCalcDialog::GetEditDouble(int id) const {
     return TextToDouble(GetDlgItemText(id));
 }
 
-void CCalcDialog::RestoreLastValue(const QString& name, int id) {
-    const QString text = CurrentPlatform().Settings().ReadText(name);
+void CCalcDialog::RestoreLastValue(const TextSetting& key, int id) {
+    const QString text = key.Read(CurrentPlatform().Settings());
     if (!text.isEmpty())
         SetDlgItemText(id, text);
 }
 
-void CCalcDialog::SaveLastValue(const QString& name, int id) {
-    CurrentPlatform().Settings().WriteText(name, GetDlgItemText(id));
+void CCalcDialog::SaveLastValue(const TextSetting& key, int id) {
+    key.Write(CurrentPlatform().Settings(), GetDlgItemText(id));
 }
 
 void CCalcDialog::OpenContextHelp() {

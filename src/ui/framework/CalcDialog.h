@@ -7,6 +7,7 @@
 // Life: construct on the stack with the LayoutTriple, then DoModal() (which calls Create():
 // controls from the template, then OnInitDialog()). Results: kIdOk (1) or kIdCancel (2).
 
+#include "core/common/settings/SettingKey.h"
 #include "ui/framework/LayoutTriple.h"
 #include "ui/framework/Platform.h"
 #include "ui/framework/TemplateWindow.h"
@@ -57,10 +58,10 @@ public:
     void SetEditDouble(int id, double value);
     // The field's text as a number (empty or non-numeric text gives 0).
     double GetEditDouble(int id) const;
-    // Restores a field from the remembered text value `name` when that is not empty.
-    void RestoreLastValue(const QString& name, int id);
-    // Remembers the field's text under `name`.
-    void SaveLastValue(const QString& name, int id);
+    // Restores a field from the remembered text `key` when that is not empty.
+    void RestoreLastValue(const TextSetting& key, int id);
+    // Remembers the field's text as `key`.
+    void SaveLastValue(const TextSetting& key, int id);
 
     // The numeric field that last reported focus (0 = none).
     int FocusEditId() const { return focusEditId_; }

@@ -1,6 +1,7 @@
 #include "ui/gps/GpsDlg.h"
 
 #include "core/common/Clock.h"
+#include "core/common/entry/FieldLimits.h"
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/common/text/NumberText.h"
@@ -42,7 +43,7 @@ bool CGpsDlg::OnInitDialog() {
     sources_ = GpsSourceSettings::Load(document_.Settings());
     FillSources(settings.gpsPort);
     SetDlgItemText(IDC_GPS_TAKEOFF_GS, TakeoffSpeedText(settings));
-    Edit(IDC_GPS_TAKEOFF_GS)->setMaxLength(2);
+    Edit(IDC_GPS_TAKEOFF_GS)->setMaxLength(kTakeoffSpeedChars);
     if (auto* spin = Item<CSpinButton>(IDC_GPS_TAKEOFF_SPIN))
         connect(spin, &CSpinButton::stepped, this, [this](int delta) { StepTakeoffSpeed(delta); });
     Bind(IDC_GPS_START, [this] { StartOrStop(); });

@@ -1,11 +1,9 @@
 #include "ui/navdata/AirportSearchDlg.h"
 
+#include "core/common/settings/SettingsSchema.h"
+
 #include <QLineEdit>
 #include <QTreeView>
-
-namespace {
-const QString kSearchSetting = QStringLiteral("AirportSearch");
-}
 
 CAirportSearchDlg::CAirportSearchDlg(CTrevallionDoc& document, QWidget* parent)
     : CNavSearchDialog(kTemplates, document, parent) {}
@@ -14,7 +12,7 @@ bool CAirportSearchDlg::OnInitDialog() {
     if (!CNavSearchDialog::OnInitDialog())
         return false;
     Edit(IDC_SEARCH_TEXT)->setMaxLength(kMaxSearchChars);
-    RestoreLastValue(kSearchSetting, IDC_SEARCH_TEXT);
+    RestoreLastValue(setting::kAirportSearch, IDC_SEARCH_TEXT);
     SetResultColumns({40, 100, 75},
                      {QStringLiteral("Ident"), QStringLiteral("Name"), QStringLiteral("City")});
     Bind(IDC_SEARCH_GO, [this] { OnSearch(); });
@@ -24,6 +22,6 @@ bool CAirportSearchDlg::OnInitDialog() {
 bool CAirportSearchDlg::OnSearch() {
     if (!Search(LocationKind::Airport))
         return false;
-    SaveLastValue(kSearchSetting, IDC_SEARCH_TEXT);
+    SaveLastValue(setting::kAirportSearch, IDC_SEARCH_TEXT);
     return true;
 }

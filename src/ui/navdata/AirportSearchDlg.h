@@ -2,6 +2,7 @@
 // "Airport Search": finds airports whose name or city holds a text ("AirportSearch" remembers the
 // last text that found some) and returns the chosen identifier.
 
+#include "core/common/entry/FieldLimits.h"
 #include "resource.h"
 #include "ui/navdata/NavSearchDialog.h"
 
@@ -10,7 +11,7 @@ class CAirportSearchDlg : public CNavSearchDialog {
 public:
     static constexpr LayoutTriple kTemplates{IDD_AIRPORT_SEARCH_P, IDD_AIRPORT_SEARCH_L,
                                              IDD_AIRPORT_SEARCH_S};
-    static constexpr int kMaxSearchChars = 20;
+    static constexpr int kMaxSearchChars = kSearchTextChars;
 
     CAirportSearchDlg(CTrevallionDoc& document, QWidget* parent = nullptr);
 

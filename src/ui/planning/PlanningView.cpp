@@ -1,5 +1,6 @@
 #include "ui/planning/PlanningView.h"
 
+#include "core/common/entry/FieldLimits.h"
 #include "core/common/io/FileIo.h"
 #include "core/common/text/Format.h"
 #include "core/planning/FlightPlanComputation.h"
@@ -22,8 +23,6 @@
 
 namespace {
 
-constexpr int kWindDirectionChars = 3;
-constexpr int kWindSpeedChars = 2;
 constexpr int kWindSpeedMenuMaximum = 30;
 constexpr int kWindSpeedMenuStep = 2;
 
@@ -92,9 +91,9 @@ void CPlanningView::Relayout() {
 void CPlanningView::SetUpFields() {
     Item<CValueEdit>(IDC_PLAN_TAS)->SetMenuResource(IDR_TAS);
     Item<CValueEdit>(IDC_PLAN_WIND_DIR)->SetMenuResource(IDR_WIND_DIR);
-    Item<CValueEdit>(IDC_PLAN_WIND_DIR)->setMaxLength(kWindDirectionChars);
+    Item<CValueEdit>(IDC_PLAN_WIND_DIR)->setMaxLength(kPlanWindDirectionChars);
     Item<CValueEdit>(IDC_PLAN_WIND_SPEED)->SetRange(kWindSpeedMenuMaximum, kWindSpeedMenuStep);
-    Item<CValueEdit>(IDC_PLAN_WIND_SPEED)->setMaxLength(kWindSpeedChars);
+    Item<CValueEdit>(IDC_PLAN_WIND_SPEED)->setMaxLength(kPlanWindSpeedChars);
     auto* route = Item<CValueEdit>(IDC_PLAN_ROUTE);
     route->SetForward(true);
     route->SetMenuFactory([this] { return MakeRouteMenu().Create(); });
@@ -202,12 +201,12 @@ void CPlanningView::AppendIdent(const QString& ident) {
 }
 
 void CPlanningView::CreatePlan(const QString& from, const QString& to) {
-    SetDlgItemText(IDC_PLAN_ROUTE, from + QLatin1Char(' ') + to);
+    SetDlgItemText(IDC_PLAN_ROUTE, AppendToRoute(from, to));
     Recompute();
 }
 
 void CPlanningView::AddDestination(const QString& to) {
-    SetDlgItemText(IDC_PLAN_ROUTE, GetDlgItemText(IDC_PLAN_ROUTE) + QLatin1Char(' ') + to);
+    AppendIdent(to);
     Recompute();
 }
 

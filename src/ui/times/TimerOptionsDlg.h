@@ -5,6 +5,7 @@
 // alarm when none is chosen) once. The dialog works on a copy: OK stores name, sound and options
 // in the timer (the caller saves them), Cancel changes nothing.
 
+#include "core/common/entry/FieldLimits.h"
 #include "core/times/CountTimer.h"
 #include "resource.h"
 #include "ui/framework/CalcDialog.h"
@@ -15,7 +16,7 @@ public:
     void OpenContextHelp() override;
     static constexpr LayoutTriple kTemplates{IDD_TIMER_OPTIONS_P, IDD_TIMER_OPTIONS_L,
                                              IDD_TIMER_OPTIONS_S};
-    static constexpr int kMaxTitleLength = 10;
+    static constexpr int kMaxTitleLength = kTimerTitleChars;
 
     // The timer is borrowed and must outlive the dialog.
     explicit CTimerOptionsDlg(CountTimer& timer, QWidget* parent = nullptr);

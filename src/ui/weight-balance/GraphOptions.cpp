@@ -1,5 +1,6 @@
 #include "ui/weight-balance/GraphOptions.h"
 
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
 #include "core/weight-balance/GraphMarkers.h"
 #include "resource.h"
@@ -36,8 +37,7 @@ void ToggleGraphOption(uint32_t bit) {
 }
 
 void SaveGraphOptions() {
-    CurrentPlatform().Settings().WriteInt(QStringLiteral("GraphOptions"),
-                                          static_cast<int>(GraphOptions()));
+    setting::kGraphOptions.Write(CurrentPlatform().Settings(), static_cast<int>(GraphOptions()));
 }
 
 bool RunGraphOptionsMenu(QWidget* owner, const QPoint& globalPos) {

@@ -437,10 +437,5 @@ void CWeightBalanceView::OpenLoading() {
 }
 
 void CWeightBalanceView::SaveWeightFile(bool showFailure) {
-    if (!session_.HasAircraft())
-        return;
-    const Status written = WriteWeightFile(session_.MakeText());
-    if (!written.ok() && showFailure && !weightFileFailed_)
-        ShowStatus(written);
-    weightFileFailed_ = !written.ok();
+    ShowStatus(weightFile_.Save(session_, showFailure));
 }

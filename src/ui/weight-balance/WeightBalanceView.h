@@ -4,11 +4,11 @@
 // status text, the summary box, the details and the CG graph). The working state is a
 // LoadingSession on the document's fleet; the fleet itself is never changed here.
 //
-// The loading is written to weight.txt in the data folder after every change that alters it (and
-// once more when the view goes), so that it survives a restart or a crash; the File menu saves
-// and opens it as .wb files.
+// The loading is kept in weight.txt (see WeightFileKeeper); the File menu saves and opens it as
+// .wb files.
 
 #include "core/weight-balance/LoadingSession.h"
+#include "core/weight-balance/WeightFileKeeper.h"
 #include "resource.h"
 #include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
@@ -74,7 +74,7 @@ private:
     CTrevallionDoc& document_;
     LoadingSession session_;
     CCgGraph graph_;
-    bool filling_ = false;          // combo boxes being filled: their changes are no choices
-    bool weightFileFailed_ = false; // a failed write was shown; shown again only after a success
+    bool filling_ = false; // combo boxes being filled: their changes are no choices
+    WeightFileKeeper weightFile_;
     CCommandTable::Layer ownCommands_;
 };

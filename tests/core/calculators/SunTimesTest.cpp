@@ -1,6 +1,9 @@
 #include "core/calculators/SunTimes.h"
 #include "core/calculators/SolarPosition.h"
+#include "core/calculators/SunTimesPlace.h"
+#include "core/calculators/SunTimesSettings.h"
 #include "core/common/entry/CoordinateEntryText.h"
+#include "core/common/settings/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +189,43 @@ TEST(SunTimesTest, CommandLineTextsAndTheirMessages) {
         ASSERT_TRUE(r.Stopped()) << c.message;
         EXPECT_TRUE(r.stop->text.startsWith(c.message)) << r.stop->text.toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+// A place's signs set the toggles (0 is north and west); typed degrees are signed by them.
+TEST(SunTimesTest, PlacesAndTogglesAgree) {
+    const struct {
+        int32_t latitude, longitude; // seconds of arc, positive north and west
+        bool south, east;
+    } places[] = {{-3600, 7200, true, false}, {0, 0, false, false}, {1, -1, false, true}};
+    for (const auto& p : places) {
+        const SunTimesPlace place = SunTimesPlaceFromSeconds(p.latitude, p.longitude);
+        EXPECT_EQ(place.south, p.south);
+        EXPECT_EQ(place.east, p.east);
+        const SunTimesPlace typed = SunTimesPlaceFromTyped(
+            std::abs(place.latitude), std::abs(place.longitude), place.south, place.east);
+        EXPECT_DOUBLE_EQ(typed.latitude, place.latitude);
+        EXPECT_DOUBLE_EQ(typed.longitude, place.longitude);
+    }
+}
+
+// The remembered inputs come back with their hemispheres; a location the list has no item for
+// reads as "Airport".
+TEST(SunTimesTest, RememberedInputsComeBack) {
+    MemorySettingsStore store;
+    SaveSunTimesSettings(store, SunTimesLocation::Waypoint, "47:26.94", true, "122:18:30", true,
+                         "-8");
+    const SunTimesSettings back = SunTimesSettings::Load(store);
+    EXPECT_EQ(back.location, SunTimesLocation::Waypoint);
+    ASSERT_TRUE(back.latitude && back.longitude);
+    EXPECT_TRUE(back.latitude->NegativeHemisphere());
+    EXPECT_TRUE(back.longitude->secondsForm);
+    EXPECT_EQ(back.utcOffset, "-8");
+    store.WriteInt("SunTimes.Location", 3);
+    EXPECT_EQ(SunTimesSettings::Load(store).location, SunTimesLocation::Airport);
 }
 
 } // namespace

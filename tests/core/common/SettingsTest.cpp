@@ -2,6 +2,7 @@
 #include "core/common/settings/IniSettingsStore.h"
 #include "core/common/settings/IniText.h"
 #include "core/common/settings/MemorySettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include "support/FullDiskFolder.h"
 #include "support/TempFolder.h"
@@ -76,6 +77,50 @@ TEST(AppSettings, SavesPreferencesInOrderAndFormat) {
                                              "TimeZone=-300"}));
 }
 
+// A hand-edited value outside what its key accepts reads as the key's default; the limits
+// themselves are accepted.
+TEST(SettingsSchema, ValuesOutsideTheirRangeReadAsTheDefault) {
+    const struct {
+        IntSetting key;
+        const char* stored;
+        int read;
+    } ints[] = {
+        {setting::kTakeoffGroundSpeed, "500", 0},
+        {setting::kTakeoffGroundSpeed, "99", 99},
+        {setting::kTakeoffGroundSpeed, "-1", 0},
+        {setting::kTimerStart.At(0), "-5", 0},
+        {setting::kTimerStart.At(3), "5940", 5940},
+        {setting::kTimerStart.At(1), "5941", 0},
+        {setting::kPreferences, "8", 0},
+        {setting::kPreferences, "7", 7},
+        {setting::kTimeView, "4", 0},
+        {setting::kSunLocation, "3", 0},
+        {setting::kGraphOptions, "4294967295", -1},
+        {setting::kGraphOptions, "x", -1},
+        {setting::kView, "5", 5}, // any number: the application maps unknown views
+    };
+    for (const auto& c : ints) {
+        SCOPED_TRACE(c.key.Name().toStdString() + "=" + c.stored);
+        TempFolder folder;
+        QFile file(folder.File("s.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\n" + c.key.Name().toUtf8() + '=' + c.stored + '\n');
+        file.close();
+        const IniSettingsStore store(file.fileName());
+        EXPECT_EQ(c.key.Read(store), c.read);
+        if (c.key.name == setting::kTakeoffGroundSpeed.name) {
+            EXPECT_EQ(ReadAppSettings(store).takeoffGroundSpeed, static_cast<uint32_t>(c.read));
+        }
+    }
+    const QString longSearch(kSearchTextChars + 1, u'a');
+    const QString search(kSearchTextChars, u'a');
+    for (const QString& text : {longSearch, search}) {
+        MemorySettingsStore store;
+        store.WriteText(setting::kAirportSearch.Name(), text);
+        EXPECT_EQ(setting::kAirportSearch.Read(store), text == search ? text : QString());
+    }
+}
+
 TEST(IniSettingsStore, KeepsTypesAndDefaults) {
     TempFolder folder;
     IniSettingsStore store(folder.File("Orvenda Technologies/Trevallion.ini"));
@@ -136,8 +181,8 @@ TEST(IniSettingsStore, WritesBehindButReadsBackAtOnce) {
     for (int i = 0; i < 200; ++i)
         store.WriteText("Airports", QString::number(i) + ",KSEA,");
     EXPECT_EQ(other.ReadText("Airports"), QStringLiteral("199,KSEA,"));
-    store.WriteText("AirportFile", "/data/world.nav"); // written at once with what is pending
-    EXPECT_EQ(OnDisk(path, "AirportFile"), QStringLiteral("/data/world.nav"));
+    setting::kStartupTime.Write(store, "2026-12-09T10:00:00.000Z"); // at once, with the rest
+    EXPECT_EQ(OnDisk(path, "Times.Startup"), QStringLiteral("2026-12-09T10:00:00.000Z"));
     EXPECT_EQ(OnDisk(path, "Airports"), QStringLiteral("199,KSEA,"));
     store.WriteInt("View",
                    ID_VIEW_FLIGHT_PLANNING); // behind: on the disk within a second, without a flush
@@ -167,7 +212,7 @@ TEST(IniSettingsStore, CrashKeepsAValidFileWithTheValuesWrittenAtOnce) {
     if (child == 0) {
         IniSettingsStore store(path);
         store.WriteText("AirportFile", "/data/world.nav");
-        store.WriteText("Times.Startup", "2026-12-09T10:00:00.000Z");
+        setting::kStartupTime.Write(store, "2026-12-09T10:00:00.000Z");
         for (int i = 0; i < 5000; ++i) // the writer thread is busy when the kill comes
             store.WriteText("Airports", QString::number(i) + ",KSEA,KBFI,");
         QThread::msleep(520);
@@ -292,19 +337,19 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
             disk.Fill(c.leave);
         IniSettingsStore store(path);
         EXPECT_FALSE(store.TakeFailure());
-        store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
+        setting::kStartupTime.Write(store, "2026-12-09T11:00:00.000Z");
         const std::optional<Message> failure = store.TakeFailure();
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->text, QStringLiteral("Settings could not be saved: ") + c.reason);
         EXPECT_EQ(SettingsFileBytes(path), before);
-        store.WriteText("Times.Takeoff", "2026-12-09T11:10:00.000Z");
+        setting::kTakeoffTime.Write(store, "2026-12-09T11:10:00.000Z");
         store.Flush();
         EXPECT_FALSE(store.TakeFailure()); // told once
         EXPECT_EQ(store.ReadText("Times.Startup"), QStringLiteral("2026-12-09T11:00:00.000Z"));
         if (c.leave < 0)
             continue;
         disk.Free();
-        store.WriteText("Times.Landing", "2026-12-09T12:00:00.000Z"); // retried with all values
+        setting::kLandingTime.Write(store, "2026-12-09T12:00:00.000Z"); // retried with all values
         EXPECT_FALSE(store.TakeFailure());
         const IniValues saved = ParseIniText(SettingsFileBytes(path)).values;
         EXPECT_EQ(saved.value("Settings/Times.Startup"),
@@ -313,7 +358,7 @@ TEST(IniSettingsStore, AFailedSaveIsToldOnceAndKeepsTheOldFile) {
                   QStringLiteral("2026-12-09T11:10:00.000Z"));
         EXPECT_EQ(saved.size(), c.values + 3);
         disk.Fill(c.leave);
-        store.WriteText("Times.Shutdown", "2026-12-09T12:10:00.000Z");
+        setting::kShutdownTime.Write(store, "2026-12-09T12:10:00.000Z");
         EXPECT_TRUE(store.TakeFailure()); // told again after the success in between
     }
 }
@@ -330,7 +375,7 @@ TEST(IniSettingsStore, TheLastBlockHoldsASmallFile) {
     disk.Fill(4096);
     {
         IniSettingsStore store(path);
-        store.WriteText("Times.Startup", "2026-12-09T11:00:00.000Z");
+        setting::kStartupTime.Write(store, "2026-12-09T11:00:00.000Z");
         EXPECT_FALSE(store.TakeFailure());
     }
     EXPECT_EQ(SettingsFileBytes(path),
@@ -356,6 +401,7 @@ TEST(IniSettingsStore, ADamagedFileIsToldAndKeptAsBad) {
     EXPECT_FALSE(store.TakeFailure());
     EXPECT_EQ(store.ReadInt("View", 0), ID_VIEW_FLIGHT_PLANNING);
     store.WriteText("AirportFile", "/data/world.nav");
+    store.Flush();
     EXPECT_FALSE(store.TakeFailure());
     EXPECT_EQ(SettingsFileBytes(path + ".bad"), damaged);
     EXPECT_TRUE(ParseIniText(SettingsFileBytes(path)).wellFormed);
@@ -393,6 +439,7 @@ TEST(IniSettingsStore, WhatIsNoFileAtThePathIsToldAndLeftAlone) {
         ASSERT_TRUE(unread);
         EXPECT_EQ(unread->text, "The settings file could not be read: " + c.reason);
         store.WriteText("AirportFile", "/data/world.nav");
+        store.Flush();
         const std::optional<Message> failure = store.TakeFailure();
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->text, "Settings could not be saved: " + c.reason);

@@ -232,7 +232,7 @@ TEST_F(NavDatabaseTest, FindNavAidPushesOnlyWhenFound) {
 
 TEST(RecentList, PushRule) {
     MemorySettingsStore settings;
-    RecentList list(QStringLiteral("Airports"));
+    RecentList list(setting::kRecentAirports);
     for (int i = 1; i <= 11; ++i)
         list.Push(QStringLiteral("K%1").arg(i), &settings);
     ASSERT_EQ(list.Entries().size(), 10);
@@ -288,14 +288,6 @@ TEST(NavTextMatcher, UpperCasesLatin1) {
         NavTextMatcher(QStringLiteral("zürich")).Matches(QString("FLUGHAFEN ZÜRICH").toLatin1()));
     EXPECT_TRUE(NavTextMatcher(QStringLiteral("ÉCOLE")).Matches(QString("école").toLatin1()));
     EXPECT_FALSE(NavTextMatcher(QStringLiteral("ABCD")).Matches("ABC"));
-}
-
-TEST(NavFileSetting, EmptyMeansTheDefaultFile) {
-    MemorySettingsStore settings;
-    EXPECT_EQ(NavFilePathSetting(settings), DefaultNavFilePath());
-    StoreNavFilePathSetting(settings, "/data/world.nav");
-    EXPECT_EQ(NavFilePathSetting(settings), "/data/world.nav");
-    EXPECT_EQ(settings.WriteLog(), QStringList{"AirportFile=/data/world.nav"});
 }
 
 TEST(NavAidType, TextsOfTheKnownTypes) {

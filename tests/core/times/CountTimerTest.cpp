@@ -125,10 +125,11 @@ TEST(CountTimer, SpinnersAndPicker) {
 
 TEST(CountTimer, StoredSettings) {
     MemorySettingsStore store;
+    store.WriteInt("TimerVal2", -5); // hand-edited: no starting time, not 71582788:11
     CountTimer fresh(2);
     fresh.Load(store);
     EXPECT_EQ(fresh.Name(), "Timer 3");
-    EXPECT_EQ(fresh.Value(), 0u);
+    EXPECT_EQ(fresh.Text(), "00:00");
 
     store.WriteText("TimerName1", "Fuel");
     store.WriteText("TimerSound1", "/sounds/tank.wav");

@@ -5,6 +5,7 @@
 
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/settings/AppSettings.h"
+#include "core/common/settings/IniSettingsStore.h"
 #include "core/common/settings/MemorySettingsStore.h"
 #include "core/gps/GpsFix.h"
 #include "core/gps/NmeaLineAssembler.h"
@@ -18,8 +19,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
+
+#include <functional>
 
 namespace {
 
@@ -42,6 +46,40 @@ TEST_F(FlightTimesStoreTest, TimesSurviveARestart) {
     before.ResetAll(); // a reset is kept too
     SaveFlightTimes(store, before);
     EXPECT_FALSE(LoadFlightTimes(store).AnyRecorded());
+}
+
+// Each record or reset of the flight is on the disk when it returns, in exactly one write of the
+// settings file (four values change at most), whichever events it touches.
+TEST_F(FlightTimesStoreTest, EachRecordIsOneWriteOfTheSettingsFile) {
+    TempFolder folder;
+    const QString path = folder.File("Trevallion.ini");
+    IniSettingsStore store(path);
+    FlightTimes times;
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        bool startupOnDisk;
+    } steps[] = {
+        {"startup", [&] { times.RecordStartup(); }, true},
+        {"takeoff", [&] { times.RecordTakeoff(); }, true},
+        {"landing", [&] { times.RecordLanding(); }, true},
+        {"shutdown", [&] { (void)times.RecordShutdown(true); }, true},
+        {"reset of all four", [&] { times.ResetAll(); }, false},
+    };
+    const QString startup = RecordAt(10, 5).ToDateTime().toString(Qt::ISODateWithMs);
+    SetTime(10, 5);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        const uint64_t before = store.FileWrites();
+        step.change();
+        SaveFlightTimes(store, times);
+        EXPECT_EQ(store.FileWrites(), before + 1);
+        EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Settings/Times.Startup").toString(),
+                  step.startupOnDisk ? startup : QString());
+    }
+    const uint64_t before = store.FileWrites();
+    SaveFlightTimes(store, times); // nothing changed: nothing to write
+    EXPECT_EQ(store.FileWrites(), before);
 }
 
 TEST_F(FlightTimesStoreTest, DamagedValuesLeaveTheirEventUnrecorded) {

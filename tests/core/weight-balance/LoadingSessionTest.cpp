@@ -1,9 +1,16 @@
 #include "TestFleets.h"
 
+#include "core/common/io/DeviceFolders.h"
 #include "core/weight-balance/FuelSelection.h"
+#include "core/weight-balance/LoadingFile.h"
 #include "core/weight-balance/LoadingSession.h"
+#include "core/weight-balance/WeightFileKeeper.h"
 
 #include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -182,6 +189,38 @@ TEST_F(LoadingSessionTest, WithoutAircraftNothingIsComputed) {
     EXPECT_EQ(session.Computed().results.rampWeight, 0.0);
     EXPECT_TRUE(session.Computed().limits.message.isEmpty());
     EXPECT_TRUE(session.MakeText().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// weight.txt follows the loading; a write that fails is told once, again only after a success in
+// between, never while the view goes; "no aircraft" writes nothing.
+TEST_F(LoadingSessionTest, TheWeightFileFailureIsToldOnce) {
+    SetDocumentsFolder(data.Path());
+    ASSERT_TRUE(session.Start(QString()).ok());
+    WeightFileKeeper keeper;
+    const struct {
+        bool blocked; // a folder stands where weight.txt goes
+        bool tell;
+        bool told;
+    } steps[] = {{true, true, true},   {true, true, false},  {false, false, false},
+                 {true, false, false}, {false, true, false}, {true, true, true}};
+    for (const auto& step : steps) {
+        QFile::remove(WeightFilePath());
+        QDir(WeightFilePath()).removeRecursively();
+        if (step.blocked) {
+            ASSERT_TRUE(QDir().mkpath(WeightFilePath()));
+        }
+        EXPECT_EQ(!keeper.Save(session, step.tell).ok(), step.told);
+        EXPECT_EQ(QFileInfo(WeightFilePath()).isFile(), !step.blocked);
+    }
+    QDir(WeightFilePath()).removeRecursively();
+    const LoadingSession noAircraft{store, settings}; // not started
+    EXPECT_TRUE(keeper.Save(noAircraft, true).ok());
+    EXPECT_FALSE(QFileInfo::exists(WeightFilePath()));
+    SetDocumentsFolder({});
 }
 
 } // namespace

@@ -13,7 +13,9 @@ expect() {
     text="$("$calc" "$@" 2>&1)"
     status=$?
     [ "$status" -eq "$want" ] || fail "$*: status $status, expected $want ($text)"
-    printf '%s' "$text" | grep -qF -- "$needle" || fail "$*: '$needle' not in: $text"
+    # A here-string, not a pipe: grep -q stops at the first match, and with pipefail the writer's
+    # broken pipe would fail a check that found its text.
+    grep -qF -- "$needle" <<<"$text" || fail "$*: '$needle' not in: $text"
     passed=$((passed + 1))
     echo "ok: $* -> $want"
 }

@@ -103,7 +103,6 @@ TEST_F(DocumentTest, FifosInPlaceOfTheDataFilesAreRefusedAtOnce) {
 }
 
 TEST_F(DocumentTest, NavigationFileFromTheSettingOrTheDefault) {
-    EXPECT_EQ(CTrevallionDoc::NavFileSetting(platform.settings), DefaultNavFilePath());
     EXPECT_TRUE(DefaultNavFilePath().endsWith("/Orvenda/usa.nav"));
     const QString chosen = documents.File("charts/west.nav");
     platform.settings.WriteText("AirportFile", chosen);

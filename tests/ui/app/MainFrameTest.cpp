@@ -2,6 +2,7 @@
 
 #include "core/app/ViewTable.h"
 #include "core/common/settings/IniSettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "resource.h"
 #include "support/FullDiskFolder.h"
 #include "support/SampleWaveFile.h"
@@ -389,10 +390,10 @@ TEST_F(MainFrameTest, SettingsThatCannotBeSavedAreToldOnce) {
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(platform.messages.size(), 1); // still the same failure: not told again
     disk.Free();
-    store.WriteInt("View", kViewTimes);
+    store.WriteText("AirportSearch", "lake");
     store.Flush();
     disk.Fill();
-    store.WriteText("Times.Startup", "");
+    setting::kStartupTime.Remove(store); // flight state: written at once
     frame->OnTimer();
     EXPECT_EQ(platform.messages.size(), 2);
     frame.reset();

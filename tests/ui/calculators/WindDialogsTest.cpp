@@ -1,7 +1,9 @@
 #include "AirDataTestSupport.h"
 #include "DialogTestHelpers.h"
 
+#include "core/common/settings/IniSettingsStore.h"
 #include "resource.h"
+#include "support/TempFolder.h"
 #include "ui/calculators/CrossWindDlg.h"
 #include "ui/calculators/FindWindDlg.h"
 #include "ui/calculators/GroundSpeedDlg.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSettings>
 #include <QToolButton>
 
 #include <functional>
@@ -171,6 +174,36 @@ TEST_F(WindDialogsTest, HeadingTimeRestoresCalculatesAndSavesTheTrackValues) {
     for (const auto& s : saved)
         EXPECT_EQ(platform.settings.ReadText(s.name), s.text) << s.name;
     EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+// The remembered inputs of one Calculate reach the settings file in at most one write, made
+// behind (by the store's writer or the next flush), never one write per input; inputs that did
+// not change are no write at all.
+TEST_F(WindDialogsTest, OneHeadingTimeCalculateWritesTheSettingsFileAtMostOnce) {
+    TempFolder folder;
+    IniSettingsStore store(folder.File("Trevallion.ini"));
+    platform.settingsOverride = &store;
+    CHeadingTimeDlg dialog(commands);
+    ASSERT_TRUE(dialog.Create());
+    dialog.show();
+    store.Flush(); // what opening wrote
+    const struct {
+        const char* track;
+        const char* tas;
+        uint64_t writes;
+    } cases[] = {{"90", "120", 1}, {"90", "120", 0}, {"180", "100", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.track);
+        const uint64_t before = store.FileWrites();
+        TypeInto(dialog, IDC_WIND_TRACK, c.track);
+        TypeInto(dialog, IDC_WIND_TAS, c.tas);
+        ClickButton(dialog, IDC_CALCULATE);
+        store.Flush();
+        EXPECT_EQ(store.FileWrites(), before + c.writes);
+        EXPECT_EQ(QSettings(store.Path(), QSettings::IniFormat).value("Settings/Track.Track"),
+                  c.track);
+    }
+    platform.settingsOverride = nullptr;
 }
 
 TEST_F(WindDialogsTest, HeadingTimeRefusesAWindTooStrongAndKeepsTheSavedValues) {

@@ -1,6 +1,7 @@
 // The dialog base on the framework's own templates; ids here are test template data.
 #include "TestTemplates.h"
 
+#include "core/common/settings/SettingsSchema.h"
 #include "support/ScriptedPlatform.h"
 #include "ui/framework/CalcDialog.h"
 #include "ui/framework/DialogUnits.h"
@@ -198,15 +199,15 @@ TEST_F(CalcDialogTest, NumberFieldsAndRememberedValues) {
     platform.settings.WriteText("Track.TAS", "120");
     CCalcDialog dialog(kTriple);
     ASSERT_TRUE(dialog.Create());
-    dialog.RestoreLastValue("Track.TAS", kFieldA);
-    dialog.RestoreLastValue("Track.Missing", kFieldB);
+    dialog.RestoreLastValue(setting::kTrackTas, kFieldA);
+    dialog.RestoreLastValue(setting::kTrackDistance, kFieldB); // none stored
     EXPECT_EQ(dialog.GetDlgItemText(kFieldA), QStringLiteral("120"));
     EXPECT_DOUBLE_EQ(dialog.GetEditDouble(kFieldA), 120.0);
     dialog.SetDlgItemText(kFieldA, "abc");
     EXPECT_DOUBLE_EQ(dialog.GetEditDouble(kFieldA), 0.0);
     dialog.SetEditDouble(kFieldA, 0.25);
     EXPECT_EQ(dialog.GetDlgItemText(kFieldA), QStringLiteral("0.2")); // printf's "%.1f"
-    dialog.SaveLastValue("Track.TAS", kFieldA);
+    dialog.SaveLastValue(setting::kTrackTas, kFieldA);
     EXPECT_EQ(platform.settings.ReadText("Track.TAS"), QStringLiteral("0.2"));
 }
 

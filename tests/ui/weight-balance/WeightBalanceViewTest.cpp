@@ -147,7 +147,7 @@ TEST_F(WeightBalanceTest, AFolderThatCannotBeMadeIsToldBeforeAnyFileDialog) {
     ASSERT_TRUE(WriteLoadingFile(LoadingFilesFolder(), QStringLiteral("not a folder")).ok());
     for (const int command : {ID_FILE_SAVE, ID_FILE_OPEN}) {
         platform.messages.clear();
-        ASSERT_TRUE(view->OnViewCommand(command));
+        ASSERT_TRUE(commands.Run(command));
         ASSERT_EQ(platform.messages.size(), 1) << command;
         EXPECT_EQ(platform.messages[0].text,
                   QStringLiteral("Error: Cannot create the folder ") + LoadingFilesFolder());

@@ -1,7 +1,7 @@
 #include "core/common/settings/AppSettings.h"
 #include "core/common/text/Format.h"
 
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/text/NumberText.h"
 
 int AppSettings::PreferenceBits() const {
@@ -16,8 +16,8 @@ void AppSettings::SetPreferenceBits(int bits) {
 
 namespace {
 
-void ReadDensity(const SettingsStore& store, const QString& name, double* density) {
-    const QString text = store.ReadText(name);
+void ReadDensity(const SettingsStore& store, const TextSetting& key, double* density) {
+    const QString text = key.Read(store);
     if (!text.isEmpty())
         *density = TextToDouble(text);
 }
@@ -26,21 +26,20 @@ void ReadDensity(const SettingsStore& store, const QString& name, double* densit
 
 AppSettings ReadAppSettings(const SettingsStore& store) {
     AppSettings s;
-    ReadDensity(store, QStringLiteral("JetWeight"), &s.jetDensity);
-    ReadDensity(store, QStringLiteral("AvGasWeight"), &s.avgasDensity);
-    s.timeZoneOffset = store.ReadInt(QStringLiteral("TimeZone"), 0);
-    s.takeoffGroundSpeed = static_cast<uint32_t>(store.ReadInt(QStringLiteral("TakeoffGS"), 0));
-    s.gpsPort = static_cast<uint32_t>(store.ReadInt(QStringLiteral("GPSPort"), 0));
-    s.SetPreferenceBits(store.ReadInt(QStringLiteral("Preferences"), 0));
-    s.graphOptions = static_cast<uint32_t>(store.ReadInt(QStringLiteral("GraphOptions"), -1));
-    s.viewId = static_cast<uint32_t>(store.ReadInt(QStringLiteral("View"), kDefaultViewId));
+    ReadDensity(store, setting::kJetWeight, &s.jetDensity);
+    ReadDensity(store, setting::kAvGasWeight, &s.avgasDensity);
+    s.timeZoneOffset = setting::kTimeZone.Read(store);
+    s.takeoffGroundSpeed = static_cast<uint32_t>(setting::kTakeoffGroundSpeed.Read(store));
+    s.gpsPort = static_cast<uint32_t>(setting::kGpsPort.Read(store));
+    s.SetPreferenceBits(setting::kPreferences.Read(store));
+    s.graphOptions = static_cast<uint32_t>(setting::kGraphOptions.Read(store));
+    s.viewId = static_cast<uint32_t>(setting::kView.Read(store));
     return s;
 }
 
 void SavePreferences(SettingsStore& store, const AppSettings& s) {
-    store.WriteText(QStringLiteral("JetWeight"), FormatText("%.2f", s.jetDensity));
-    store.WriteText(QStringLiteral("AvGasWeight"), FormatText("%.2f", s.avgasDensity));
-    store.WriteInt(QStringLiteral("Preferences"), s.PreferenceBits());
-    store.WriteInt(QStringLiteral("TimeZone"), s.timeZoneOffset);
-    store.Flush(); // preferences confirmed with OK reach the disk before the dialog closes
+    setting::kJetWeight.Write(store, FormatText("%.2f", s.jetDensity));
+    setting::kAvGasWeight.Write(store, FormatText("%.2f", s.avgasDensity));
+    setting::kPreferences.Write(store, s.PreferenceBits());
+    setting::kTimeZone.Write(store, s.timeZoneOffset);
 }

@@ -2,7 +2,7 @@
 // The global preferences the application holds in memory, with their stored names and defaults,
 // and the shared results that live for one run of the program.
 
-#include "resource.h"
+#include "core/common/settings/SettingsSchema.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 
 class SettingsStore;
 
-inline constexpr int kDefaultViewId = ID_VIEW_TIMES;
+inline constexpr int kDefaultViewId = setting::kView.defaultValue;
 
 struct AppSettings {
     double jetDensity = 7.0;    // Jet A, pounds per gallon or kilos per litre (kilosPerLitre)
@@ -34,7 +34,7 @@ struct AppSettings {
 AppSettings ReadAppSettings(const SettingsStore& store);
 
 // Writes the preferences the Preferences dialog edits, in this order: "JetWeight" and
-// "AvGasWeight" as "%.2f", "Preferences", "TimeZone"; then flushes the store.
+// "AvGasWeight" as "%.2f", "Preferences", "TimeZone" (written behind, as one write).
 void SavePreferences(SettingsStore& store, const AppSettings& settings);
 
 // The last distance and true track of the Distance & Track dialog (0 = none).

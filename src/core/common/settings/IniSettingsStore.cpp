@@ -19,11 +19,6 @@ IniSettingsStore::IniSettingsStore(QString path, QString section)
 
 IniSettingsStore::~IniSettingsStore() = default;
 
-bool IniSettingsStore::WritesAtOnce(const QString& name) {
-    return name == QLatin1String("AirportFile") || name.startsWith(QLatin1String("Times.")) ||
-           name.startsWith(QLatin1String("Track."));
-}
-
 int IniSettingsStore::ReadInt(const QString& name, int defaultValue) const {
     const std::optional<QString> value = file_->Value(Key(name));
     int parsed = 0;
@@ -33,7 +28,7 @@ int IniSettingsStore::ReadInt(const QString& name, int defaultValue) const {
 }
 
 void IniSettingsStore::WriteInt(const QString& name, int value) {
-    file_->Change(Key(name), QString::number(value), WritesAtOnce(name));
+    file_->Change(Key(name), QString::number(value));
 }
 
 QString IniSettingsStore::ReadText(const QString& name, const QString& defaultValue) const {
@@ -41,11 +36,11 @@ QString IniSettingsStore::ReadText(const QString& name, const QString& defaultVa
 }
 
 void IniSettingsStore::WriteText(const QString& name, const QString& value) {
-    file_->Change(Key(name), value, WritesAtOnce(name));
+    file_->Change(Key(name), value);
 }
 
 void IniSettingsStore::Remove(const QString& name) {
-    file_->Change(Key(name), std::nullopt, WritesAtOnce(name));
+    file_->Change(Key(name), std::nullopt);
 }
 
 void IniSettingsStore::Flush() {
@@ -54,4 +49,8 @@ void IniSettingsStore::Flush() {
 
 std::optional<Message> IniSettingsStore::TakeFailure() {
     return file_->TakeFailure();
+}
+
+uint64_t IniSettingsStore::FileWrites() const {
+    return file_->Writes();
 }

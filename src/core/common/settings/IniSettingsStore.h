@@ -1,14 +1,15 @@
 #pragma once
 // Settings in an INI file: section "Settings" of "<config>/Orvenda Technologies/Trevallion.ini".
 // Every store of the process on one file shares its SettingsFile: the file is read once, a value
-// written is read back at once by every store, and the disk is written behind (within a second,
-// coalesced) except for the values whose loss would hurt (the navigation file, the flight times
-// and track), which are written at once, and those a Flush() ends (the preferences). The last store
-// of a file writes what is left when it is destroyed. A write that fails keeps the values in
+// written is read back at once by every store, and the disk is written behind by the file's writer
+// thread (within a second, coalesced); Flush() writes at once on the calling thread, which the
+// keys written at once (WritePolicy::AtOnce) use. The last store of a file writes what is left
+// when it is destroyed. A write that fails keeps the values in
 // memory; see SettingsFile for when it is tried again and how the failure is told.
 
 #include "core/common/settings/SettingsStore.h"
 
+#include <cstdint>
 #include <memory>
 
 class SettingsFile;
@@ -34,9 +35,8 @@ public:
     void Flush() override;
     std::optional<Message> TakeFailure() override;
 
-    // True for the values written at once: "AirportFile" and the flight state ("Times.*",
-    // "Track.*"). The preferences are written at once by the Flush() that ends their saving.
-    static bool WritesAtOnce(const QString& name);
+    // How many times the file has been written (tried) since it was opened in this process.
+    uint64_t FileWrites() const;
 
 private:
     QString Key(const QString& name) const { return section_ + '/' + name; }

@@ -81,21 +81,22 @@ std::optional<QString> SettingsFile::Value(const QString& key) const {
     return *it;
 }
 
-void SettingsFile::Change(const QString& key, std::optional<QString> value, bool now) {
+void SettingsFile::Change(const QString& key, std::optional<QString> value) {
     {
         const std::lock_guard lock(mutex_);
+        const auto it = values_.constFind(key);
+        const bool present = it != values_.cend();
+        if (value ? present && *it == *value : !present)
+            return;
         if (value)
             values_.insert(key, *value);
         else
             values_.remove(key);
         ++changes_;
-        if (!now && !writer_.joinable())
+        if (!writer_.joinable())
             StartWriter();
     }
-    if (now)
-        Flush();
-    else
-        wake_.notify_all();
+    wake_.notify_all();
 }
 
 void SettingsFile::StartWriter() {
@@ -127,6 +128,7 @@ void SettingsFile::Flush() {
         snapshot = values_;
         changes = changes_;
         attempted_ = changes;
+        ++writes_;
     }
     const Status status = Write(snapshot);
     const std::lock_guard lock(mutex_);
@@ -158,4 +160,9 @@ std::optional<Message> SettingsFile::TakeFailure() {
     if (loadProblem_)
         return std::exchange(loadProblem_, std::nullopt);
     return std::exchange(failure_, std::nullopt);
+}
+
+uint64_t SettingsFile::Writes() const {
+    const std::lock_guard lock(mutex_);
+    return writes_;
 }

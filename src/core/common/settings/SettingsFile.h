@@ -37,13 +37,16 @@ public:
     const QString& Path() const { return path_; }
     // The value as read or last set; nothing when missing.
     std::optional<QString> Value(const QString& key) const;
-    // Sets or (with no value) removes a key; written at once when `now`, else behind.
-    void Change(const QString& key, std::optional<QString> value, bool now);
+    // Sets or (with no value) removes a key, written behind; setting a key to the value it has,
+    // or removing a missing one, changes nothing.
+    void Change(const QString& key, std::optional<QString> value);
     // Writes the values on the calling thread when some are not on the disk yet.
     void Flush();
     // The message of a failed write not handed out yet: "Settings could not be saved: " and the
     // system's reason.
     std::optional<Message> TakeFailure();
+    // The writes of the file tried so far.
+    uint64_t Writes() const;
 
 private:
     void StartWriter();
@@ -57,6 +60,7 @@ private:
     uint64_t changes_ = 0;   // number of changes so far
     uint64_t written_ = 0;   // changes on the disk
     uint64_t attempted_ = 0; // changes the last write tried to save
+    uint64_t writes_ = 0;    // writes of the file tried
     bool stopping_ = false;
     bool failureTold_ = false;           // a failure was recorded since the last successful write
     std::optional<Message> failure_;     // of the last write, not handed out yet

@@ -8,3 +8,21 @@ bool ParseStoredInt(const QString& text, int* value) {
     *value = static_cast<int>(static_cast<quint32>(parsed));
     return true;
 }
+
+void SettingsStore::CommitAtOnce() {
+    if (batchDepth_ > 0)
+        commitPending_ = true;
+    else
+        Flush();
+}
+
+SettingsBatch::SettingsBatch(SettingsStore& store) : store_(store) {
+    ++store_.batchDepth_;
+}
+
+SettingsBatch::~SettingsBatch() {
+    if (--store_.batchDepth_ > 0 || !store_.commitPending_)
+        return;
+    store_.commitPending_ = false;
+    store_.Flush();
+}

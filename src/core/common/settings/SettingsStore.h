@@ -2,7 +2,8 @@
 // The settings store: integer and text values by name in one section, each read with the
 // caller's default. A value that is missing, or an integer value that does not read as an
 // integer, yields the default. Implementations: IniSettingsStore (the program's file) and
-// MemorySettingsStore (tests, which also records the order of writes).
+// MemorySettingsStore (tests, which also records the order of writes). Callers use the typed
+// keys of SettingsSchema.h, which add ranges and the write policy on top of these operations.
 
 #include "core/common/Outcome.h"
 
@@ -30,6 +31,28 @@ public:
     // in between; the values stay in the store and are written at the next change). Nothing
     // when all is well.
     virtual std::optional<Message> TakeFailure() { return std::nullopt; }
+
+    // A value whose loss would hurt was written (WritePolicy::AtOnce): flushes now, or when the
+    // open SettingsBatch ends.
+    void CommitAtOnce();
+
+private:
+    friend class SettingsBatch;
+    int batchDepth_ = 0;
+    bool commitPending_ = false;
+};
+
+// The writes of one action as one: values written at once while a batch is open reach the disk
+// in one write when the outermost batch ends.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(SettingsStore& store);
+    ~SettingsBatch();
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    SettingsStore& store_;
 };
 
 // Parses a stored integer: optional sign and decimal digits only, within the range of a
