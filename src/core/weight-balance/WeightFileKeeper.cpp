@@ -6,7 +6,7 @@
 Status WeightFileKeeper::Save(const LoadingSession& session, bool tell) {
     if (!session.HasAircraft())
         return {};
-    const Status written = WriteWeightFile(session.MakeText());
+    Status written = WriteWeightFile(session.MakeText());
     const bool toldBefore = failed_;
     failed_ = !written.ok();
     if (written.ok() || !tell || toldBefore)
