@@ -13,7 +13,8 @@ CWrappingRowDelegate::CWrappingRowDelegate(QAbstractItemView* view)
         tree->setWordWrap(true);
         tree->setUniformRowHeights(false);
     }
-    view->viewport()->installEventFilter(this);
+    viewport_ = view->viewport();
+    viewport_->installEventFilter(this);
 }
 
 int CWrappingRowDelegate::CellWidth() const {
@@ -26,7 +27,9 @@ int CWrappingRowDelegate::CellWidth() const {
 }
 
 bool CWrappingRowDelegate::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != view_->viewport()) // the base class watches the item editors
+    // Compared with the viewport kept at the start: while the view is being destroyed its
+    // viewport still sends events, and the view can no longer be asked for it.
+    if (watched != viewport_) // the base class watches the item editors
         return QStyledItemDelegate::eventFilter(watched, event);
     if (event->type() == QEvent::Resize && CellWidth() != measuredWidth_) {
         // After the resize has settled: measuring inside it could bring the scroll bar back

@@ -22,5 +22,6 @@ private:
     int CellWidth() const;
 
     QAbstractItemView* view_;
+    QObject* viewport_ = nullptr;    // the view's viewport, watched for its resizes
     mutable int measuredWidth_ = -1; // the cell width the rows were last measured at
 };

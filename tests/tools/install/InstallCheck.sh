@@ -35,7 +35,9 @@ if command -v appstreamcli >/dev/null; then
     ok "AppStream data valid"
 fi
 for page in trevallion trevallion-calc trevallion-data; do
-    gzip -dc "$prefix/share/man/man1/$page.1.gz" | grep -q "^.TH .*Trevallion $version" ||
+    # grep reads the whole page: with -q it could stop early and fail gzip with SIGPIPE,
+    # which pipefail reports as a missing version.
+    gzip -dc "$prefix/share/man/man1/$page.1.gz" | grep "^.TH .*Trevallion $version" >/dev/null ||
         fail "manual page $page lacks the version $version"
 done
 ok "manual pages carry version $version"
