@@ -33,18 +33,12 @@ QString CDeviceFileDialog::Run() {
     return exec() == QDialog::Accepted ? selectedFiles().value(0) : QString();
 }
 
-QRect CDeviceFileDialog::DeviceScreenRect() const {
-    const QSize size = CurrentPlatform().Screen().Size();
-    if (QWidget* owner = parentWidget())
-        return QRect(owner->window()->mapToGlobal(QPoint(0, 0)), size);
-    return QRect(QPoint(0, 0), size);
-}
-
 void CDeviceFileDialog::showEvent(QShowEvent* event) {
     // Below its layout's minimum a dialog would squeeze its buttons off; the minimum is dropped
     // so the dialog takes exactly the screen.
     setMinimumSize(0, 0);
-    setGeometry(DeviceScreenRect());
-    setFixedSize(DeviceScreenRect().size());
+    const QRect screen = DeviceScreenRect(parentWidget());
+    setGeometry(screen);
+    setFixedSize(screen.size());
     QFileDialog::showEvent(event);
 }

@@ -24,5 +24,4 @@ protected:
 
 private:
     void MakeCompact();
-    QRect DeviceScreenRect() const;
 };

@@ -125,16 +125,9 @@ void CDeviceMessageBox::reject() {
     done(escapeResult_);
 }
 
-QRect CDeviceMessageBox::DeviceScreenRect() const {
-    const QSize size = CurrentPlatform().Screen().Size();
-    if (QWidget* owner = parentWidget())
-        return QRect(owner->window()->mapToGlobal(QPoint(0, 0)), size);
-    return QRect(QPoint(0, 0), size);
-}
-
 void CDeviceMessageBox::showEvent(QShowEvent* event) {
     adjustSize();
-    const QRect screen = DeviceScreenRect();
+    const QRect screen = DeviceScreenRect(parentWidget());
     const int y = screen.top() + std::max(0, (screen.height() - height()) / 2);
     move(screen.left() + (screen.width() - width()) / 2, y);
     QDialog::showEvent(event);

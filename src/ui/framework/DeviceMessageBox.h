@@ -35,7 +35,6 @@ protected:
 
 private:
     void AddButton(const QString& label, int resultId);
-    QRect DeviceScreenRect() const;
 
     QString title_;
     QLabel* text_ = nullptr;

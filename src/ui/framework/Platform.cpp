@@ -1,6 +1,10 @@
 #include "ui/framework/Platform.h"
 
+#include "ui/framework/DeviceScreen.h"
+
 #include <QMenu>
+#include <QRect>
+#include <QWidget>
 #include <QtGlobal>
 
 namespace {
@@ -35,4 +39,11 @@ bool ShowStatus(QWidget* parent, const Status& status, const QString& title) {
     if (!status.ok())
         ShowMessageBox(parent, status.error(), title, MessageButtons::Ok);
     return status.ok();
+}
+
+QRect DeviceScreenRect(const QWidget* owner) {
+    const QSize size = CurrentPlatform().Screen().Size();
+    if (owner)
+        return QRect(owner->window()->mapToGlobal(QPoint(0, 0)), size);
+    return QRect(QPoint(0, 0), size);
 }

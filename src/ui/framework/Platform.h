@@ -13,6 +13,7 @@ class QAction;
 class QDialog;
 class QMenu;
 class QPoint;
+class QRect;
 class QWidget;
 class SettingsStore;
 
@@ -71,3 +72,7 @@ int ShowMessageBox(QWidget* parent, const Message& question, const QString& titl
 // The one place a status reaches the user: a failed status's message, shown with its own icon
 // and an OK button; nothing for a success. Returns whether the status succeeded.
 bool ShowStatus(QWidget* parent, const Status& status, const QString& title);
+
+// The device screen in global coordinates for a window the owner belongs to: every window of the
+// program covers it from the main window's top-left corner (from 0,0 without an owner).
+QRect DeviceScreenRect(const QWidget* owner);

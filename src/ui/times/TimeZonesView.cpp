@@ -74,7 +74,10 @@ int CTimeZonesView::VisibleRowCount() const {
 }
 
 void CTimeZonesView::ScrollRows(int rows) {
-    const int count = static_cast<int>(Rows().size());
+    // The shown places, without working out their times.
+    const auto count =
+        static_cast<int>(std::count_if(clocks_.places.cbegin(), clocks_.places.cend(),
+                                       [](const WorldClock& p) { return p.Shown(); }));
     const int last = std::max(0, count - VisibleRowCount());
     const int first = std::clamp(firstRow_ + rows, 0, last);
     if (first == firstRow_)
