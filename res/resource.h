@@ -155,6 +155,8 @@
 #define IDM_TIMES_V5                    161
 #define IDM_TIME_ZONES_V5               162
 #define IDM_WEIGHT_BALANCE_V5           163
+#define IDM_LOGBOOK                     190
+#define IDM_LOGBOOK_V5                  191
 
 // Menu-bar record words.
 #define I_IMAGENONE                     -2
@@ -181,6 +183,9 @@
 #define ID_EDIT_WAYPOINTS               33035
 #define ID_EDIT_GPS                     33126
 #define ID_EDIT_TIME_ZONES              33128
+#define ID_FILE_EXPORT_LOGBOOK          33202
+#define ID_FILE_EXPORT_PLAN             33203
+#define ID_FILE_IMPORT_PLAN             33204
 // The help request of the main frame and of dialogs.
 #define ID_HELP                         132
 
@@ -191,6 +196,8 @@
 #define ID_VIEW_FLIGHT_PLANNING         33030
 #define ID_VIEW_CHECKLIST               33123
 #define ID_VIEW_TIME_ZONES              33127
+#define ID_VIEW_LOGBOOK                 33200
+#define ID_VIEW_NIGHT_COLOURS           33201
 #define ID_VIEW_PORTRAIT                33131
 #define ID_VIEW_LANDSCAPE_LEFT          33133
 #define ID_VIEW_LANDSCAPE_RIGHT         33134

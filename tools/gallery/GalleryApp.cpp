@@ -50,6 +50,7 @@ GalleryRegistration FrameWith(const ViewInfo& view) {
 
 [[maybe_unused]] const std::array<GalleryRegistration, kViewCount> kFrames{
     FrameWith(ViewTable()[0]), FrameWith(ViewTable()[1]), FrameWith(ViewTable()[2]),
-    FrameWith(ViewTable()[3]), FrameWith(ViewTable()[4]), FrameWith(ViewTable()[5])};
+    FrameWith(ViewTable()[3]), FrameWith(ViewTable()[4]), FrameWith(ViewTable()[5]),
+    FrameWith(ViewTable()[6])};
 
 } // namespace

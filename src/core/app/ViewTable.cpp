@@ -12,6 +12,7 @@ constexpr std::array<ViewInfo, kViewCount> kViews{{
      IDM_FLIGHT_PLANNING, IDM_FLIGHT_PLANNING_V5},
     {kViewChecklist, "Checklist", "Checklist", "CheckList", IDM_CHECKLIST, IDM_CHECKLIST_V5},
     {kViewTimeZones, "Time Zones", "Time Zones", "TimeZones", IDM_TIME_ZONES, IDM_TIME_ZONES_V5},
+    {kViewLogbook, "Logbook", "Logbook", "Logbook", IDM_LOGBOOK, IDM_LOGBOOK_V5},
 }};
 
 } // namespace

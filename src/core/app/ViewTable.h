@@ -1,5 +1,5 @@
 #pragma once
-// The six full-screen views of the main frame. A view is named by the command id of its View-menu
+// The seven full-screen views of the main frame. A view is named by the command id of its View-menu
 // item (its ViewId, also stored as "View"); each has a View-menu text, a painted title, a help
 // topic and two menu resources: one for platforms before version 5 and square screens, one for
 // the others (with the Orientation sub-menu).
@@ -15,6 +15,7 @@ inline constexpr int kViewAirportDirectory = ID_VIEW_AIRPORT_DIRECTORY;
 inline constexpr int kViewFlightPlanning = ID_VIEW_FLIGHT_PLANNING;
 inline constexpr int kViewChecklist = ID_VIEW_CHECKLIST;
 inline constexpr int kViewTimeZones = ID_VIEW_TIME_ZONES;
+inline constexpr int kViewLogbook = ID_VIEW_LOGBOOK;
 
 // This program counts as a platform of major version 5, so non-square screens get the second
 // menu set.
@@ -29,7 +30,7 @@ struct ViewInfo {
     int secondSetMenu;     // menu resource otherwise
 };
 
-inline constexpr int kViewCount = 6;
+inline constexpr int kViewCount = 7;
 const std::array<ViewInfo, kViewCount>& ViewTable();
 
 // The row of a ViewId; nullptr when no view has that id.

@@ -8,6 +8,7 @@
 #include "core/times/FlightTimes.h"
 #include "resource.h"
 #include "ui/app/MenuBar.h"
+#include "ui/app/NightColoursCommand.h"
 #include "ui/app/OrientationCommands.h"
 #include "ui/app/PlaceholderView.h"
 #include "ui/document/ScreenRegistry.h"
@@ -70,6 +71,7 @@ QList<Command> CMainFrame::OwnCommands() {
                              return CommandState{true, id == viewId_};
                          }});
     }
+    commands.append(NightColoursCommand());
     return commands + OrientationCommands();
 }
 

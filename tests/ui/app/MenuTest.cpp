@@ -1,4 +1,4 @@
-// The twelve menus with their menu-bar buttons, item texts, sub-menus and command ids, and the
+// The fourteen menus with their menu-bar buttons, item texts, sub-menus and command ids, and the
 // states their items take in each view.
 #include "ShellFixture.h"
 
@@ -28,12 +28,15 @@ Lines Popup(const QString& text, const Lines& items) {
 }
 const Lines kSeparator{"-"};
 
-Lines FileMenu(const QString& save, const QString& open) {
+Lines FileMenu(const QString& save, const QString& open, const Lines& more = {}) {
     Lines items;
     if (!save.isEmpty())
         items << Item(save, ID_FILE_SAVE);
     if (!open.isEmpty())
-        items << Item(open, ID_FILE_OPEN) << kSeparator;
+        items << Item(open, ID_FILE_OPEN);
+    items << more;
+    if (!open.isEmpty() || !more.isEmpty())
+        items << kSeparator;
     items << Item("Preferences...", ID_FILE_PREFERENCES) << Item("About", ID_APP_ABOUT)
           << kSeparator << Item("Exit", ID_FILE_EXIT);
     return Popup("File", items);
@@ -50,10 +53,11 @@ Lines ViewMenu(bool secondSet) {
     Lines items = Item("Times", ID_VIEW_TIMES) + Item("Weight - Balance", ID_VIEW_WEIGHT_BALANCE) +
                   Item("Airport Directory", ID_VIEW_AIRPORT_DIRECTORY) +
                   Item("Flight Planning", ID_VIEW_FLIGHT_PLANNING) +
-                  Item("Checklist", ID_VIEW_CHECKLIST) + Item("Time Zones", ID_VIEW_TIME_ZONES);
+                  Item("Checklist", ID_VIEW_CHECKLIST) + Item("Time Zones", ID_VIEW_TIME_ZONES) +
+                  Item("Logbook", ID_VIEW_LOGBOOK) + kSeparator +
+                  Item("Night Colours", ID_VIEW_NIGHT_COLOURS);
     if (secondSet)
-        items << kSeparator
-              << Popup("Orientation", Item("Portrait", ID_VIEW_PORTRAIT) +
+        items << Popup("Orientation", Item("Portrait", ID_VIEW_PORTRAIT) +
                                           Item("Landscape (Right)", ID_VIEW_LANDSCAPE_RIGHT) +
                                           Item("Landscape (Left)", ID_VIEW_LANDSCAPE_LEFT));
     return Popup("View", items);
@@ -115,7 +119,7 @@ Lines GraphMenu() {
 
 // The buttons of a menu's bar, each followed by the items of the menu it opens.
 Lines ExpectedMenu(int menuId) {
-    const bool second = menuId >= IDM_AIRPORT_DIRECTORY_V5;
+    const bool second = menuId >= IDM_AIRPORT_DIRECTORY_V5 && menuId != IDM_LOGBOOK;
     const Lines common = CalcMenu() + ConvertMenu();
     switch (menuId) {
     case IDM_TIMES:
@@ -130,7 +134,13 @@ Lines ExpectedMenu(int menuId) {
                ViewMenu(true) + common;
     case IDM_FLIGHT_PLANNING:
     case IDM_FLIGHT_PLANNING_V5:
-        return FileMenu("Save flight plan...", "Open flight plan...") + EditMenu() +
+        return FileMenu("Save flight plan...", "Open flight plan...",
+                        Item("Export...", ID_FILE_EXPORT_PLAN) +
+                            Item("Import...", ID_FILE_IMPORT_PLAN)) +
+               EditMenu() + ViewMenu(second) + common;
+    case IDM_LOGBOOK:
+    case IDM_LOGBOOK_V5:
+        return FileMenu({}, {}, Item("Export Logbook...", ID_FILE_EXPORT_LOGBOOK)) + EditMenu() +
                ViewMenu(second) + common;
     case IDM_TIME_ZONES:
     case IDM_TIME_ZONES_V5:
@@ -190,7 +200,7 @@ TEST_F(MenuTest, EveryMenuHasItsButtonsItemsAndCommands) {
     for (const int menuId :
          {IDM_TIMES, IDM_WEIGHT_BALANCE, IDM_AIRPORT_DIRECTORY, IDM_FLIGHT_PLANNING, IDM_CHECKLIST,
           IDM_TIME_ZONES, IDM_AIRPORT_DIRECTORY_V5, IDM_CHECKLIST_V5, IDM_FLIGHT_PLANNING_V5,
-          IDM_TIMES_V5, IDM_TIME_ZONES_V5, IDM_WEIGHT_BALANCE_V5}) {
+          IDM_TIMES_V5, IDM_TIME_ZONES_V5, IDM_WEIGHT_BALANCE_V5, IDM_LOGBOOK, IDM_LOGBOOK_V5}) {
         CMenuBar bar(commands);
         const Status loaded = bar.Load(menuId);
         ASSERT_TRUE(loaded.ok()) << loaded.error().text.toStdString();
@@ -243,7 +253,13 @@ TEST_F(MenuTest, EveryItemIsEnabledUnlessItsStateSaysOtherwise) {
                 expectedChecked.insert(ID_VIEW_PORTRAIT);    // the Orientation sub-menu
             if (square && view.viewId == kViewWeightBalance) // the Graph menu
                 expectedChecked.insert(graphOptions.begin(), graphOptions.end());
-            EXPECT_EQ(disabled, view.viewId == kViewTimes ? resets : std::set<int>{})
+            std::set<int> expectedDisabled = view.viewId == kViewTimes ? resets : std::set<int>{};
+            // The logbook's and the plan's file exchange are wired by their views next.
+            if (view.viewId == kViewFlightPlanning)
+                expectedDisabled = {ID_FILE_EXPORT_PLAN, ID_FILE_IMPORT_PLAN};
+            if (view.viewId == kViewLogbook)
+                expectedDisabled = {ID_FILE_EXPORT_LOGBOOK};
+            EXPECT_EQ(disabled, expectedDisabled)
                 << view.menuText << " " << screen.width() << "x" << screen.height();
             EXPECT_EQ(checked, expectedChecked)
                 << view.menuText << " " << screen.width() << "x" << screen.height();

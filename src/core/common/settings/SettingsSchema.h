@@ -26,6 +26,8 @@ inline constexpr IntSetting kView{.name = "View", .defaultValue = ID_VIEW_TIMES}
 inline constexpr IntSetting kVersion{.name = "Version"};
 // The device screen's turn in degrees (0, 90, 180, 270), taken again at start.
 inline constexpr IntSetting kOrientation{.name = "Orientation", .minimum = 0, .maximum = 270};
+// 1 = the dark palette that keeps night vision, 0 = day colours.
+inline constexpr IntSetting kNightColours{.name = "NightColours", .minimum = 0, .maximum = 1};
 // Bit 0 metric, bit 1 seconds format, bit 2 kilograms per litre; no other bit is ever set.
 inline constexpr IntSetting kPreferences{.name = "Preferences", .minimum = 0, .maximum = 7};
 inline constexpr IntSetting kTimeZone{.name = "TimeZone"}; // minutes; 0 = the device's zone
