@@ -191,6 +191,24 @@ Status LogbookStore::Delete(qint64 id) {
     });
 }
 
+Outcome<std::optional<LogbookEntry>> LogbookStore::Find(qint64 id) const {
+    using Result = Outcome<std::optional<LogbookEntry>>;
+    if (!open_)
+        return Result::Fail(QStringLiteral("The logbook is not open."));
+    QSqlQuery query(Connection(connection_));
+    query.prepare(
+        QStringLiteral("SELECT id, %1 FROM flights WHERE id = :id").arg(LogbookColumns()));
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!query.exec())
+        return LogbookSqlFailure(query).error();
+    if (!query.next())
+        return Result(std::optional<LogbookEntry>());
+    Outcome<LogbookEntry> entry = ReadLogbookRow(query);
+    if (!entry)
+        return entry.error();
+    return Result(std::optional<LogbookEntry>(std::move(entry.value())));
+}
+
 Outcome<QList<LogbookEntry>> LogbookStore::List(const QDate& from, const QDate& to) const {
     if (!open_)
         return Outcome<QList<LogbookEntry>>::Fail(QStringLiteral("The logbook is not open."));

@@ -14,6 +14,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QSqlDatabase;
 
 class LogbookStore {
@@ -41,6 +43,8 @@ public:
     Status Update(const LogbookEntry& entry);
     // Removes the flight with the number; fails when there is none.
     Status Delete(qint64 id);
+    // The flight with the number; nothing when there is none.
+    Outcome<std::optional<LogbookEntry>> Find(qint64 id) const;
     // The flights dated from `from` to `to` (each inclusive, an invalid date for no limit),
     // newest first. Fails for a damaged row rather than leave it out.
     Outcome<QList<LogbookEntry>> List(const QDate& from = {}, const QDate& to = {}) const;

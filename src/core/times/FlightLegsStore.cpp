@@ -1,6 +1,6 @@
 #include "core/times/FlightLegsStore.h"
 
-#include "core/common/settings/SettingsStore.h"
+#include "core/common/settings/SettingsSchema.h"
 #include "core/common/text/Format.h"
 #include "core/times/FlightTimesStore.h"
 
@@ -10,8 +10,8 @@
 
 namespace {
 
-const QString kLegsValue = QStringLiteral("Times.Legs");
 constexpr qsizetype kMaxLegText = 160; // one leg's text is far shorter
+static_assert(FlightLegs::kMaxLegs * (kMaxLegText + 1) <= setting::kFlightLegs.maxLength);
 
 void AppendPlace(QStringList* fields, const SystemTime& time,
                  const std::optional<FlightPosition>& where) {
@@ -80,15 +80,15 @@ std::optional<std::vector<FlightLeg>> ParseFlightLegsText(const QString& text) {
 
 void SaveFlightLegs(SettingsStore& store, const FlightLegs& legs) {
     if (legs.Legs().empty())
-        store.Remove(kLegsValue);
+        setting::kFlightLegs.Remove(store);
     else
-        store.WriteText(kLegsValue, FlightLegsText(legs));
+        setting::kFlightLegs.Write(store, FlightLegsText(legs));
 }
 
 FlightLegs LoadFlightLegs(const SettingsStore& store) {
     FlightLegs legs;
     if (std::optional<std::vector<FlightLeg>> read =
-            ParseFlightLegsText(store.ReadText(kLegsValue)))
+            ParseFlightLegsText(setting::kFlightLegs.Read(store)))
         legs.Set(std::move(*read));
     return legs;
 }

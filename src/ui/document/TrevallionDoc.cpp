@@ -4,8 +4,12 @@
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/settings/SettingsSchema.h"
 #include "core/common/settings/SettingsStore.h"
+#include "core/logbook/FlightLogger.h"
 #include "core/navdata/NavFileChoice.h"
+#include "core/planning/PlanSettings.h"
+#include "core/times/FlightLegsStore.h"
 #include "core/times/FlightTimesStore.h"
+#include "core/weight-balance/ChosenAircraft.h"
 
 CTrevallionDoc::CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix)
     : settings_(settings), gpsFix_(gpsFix), navData_(&settings), gps_(gpsFix) {
@@ -13,6 +17,7 @@ CTrevallionDoc::CTrevallionDoc(SettingsStore& settings, GpsFix& gpsFix)
     // recent airports and nav aids. Flight times recorded before a restart are taken up again.
     times_.LoadTimers(settings_);
     times_.flight = LoadFlightTimes(settings_);
+    times_.legs = LoadFlightLegs(settings_);
 }
 
 void CTrevallionDoc::SetLastTick(TickResult tick) {
@@ -21,14 +26,34 @@ void CTrevallionDoc::SetLastTick(TickResult tick) {
         timersDialogRefresh_();
 }
 
-void CTrevallionDoc::SaveFlightTimes() {
+Status CTrevallionDoc::SaveFlightTimes() {
     ::SaveFlightTimes(settings_, times_.flight);
+    SaveFlightLegs(settings_, times_.legs);
+    if (!FlightComplete(times_))
+        return {};
+    const ChosenAircraftNames aircraft = ChosenAircraft(aircraft_);
+    const LogbookSources sources{&navData_, ReadPlanSettings(settings_).route,
+                                 aircraft.registration, aircraft.typeName};
+    return LogCompletedFlight(times_, sources, logbook_, settings_);
+}
+
+std::optional<FlightPosition> CTrevallionDoc::GpsPosition() const {
+    return FixPosition(gpsFix_.Snapshot());
 }
 
 Status CTrevallionDoc::AfterTick(const GpsReading& gps) {
+    Status saved;
     if (lastTick_.takeoffRecorded || lastTick_.landingRecorded)
-        SaveFlightTimes();
-    return track_.Tick(times_.flight, gps);
+        saved = SaveFlightTimes();
+    else if (lastTick_.legRecorded)
+        SaveFlightLegs(settings_, times_.legs);
+    const Status tracked = track_.Tick(times_.flight, gps);
+    if (saved && tracked)
+        return {};
+    if (saved || tracked) // the one that failed
+        return saved ? tracked : saved;
+    return Status::Fail(saved.error().text + QStringLiteral("\n\n") + tracked.error().text,
+                        saved.error().icon);
 }
 
 CTrevallionDoc::~CTrevallionDoc() {
@@ -52,6 +77,7 @@ QList<Message> CTrevallionDoc::OnNewDocument() {
     keep(waypoints_.LoadUserWaypoints());
     keep(InstallDefaultChecklists());
     keep(checklists_.LoadChecklists());
+    keep(logbook_.Open());
     if (const std::optional<GpsSourceEntry> running = GpsSourceToResume(settings_)) {
         if (const Status started = StartGps(*running); !started.ok())
             messages.append(Message{QStringLiteral("The GPS (") + running->name +

@@ -6,12 +6,13 @@
 //
 // Construction reads what the settings hold (timer settings, the recorded flight times, recent
 // airports and nav aids);
-// OnNewDocument loads the data files. Destruction stops the GPS receiver.
+// OnNewDocument loads the data files and opens the logbook. Destruction stops the GPS receiver.
 
 #include "core/checklists/ChecklistData.h"
 #include "core/common/Outcome.h"
 #include "core/gps/GpsReceiver.h"
 #include "core/gps/GpsSourceList.h"
+#include "core/logbook/LogbookStore.h"
 #include "core/navdata/NavDatabase.h"
 #include "core/navdata/UserWaypointStore.h"
 #include "core/times/ClockTick.h"
@@ -77,8 +78,15 @@ public:
         timersDialogRefresh_ = std::move(refresh);
     }
 
-    // Keeps the flight times in the settings; called after every record and reset.
-    void SaveFlightTimes();
+    // Keeps the flight times and legs in the settings; called after every record and reset. A
+    // flight completed by it goes into the logbook (LogCompletedFlight); the failure to tell.
+    Status SaveFlightTimes();
+    // The pilot's logbook, opened by OnNewDocument (a refused file is told there and stays
+    // closed).
+    LogbookStore& Logbook() { return logbook_; }
+    // The GPS position now, when a fresh valid fix gives one (for take-offs and landings
+    // recorded by hand).
+    std::optional<FlightPosition> GpsPosition() const;
     // After the main frame's tick: keeps times the GPS recorded and extends the flight track.
     // Returns the message of a track that could not be written (once per flight).
     Status AfterTick(const GpsReading& gps);
@@ -98,4 +106,5 @@ private:
     TickResult lastTick_;
     std::function<void()> timersDialogRefresh_;
     FlightTrack track_;
+    LogbookStore logbook_;
 };

@@ -209,8 +209,9 @@ void CTimerView::OnTimerTick() {
 }
 
 void CTimerView::TimesChanged(std::initializer_list<int> ids) {
-    document_.SaveFlightTimes();
+    // Redrawn first: a message about the logbook comes over the times as they now are.
     Redraw(ids);
+    ShowStatus(document_.SaveFlightTimes());
 }
 
 void CTimerView::RecordStartup() {
@@ -219,12 +220,12 @@ void CTimerView::RecordStartup() {
 }
 
 void CTimerView::RecordTakeoff() {
-    if (document_.Times().RecordTakeoff())
+    if (document_.Times().RecordTakeoff(document_.GpsPosition()))
         TimesChanged({IDC_TIMES_TAKEOFF, IDC_TIMES_AIR_TIME});
 }
 
 void CTimerView::RecordLanding() {
-    if (document_.Times().RecordLandingByHand())
+    if (document_.Times().RecordLandingByHand(document_.GpsPosition()))
         TimesChanged({IDC_TIMES_TAKEOFF, IDC_TIMES_LANDING, IDC_TIMES_AIR_TIME});
 }
 

@@ -298,7 +298,7 @@ TEST_F(MainFrameTest, TickRecordsTakeoffAndLandingFromTheGpsSpeed) {
         }
         fix.SetOpen(false);
         document->Times().flight.ResetAll(); // the times are kept: the next case starts afresh
-        document->SaveFlightTimes();
+        EXPECT_TRUE(document->SaveFlightTimes().ok());
         frame.reset();
         document.reset();
     }
@@ -378,7 +378,7 @@ TEST_F(MainFrameTest, SettingsThatCannotBeSavedAreToldOnce) {
     frame->show();
     disk.Fill();
     document->Times().flight.RecordStartup();
-    document->SaveFlightTimes();
+    EXPECT_TRUE(document->SaveFlightTimes().ok());
     frame->OnTimer();
     frame->OnTimer();
     ASSERT_EQ(platform.messages.size(), 1);
@@ -386,7 +386,7 @@ TEST_F(MainFrameTest, SettingsThatCannotBeSavedAreToldOnce) {
               QStringLiteral("Settings could not be saved: No space left on device"));
     EXPECT_EQ(platform.messages[0].title, QStringLiteral("Trevallion"));
     document->Times().flight.RecordShutdown(true);
-    document->SaveFlightTimes();
+    EXPECT_TRUE(document->SaveFlightTimes().ok());
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(platform.messages.size(), 1); // still the same failure: not told again
     disk.Free();

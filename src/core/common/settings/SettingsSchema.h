@@ -99,6 +99,12 @@ inline constexpr TextSetting kLandingTime{
     .name = "Times.Landing", .maxLength = kShortTextChars, .policy = WritePolicy::AtOnce};
 inline constexpr TextSetting kShutdownTime{
     .name = "Times.Shutdown", .maxLength = kShortTextChars, .policy = WritePolicy::AtOnce};
+// The take-offs and landings with their places (FlightLegsStore), up to 99 legs of 160 characters.
+inline constexpr TextSetting kFlightLegs{
+    .name = "Times.Legs", .maxLength = 99 * 161, .policy = WritePolicy::AtOnce};
+// The flight last put in the logbook: its start-up time and the logbook's number for it.
+inline constexpr TextSetting kLoggedFlight{
+    .name = "Times.Logged", .maxLength = kShortTextChars, .policy = WritePolicy::AtOnce};
 
 // GPS sources: the kind chosen ("serial", "network", ...), each kind's device or address, and
 // the source running at exit, started again at the next start.
