@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTimeZone>
 
+#include <algorithm>
+
 namespace {
 
 enum Column {
@@ -62,10 +64,15 @@ bool ParseTime(const QString& text, const QDate& date, QDateTime* previous, QDat
     return true;
 }
 
+// An empty duration field: the duration the times give (0 without them).
+constexpr int kFromTimes = -1;
+
 // The minutes the times give when they agree with the column to the tenth, else the column's.
 int Duration(int column, const QDateTime& from, const QDateTime& to) {
     if (!from.isValid() || !to.isValid())
-        return column;
+        return column == kFromTimes ? 0 : column;
+    if (column == kFromTimes)
+        return MinutesBetween(from, to);
     const int fromTimes = MinutesBetween(from, to);
     return LogbookHoursText(fromTimes) == LogbookHoursText(column) ? fromTimes : column;
 }
@@ -120,7 +127,9 @@ Outcome<LogbookEntry> ParseLogbookCsvFields(const QStringList& f) {
                          "a time such as 09:05 (or empty)");
     int durations[4] = {};
     for (int i = 0; i < 4; ++i) {
-        const std::optional<int> minutes = ParseLogbookHours(f[kBlock + i]);
+        const std::optional<int> minutes = f[kBlock + i].isEmpty()
+                                               ? std::optional<int>(kFromTimes)
+                                               : ParseLogbookHours(f[kBlock + i]);
         if (!minutes)
             return Wrong(static_cast<Column>(kBlock + i), f[kBlock + i],
                          "hours with one decimal, such as 1.5");
@@ -130,7 +139,7 @@ Outcome<LogbookEntry> ParseLogbookCsvFields(const QStringList& f) {
     e.flightMinutes = Duration(durations[1], e.takeoff, e.landing);
     e.airMinutes = Duration(durations[2], e.takeoff, e.landing);
     // Night time that the tenths make a little longer than the block time is all of it.
-    e.nightMinutes = durations[3];
+    e.nightMinutes = std::max(durations[3], 0);
     if (e.nightMinutes > e.blockMinutes &&
         LogbookHoursText(e.nightMinutes) == LogbookHoursText(e.blockMinutes))
         e.nightMinutes = e.blockMinutes;

@@ -11,6 +11,8 @@ const QStringList& LogbookCsvColumns();
 
 QStringList LogbookCsvFields(const LogbookEntry& entry);
 
-// The entry of a row's fields. Fails with what is wrong, naming the column ("the block time
+// The entry of a row's fields. An empty block, flight or air time is the one the times give
+// (0 without them), an empty night time 0. Fails with what is wrong, naming the column ("the block
+// time
 // \"1,5\" is not hours with one decimal, such as 1.5.").
 Outcome<LogbookEntry> ParseLogbookCsvFields(const QStringList& fields);

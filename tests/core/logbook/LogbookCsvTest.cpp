@@ -69,6 +69,13 @@ TEST(LogbookCsv, RefusesAnotherShapeWithTheLine) {
         EXPECT_TRUE(parsed.error().text.startsWith(QString::fromUtf8(c.message)))
             << parsed.error().text.toStdString();
     }
+    // Empty durations are worked out from the times (a flight entered by hand).
+    const Outcome<QList<LogbookEntry>> worked =
+        ParseLogbookCsv(kHeader + QByteArray(row).replace("1.1,0.9,0.9,0.0", ",,,"));
+    ASSERT_TRUE(worked.ok());
+    EXPECT_EQ(worked->at(0).blockMinutes, 65);
+    EXPECT_EQ(worked->at(0).airMinutes, 55);
+    EXPECT_EQ(worked->at(0).nightMinutes, 0);
     const Outcome<QList<LogbookEntry>> blankEnd = ParseLogbookCsv(kHeader + row + "\r\n\r\n");
     ASSERT_TRUE(blankEnd.ok());
     EXPECT_EQ(blankEnd->size(), 1);
