@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
-    gpsd gpsd-clients
+    gpsd gpsd-clients gpsbabel
     xvfb xauth fonts-wine fonts-dejavu-core
     desktop-file-utils appstream python3 tzdata
     "$@"

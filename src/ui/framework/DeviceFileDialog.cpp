@@ -3,6 +3,7 @@
 #include "ui/framework/DeviceScreen.h"
 
 #include <QLayout>
+#include <QRegularExpression>
 #include <QShowEvent>
 
 CDeviceFileDialog::CDeviceFileDialog(QWidget* parent, const FileDialogRequest& request,
@@ -13,6 +14,12 @@ CDeviceFileDialog::CDeviceFileDialog(QWidget* parent, const FileDialogRequest& r
     if (mode == QFileDialog::AcceptOpen)
         setFileMode(QFileDialog::ExistingFile);
     setDefaultSuffix(request.defaultExtension);
+    // With several kinds offered, a name typed without an extension gets the chosen kind's.
+    connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+        static const QRegularExpression firstPattern(QStringLiteral("\\*\\.(\\w+)"));
+        if (const QRegularExpressionMatch match = firstPattern.match(filter); match.hasMatch())
+            setDefaultSuffix(match.captured(1));
+    });
     setViewMode(QFileDialog::List);
     if (CurrentPlatform().Screen().Width() < kCompactWidth)
         MakeCompact();

@@ -1,10 +1,12 @@
 #include "ui/planning/PlanningView.h"
 
+#include "core/common/Clock.h"
 #include "core/common/entry/FieldLimits.h"
 #include "core/common/io/FileIo.h"
 #include "core/common/text/Format.h"
 #include "core/planning/FlightPlanComputation.h"
 #include "core/planning/FlightPlanFile.h"
+#include "core/planning/PlanImport.h"
 #include "core/planning/PlanSettings.h"
 #include "core/planning/PlanTable.h"
 #include "core/planning/RoutePlaces.h"
@@ -15,6 +17,7 @@
 #include "ui/framework/ValueEdit.h"
 #include "ui/navdata/ReportList.h"
 #include "ui/navdata/SearchLocationDlg.h"
+#include "ui/planning/PlanExchangeRequests.h"
 #include "ui/planning/RouteMenu.h"
 
 #include <QComboBox>
@@ -39,6 +42,8 @@ CPlanningView::CPlanningView(CTrevallionDoc& document, CCommandTable& commands, 
       commands_(commands),
       ownCommands_(commands.Add({{ID_FILE_SAVE, [this] { SaveWithDialog(); }},
                                  {ID_FILE_OPEN, [this] { OpenWithDialog(); }},
+                                 {ID_FILE_EXPORT_PLAN, [this] { ExportWithDialog(); }},
+                                 {ID_FILE_IMPORT_PLAN, [this] { ImportWithDialog(); }},
                                  {ID_CALC_DISTANCE_TRACK, [this] { RunDistanceTrack(); }}})) {}
 
 CPlanningView::~CPlanningView() {
@@ -256,22 +261,71 @@ bool CPlanningView::SavePlan(const QString& path) {
     return written.ok();
 }
 
-void CPlanningView::OpenWithDialog() {
-    const FileDialogRequest request = PlanFileRequest(QStringLiteral("Open flight plan"));
+bool CPlanningView::ExportPlan(const QString& path) {
+    const ExportTarget target = ExportTargetForPath(path);
+    return ShowStatus(
+        WritePlanExchangeFile(target.path, target.format, plan_, CurrentClock().NowUtc()));
+}
+
+bool CPlanningView::ImportPlan(const QString& path) {
+    // The wind is checked first, so a plan it would stop leaves the waypoints as they were.
+    if (!ShowStatus(CheckPlanWind(Inputs())))
+        return false;
+    const Outcome<ExchangeRoute> route = ReadPlanExchangeFile(path);
+    if (!route.ok()) {
+        ShowStatus(route.error());
+        return false;
+    }
+    const PlanImport import =
+        ResolvePlanImport(route.value(), &document_.Waypoints(), &document_.NavData());
+    if (!import.newWaypoints.isEmpty() &&
+        ShowMessage(NewWaypointsQuestion(import.newWaypoints), MessageButtons::YesNo,
+                    MessageIcon::Question) != kIdYes)
+        return false;
+    for (const Message& notice : import.notices)
+        ShowStatus(notice);
+    if (!ShowStatus(CommitPlanImport(import, document_.Waypoints())))
+        return false;
+    picks_ = import.picks;
+    SetDlgItemText(IDC_PLAN_ROUTE, import.route);
+    return Recompute();
+}
+
+// The file chosen in the request's folder (made first); "" when cancelled or not made.
+QString CPlanningView::ChooseFile(const FileDialogRequest& request, FileChoice choice) {
     if (!ShowStatus(MakeFolder(request.initialPath, QStringLiteral("Error: "))))
-        return;
-    const QString path = CurrentPlatform().GetOpenFileName(this, request);
+        return {};
+    return choice == FileChoice::Save ? CurrentPlatform().GetSaveFileName(this, request)
+                                      : CurrentPlatform().GetOpenFileName(this, request);
+}
+
+void CPlanningView::OpenWithDialog() {
+    const QString path =
+        ChooseFile(PlanFileRequest(QStringLiteral("Open flight plan")), FileChoice::Open);
     if (!path.isEmpty())
         OpenPlan(path);
 }
 
 void CPlanningView::SaveWithDialog() {
-    const FileDialogRequest request = PlanFileRequest(QStringLiteral("Save flight plan"));
-    if (!ShowStatus(MakeFolder(request.initialPath, QStringLiteral("Error: "))))
-        return;
-    const QString path = CurrentPlatform().GetSaveFileName(this, request);
+    const QString path =
+        ChooseFile(PlanFileRequest(QStringLiteral("Save flight plan")), FileChoice::Save);
     if (!path.isEmpty())
         SavePlan(path);
+}
+
+void CPlanningView::ExportWithDialog() {
+    // An empty plan is refused with the writer's own message before a file is chosen for it.
+    if (plan_.points.isEmpty()) {
+        ShowStatus(WritePlanExchangeFile(QString(), PlanFileFormat::Fpl, plan_, QDateTime()));
+        return;
+    }
+    if (const QString path = ChooseFile(ExportPlanRequest(), FileChoice::Save); !path.isEmpty())
+        ExportPlan(path);
+}
+
+void CPlanningView::ImportWithDialog() {
+    if (const QString path = ChooseFile(ImportPlanRequest(), FileChoice::Open); !path.isEmpty())
+        ImportPlan(path);
 }
 
 // Distance & Track opened from this view offers its flight-plan buttons and applies them.

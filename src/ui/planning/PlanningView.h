@@ -3,7 +3,8 @@
 // track and heading, ground speed, time, fuel so far, elapsed time) with totals, for one wind and
 // the chosen aircraft type's TAS and fuel burn. Its inputs are kept in the "Plan.*" settings
 // (written after every successful recompute and when the view goes) and in .fp files through
-// the File menu. The view borrows the document's fleet, navigation data and waypoints.
+// the File menu, which also exchanges the route with other programs' .fpl and GPX files. The view
+// borrows the document's fleet, navigation data and waypoints (an import adds to the waypoints).
 
 #include "core/calculators/DistanceTrack.h"
 #include "core/planning/PlanInputs.h"
@@ -12,6 +13,7 @@
 #include "resource.h"
 #include "ui/framework/CommandTable.h"
 #include "ui/framework/CustomFormView.h"
+#include "ui/framework/Platform.h"
 
 class CRouteMenu;
 class CTrevallionDoc;
@@ -23,8 +25,8 @@ public:
     static constexpr LayoutTriple kTemplates{IDD_PLANNING_VIEW_P, IDD_PLANNING_VIEW_L,
                                              IDD_PLANNING_VIEW_S};
 
-    // File save and open and Calc, Distance/Track... (with the plan buttons) are in `commands`
-    // while the view lives.
+    // File save, open, export and import and Calc, Distance/Track... (with the plan buttons) are
+    // in `commands` while the view lives.
     CPlanningView(CTrevallionDoc& document, CCommandTable& commands, QWidget* parent = nullptr);
     ~CPlanningView() override;
 
@@ -44,6 +46,13 @@ public:
     // be read or names a type the fleet lacks, and then nothing changes.
     bool OpenPlan(const QString& path);
     bool SavePlan(const QString& path);
+    // Writes the plan as shown as an .fpl file or a GPX route (by the name's extension, ".fpl"
+    // added to a name without one); false after the message when it is empty or not written.
+    bool ExportPlan(const QString& path);
+    // Takes the route of an .fpl or GPX file as if it had been typed (the places it names as it
+    // names them), after asking before it adds user waypoints. False when the file is refused,
+    // the question answered No or the waypoints not added; the plan is unchanged then.
+    bool ImportPlan(const QString& path);
 
     // A command of the route's pop-up menu.
     void OnRouteCommand(int commandId);
@@ -64,8 +73,12 @@ private:
     void AppendIdent(const QString& ident);
     void OnSearch();
     CRouteMenu MakeRouteMenu() const;
+    enum class FileChoice { Open, Save };
+    QString ChooseFile(const FileDialogRequest& request, FileChoice choice);
     void OpenWithDialog();
     void SaveWithDialog();
+    void ExportWithDialog();
+    void ImportWithDialog();
     QTreeWidget* Table() const;
 
     CTrevallionDoc& document_;

@@ -254,9 +254,7 @@ TEST_F(MenuTest, EveryItemIsEnabledUnlessItsStateSaysOtherwise) {
             if (square && view.viewId == kViewWeightBalance) // the Graph menu
                 expectedChecked.insert(graphOptions.begin(), graphOptions.end());
             std::set<int> expectedDisabled = view.viewId == kViewTimes ? resets : std::set<int>{};
-            // The logbook's and the plan's file exchange are wired by their views next.
-            if (view.viewId == kViewFlightPlanning)
-                expectedDisabled = {ID_FILE_EXPORT_PLAN, ID_FILE_IMPORT_PLAN};
+            // The logbook's file exchange is wired by its view next.
             if (view.viewId == kViewLogbook)
                 expectedDisabled = {ID_FILE_EXPORT_LOGBOOK};
             EXPECT_EQ(disabled, expectedDisabled)

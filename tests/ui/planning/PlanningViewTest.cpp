@@ -1,5 +1,5 @@
 // The Flight Planning view wired to the core: typing a route, the route menu, plans saved and
-// opened, the settings, and the two plan actions of Distance & Track.
+// opened, plans exported and imported, the settings, and the two plan actions of Distance & Track.
 #include "ui/planning/PlanningView.h"
 #include "core/common/io/DeviceFolders.h"
 #include "core/navdata/NavTestData.h"
@@ -64,6 +64,26 @@ protected:
             rows << row;
         }
         return rows;
+    }
+
+    // A GPX route of the points ("IDENT lat lon" each, degrees east positive).
+    QString WriteGpx(const char* name, const QStringList& points) {
+        QByteArray text = "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\"><rte>";
+        for (const QString& point : points) {
+            const QStringList p = point.split(' ');
+            text += "<rtept lat=\"" + p[1].toUtf8() + "\" lon=\"" + p[2].toUtf8() + "\"><name>" +
+                    p[0].toUtf8() + "</name></rtept>";
+        }
+        const QString path = documents.File(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text + "</rte></gpx>");
+        return path;
+    }
+
+    void Import(const QString& path) {
+        platform.openFileAnswers << path;
+        ASSERT_TRUE(commands.Run(ID_FILE_IMPORT_PLAN));
     }
 
     void TypeRoute(const QString& route) {
@@ -183,8 +203,8 @@ TEST_F(PlanningViewTest, ValueMenuChoiceIsCheckedWhole) {
 }
 
 // A nav aid picked with the route's "Search" is the one planned, though another shares its
-// identifier nearer the route's start.
-TEST_F(PlanningViewTest, TheNavAidPickedFromASearchIsPlanned) {
+// identifier nearer the route's start, and it is the one an exported plan names.
+TEST_F(PlanningViewTest, TheNavAidPickedFromASearchIsPlannedAndExported) {
     NavDataSet data;
     data.airports = {Quito()};
     data.navAids = SharedIdentNavAids();
@@ -199,6 +219,111 @@ TEST_F(PlanningViewTest, TheNavAidPickedFromASearchIsPlanned) {
     ASSERT_EQ(Rows().size(), 2);
     EXPECT_EQ(Rows()[0][1], QStringLiteral("3660"));
     EXPECT_TRUE(platform.messages.isEmpty());
+
+    const QString path = documents.File("picked.gpx");
+    platform.saveFileAnswers << path;
+    ASSERT_TRUE(commands.Run(ID_FILE_EXPORT_PLAN));
+    view->OnRouteCommand(ID_ROUTE_CLEAR);  // the pick goes with the route
+    TypeRoute(QStringLiteral("SEQM OLM")); // typed, the nearer OLM
+    ASSERT_NE(Rows()[0][1], QStringLiteral("3660"));
+    Import(path);
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("SEQM OLM"));
+    EXPECT_EQ(Rows()[0][1], QStringLiteral("3660"));
+}
+
+// File > Export... writes the format the name asks for (.fpl for a bare name) and File >
+// Import... brings the same route back.
+TEST_F(PlanningViewTest, ExportedPlansImportAsTheSameRoute) {
+    const struct {
+        const char* chosen;
+        const char* written;
+        const char* root;
+    } cases[] = {
+        {"trip.fpl", "trip.fpl", "<flight-plan"},
+        {"Trip.GPX", "Trip.GPX", "<gpx"},
+        {"bare", "bare.fpl", "<flight-plan"},
+        {"v1.2", "v1.2.fpl", "<flight-plan"},
+    };
+    MakeView();
+    for (const auto& c : cases) {
+        TypeRoute(QStringLiteral("KAA0 KAA1 KAA2"));
+        const QList<QStringList> typed = Rows();
+        platform.saveFileAnswers << documents.File(c.chosen);
+        ASSERT_TRUE(commands.Run(ID_FILE_EXPORT_PLAN));
+        EXPECT_EQ(platform.fileRequests.last().filter,
+                  QStringLiteral("Flight plan (*.fpl);;GPX route (*.gpx)"));
+        QFile written(documents.File(c.written));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.written;
+        EXPECT_TRUE(written.readAll().contains(c.root)) << c.written;
+
+        TypeRoute(QStringLiteral("KAA2"));
+        Import(documents.File(c.written));
+        EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1 KAA2"));
+        EXPECT_EQ(Rows(), typed) << c.chosen;
+    }
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+// A damaged file, a wind the plan would stop at and an empty plan change nothing; an empty plan
+// is refused before a file is chosen for it.
+TEST_F(PlanningViewTest, RefusedExchangesLeaveThePlanAndWaypoints) {
+    MakeView();
+    TypeRoute(QStringLiteral("KAA0 KAA1"));
+    const QList<QStringList> before = Rows();
+    const int waypoints = document->Waypoints().Count();
+    const QString damaged = documents.File("damaged.gpx");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><rte><rtept lat=\"1\"");
+    file.close();
+    Import(damaged);
+    ASSERT_FALSE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.messages.last().text.startsWith("Error, Unable to open file.\nThe file "
+                                                         "is damaged at line 1"));
+
+    view->SetDlgItemText(IDC_PLAN_WIND_DIR, QStringLiteral("361"));
+    Import(WriteGpx("new.gpx", {"KAA0 0 0", "LAKE 0.5 -0.5"}));
+    EXPECT_EQ(platform.messages.last().text, QStringLiteral("Error: Invalid wind heading (361)"));
+    EXPECT_EQ(platform.messages.last().buttons, MessageButtons::Ok); // no question asked
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1"));
+    EXPECT_EQ(Rows(), before);
+    EXPECT_EQ(document->Waypoints().Count(), waypoints);
+
+    view->SetDlgItemText(IDC_PLAN_WIND_DIR, QStringLiteral("0"));
+    TypeRoute(QString());
+    const qsizetype requests = platform.fileRequests.size();
+    ASSERT_TRUE(commands.Run(ID_FILE_EXPORT_PLAN));
+    EXPECT_EQ(platform.messages.last().text,
+              QStringLiteral("Error, Unable to save file.\nThere is no route to export."));
+    EXPECT_EQ(platform.fileRequests.size(), requests);
+}
+
+// Points no known place has are added as user waypoints only when the pilot says Yes; once added
+// they are those waypoints on the next import.
+TEST_F(PlanningViewTest, NewPointsAreAddedAfterAskingOnly) {
+    MakeView();
+    TypeRoute(QStringLiteral("KAA0 KAA1"));
+    const int waypoints = document->Waypoints().Count();
+    const QString path = WriteGpx("new.gpx", {"KAA0 0 0", "LAKE 0.5 -0.5", "lake-2 0.5 -1"});
+    platform.messageAnswers << kIdNo;
+    Import(path);
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, QStringLiteral("Add 2 new user waypoints (LAKE, LAKE2)?"));
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 KAA1"));
+    EXPECT_EQ(document->Waypoints().Count(), waypoints);
+
+    platform.messageAnswers << kIdYes;
+    Import(path);
+    EXPECT_EQ(document->Waypoints().Count(), waypoints + 2);
+    EXPECT_EQ(view->GetDlgItemText(IDC_PLAN_ROUTE), QStringLiteral("KAA0 LAKE LAKE2"));
+    ASSERT_EQ(Rows().size(), 3);
+    EXPECT_EQ(Rows()[0][1], QStringLiteral("42")); // half a degree each way: 42.4 nm
+    TypeRoute(QStringLiteral("KAA0"));
+    Import(path);
+    EXPECT_EQ(platform.messages.size(), 2); // nothing new to ask about
+    EXPECT_EQ(document->Waypoints().Count(), waypoints + 2);
+    EXPECT_EQ(Rows().size(), 3);
 }
 
 // Calc > Distance/Track... from this view shows the flight-plan buttons; each one changes the
