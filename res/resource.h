@@ -608,6 +608,35 @@
 #define IDD_PLANNING_VIEW_P             880
 #define IDD_PLANNING_VIEW_L             881
 #define IDD_PLANNING_VIEW_S             882
+
+// Logbook view and its flight dialog.
+#define IDD_LOGBOOK_VIEW_P              1100
+#define IDD_LOGBOOK_VIEW_L              1101
+#define IDD_LOGBOOK_VIEW_S              1102
+#define IDD_LOGBOOK_ENTRY_P             1103
+#define IDD_LOGBOOK_ENTRY_L             1104
+#define IDD_LOGBOOK_ENTRY_S             1105
+#define IDC_LOGBOOK_LIST                2500
+#define IDC_LOGBOOK_ADD                 2501
+#define IDC_LOGBOOK_DELETE              2502
+#define IDC_LOGBOOK_TOTALS              2503
+#define IDC_LOGBOOK_CURRENCY            2504
+#define IDC_LB_DATE                     2505
+#define IDC_LB_AIRCRAFT                 2506
+#define IDC_LB_TYPE                     2507
+#define IDC_LB_FROM                     2508
+#define IDC_LB_TO                       2509
+#define IDC_LB_STARTUP                  2510
+#define IDC_LB_TAKEOFF                  2511
+#define IDC_LB_LANDING                  2512
+#define IDC_LB_SHUTDOWN                 2513
+#define IDC_LB_BLOCK                    2514
+#define IDC_LB_FLIGHT                   2515
+#define IDC_LB_AIR                      2516
+#define IDC_LB_NIGHT                    2517
+#define IDC_LB_LANDINGS                 2518
+#define IDC_LB_NIGHT_LANDINGS           2519
+#define IDC_LB_REMARKS                  2520
 #define IDC_PLAN_AIRCRAFT               1760
 #define IDC_PLAN_TAS                    1761
 #define IDC_PLAN_ROUTE                  1762

@@ -1,5 +1,7 @@
 #include "core/logbook/LogbookTotals.h"
 
+#include "core/logbook/LogbookTexts.h"
+
 namespace {
 
 void Count(const LogbookEntry& e, LogbookPeriodTotal* total) {
@@ -33,4 +35,15 @@ LogbookTotals ComputeLogbookTotals(const QList<LogbookEntry>& entries, const QDa
             Count(e, &totals.last12Months);
     }
     return totals;
+}
+
+QString LogbookTotalsText(const LogbookTotals& totals) {
+    const auto line = [](const char* period, const LogbookPeriodTotal& total) {
+        return QStringLiteral("%1: %2 h, %3 %4")
+            .arg(QString::fromLatin1(period), LogbookHoursText(total.blockMinutes))
+            .arg(total.landings)
+            .arg(total.landings == 1 ? QStringLiteral("landing") : QStringLiteral("landings"));
+    };
+    return line("All", totals.allTime) + QLatin1Char('\n') + line("90 days", totals.last90Days) +
+           QLatin1Char('\n') + line("12 months", totals.last12Months);
 }

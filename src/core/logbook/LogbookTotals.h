@@ -5,6 +5,7 @@
 #include "core/logbook/LogbookEntry.h"
 
 #include <QList>
+#include <QString>
 
 struct LogbookPeriodTotal {
     int flights = 0;
@@ -27,3 +28,7 @@ QDate Last12MonthsStart(const QDate& today);
 
 // Flights dated after `today` count in all time only.
 LogbookTotals ComputeLogbookTotals(const QList<LogbookEntry>& entries, const QDate& today);
+
+// The three lines the Logbook view shows: "All: 12.5 h, 20 landings", "90 days: ...",
+// "12 months: ...".
+QString LogbookTotalsText(const LogbookTotals& totals);

@@ -9,6 +9,7 @@
 #include "ui/calculators/WindRegistrations.h"
 #include "ui/checklists/ChecklistRegistrations.h"
 #include "ui/document/ScreenRegistry.h"
+#include "ui/logbook/LogbookRegistrations.h"
 #include "ui/navdata/NavDataRegistrations.h"
 #include "ui/planning/PlanningRegistrations.h"
 #include "ui/times/TimesRegistrations.h"
@@ -26,4 +27,5 @@ void RegisterScreens(ScreenRegistry& registry) {
     RegisterTimesScreens(registry);
     RegisterDistanceTrack(registry);
     RegisterPlanningScreens(registry);
+    RegisterLogbookScreens(registry);
 }

@@ -253,11 +253,7 @@ TEST_F(MenuTest, EveryItemIsEnabledUnlessItsStateSaysOtherwise) {
                 expectedChecked.insert(ID_VIEW_PORTRAIT);    // the Orientation sub-menu
             if (square && view.viewId == kViewWeightBalance) // the Graph menu
                 expectedChecked.insert(graphOptions.begin(), graphOptions.end());
-            std::set<int> expectedDisabled = view.viewId == kViewTimes ? resets : std::set<int>{};
-            // The logbook's file exchange is wired by its view next.
-            if (view.viewId == kViewLogbook)
-                expectedDisabled = {ID_FILE_EXPORT_LOGBOOK};
-            EXPECT_EQ(disabled, expectedDisabled)
+            EXPECT_EQ(disabled, view.viewId == kViewTimes ? resets : std::set<int>{})
                 << view.menuText << " " << screen.width() << "x" << screen.height();
             EXPECT_EQ(checked, expectedChecked)
                 << view.menuText << " " << screen.width() << "x" << screen.height();
