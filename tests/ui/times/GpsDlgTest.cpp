@@ -1,6 +1,7 @@
 #include "TimesFixture.h"
 
 #include "core/gps/SystemClockSetter.h"
+#include "core/logbook/LogbookStore.h"
 #include "resource.h"
 #include "ui/gps/GpsDlg.h"
 
@@ -137,6 +138,8 @@ TEST_F(GpsDlgTest, OkStoresTheSettingsAndCloseDoesNot) {
 // landing by itself, and the track is written.
 TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
     MakeTimesView();
+    // The recording's circuit is flown at Birmingham, which the shipped world file holds.
+    ASSERT_TRUE(document->ChooseNavFile(QStringLiteral(TREVALLION_SHARE_DIR "/world.nav")).ok());
     SetTime(10, 4);
     Press(IDC_TIMES_STARTUP);
     state.settings.takeoffGroundSpeed = 40;
@@ -191,6 +194,18 @@ TEST_F(GpsDlgTest, ReplayedFlightRecordsTakeoffLandingAndTrack) {
             ++points;
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GT(points, 100);
+
+    // The shut-down put the flight into the logbook, with the airport of its GPS places.
+    const Outcome<QList<LogbookEntry>> logged = document->Logbook().List();
+    ASSERT_TRUE(logged.ok());
+    ASSERT_EQ(logged->size(), 1);
+    const LogbookEntry& entry = logged->at(0);
+    EXPECT_EQ(entry.departure, QStringLiteral("EGBB"));
+    EXPECT_EQ(entry.arrival, QStringLiteral("EGBB"));
+    EXPECT_EQ(entry.blockMinutes, 11);
+    EXPECT_EQ(entry.landings, 1);
+    EXPECT_EQ(entry.nightMinutes, 0); // a March morning
+    EXPECT_TRUE(platform.messages.isEmpty());
 }
 
 } // namespace
