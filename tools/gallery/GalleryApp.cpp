@@ -20,6 +20,8 @@ class CFrameSample : public QWidget {
 public:
     explicit CFrameSample(int viewId) : document_(CurrentPlatform().Settings(), fix_) {
         RegisterScreens(registry_);
+        if (viewId == kViewLogbook)
+            SeedGalleryLogbook(document_);
         frame_ = std::make_unique<CMainFrame>(document_, registry_, this);
         created_ = frame_->Create(viewId).ok();
         resize(frame_->size());

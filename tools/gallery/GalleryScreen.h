@@ -39,6 +39,8 @@ struct GalleryRegistration {
 const QList<GalleryScreen>& GalleryScreens();
 
 class CTrevallionDoc;
+// Puts the gallery's sample flights into the document's logbook once.
+void SeedGalleryLogbook(CTrevallionDoc& document);
 // The document on the shipped world file that the navigation data screens share.
 CTrevallionDoc& GalleryDocument();
 
