@@ -447,6 +447,7 @@
 #define IDC_PREF_LATLON_LABEL           1210
 #define IDC_PREF_LATLON_FORMAT          1386
 #define IDC_PREF_METRIC                 1510
+#define IDC_PREF_NIGHT_COLOURS          1516
 #define IDC_PREF_PLANNING_PAGE          1513
 #define IDC_PREF_AVGAS_LABEL            1211
 #define IDC_PREF_AVGAS                  1501

@@ -1,5 +1,6 @@
 // The message box on each device screen, shown over a grey screen as a pilot sees it.
 #include "GalleryScreen.h"
+#include "ui/framework/ColourScheme.h"
 
 #include "ui/framework/DeviceMessageBox.h"
 
@@ -16,7 +17,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(200, 200, 200));
+        painter.fillRect(rect(), CurrentColourScheme().backdrop);
         painter.drawPixmap((width() - box_.width()) / 2, (height() - box_.height()) / 2, box_);
     }
 

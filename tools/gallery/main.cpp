@@ -1,11 +1,13 @@
 // trevallion-gallery OUTDIR [NAME-FILTER]: renders every registered screen in each layout it has
-// (portrait 240x320, landscape 320x240, square 240x240) to OUTDIR/<Class>_<template>_<layout>.png.
+// (portrait 240x320, landscape 320x240, square 240x240) to OUTDIR/<Class>_<template>_<layout>.png
+// in the day colours, and again to OUTDIR/night/ in the night colours.
 #include "GalleryScreen.h"
 #include "Version.h"
 
 #include "core/common/io/DeviceFolders.h"
 #include "core/common/resources/Resources.h"
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DesktopPlatform.h"
 #include "ui/framework/LabelFit.h"
 #include "ui/framework/TouchStyle.h"
@@ -82,7 +84,8 @@ int main(int argc, char** argv) {
     const QString usage = QStringLiteral(
         "Usage: trevallion-gallery OUTDIR [NAME-FILTER]\n"
         "Renders every dialog and view (or those whose class name holds NAME-FILTER) in each of\n"
-        "its layouts to OUTDIR/<Class>_<template>_<layout>.png.\n");
+        "its layouts to OUTDIR/<Class>_<template>_<layout>.png, and in night colours to\n"
+        "OUTDIR/night/.\n");
     if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
         QTextStream(stdout) << usage;
         return 0;
@@ -96,8 +99,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(args.first());
-    if (!QDir().mkpath(out.path())) {
-        err << "cannot create " << out.path() << '\n';
+    const QDir nightOut(out.filePath(QStringLiteral("night")));
+    if (!QDir().mkpath(nightOut.path())) {
+        err << "cannot create " << nightOut.path() << '\n';
         return 1;
     }
     LocateProgramFolder(QApplication::applicationDirPath());
@@ -115,16 +119,20 @@ int main(int argc, char** argv) {
 
     int rendered = 0;
     bool ok = true;
-    for (const GalleryScreen& screen : GalleryScreens()) {
-        if (args.size() > 1 && !screen.className.contains(args[1], Qt::CaseInsensitive))
-            continue;
-        for (const Layout& layout : kLayouts) {
-            if (screen.templates.*layout.templateId == 0)
+    for (const bool night : {false, true}) {
+        ApplyColourScheme(night);
+        for (const GalleryScreen& screen : GalleryScreens()) {
+            if (args.size() > 1 && !screen.className.contains(args[1], Qt::CaseInsensitive))
                 continue;
-            ok = Render(screen, layout, platform.Screen(), out, err) && ok;
-            ++rendered;
+            for (const Layout& layout : kLayouts) {
+                if (screen.templates.*layout.templateId == 0)
+                    continue;
+                ok = Render(screen, layout, platform.Screen(), night ? nightOut : out, err) && ok;
+                ++rendered;
+            }
         }
     }
+    ApplyColourScheme(false);
     InstallPlatform(nullptr);
     QTextStream(stdout) << "Rendered " << rendered << " pictures into " << out.path() << '\n';
     return ok ? 0 : 1;

@@ -4,6 +4,7 @@
 #include "core/common/resources/Resources.h"
 #include "resource.h"
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/CommandTable.h"
 #include "ui/framework/MenuBuilder.h"
 
@@ -14,14 +15,9 @@
 
 namespace {
 
-// Items a finger high (20 pixels: 14 of text and 3 above and below) with thin separators, so
-// that the longest menu (Calc) still fits above the bar on a 240x320 screen.
-const char kMenuStyle[] = "QMenu::item { padding: 3px 18px 3px 18px; min-height: 14px; }"
-                          "QMenu::separator { height: 5px; }";
-
 void ApplyMenuFont(QMenu* menu) {
     menu->setFont(DialogFont());
-    menu->setStyleSheet(QString::fromLatin1(kMenuStyle));
+    SetSchemeStyleSheet(menu, SchemeSheet::Menu);
     for (QAction* action : menu->actions())
         if (QMenu* sub = action->menu())
             ApplyMenuFont(sub);

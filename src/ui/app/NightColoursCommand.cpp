@@ -2,23 +2,21 @@
 
 #include "core/common/settings/SettingsSchema.h"
 #include "resource.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/Platform.h"
 
-namespace {
-
-bool NightColoursOn() {
+bool NightColoursChosen() {
     return setting::kNightColours.Read(CurrentPlatform().Settings()) != 0;
 }
 
-void ToggleNightColours() {
-    setting::kNightColours.Write(CurrentPlatform().Settings(), NightColoursOn() ? 0 : 1);
+void ChooseNightColours(bool night) {
+    setting::kNightColours.Write(CurrentPlatform().Settings(), night ? 1 : 0);
+    ApplyColourScheme(night);
 }
 
-} // namespace
-
 Command NightColoursCommand() {
-    return {ID_VIEW_NIGHT_COLOURS, [] { ToggleNightColours(); },
+    return {ID_VIEW_NIGHT_COLOURS, [] { ChooseNightColours(!NightColoursChosen()); },
             [] {
-                return CommandState{true, NightColoursOn()};
+                return CommandState{true, NightColoursChosen()};
             }};
 }

@@ -4,6 +4,7 @@
 #include "core/common/Clock.h"
 #include "core/common/text/DensityText.h"
 #include "core/navdata/NavFileChoice.h"
+#include "ui/app/NightColoursCommand.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
 #include "ui/framework/DeviceScreen.h"
@@ -53,6 +54,7 @@ bool CPreferencesDlg::OnInitDialog() {
     format->addItems({QStringLiteral("DD:MM.MM"), QStringLiteral("DD:MM:SS")});
     format->setCurrentIndex(fields.latLonFormat);
     CheckDlgButton(IDC_PREF_METRIC, fields.metric);
+    CheckDlgButton(IDC_PREF_NIGHT_COLOURS, NightColoursChosen());
     CheckDlgButton(fields.customZone ? IDC_PREF_CUSTOM_ZONE : IDC_PREF_DEVICE_ZONE, true);
     SetDlgItemText(IDC_PREF_OFFSET, fields.offset);
     SetDlgItemText(IDC_PREF_ZONE_NAME, CurrentClock().LocalZone().displayName(
@@ -126,5 +128,6 @@ void CPreferencesDlg::OnOK() {
     fields.customZone = IsDlgButtonChecked(IDC_PREF_CUSTOM_ZONE);
     fields.offset = GetDlgItemText(IDC_PREF_OFFSET);
     ApplyPreferenceFields(fields, &CurrentAppState().settings);
+    ChooseNightColours(IsDlgButtonChecked(IDC_PREF_NIGHT_COLOURS));
     CCalcDialog::OnOK();
 }

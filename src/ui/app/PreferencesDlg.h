@@ -1,9 +1,10 @@
 #pragma once
 // "Preferences": the global preferences on three tab pages: "Airport Directory" (navigation data
-// file, coordinate format, metric values), "Flight Planning" (fuel densities and their unit) and
-// "Time Zone" (the device's zone or a custom offset). OK copies the fields into the
+// file, coordinate format, metric values, night colours), "Flight Planning" (fuel densities and
+// their unit) and "Time Zone" (the device's zone or a custom offset). OK copies the fields into the
 // application's preferences; a navigation file chosen here is opened and stored at once, so
-// Cancel keeps it. The opener saves the preferences after the dialog, whichever button closed it.
+// Cancel keeps it. Night colours are stored and shown at OK. The opener saves the preferences after
+// the dialog, whichever button closed it.
 //
 // The pages are a CDialogPages: each page's controls follow its marker frame in the template.
 

@@ -11,6 +11,7 @@
 #include "ui/app/ScreenRegistrations.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/Platform.h"
 
@@ -43,6 +44,7 @@ bool CTrevallionApp::InitInstance() {
     for (const Message& message : document_->OnNewDocument())
         ShowStatus(nullptr, message, title_);
 
+    ApplyColourScheme(setting::kNightColours.Read(settings) != 0);
     // The shape chosen last time; an angle the screen cannot take is ignored.
     CurrentPlatform().Screen().SetOrientation(setting::kOrientation.Read(settings));
     frame_ = std::make_unique<CMainFrame>(*document_, registry_);

@@ -4,6 +4,7 @@
 #include "core/common/text/Format.h"
 #include "ui/calculators/GraphPainting.h"
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QPainter>
 
@@ -26,7 +27,7 @@ struct Geometry {
 
 void DrawAircraft(QPainter& painter, const Geometry& geo) {
     const double g = geo.g;
-    painter.setPen(QPen(Qt::black, 3));
+    painter.setPen(QPen(CurrentColourScheme().ink, 3));
     painter.drawLine(geo.Point(-1, -g), geo.Point(-1, g));
     painter.drawLine(geo.Point(-30, -g + 7), geo.Point(30, -g + 7));
     painter.drawLine(geo.Point(-10, g - 7), geo.Point(10, g - 7));
@@ -61,7 +62,7 @@ void DrawAlongArrow(QPainter& painter, const Geometry& geo, double headWind, dou
     const double side = headWind >= 0 ? -1.0 : 1.0; // above the nose, or below the tail
     const QPointF tip = geo.Point(-1, side * (geo.g + kArrowGap));
     const QPointF tail = geo.Point(-1, side * (geo.g + kArrowGap + kArrowLength));
-    painter.setPen(QPen(QColor(0, 0, 255), 2));
+    painter.setPen(QPen(CurrentColourScheme().course, 2));
     painter.drawLine(tail, tip);
     painter.drawLine(tip, tip + QPointF(-5, side * 5));
     painter.drawLine(tip, tip + QPointF(5, side * 5));
@@ -102,7 +103,7 @@ void DrawCrossWindGraph(QPainter& painter, const QRect& area, const CrossWindGra
     const double forward = values.headWind >= 0 ? -1.0 : 1.0;
     // The wind line is wider than the cross-wind line drawn over it, so a wind straight across
     // shows both: red edges around the green line.
-    painter.setPen(QPen(QColor(255, 0, 0), 4));
+    painter.setPen(QPen(CurrentColourScheme().warning, 4));
     painter.drawLine(geo.centre, geo.Point(side * kWindLineLength * std::sin(angle),
                                            forward * kWindLineLength * std::cos(angle)));
     if (IsZeroText(values.crossWind)) {
@@ -111,7 +112,7 @@ void DrawCrossWindGraph(QPainter& painter, const QRect& area, const CrossWindGra
     }
 
     const double edge = values.fromRight ? area.right() : area.left();
-    painter.setPen(QPen(QColor(0, 192, 0), 2));
+    painter.setPen(QPen(CurrentColourScheme().wind, 2));
     painter.drawLine(geo.centre, QPointF(edge, geo.centre.y()));
     const double middle = (geo.centre.x() + edge) / 2;
     // The value goes on the side of the line away from the wind line.

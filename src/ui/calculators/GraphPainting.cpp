@@ -1,6 +1,7 @@
 #include "ui/calculators/GraphPainting.h"
 
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -13,8 +14,7 @@ void FillWithWindowColour(QPainter& painter, const QRect& area) {
 void DrawCompassRing(QPainter& painter, QPoint centre, int radius) {
     if (radius < 12)
         return;
-    const QColor grey(176, 176, 176);
-    painter.setPen(QPen(grey, 1));
+    painter.setPen(QPen(CurrentColourScheme().grid, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
 }
@@ -22,7 +22,7 @@ void DrawCompassRing(QPainter& painter, QPoint centre, int radius) {
 void DrawCompassLetters(QPainter& painter, QPoint centre, int radius) {
     if (radius < 12)
         return;
-    painter.setPen(QColor(64, 64, 64));
+    painter.setPen(CurrentColourScheme().dimInk);
     painter.setFont(DialogFont());
     const int inset = radius - 8;
     const struct {

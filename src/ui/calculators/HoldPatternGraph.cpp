@@ -2,6 +2,7 @@
 
 #include "core/common/Constants.h"
 #include "ui/calculators/GraphPainting.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QPainter>
 
@@ -21,7 +22,7 @@ void DrawTurn(QPainter& painter, QPointF a, QPointF b) {
     const double radius = std::fabs(b.x() - a.x()) / 2;
     const double start = a.x() < b.x() ? M_PI : 0.0; // from a, round underneath, to b
     const double direction = a.x() < b.x() ? -1.0 : 1.0;
-    painter.setPen(QPen(QColor(0, 0, 255), 1));
+    painter.setPen(QPen(CurrentColourScheme().course, 1));
     const int steps = std::max(8, static_cast<int>(radius * 3));
     for (int i = 0; i <= steps; ++i) {
         const double t = start + direction * M_PI * i / steps;
@@ -37,7 +38,7 @@ void DrawEntry(QPainter& painter, QPointF fix, double holdingSide, HoldEntryDraw
     const double a = kEntryAngle * units::kDegreesToRadians;
     const QPointF end =
         fix + QPointF(holdingSide * kEntryLength * std::sin(a), kEntryLength * std::cos(a));
-    const QPen entryPen(QColor(0, 0, 255), 2);
+    const QPen entryPen(CurrentColourScheme().course, 2);
     painter.setPen(entryPen);
     painter.drawLine(fix, end);
     if (drawing == HoldEntryDrawing::OffsetType) {
@@ -47,7 +48,7 @@ void DrawEntry(QPainter& painter, QPointF fix, double holdingSide, HoldEntryDraw
     }
     DrawArrowHead(painter, end, fix + (end - fix) * 0.12, 8); // back to the fix
     const QPointF outbound = QPointF(fix.x() - holdingSide * 12, end.y());
-    painter.setPen(QPen(QColor(0, 0, 255), 1, Qt::DotLine));
+    painter.setPen(QPen(CurrentColourScheme().course, 1, Qt::DotLine));
     painter.drawLine(QPointF(outbound.x(), fix.y() + 8), outbound);
     DrawTurn(painter, outbound, end);
 }
@@ -71,8 +72,8 @@ void DrawHoldPattern(QPainter& painter, const QRect& area, const HoldEntryResult
         painter.translate(-w / 2.0, -h / 2.0);
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.setBrush(Qt::white);
+    painter.setPen(QPen(CurrentColourScheme().ink, 2));
+    painter.setBrush(CurrentColourScheme().paper);
     painter.drawRoundedRect(QRect(w / 2 - kHalfWidth, top, 2 * kHalfWidth, bottom - top), 25, 25);
 
     // Standard (right-hand) turns hold to the right of the inbound leg, which is the left side.
@@ -80,7 +81,7 @@ void DrawHoldPattern(QPainter& painter, const QRect& area, const HoldEntryResult
     const double inboundX = w / 2.0 - holdingSide * kHalfWidth;
     const double otherX = w / 2.0 + holdingSide * kHalfWidth;
     const QPointF fix(inboundX, top + kFixBelowTop);
-    painter.setBrush(Qt::black);
+    painter.setBrush(CurrentColourScheme().ink);
     painter.drawEllipse(fix, 5, 5);
     const double middle = (top + bottom) / 2.0;
     painter.drawLine(QPointF(otherX, middle), QPointF(otherX - 8, middle - 10));
@@ -90,7 +91,7 @@ void DrawHoldPattern(QPainter& painter, const QRect& area, const HoldEntryResult
     if (entry.entry != HoldEntryKind::None) {
         const int inbound = entry.inbound == 360 ? 0 : entry.inbound;
         const double t = (inbound - entry.approach) * units::kDegreesToRadians;
-        painter.setPen(QPen(QColor(0, 0, 255), 2));
+        painter.setPen(QPen(CurrentColourScheme().course, 2));
         painter.drawLine(
             fix, fix + QPointF(kApproachLength * std::sin(t), kApproachLength * std::cos(t)));
         if (entry.drawing != HoldEntryDrawing::ApproachOnly)

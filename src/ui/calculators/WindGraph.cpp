@@ -3,6 +3,7 @@
 #include "core/common/Constants.h"
 #include "core/common/text/Rounding.h"
 #include "ui/calculators/GraphPainting.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QPainter>
 
@@ -34,7 +35,7 @@ void DrawAircraft(QPainter& painter, QPoint centre, int r, int l, double heading
     const QPointF c = centre;
     const QPointF wing = c - along * (l / 4.0);
     const QPointF tail = c + along * r;
-    painter.setPen(QPen(Qt::black, 3));
+    painter.setPen(QPen(CurrentColourScheme().ink, 3));
     painter.drawLine(at(c - along * r), at(tail));
     painter.drawLine(at(wing - across * r), at(wing + across * r));
     painter.drawLine(at(tail - across * (l / 8.0)), at(tail + across * (l / 8.0)));
@@ -55,8 +56,9 @@ void DrawWindGraph(QPainter& painter, const QRect& area, const WindGraphValues& 
     if (values.hasAircraft) {
         // The wind and course lines end at the ring.
         if (values.hasResult) {
-            DrawBearingLine(painter, centre, ring, values.windDirection, QColor(0, 192, 0));
-            DrawBearingLine(painter, centre, ring, values.course, QColor(0, 0, 255));
+            DrawBearingLine(painter, centre, ring, values.windDirection,
+                            CurrentColourScheme().wind);
+            DrawBearingLine(painter, centre, ring, values.course, CurrentColourScheme().course);
         }
         DrawAircraft(painter, centre, r, l, values.heading);
     }

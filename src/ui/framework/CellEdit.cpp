@@ -1,5 +1,6 @@
 #include "ui/framework/CellEdit.h"
 
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/EditGrid.h"
 #include "ui/framework/Platform.h"
 
@@ -24,8 +25,7 @@ bool IsEditingControl(QChar c) {
 CCellEdit::CCellEdit(CEditGrid* grid, int row, int column, QString allowed, QString initialText)
     : CValueEdit(grid->viewport()), grid_(grid), row_(row), column_(column),
       allowed_(std::move(allowed)), initialText_(std::move(initialText)) {
-    // A plain one-pixel border, so the text fits the height of a grid row.
-    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid black; padding: 0px; }"));
+    SetSchemeStyleSheet(this, SchemeSheet::CellEdit);
 }
 
 CCellEdit::~CCellEdit() {

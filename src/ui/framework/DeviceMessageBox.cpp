@@ -1,6 +1,7 @@
 #include "ui/framework/DeviceMessageBox.h"
 
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/TitleBand.h"
 
@@ -137,6 +138,6 @@ void CDeviceMessageBox::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     PaintTitleBand(painter, font(), title_, width());
-    painter.setPen(Qt::black);
+    painter.setPen(CurrentColourScheme().ink);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,5 +1,6 @@
 #include "ui/framework/DialogPages.h"
 
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/TemplateWindow.h"
 
 #include <QTabBar>
@@ -29,10 +30,7 @@ QList<QWidget*> CDialogPages::Controls(int page) const {
 
 void CDialogPages::AddTabs(const QStringList& titles, int initial) {
     QTabBar* tabs = Tabs();
-    tabs->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 3px; border: 1px solid #9a9a9a; border-bottom: none;"
-        " background: #dcdcdc; margin-right: 1px; }"
-        "QTabBar::tab:selected { background: #ffffff; }"));
+    SetSchemeStyleSheet(tabs, SchemeSheet::TabBar);
     for (const QString& title : titles)
         tabs->addTab(title);
     tabs->setCurrentIndex(initial);

@@ -1,6 +1,7 @@
 #include "ui/framework/EditGrid.h"
 
 #include "ui/framework/CellEdit.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -219,7 +220,7 @@ void CEditGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 QColor CEditGrid::CellBackground(int column) const {
-    return IsReadOnly(column) ? QColor::fromRgb(kReadOnlyColour) : palette().color(QPalette::Base);
+    return IsReadOnly(column) ? CurrentColourScheme().readOnly : palette().color(QPalette::Base);
 }
 
 Qt::Alignment CEditGrid::ColumnAlignment(int column) const {

@@ -15,8 +15,6 @@
 class CEditGrid : public QTreeWidget {
     Q_OBJECT
 public:
-    static constexpr QRgb kReadOnlyColour = 0xF7F7F7;
-
     struct Cell {
         int row = -1;
         int column = -1;

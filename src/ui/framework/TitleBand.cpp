@@ -1,6 +1,7 @@
 #include "ui/framework/TitleBand.h"
 
-#include <QColor>
+#include "ui/framework/ColourScheme.h"
+
 #include <QFont>
 #include <QPainter>
 
@@ -9,10 +10,10 @@ void PaintTitleBand(QPainter& painter, const QFont& font, const QString& title, 
     QFont bold = font;
     bold.setWeight(QFont::Bold);
     painter.setFont(bold);
-    painter.setPen(QColor(0, 0, 156));
+    painter.setPen(CurrentColourScheme().title);
     const QRect band(6, 0, screenWidth - 6, kTitleBandHeight);
     painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
-    painter.setPen(Qt::black);
+    painter.setPen(CurrentColourScheme().ink);
     painter.drawLine(0, kTitleBandHeight, screenWidth, kTitleBandHeight);
     painter.restore();
 }

@@ -4,14 +4,13 @@
 #include "core/common/text/CoordinateText.h"
 #include "core/navdata/RunwayDiagram.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/OwnerDrawArea.h"
 
 #include <QPainter>
 
 namespace {
-
-const QColor kHeaderColour(0, 0, 156);
 
 void PaintLabel(QPainter& painter, const QPoint& end, const QString& label, bool firstEnd) {
     const QFontMetrics metrics(painter.font());
@@ -48,7 +47,7 @@ void CRunwayDiagramDlg::paintEvent(QPaintEvent* event) {
     QFont bold = font();
     bold.setWeight(QFont::Bold);
     painter.setFont(bold);
-    painter.setPen(kHeaderColour);
+    painter.setPen(CurrentColourScheme().title);
     const int width = CurrentPlatform().Screen().Width();
     painter.drawText(QRect(8, 0, width - 8, kHeaderHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      HeaderText());
@@ -56,7 +55,7 @@ void CRunwayDiagramDlg::paintEvent(QPaintEvent* event) {
     // of it there.
     const int right = CurrentPlatform().Screen().IsSquare() ? width - 54 : width;
     painter.setFont(font());
-    painter.setPen(Qt::black);
+    painter.setPen(CurrentColourScheme().ink);
     const QString elevation =
         LengthText(airport_.record.elevation, CurrentAppState().settings.metric) + ' ';
     painter.drawText(QRect(0, 0, right, kHeaderHeight), Qt::AlignRight | Qt::AlignVCenter,
@@ -65,14 +64,14 @@ void CRunwayDiagramDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CRunwayDiagramDlg::PaintDiagram(QPainter& painter, const QRect& area) const {
-    painter.setPen(QPen(Qt::white, 1));
+    painter.setPen(QPen(CurrentColourScheme().paper, 1));
     painter.drawLine(area.topLeft(), area.topRight());
     painter.drawLine(area.topRight(), area.bottomRight());
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.setBackgroundMode(Qt::TransparentMode);
     const RunwayDiagramLayout layout =
         LayOutRunwayDiagram(airport_.record, airport_.runways, area.size());
-    painter.setPen(Qt::black);
+    painter.setPen(CurrentColourScheme().ink);
     if (!layout.available) {
         painter.drawText(QRect(area.left(),
                                area.top() + area.height() / 2 - painter.fontMetrics().height() / 2,
@@ -82,15 +81,16 @@ void CRunwayDiagramDlg::PaintDiagram(QPainter& painter, const QRect& area) const
     }
     painter.save();
     painter.translate(area.topLeft());
-    painter.setPen(QPen(Qt::black, 2));
+    painter.setPen(QPen(CurrentColourScheme().ink, 2));
     const QPoint r = layout.reference;
     painter.drawLine(r.x() - 5, r.y(), r.x() + 5, r.y());
     painter.drawLine(r.x(), r.y() - 5, r.x(), r.y() + 5);
     for (const DiagramRunway& runway : layout.runways) {
-        painter.setPen(QPen(Qt::black, runway.penWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(
+            QPen(CurrentColourScheme().ink, runway.penWidth, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(runway.end1, runway.end2);
     }
-    painter.setPen(Qt::black);
+    painter.setPen(CurrentColourScheme().ink);
     for (const DiagramRunway& runway : layout.runways) {
         PaintLabel(painter, runway.end1, runway.label1, true);
         PaintLabel(painter, runway.end2, runway.label2, false);

@@ -1,5 +1,7 @@
 #include "ui/times/TimeButtonPainting.h"
 
+#include "ui/framework/ColourScheme.h"
+
 #include <QPainter>
 
 namespace {
@@ -14,17 +16,18 @@ QFont TahomaPixels(int pixels, QFont::Weight weight) {
 } // namespace
 
 QColor ToQColor(TextColour colour) {
+    const ColourScheme& scheme = CurrentColourScheme();
     switch (colour) {
     case TextColour::Blue:
-        return QColor(0, 0, 255);
+        return scheme.course;
     case TextColour::Red:
-        return QColor(255, 0, 0);
+        return scheme.warning;
     case TextColour::Purple:
-        return QColor(128, 0, 128);
+        return scheme.purple;
     case TextColour::Black:
         break;
     }
-    return QColor(0, 0, 0);
+    return scheme.ink;
 }
 
 QFont TimesTimeFont(bool squareScreen) {
@@ -39,8 +42,9 @@ void PaintTimeButton(QPainter& painter, const QRect& area, const ColouredText& t
                      const QFont& font) {
     // A running value keeps the black outline, so running times appear framed.
     const bool framed = text.colour == TextColour::Blue;
-    painter.setPen(framed ? Qt::black : Qt::white);
-    painter.setBrush(Qt::white);
+    const ColourScheme& scheme = CurrentColourScheme();
+    painter.setPen(framed ? scheme.ink : scheme.paper);
+    painter.setBrush(scheme.paper);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.setFont(font);
     painter.setPen(ToQColor(text.colour));
@@ -50,8 +54,8 @@ void PaintTimeButton(QPainter& painter, const QRect& area, const ColouredText& t
 
 void PaintTimerButton(QPainter& painter, const QRect& area, const ColouredText& text,
                       const QFont& font) {
-    painter.setPen(Qt::white);
-    painter.setBrush(Qt::white);
+    painter.setPen(CurrentColourScheme().paper);
+    painter.setBrush(CurrentColourScheme().paper);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.setFont(font);
     painter.setPen(ToQColor(text.colour));

@@ -3,6 +3,7 @@
 #include "core/common/Clock.h"
 #include "resource.h"
 #include "ui/document/TrevallionDoc.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/times/TimeZonesDlg.h"
 
@@ -36,7 +37,7 @@ void CTimeZonesView::paintEvent(QPaintEvent* event) {
     CCustomFormView::paintEvent(event); // the title band
     QPainter painter(this);
     painter.setFont(clockFont_);
-    painter.setPen(Qt::black);
+    painter.setPen(CurrentColourScheme().ink);
     minute_.Changed(CurrentClock().NowUtc());
     const int screenWidth = CurrentPlatform().Screen().Width();
     const int timeX = screenWidth - 7 * digitWidth_;
@@ -65,8 +66,9 @@ void CTimeZonesView::PaintScrollBar(QPainter& painter, int rowCount) const {
     const int length = height() - top - 2;
     const int thumbTop = top + length * firstRow_ / rowCount;
     const int thumbLength = std::max(8, length * shown / rowCount);
-    painter.fillRect(QRect(width() - 4, top, 3, length), QColor(224, 224, 224));
-    painter.fillRect(QRect(width() - 4, thumbTop, 3, thumbLength), QColor(96, 96, 96));
+    painter.fillRect(QRect(width() - 4, top, 3, length), CurrentColourScheme().scrollTrack);
+    painter.fillRect(QRect(width() - 4, thumbTop, 3, thumbLength),
+                     CurrentColourScheme().scrollThumb);
 }
 
 int CTimeZonesView::VisibleRowCount() const {

@@ -3,6 +3,7 @@
 #include "core/times/TimerControls.h"
 #include "core/times/TimesState.h"
 #include "ui/document/TrevallionDoc.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/MenuBuilder.h"
 #include "ui/framework/OwnerDrawArea.h"
@@ -100,7 +101,7 @@ ColouredText CTimersDlg::CurrentText() const {
 
 void CTimersDlg::PaintCurrent(QPainter& painter, const QRect& area) const {
     const ColouredText text = CurrentText();
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, CurrentColourScheme().paper);
     painter.setFont(displayFont_);
     painter.setPen(ToQColor(text.colour));
     painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text.text);

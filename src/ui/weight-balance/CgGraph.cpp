@@ -3,6 +3,7 @@
 #include "core/common/text/Format.h"
 #include "core/weight-balance/GraphMarkers.h"
 #include "ui/framework/ApplicationFonts.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -18,23 +19,21 @@ namespace {
 constexpr int kDotsPerInch = 96;
 constexpr int kPenWidth = kDotsPerInch / 72;
 
-const QColor kEnvelopeFill(192, 192, 192);
-const QColor kEnvelopeOutline(0, 0, 255);
-
 QColor ColourOf(MarkerColour c) {
+    const ColourScheme& scheme = CurrentColourScheme();
     switch (c) {
     case MarkerColour::Red:
-        return QColor(255, 0, 0);
+        return scheme.warning;
     case MarkerColour::Magenta:
-        return QColor(255, 0, 255);
+        return scheme.markerPink;
     case MarkerColour::Green:
-        return QColor(0, 128, 0);
+        return scheme.markerGreen;
     case MarkerColour::Navy:
-        return QColor(0, 0, 128);
+        return scheme.markerNavy;
     case MarkerColour::Black:
         break;
     }
-    return QColor(0, 0, 0);
+    return scheme.ink;
 }
 
 QFont BoldFont() {
@@ -48,7 +47,7 @@ QFont BoldFont() {
 
 void CCgGraph::Draw(QPainter& painter, const QRect& rect, uint32_t options) {
     painter.save();
-    painter.fillRect(rect, Qt::white);
+    painter.fillRect(rect, CurrentColourScheme().paper);
     if (!type_) {
         painter.restore();
         return;
@@ -59,7 +58,7 @@ void CCgGraph::Draw(QPainter& painter, const QRect& rect, uint32_t options) {
     const std::optional<GraphScale> scale = ComputeGraphScale(*type_, results_ ? *results_ : none);
     if (!scale) {
         painter.setFont(BoldFont());
-        painter.setPen(QColor(255, 0, 0));
+        painter.setPen(CurrentColourScheme().warning);
         painter.drawText(rect, Qt::AlignCenter, QStringLiteral("CG values not definded"));
         painter.restore();
         return;
@@ -77,7 +76,7 @@ void CCgGraph::Draw(QPainter& painter, const QRect& rect, uint32_t options) {
     p.pixelsPerWeight = p.height / (scale->topWeight - scale->bottomWeight);
     p.bottom = std::trunc(p.pixelsPerWeight * (scale->topWeight - scale->bottomWeight)) + p.top;
 
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(CurrentColourScheme().ink, 1));
     painter.drawLine(QPointF(p.left, p.top), QPointF(p.left, p.bottom));
     painter.drawLine(QPointF(p.left, p.bottom), QPointF(p.left + p.width, p.bottom));
     DrawEnvelope(painter);
@@ -103,8 +102,8 @@ void CCgGraph::DrawEnvelope(QPainter& painter) const {
             break;
         polygon.append(At(point.weight, point.arm));
     }
-    painter.setPen(QPen(kEnvelopeOutline, 2 * plot_.pen));
-    painter.setBrush(kEnvelopeFill);
+    painter.setPen(QPen(CurrentColourScheme().course, 2 * plot_.pen));
+    painter.setBrush(CurrentColourScheme().envelopeFill);
     painter.drawPolygon(polygon);
     painter.setBrush(Qt::NoBrush);
 }
@@ -112,7 +111,7 @@ void CCgGraph::DrawEnvelope(QPainter& painter) const {
 void CCgGraph::DrawWeightScale(QPainter& painter) const {
     const Plot& p = plot_;
     const QFontMetrics metrics(painter.font());
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(CurrentColourScheme().ink, 1));
     const QList<double> ticks = p.scale.WeightTicks();
     // In a short graph the labels of neighbouring ticks would overlap into an unreadable
     // column: every tick is drawn, but only every n-th one labelled, n as small as keeps the
@@ -138,7 +137,7 @@ void CCgGraph::DrawArmScale(QPainter& painter) const {
     const Plot& p = plot_;
     const QFontMetrics metrics(painter.font());
     const int h = static_cast<int>(p.height); // the plot height taken as a y coordinate
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(CurrentColourScheme().ink, 1));
     const char* format = p.scale.armStep == 0.5 ? "%.1f" : "%.0f";
     for (double a : p.scale.ArmTicks()) {
         const int x = At(p.scale.bottomWeight, a).x();
@@ -155,7 +154,7 @@ void CCgGraph::DrawArmScale(QPainter& painter) const {
 
 void CCgGraph::DrawWeightLines(QPainter& painter) const {
     const QFontMetrics metrics(painter.font());
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(CurrentColourScheme().ink, 1));
     for (const WeightLine& line : MakeWeightLines(*type_)) {
         const double y = At(line.weight, line.forwardArm).y();
         const auto rounded = [this](double arm) {

@@ -8,6 +8,7 @@
 #include "core/weight-balance/LoadingSummary.h"
 #include "ui/document/TrevallionDoc.h"
 #include "ui/framework/AppContext.h"
+#include "ui/framework/ColourScheme.h"
 #include "ui/framework/DeviceScreen.h"
 #include "ui/framework/EditGrid.h"
 #include "ui/framework/OwnerDrawArea.h"
@@ -18,6 +19,7 @@
 #include "ui/weight-balance/WeightBalanceDlg.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
@@ -259,11 +261,7 @@ void CWeightBalanceView::ShowOutcome() {
     const LimitOutcome& limits = session_.Computed().limits;
     QLabel* status = Label(IDC_WB_STATUS);
     status->setText(session_.HasAircraft() ? limits.message : QString());
-    QPalette palette = status->palette();
-    palette.setColor(QPalette::WindowText, limits.withinLimits
-                                               ? this->palette().color(QPalette::WindowText)
-                                               : QColor(255, 0, 0));
-    status->setPalette(palette);
+    ShowStatusColour();
     GetDlgItem(IDC_WB_INFO)->update();
     GetDlgItem(IDC_WB_GRAPH)->update();
     if (Item<QTabBar>(IDC_WB_TABS)->currentIndex() == kDetailsTab)
@@ -271,15 +269,30 @@ void CWeightBalanceView::ShowOutcome() {
     SaveWeightFile(true);
 }
 
+// Out of limits the status text is red; within them it follows the view's colours.
+void CWeightBalanceView::ShowStatusColour() {
+    QPalette palette;
+    if (!session_.Computed().limits.withinLimits)
+        palette.setColor(QPalette::WindowText, CurrentColourScheme().warning);
+    Label(IDC_WB_STATUS)->setPalette(palette);
+}
+
+void CWeightBalanceView::changeEvent(QEvent* event) {
+    CCustomFormView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && GetDlgItem(IDC_WB_STATUS))
+        ShowStatusColour();
+}
+
 void CWeightBalanceView::PaintSummary(QPainter& painter, const QRect& rect) const {
-    painter.fillRect(rect, Qt::white);
+    painter.fillRect(rect, CurrentColourScheme().paper);
     if (!session_.HasAircraft())
         return;
     const QFontMetrics metrics(font());
     const int indent = 2 * metrics.horizontalAdvance(QLatin1Char('0')) + 2;
     int y = rect.top() + 2;
     for (const SummaryLine& line : MakeSummaryLines(session_.Type(), session_.Computed())) {
-        painter.setPen(line.withinLimits ? QColor(0, 0, 0) : QColor(255, 0, 0));
+        painter.setPen(line.withinLimits ? CurrentColourScheme().ink
+                                         : CurrentColourScheme().warning);
         painter.drawText(QPoint(rect.left() + 2, y + metrics.ascent()), line.label);
         y += metrics.height();
         painter.drawText(QPoint(rect.left() + 2 + indent, y + metrics.ascent()), line.value);

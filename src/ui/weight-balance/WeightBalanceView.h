@@ -42,6 +42,8 @@ protected:
     QWidget* CreateControl(const ControlTemplate& control) override;
     void OnInitialUpdate() override;
     void Relayout() override;
+    // The colours changed (day or night): the status text takes the new ones.
+    void changeEvent(QEvent* event) override;
 
 private:
     void SetUpControls();
@@ -54,6 +56,7 @@ private:
     void FillTanks();
     void FillFuelCombo();
     void ShowOutcome();
+    void ShowStatusColour();
     void PaintSummary(QPainter& painter, const QRect& rect) const;
 
     void OnTypeChosen(int index);

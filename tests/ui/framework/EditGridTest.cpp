@@ -1,6 +1,7 @@
 #include "ui/framework/EditGrid.h"
 #include "support/ScriptedPlatform.h"
 #include "ui/framework/CellEdit.h"
+#include "ui/framework/ColourScheme.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -217,10 +218,12 @@ TEST(EditGrid, HitTestReadOnlySetAndGreyColumns) {
     g.grid.setFocus();
     const QImage image = g.grid.viewport()->grab().toImage();
     const int y = image.height() - 3;
-    EXPECT_EQ(image.pixel(g.grid.ColumnLeft(0) + 10, y) & 0xFFFFFF, CEditGrid::kReadOnlyColour);
+    EXPECT_EQ(image.pixel(g.grid.ColumnLeft(0) + 10, y) & 0xFFFFFF,
+              (DayColours().readOnly.rgb() & 0xFFFFFF));
     EXPECT_EQ(image.pixel(g.grid.ColumnLeft(1) + 10, y) & 0xFFFFFF,
               g.grid.palette().color(QPalette::Base).rgb() & 0xFFFFFF);
-    EXPECT_EQ(image.pixel(g.grid.ColumnLeft(2) + 10, y) & 0xFFFFFF, CEditGrid::kReadOnlyColour);
+    EXPECT_EQ(image.pixel(g.grid.ColumnLeft(2) + 10, y) & 0xFFFFFF,
+              (DayColours().readOnly.rgb() & 0xFFFFFF));
 }
 
 } // namespace
