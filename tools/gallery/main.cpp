@@ -114,12 +114,17 @@ int main(int argc, char** argv) {
     // Never touch the user's own settings or files.
     QTemporaryDir scratch;
     SetDocumentsFolder(scratch.filePath("Documents"));
-    DesktopPlatform platform(scratch.filePath("Trevallion.ini"));
-    InstallPlatform(&platform);
+    // Each pass starts from fresh settings, as the first start of a new user: what one pass's
+    // screens remember (recent airports, say) must not change the other's pictures. Both stay
+    // alive to the end, since the documents the screens share keep the first pass's settings.
+    DesktopPlatform dayPlatform(scratch.filePath("Day.ini"));
+    DesktopPlatform nightPlatform(scratch.filePath("Night.ini"));
 
     int rendered = 0;
     bool ok = true;
     for (const bool night : {false, true}) {
+        DesktopPlatform& platform = night ? nightPlatform : dayPlatform;
+        InstallPlatform(&platform);
         ApplyColourScheme(night);
         for (const GalleryScreen& screen : GalleryScreens()) {
             if (args.size() > 1 && !screen.className.contains(args[1], Qt::CaseInsensitive))
