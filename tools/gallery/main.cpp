@@ -64,6 +64,21 @@ bool Render(const GalleryScreen& screen, const Layout& layout, DeviceScreen& dev
     return clipped.isEmpty();
 }
 
+// The desktop platform, except that a message box a screen opens while it is being made is
+// written to the error output and answered at once: the gallery runs unattended and must never
+// wait for a tap. (The message box pictures come from boxes made and drawn directly.)
+class GalleryPlatform : public DesktopPlatform {
+public:
+    using DesktopPlatform::DesktopPlatform;
+    int MessageBox(QWidget*, const QString& text, const QString& title, MessageButtons buttons,
+                   MessageIcon) override {
+        QTextStream(stderr) << "message box while making a screen: " << title << ": " << text
+                            << '\n';
+        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? kIdYes
+                                                                                          : kIdOk;
+    }
+};
+
 } // namespace
 
 GalleryRegistration::GalleryRegistration(QString className, LayoutTriple templates,
@@ -117,13 +132,13 @@ int main(int argc, char** argv) {
     // Each pass starts from fresh settings, as the first start of a new user: what one pass's
     // screens remember (recent airports, say) must not change the other's pictures. Both stay
     // alive to the end, since the documents the screens share keep the first pass's settings.
-    DesktopPlatform dayPlatform(scratch.filePath("Day.ini"));
-    DesktopPlatform nightPlatform(scratch.filePath("Night.ini"));
+    GalleryPlatform dayPlatform(scratch.filePath("Day.ini"));
+    GalleryPlatform nightPlatform(scratch.filePath("Night.ini"));
 
     int rendered = 0;
     bool ok = true;
     for (const bool night : {false, true}) {
-        DesktopPlatform& platform = night ? nightPlatform : dayPlatform;
+        GalleryPlatform& platform = night ? nightPlatform : dayPlatform;
         InstallPlatform(&platform);
         ApplyColourScheme(night);
         for (const GalleryScreen& screen : GalleryScreens()) {
